@@ -1,0 +1,36 @@
+// Read access to the files a script names: whole, or in pieces for data that is only copied.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace brcc {
+
+class InputFile {
+public:
+    // Throws FileAccessError with a reason (not found, a folder, unreadable).
+    explicit InputFile(const std::filesystem::path& path);
+
+    std::uint64_t Size() const { return m_size; }
+    // Reads exactly bytes.size() bytes; throws FileAccessError if the file ends sooner.
+    void Read(std::span<std::uint8_t> bytes);
+
+private:
+    std::filebuf m_buffer;
+    std::uint64_t m_size = 0;
+};
+
+// The whole file, for the icons and cursors that are taken apart. Throws FileAccessError.
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// The script itself, as text. Throws FileAccessError.
+std::string ReadTextFile(const std::filesystem::path& path);
+
+// A path from UTF-8 text, the encoding scripts and command lines are read in.
+std::filesystem::path PathFromUtf8(std::string_view text);
+std::string PathToUtf8(const std::filesystem::path& path);
+
+}  // namespace brcc

@@ -1,0 +1,35 @@
+// Writes resources in the 32-bit .res format: a header per resource, its data, DWORD padding.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <streambuf>
+
+#include "brcc32/resource_id.h"
+
+namespace brcc {
+
+class ResWriter {
+public:
+    // Writes the leading null entry that marks a 32-bit .res file.
+    explicit ResWriter(std::streambuf& out);
+
+    // Data of exactly `dataSize` bytes must follow through WriteData before the next header.
+    void WriteHeader(const ResourceId& type, const ResourceId& name, std::uint16_t memoryFlags, std::uint16_t language,
+                     std::uint32_t dataSize);
+    void WriteData(std::span<const std::uint8_t> bytes);
+
+    // Each write throws std::runtime_error when the stream refuses bytes (a full disk).
+    void WriteResource(const ResourceId& type, const ResourceId& name, std::uint16_t memoryFlags,
+                       std::uint16_t language, std::span<const std::uint8_t> data);
+
+private:
+    void Put(std::span<const std::uint8_t> bytes);
+    void PadData();
+
+    std::streambuf& m_out;
+    std::uint32_t m_pendingData = 0;
+    std::uint32_t m_dataSize = 0;
+};
+
+}  // namespace brcc

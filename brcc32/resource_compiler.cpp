@@ -1,0 +1,255 @@
+// Turns each parsed statement into resources: icons and cursors split into images and a group, the rest copied.
+#include "brcc32/resource_compiler.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "brcc32/atomic_file.h"
+#include "brcc32/bitmap_file.h"
+#include "brcc32/byte_order.h"
+#include "brcc32/icon_file.h"
+#include "brcc32/input_file.h"
+#include "brcc32/script_error.h"
+
+namespace brcc {
+namespace {
+
+constexpr std::size_t kCopyChunk = 1 << 16;
+constexpr std::size_t kGroupHeaderSize = 6;
+constexpr std::size_t kGroupEntrySize = 14;
+constexpr std::uint16_t kGroupFlags = kMemMoveable | kMemPure | kMemDiscardable;
+constexpr std::uint32_t kMaxImageId = 0xFFFF;
+constexpr std::uint64_t kMaxDataSize = 0xFFFFFFF0u;
+
+std::string TypeWord(const ResourceStatement& statement) {
+    switch (statement.m_kind) {
+        case ResourceKind::kIcon:
+            return "icon";
+        case ResourceKind::kCursor:
+            return "cursor";
+        case ResourceKind::kBitmap:
+            return "bitmap";
+        case ResourceKind::kRaw:
+            break;
+    }
+    return "data";
+}
+
+std::string DescribeType(const ResourceId& type) {
+    if (!type.m_isOrdinal) {
+        return type.m_text;
+    }
+    switch (type.m_ordinal) {
+        case kTypeCursor:
+            return "cursor image";
+        case kTypeBitmap:
+            return "BITMAP";
+        case kTypeIcon:
+            return "icon image";
+        case kTypeRcData:
+            return "RCDATA";
+        case kTypeGroupCursor:
+            return "CURSOR";
+        case kTypeGroupIcon:
+            return "ICON";
+        default:
+            return "type " + std::to_string(type.m_ordinal);
+    }
+}
+
+void AppendIdKey(std::string& key, const ResourceId& id) {
+    if (id.m_isOrdinal) {
+        key += '#';
+        key += static_cast<char>(id.m_ordinal & 0xFF);
+        key += static_cast<char>(id.m_ordinal >> 8);
+    } else {
+        key += '$';
+        key += id.m_text;
+        key += '\0';
+    }
+}
+
+std::string HexLanguage(std::uint16_t language) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(language));
+    return text;
+}
+
+}  // namespace
+
+std::string DescribeId(const ResourceId& id) { return id.m_isOrdinal ? std::to_string(id.m_ordinal) : id.m_text; }
+
+ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out)
+    : m_baseFolder(std::move(baseFolder)), m_writer(out) {}
+
+void ResourceCompiler::Compile(std::string_view scriptText) {
+    ScriptParser parser(scriptText);
+    while (const std::optional<ResourceStatement> statement = parser.Next()) {
+        try {
+            switch (statement->m_kind) {
+                case ResourceKind::kIcon:
+                case ResourceKind::kCursor:
+                    CompileIconOrCursor(*statement);
+                    break;
+                case ResourceKind::kBitmap:
+                    CompileBitmap(*statement);
+                    break;
+                case ResourceKind::kRaw:
+                    CompileRaw(*statement);
+                    break;
+            }
+        } catch (const FileFormatError& error) {
+            throw ScriptError(statement->m_fileLine, "'" + statement->m_file + "' is not a valid " +
+                                                         TypeWord(*statement) + " file: " + error.what());
+        } catch (const FileAccessError& error) {
+            throw ScriptError(statement->m_fileLine, "cannot read '" + statement->m_file + "': " + error.what());
+        }
+    }
+}
+
+std::filesystem::path ResourceCompiler::Resolve(const std::string& file) const {
+    std::string portable = file;
+    // Scripts are written on Windows: a backslash separates folders here too.
+    std::replace(portable.begin(), portable.end(), '\\', '/');
+    std::filesystem::path path = PathFromUtf8(portable);
+    return path.has_root_directory() ? path : m_baseFolder / path;
+}
+
+void ResourceCompiler::Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line) {
+    m_key.clear();
+    AppendIdKey(m_key, type);
+    AppendIdKey(m_key, name);
+    m_key += static_cast<char>(language & 0xFF);
+    m_key += static_cast<char>(language >> 8);
+    const auto [where, isNew] = m_definedOnLine.try_emplace(m_key, line);
+    if (!isNew) {
+        throw ScriptError(line, "duplicate resource: " + DescribeType(type) + " " + DescribeId(name) + " in language " +
+                                    HexLanguage(language) + " is already defined on line " +
+                                    std::to_string(where->second));
+    }
+}
+
+void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement) {
+    const bool isIcon = statement.m_kind == ResourceKind::kIcon;
+    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    const std::vector<std::uint8_t> file = ReadWholeFile(Resolve(statement.m_file));
+    const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
+    if (m_nextImageId + images.size() - 1 > kMaxImageId) {
+        throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
+    }
+
+    const ResourceId imageType = ResourceId::Ordinal(isIcon ? kTypeIcon : kTypeCursor);
+    const std::uint32_t firstId = m_nextImageId;
+    for (const IconImage& image : images) {
+        const ResourceId imageName = ResourceId::Ordinal(static_cast<std::uint16_t>(m_nextImageId++));
+        Claim(imageType, imageName, statement.m_language, statement.m_nameLine);
+        if (isIcon) {
+            m_writer.WriteResource(imageType, imageName, statement.m_memoryFlags, statement.m_language, image.m_data);
+            continue;
+        }
+        if (image.m_data.size() > kMaxDataSize) {
+            throw FileFormatError("it holds an image too large for a resource");
+        }
+        std::uint8_t hotspot[4];
+        WriteU16(hotspot, image.m_hotspotX);
+        WriteU16(hotspot + 2, image.m_hotspotY);
+        m_writer.WriteHeader(imageType, imageName, statement.m_memoryFlags, statement.m_language,
+                             static_cast<std::uint32_t>(image.m_data.size() + sizeof hotspot));
+        m_writer.WriteData(hotspot);
+        m_writer.WriteData(image.m_data);
+    }
+
+    std::vector<std::uint8_t> group(kGroupHeaderSize + kGroupEntrySize * images.size());
+    WriteU16(group.data() + 2, isIcon ? 1 : 2);
+    WriteU16(group.data() + 4, static_cast<std::uint16_t>(images.size()));
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const IconImage& image = images[i];
+        std::uint8_t* entry = group.data() + kGroupHeaderSize + kGroupEntrySize * i;
+        if (isIcon) {
+            entry[0] = image.m_width;
+            entry[1] = image.m_height;
+            entry[2] = image.m_colorCount;
+            entry[3] = image.m_reserved;
+            WriteU32(entry + 8, static_cast<std::uint32_t>(image.m_data.size()));
+        } else {
+            // A cursor's bitmap holds the AND and XOR masks one above the other: twice the cursor's height.
+            WriteU16(entry, image.m_width);
+            WriteU16(entry + 2, static_cast<std::uint16_t>(image.m_height * 2));
+            WriteU32(entry + 8, static_cast<std::uint32_t>(image.m_data.size() + 4));
+        }
+        WriteU16(entry + 4, image.m_planes);
+        WriteU16(entry + 6, image.m_bitCount);
+        WriteU16(entry + 12, static_cast<std::uint16_t>(firstId + i));
+    }
+    std::uint16_t groupFlags = kGroupFlags;
+    if (statement.m_memoryFlags & kMemPreload) {
+        groupFlags = static_cast<std::uint16_t>((groupFlags | kMemPreload) & ~kMemPure);
+    }
+    m_writer.WriteResource(statement.m_type, statement.m_name, groupFlags, statement.m_language, group);
+}
+
+void ResourceCompiler::CompileBitmap(const ResourceStatement& statement) {
+    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    InputFile file(Resolve(statement.m_file));
+    if (file.Size() > kMaxDataSize) {
+        throw FileAccessError("it is too large for a resource");
+    }
+    std::uint8_t probe[kBitmapProbeSize];
+    const std::size_t probeSize = static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), sizeof probe));
+    file.Read(std::span(probe, probeSize));
+    CheckBitmapFile(std::span(probe, probeSize), file.Size());
+    const std::uint64_t dataSize = file.Size() - kBitmapFileHeaderSize;
+    m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
+                         static_cast<std::uint32_t>(dataSize));
+    m_writer.WriteData(std::span(probe + kBitmapFileHeaderSize, probeSize - kBitmapFileHeaderSize));
+    std::uint64_t left = file.Size() - probeSize;
+    m_chunk.resize(kCopyChunk);
+    while (left > 0) {
+        const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyChunk));
+        file.Read(std::span(m_chunk.data(), piece));
+        m_writer.WriteData(std::span(m_chunk.data(), piece));
+        left -= piece;
+    }
+}
+
+void ResourceCompiler::CompileRaw(const ResourceStatement& statement) {
+    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    InputFile file(Resolve(statement.m_file));
+    if (file.Size() > kMaxDataSize) {
+        throw FileAccessError("it is too large for a resource");
+    }
+    m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
+                         static_cast<std::uint32_t>(file.Size()));
+    std::uint64_t left = file.Size();
+    m_chunk.resize(kCopyChunk);
+    while (left > 0) {
+        const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyChunk));
+        file.Read(std::span(m_chunk.data(), piece));
+        m_writer.WriteData(std::span(m_chunk.data(), piece));
+        left -= piece;
+    }
+}
+
+void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output) {
+    std::string text;
+    try {
+        text = ReadTextFile(script);
+    } catch (const FileAccessError& error) {
+        throw ScriptError(0, std::string("cannot read the script: ") + error.what());
+    }
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        throw ScriptError(0, "the script is saved as UTF-16; save it as UTF-8 or ANSI text");
+    }
+    try {
+        AtomicFile out(output);
+        ResourceCompiler compiler(script.parent_path(), out.Stream());
+        compiler.Compile(text);
+        out.Commit();
+    } catch (const ScriptError&) {
+        throw;
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(0, error.what());
+    }
+}
+
+}  // namespace brcc

@@ -1,0 +1,36 @@
+// A resource type or name: a 16-bit ordinal or an upper-cased identifier.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace brcc {
+
+struct ResourceId {
+    bool m_isOrdinal = true;
+    std::uint16_t m_ordinal = 0;
+    std::string m_text;  // ASCII, upper-cased; only when !m_isOrdinal
+
+    static ResourceId Ordinal(std::uint16_t value) { return ResourceId{true, value, {}}; }
+    static ResourceId Text(std::string text) { return ResourceId{false, 0, std::move(text)}; }
+
+    bool operator==(const ResourceId&) const = default;
+};
+
+// Ordinals of the predefined types this compiler writes.
+inline constexpr std::uint16_t kTypeCursor = 1;
+inline constexpr std::uint16_t kTypeBitmap = 2;
+inline constexpr std::uint16_t kTypeIcon = 3;
+inline constexpr std::uint16_t kTypeRcData = 10;
+inline constexpr std::uint16_t kTypeGroupCursor = 12;
+inline constexpr std::uint16_t kTypeGroupIcon = 14;
+
+// Memory flags as the 16-bit resource format keeps them.
+inline constexpr std::uint16_t kMemMoveable = 0x0010;
+inline constexpr std::uint16_t kMemPure = 0x0020;
+inline constexpr std::uint16_t kMemPreload = 0x0040;
+inline constexpr std::uint16_t kMemDiscardable = 0x1000;
+
+inline constexpr std::uint16_t kDefaultLanguage = 0x0409;
+
+}  // namespace brcc

@@ -1,0 +1,119 @@
+// Tokenizer of resource scripts: the token rules follow llvm-rc so both read a script alike.
+#include "brcc32/script_lexer.h"
+
+#include "brcc32/script_error.h"
+
+namespace brcc {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool IsAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool StartsIdentifier(char c) { return IsAsciiAlpha(c) || c == '_' || c == '.' || c == '/' || c == '\\'; }
+bool ContinuesIdentifier(char c) { return StartsIdentifier(c) || IsDigit(c); }
+
+}  // namespace
+
+ScriptLexer::ScriptLexer(std::string_view text) : m_text(text) {
+    if (m_text.starts_with(kUtf8Bom)) {
+        m_pos = kUtf8Bom.size();
+    }
+}
+
+const Token& ScriptLexer::Peek() {
+    if (!m_hasPeeked) {
+        m_peeked = Scan();
+        m_hasPeeked = true;
+    }
+    return m_peeked;
+}
+
+Token ScriptLexer::Next() {
+    if (m_hasPeeked) {
+        m_hasPeeked = false;
+        return m_peeked;
+    }
+    return Scan();
+}
+
+void ScriptLexer::SkipSpaceAndComments() {
+    while (m_pos < m_text.size()) {
+        const char c = m_text[m_pos];
+        if (IsSpace(c)) {
+            m_line += c == '\n';
+            ++m_pos;
+        } else if (m_text.substr(m_pos, 2) == "//") {
+            const std::size_t end = m_text.find('\n', m_pos);
+            m_pos = end == std::string_view::npos ? m_text.size() : end;
+        } else if (m_text.substr(m_pos, 2) == "/*") {
+            const int startLine = m_line;
+            const std::size_t end = m_text.find("*/", m_pos + 2);
+            if (end == std::string_view::npos) {
+                throw ScriptError(startLine, "comment '/*' is never closed with '*/'");
+            }
+            for (std::size_t i = m_pos; i < end; ++i) {
+                m_line += m_text[i] == '\n';
+            }
+            m_pos = end + 2;
+        } else {
+            return;
+        }
+    }
+}
+
+Token ScriptLexer::Scan() {
+    SkipSpaceAndComments();
+    Token token;
+    token.m_line = m_line;
+    if (m_pos >= m_text.size()) {
+        return token;
+    }
+    const std::size_t start = m_pos;
+    const char c = m_text[m_pos];
+    const bool wide = (c == 'L' || c == 'l') && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"';
+    if (c == '"' || wide) {
+        // A doubled quote stays inside the string; a string never spans lines.
+        m_pos += wide ? 2 : 1;
+        const std::size_t contentStart = m_pos;
+        while (true) {
+            if (m_pos >= m_text.size() || m_text[m_pos] == '\n' || m_text[m_pos] == '\r') {
+                throw ScriptError(token.m_line, "quoted text is not closed on its line");
+            }
+            if (m_text[m_pos] == '"') {
+                if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"') {
+                    m_pos += 2;
+                    continue;
+                }
+                break;
+            }
+            ++m_pos;
+        }
+        token.m_kind = wide ? TokenKind::kWideString : TokenKind::kString;
+        token.m_text = m_text.substr(contentStart, m_pos - contentStart);
+        ++m_pos;
+        return token;
+    }
+    if (IsDigit(c)) {
+        while (m_pos < m_text.size() && (IsDigit(m_text[m_pos]) || IsAsciiAlpha(m_text[m_pos]))) {
+            ++m_pos;
+        }
+        token.m_kind = TokenKind::kInteger;
+    } else if (StartsIdentifier(c)) {
+        while (m_pos < m_text.size() && ContinuesIdentifier(m_text[m_pos])) {
+            ++m_pos;
+        }
+        token.m_kind = TokenKind::kIdentifier;
+    } else {
+        ++m_pos;
+        token.m_kind = c == ',' ? TokenKind::kComma
+                       : c == '#' ? TokenKind::kHash
+                       : (c == '{' || c == '}') ? TokenKind::kBrace
+                                                : TokenKind::kOther;
+    }
+    token.m_text = m_text.substr(start, m_pos - start);
+    return token;
+}
+
+}  // namespace brcc
