@@ -1,0 +1,22 @@
+// The program's main block: the application object, its title, the main window and the loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/application.h"
+#include "framework/error_box.h"
+#include "main_window/form1.h"
+#include "main_window/form1_ids.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    framework::Application& application = framework::Application::Instance();
+    application.SetTitle(talvorine::kApplicationTitle);
+    int exitCode = 0;
+    framework::RunGuarded([&] {
+        talvorine::TForm1 form1;
+        exitCode = application.Run(form1);
+    });
+    return exitCode;
+}

@@ -1,0 +1,24 @@
+// The exception the framework raises for a failure the user must be told about.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace framework {
+
+class Error : public std::exception {
+public:
+    explicit Error(std::wstring message) : m_message(std::move(message)) {}
+    const std::wstring& Message() const { return m_message; }
+    const char* what() const noexcept override { return "framework::Error"; }
+
+private:
+    std::wstring m_message;
+};
+
+// The system's description of an error code, without its trailing blanks and full stops.
+std::wstring SystemErrorDescription(DWORD code);
+
+}  // namespace framework

@@ -1,0 +1,24 @@
+// Whole-file reading and writing, with the framework's messages for their failures.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace framework {
+
+// Reads every byte; others may read the file meanwhile but not write it. Raises
+// "Impossible d'ouvrir le fichier ..." when it cannot be opened or read.
+std::string ReadWholeFile(const std::wstring& path);
+
+using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+
+// Replaces the file's content with `data`, or leaves the old file as it was: the bytes
+// go to a new file in the same folder, flushed, which then takes the target's place.
+// Raises "Impossible de créer le fichier ..." when the file cannot be created or
+// replaced, and "Erreur d'écriture dans le flux" when fewer bytes could be written.
+// `write` is the system's WriteFile; tests pass one that fails.
+void ReplaceWholeFile(const std::wstring& path, std::string_view data, WriteFileFunction write = ::WriteFile);
+
+}  // namespace framework

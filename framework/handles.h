@@ -1,0 +1,78 @@
+// Owners for the Win32 handles the program holds: one move-only template, one line per kind.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+namespace framework {
+
+// Traits give the handle type, its "none" value and how to release it.
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : m_handle(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { reset(); }
+
+    Handle get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != Traits::None(); }
+    Handle release() { return std::exchange(m_handle, Traits::None()); }
+    void reset(Handle handle = Traits::None()) {
+        if (m_handle != Traits::None()) {
+            Traits::Release(m_handle);
+        }
+        m_handle = handle;
+    }
+
+private:
+    Handle m_handle = Traits::None();
+};
+
+template <typename H, BOOL(WINAPI* ReleaseFn)(H)>
+struct NullIsNone {
+    using Handle = H;
+    static Handle None() { return nullptr; }
+    static void Release(Handle h) { ReleaseFn(h); }
+};
+
+struct FileTraits {
+    using Handle = HANDLE;
+    // CreateFile reports failure with INVALID_HANDLE_VALUE, not null.
+    static Handle None() { return INVALID_HANDLE_VALUE; }
+    static void Release(Handle h) { ::CloseHandle(h); }
+};
+
+struct GdiTraits {
+    using Handle = HGDIOBJ;
+    static Handle None() { return nullptr; }
+    static void Release(Handle h) { ::DeleteObject(h); }
+};
+
+struct WaitTraits {
+    using Handle = HANDLE;
+    static Handle None() { return nullptr; }
+    // Waits for a callback already running, so that none outlives its owner.
+    static void Release(Handle h) { ::UnregisterWaitEx(h, INVALID_HANDLE_VALUE); }
+};
+
+using UniqueKernelHandle = UniqueHandle<NullIsNone<HANDLE, ::CloseHandle>>;
+using UniqueFile = UniqueHandle<FileTraits>;
+using UniqueWindow = UniqueHandle<NullIsNone<HWND, ::DestroyWindow>>;
+using UniqueGdiObject = UniqueHandle<GdiTraits>;
+using UniqueMenu = UniqueHandle<NullIsNone<HMENU, ::DestroyMenu>>;
+using UniqueModule = UniqueHandle<NullIsNone<HMODULE, ::FreeLibrary>>;
+using UniqueImageList = UniqueHandle<NullIsNone<HIMAGELIST, ::ImageList_Destroy>>;
+using UniqueWait = UniqueHandle<WaitTraits>;
+
+}  // namespace framework

@@ -1,0 +1,122 @@
+// Controls created from their table.
+#include "framework/layout.h"
+
+#include <commctrl.h>
+
+#include <climits>
+
+#include "framework/error.h"
+
+namespace framework {
+namespace {
+
+struct KindTraits {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+KindTraits TraitsOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::GroupBox:
+            return {L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT};
+        case ControlKind::Label:
+            return {L"STATIC", SS_LEFT, 0};
+        case ControlKind::Memo:
+            return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::Edit:
+            return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::StatusBar:
+            return {STATUSCLASSNAMEW, 0, 0};
+        case ControlKind::ControlBar:
+            return {REBARCLASSNAMEW, RBS_VARHEIGHT | RBS_BANDBORDERS | CCS_NODIVIDER, 0};
+        case ControlKind::ToolBar:
+            return {TOOLBARCLASSNAMEW,
+                    TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TRANSPARENT, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+LRESULT CALLBACK ForwardingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return ::SendMessageW(::GetParent(hwnd), message, wParam, lParam);
+        default:
+            return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK NoTabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    const bool tab = (message == WM_KEYDOWN || message == WM_CHAR) && wParam == (message == WM_CHAR ? L'\t' : VK_TAB);
+    if (tab && ::GetKeyState(VK_CONTROL) >= 0) {
+        return 0;
+    }
+    if (message == WM_GETDLGCODE) {
+        return ::DefSubclassProc(hwnd, message, wParam, lParam) & ~DLGC_WANTTAB;
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font) {
+    const KindTraits traits = TraitsOf(spec.kind);
+    DWORD style = WS_CHILD | WS_VISIBLE | traits.style | spec.style;
+    if (spec.tabStop) {
+        style |= WS_TABSTOP;
+    }
+    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, spec.text, style, spec.bounds.left,
+                                  spec.bounds.top, spec.bounds.width, spec.bounds.height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ::GetModuleHandleW(nullptr),
+                                  nullptr);
+    if (hwnd == nullptr) {
+        throw Error(L"Impossible de créer le contrôle " + std::wstring(spec.name) + L" : " +
+                    SystemErrorDescription(::GetLastError()));
+    }
+    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (spec.autoSize) {
+        HDC dc = ::GetDC(hwnd);
+        HGDIOBJ old = ::SelectObject(dc, font);
+        RECT extent{0, 0, 0, 0};
+        ::DrawTextW(dc, spec.text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(hwnd, dc);
+        ::SetWindowPos(hwnd, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (spec.kind == ControlKind::GroupBox) {
+        ForwardNotificationsToParent(hwnd);
+    }
+    if (spec.kind == ControlKind::Memo) {
+        // No limit of the memo's own: as much as a multi-line edit can take.
+        ::SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
+        RefuseTabKey(hwnd);
+    }
+    return hwnd;
+}
+
+void ForwardNotificationsToParent(HWND container) { ::SetWindowSubclass(container, &ForwardingProc, 1, 0); }
+
+void RefuseTabKey(HWND edit) { ::SetWindowSubclass(edit, &NoTabProc, 2, 0); }
+
+std::wstring GetText(HWND control) {
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void SetText(HWND control, const std::wstring& text) { ::SetWindowTextW(control, text.c_str()); }
+
+void SetMemoText(HWND memo, const std::wstring& text, const std::wstring& former) {
+    const bool fits = text.size() < INT_MAX && ::SetWindowTextW(memo, text.c_str()) &&
+                      static_cast<size_t>(::GetWindowTextLengthW(memo)) == text.size();
+    if (!fits) {
+        ::SetWindowTextW(memo, former.c_str());
+        throw Error(L"Le texte dépasse la capacité du mémo");
+    }
+}
+
+}  // namespace framework

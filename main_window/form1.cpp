@@ -1,0 +1,358 @@
+// The main window and its commands.
+#include "main_window/form1.h"
+
+#include <commctrl.h>
+#include <mmsystem.h>
+
+#include <iterator>
+#include <vector>
+
+#include "framework/ansi.h"
+#include "framework/application.h"
+#include "framework/error.h"
+#include "framework/file_io.h"
+#include "framework/layout.h"
+#include "framework/menu.h"
+#include "main_window/compile_command.h"
+#include "main_window/form1_layout.h"
+#include "main_window/script_text.h"
+
+namespace talvorine {
+namespace {
+
+constexpr UINT kMsgCompileEnded = WM_APP + 1;
+
+struct CommandBinding {
+    UINT id;
+    void (TForm1::*handler)();
+};
+
+constexpr CommandBinding kCommands[] = {
+    {kCmdNouveau, &TForm1::tlbtnNouveauClick},   {kCmdOuvrir, &TForm1::tlbtnOuvrirClick},
+    {kCmdEnregistrer, &TForm1::tlbtnEnregistrerClick}, {kCmdCompiler, &TForm1::tlbtnCompilerClick},
+    {kCmdAide, &TForm1::tlbtnAideClick},         {kCmdAPropos, &TForm1::Aproposde1Click},
+    {kCmdQuitter, &TForm1::tlbtnQuitterClick},
+};
+
+// Stand-in glyphs from the system's standard set, by glyph index.
+constexpr int kStandardGlyphs[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PROPERTIES, STD_HELP, STD_DELETE};
+
+// The folder of the running executable, with its trailing backslash.
+std::wstring ExecutableFolder() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            return FolderOf(std::wstring_view(buffer.data(), length));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+framework::UniqueGdiObject CreateWindowFont() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    LOGFONTW font{};
+    font.lfHeight = -::MulDiv(8, dpi, 72);  // Tahoma, 8 points
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    wcscpy(font.lfFaceName, L"Tahoma");
+    return framework::UniqueGdiObject(::CreateFontIndirectW(&font));
+}
+
+}  // namespace
+
+TForm1::TForm1()
+    : m_statusColour(kBlack),
+      m_openTextFileDialog1(kOpenTextFileDialog1),
+      m_saveTextFileDialog1(kSaveTextFileDialog1) {
+    WNDCLASSEXW windowClass{};
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kForm1ClassName;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hIcon = ::LoadIconW(windowClass.hInstance, L"MAINICON");
+    Register(windowClass);
+
+    m_font = CreateWindowFont();
+    framework::UniqueMenu menu = framework::BuildMenu(kMainMenu1);
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - kForm1Width) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - kForm1Height) / 2;
+    Create(0, kForm1ClassName, kForm1Caption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+           left, top, kForm1Width, kForm1Height, nullptr, menu.get());
+    menu.release();  // the window owns its menu now
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    // The window goes before the members its controls use (the font).
+    Destroy();
+}
+
+void TForm1::Show() {
+    ::ShowWindow(Handle(), SW_SHOWNORMAL);
+    ::UpdateWindow(Handle());
+    ::SetFocus(Control(kIdMemo1));
+}
+
+HWND TForm1::Control(int id) const { return m_controls.at(id); }
+
+void TForm1::CreateControls() {
+    for (const framework::ControlSpec& spec : kForm1Controls) {
+        HWND parent = spec.parentId == 0 ? Handle() : Control(spec.parentId);
+        m_controls[spec.id] = framework::CreateControl(parent, spec, static_cast<HFONT>(m_font.get()));
+    }
+    int statusParts[] = {-1};  // the one panel reaches the bar's right end
+    ::SendMessageW(Control(kIdStatusBar1), SB_SETPARTS, std::size(statusParts),
+                   reinterpret_cast<LPARAM>(statusParts));
+    ::SendMessageW(Control(kIdStatusBar1), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(kMakersNotice));
+    CreateToolBarButtons();
+}
+
+void TForm1::CreateToolBarButtons() {
+    HWND toolBar = Control(kIdToolBar1);
+    ::SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    ::SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+    ::SendMessageW(toolBar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    std::vector<TBBUTTON> buttons;
+    for (const ToolButtonSpec& spec : kToolBar1Buttons) {
+        TBBUTTON button{};
+        if (spec.separator) {
+            button.iBitmap = kToolSeparatorWidth;
+            button.fsStyle = BTNS_SEP;
+        } else {
+            button.iBitmap = kStandardGlyphs[spec.glyph];
+            button.idCommand = static_cast<int>(spec.commandId);
+            button.fsStyle = BTNS_BUTTON;
+            button.fsState = spec.enabled ? TBSTATE_ENABLED : 0;
+        }
+        buttons.push_back(button);
+    }
+    ::SendMessageW(toolBar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    ::SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(kToolButtonWidth, kToolButtonHeight));
+
+    REBARBANDINFOW band{};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE;
+    band.fStyle = RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE;
+    band.hwndChild = toolBar;
+    band.cxMinChild = 0;
+    band.cyMinChild = kToolButtonHeight + 2;
+    band.cx = 444;
+    ::SendMessageW(Control(kIdControlBar1), RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateControls();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_SIZE:
+            if (!m_controls.empty()) {
+                ::SendMessageW(Control(kIdStatusBar1), WM_SIZE, 0, 0);
+                ::SendMessageW(Control(kIdControlBar1), WM_SIZE, 0, 0);
+            }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus != nullptr && ::IsChild(Handle(), focus)) {
+                    m_lastFocus = focus;
+                }
+            }
+            return ::DefWindowProcW(Handle(), message, wParam, lParam);
+        case WM_SETFOCUS:
+            ::SetFocus(m_lastFocus != nullptr && ::IsWindow(m_lastFocus) ? m_lastFocus : Control(kIdMemo1));
+            return 0;
+        case kMsgCompileEnded:
+            OnCompileEnded(wParam);
+            return 0;
+        case WM_CLOSE: {
+            TCloseAction action = caHide;
+            FormClose(action);
+            // The window stays until the loop has ended; the application destroys it then.
+            if (action != caNone) {
+                framework::Application::Instance().Terminate();
+            }
+            return 0;
+        }
+        case WM_DESTROY:
+            FormDestroy();
+            return 0;
+        default:
+            return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+bool TForm1::CommandEnabled(UINT id) const {
+    const UINT state = ::GetMenuState(::GetMenu(Handle()), id, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
+}
+
+void TForm1::OnCommand(UINT id, UINT code, HWND control) {
+    if (id == kIdMemo1 && code == EN_CHANGE && control == Control(kIdMemo1)) {
+        if (!m_settingMemoText) {
+            Memo1Change();
+        }
+        return;
+    }
+    if (control != nullptr && control != Control(kIdToolBar1)) {
+        return;  // other notifications of the controls
+    }
+    for (const CommandBinding& binding : kCommands) {
+        // A disabled command does nothing, however its message arrived.
+        if (binding.id == id && CommandEnabled(id)) {
+            (this->*binding.handler)();
+            return;
+        }
+    }
+}
+
+LRESULT TForm1::OnControlColour(HDC dc, HWND control) {
+    for (const framework::ControlSpec& spec : kForm1Controls) {
+        if (spec.colour != kDefaultColour && m_controls[spec.id] == control) {
+            ::SetTextColor(dc, spec.id == kIdLabel2 ? m_statusColour : spec.colour);
+            ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+        }
+    }
+    return ::DefWindowProcW(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                            reinterpret_cast<LPARAM>(control));
+}
+
+void TForm1::SetCompileEnabled(bool enabled) {
+    ::SendMessageW(Control(kIdToolBar1), TB_ENABLEBUTTON, kCmdCompiler, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+    ::EnableMenuItem(::GetMenu(Handle()), kCmdCompiler, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    ::DrawMenuBar(Handle());
+}
+
+void TForm1::SetStatus(const std::wstring& text, COLORREF colour) {
+    m_statusColour = colour;
+    HWND label = Control(kIdLabel2);
+    framework::SetText(label, text);
+    ::InvalidateRect(label, nullptr, TRUE);
+}
+
+void TForm1::ReplaceMemoText(const std::wstring& text, const std::wstring& former) {
+    m_settingMemoText = true;
+    struct Restore {
+        bool& flag;
+        ~Restore() { flag = false; }
+    } restore{m_settingMemoText};
+    framework::SetMemoText(Control(kIdMemo1), text, former);
+}
+
+void TForm1::FormCreate() {
+    ::PlaySoundA("Talvorine", ::GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC);
+}
+
+void TForm1::FormClose(TCloseAction& action) { action = caFree; }
+
+void TForm1::FormDestroy() {
+    // Help windows are closed here once the help engine is bound.
+}
+
+void TForm1::Memo1Change() { SetCompileEnabled(true); }
+
+void TForm1::tlbtnNouveauClick() {
+    ReplaceMemoText(L"", framework::GetText(Control(kIdMemo1)));
+    framework::SetText(Control(kIdEdit1), L"");
+    framework::SetText(Control(kIdGroupBox1), L"Création de Fichier rc : ");
+    SetStatus(kStartStatus, kBlack);
+    ::SetFocus(Control(kIdMemo1));
+}
+
+void TForm1::tlbtnOuvrirClick() {
+    m_openTextFileDialog1.SetInitialDir(ExecutableFolder());
+    if (!m_openTextFileDialog1.Execute(Handle())) {
+        return;
+    }
+    const std::wstring path = m_openTextFileDialog1.FileName();
+    const std::wstring text = framework::AnsiToWide(ScriptTextFromFileBytes(framework::ReadWholeFile(path)));
+    const std::wstring former = framework::GetText(Control(kIdMemo1));
+    if (text != former) {
+        ReplaceMemoText(text, former);
+        Memo1Change();
+    }
+    const std::wstring bareName = BareName(path);
+    framework::SetText(Control(kIdGroupBox1), L"Fichier " + bareName);
+    framework::SetText(Control(kIdEdit1), bareName);
+    SetStatus(L"Fichier .rc ouvert !", kTeal);
+    ::SetFocus(Control(kIdMemo1));
+}
+
+void TForm1::tlbtnEnregistrerClick() {
+    m_saveTextFileDialog1.SetInitialDir(ExecutableFolder());
+    if (!m_saveTextFileDialog1.Execute(Handle())) {
+        return;
+    }
+    const std::wstring path = m_saveTextFileDialog1.FileName();
+    const std::wstring former = framework::GetText(Control(kIdMemo1));
+    framework::ReplaceWholeFile(path, framework::WideToAnsi(former));
+    ReplaceMemoText(L"", former);
+    framework::SetText(Control(kIdGroupBox1), kStartCaption);
+    framework::SetText(Control(kIdEdit1), BareName(path));
+    SetStatus(L"Fichier .rc enregistré !", kTeal);
+    ::SetFocus(Control(kIdMemo1));
+}
+
+void TForm1::tlbtnCompilerClick() {
+    // Whatever happens below, a start that fails included, Compile ends disabled.
+    struct DisableCompile {
+        TForm1& form;
+        ~DisableCompile() {
+            form.SetCompileEnabled(false);
+            ::SetFocus(form.Control(kIdMemo1));
+        }
+    } disableCompile{*this};
+
+    const std::wstring bareName = framework::GetText(Control(kIdEdit1));
+    if (bareName.empty()) {
+        ::MessageBoxW(Handle(), L"Ouvrez ou enregistrez le fichier .rc à compiler ! ", L" Erreur... ",
+                      MB_OK | MB_ICONERROR);
+        return;
+    }
+    framework::UniqueKernelHandle process =
+        framework::StartHiddenProcess(CompileCommandLine(bareName), L"Impossible de lancer brcc32 : ");
+    const WPARAM cookie = ++m_latestCompile;
+    auto watch = std::make_unique<framework::ProcessExitWatch>(process.get(), Handle(), kMsgCompileEnded, cookie);
+    m_compiles.emplace(cookie, RunningCompile{std::move(process), std::move(watch)});
+    SetStatus(L"Compilation en cours...", kBlack);
+}
+
+void TForm1::OnCompileEnded(WPARAM cookie) {
+    const auto found = m_compiles.find(cookie);
+    if (found == m_compiles.end()) {
+        return;
+    }
+    DWORD exitCode = 0;
+    const bool known = ::GetExitCodeProcess(found->second.process.get(), &exitCode);
+    m_compiles.erase(found);
+    if (cookie != m_latestCompile) {
+        return;  // a later compile has taken over the status label
+    }
+    if (known && exitCode == 0) {
+        SetStatus(L"Compilation executée avec succès !", kGreen);
+        ::MessageBeep(MB_OK);
+    } else {
+        SetStatus(L"Échec de la compilation (code " + std::to_wstring(exitCode) + L") !", kRed);
+    }
+}
+
+void TForm1::tlbtnAideClick() {
+    // Opens the help file once the help engine is bound.
+}
+
+void TForm1::Aproposde1Click() {
+    // Shows the About box once it exists.
+}
+
+void TForm1::tlbtnQuitterClick() { framework::Application::Instance().Terminate(); }
+
+}  // namespace talvorine
