@@ -78,6 +78,12 @@ std::string ReadWholeFile(const std::wstring& path) {
 }
 
 void ReplaceWholeFile(const std::wstring& path, std::string_view data, WriteFileFunction write) {
+    // A read-only file is not to be replaced. Windows refuses the final move anyway;
+    // Wine would let it through, so ask first.
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        Raise(kCreateError, path, ERROR_ACCESS_DENIED);
+    }
     wchar_t temporaryName[MAX_PATH + 1];
     if (::GetTempFileNameW(FolderOfPath(path).c_str(), L"tlv", 0, temporaryName) == 0) {
         Raise(kCreateError, path, ::GetLastError());
