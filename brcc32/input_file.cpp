@@ -22,12 +22,13 @@ namespace {
 
 InputFile::InputFile(const std::filesystem::path& path) {
     m_buffer.pubsetbuf(nullptr, 0);
-    if (m_buffer.open(path, std::ios::in | std::ios::binary) == nullptr) {
+    // Some systems open a folder for reading as if it were a file.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error) || m_buffer.open(path, std::ios::in | std::ios::binary) == nullptr) {
         ThrowOpenFailure(path);
     }
     const std::streamoff end = m_buffer.pubseekoff(0, std::ios::end, std::ios::in);
     if (end < 0 || m_buffer.pubseekoff(0, std::ios::beg, std::ios::in) != 0) {
-        // Opening a folder succeeds on some systems; seeking in it does not.
         ThrowOpenFailure(path);
     }
     m_size = static_cast<std::uint64_t>(end);

@@ -115,7 +115,7 @@ std::optional<std::uint32_t> ParseScriptInteger(std::string_view text) {
     return static_cast<std::uint32_t>(value);
 }
 
-ScriptParser::ScriptParser(std::string_view text) : m_lexer(text) {}
+ScriptParser::ScriptParser(std::string_view text) : m_text(text), m_lexer(text) {}
 
 std::optional<ResourceStatement> ScriptParser::Next() {
     while (true) {
@@ -135,7 +135,10 @@ std::optional<ResourceStatement> ScriptParser::Next() {
         statement.m_name = ParseName(first);
         statement.m_nameLine = first.m_line;
         statement.m_language = m_language;
-        const Token typeToken = m_lexer.Next();
+        Token typeToken = m_lexer.Next();
+        if (typeToken.m_kind == TokenKind::kEnd) {
+            typeToken.m_line = first.m_line;
+        }
         ParseType(typeToken, statement);
         ParseMemoryFlags(statement);
         ParseFile(typeToken, statement);
@@ -147,7 +150,7 @@ void ScriptParser::ParseLanguage(const Token& keyword) {
     const std::uint16_t primary = ParseLanguagePart("primary language", kMaxPrimaryLanguage);
     const Token comma = m_lexer.Next();
     if (comma.m_kind != TokenKind::kComma) {
-        Refuse(comma.m_kind == TokenKind::kEnd ? keyword : comma,
+        Refuse(comma.m_kind == TokenKind::kEnd || comma.m_line != keyword.m_line ? keyword : comma,
                "expected ',' between the two numbers of LANGUAGE, found " + Describe(comma));
     }
     const std::uint16_t sub = ParseLanguagePart("sublanguage", kMaxSubLanguage);
@@ -271,6 +274,15 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
     }
     if (token.m_kind == TokenKind::kIdentifier && EqualsNoCase(token.m_text, "LANGUAGE")) {
         Refuse(token, "LANGUAGE must be a line of its own before the resources it applies to");
+    }
+    const std::size_t begin = static_cast<std::size_t>(token.m_text.data() - m_text.data());
+    const std::size_t end = begin + token.m_text.size();
+    constexpr std::string_view kSpace = " \t\r\n\v\f";
+    if (token.m_kind == TokenKind::kIdentifier && end < m_text.size() && kSpace.find(m_text[end]) == kSpace.npos) {
+        // Unquoted, a name such as my-icon.ico would end at the '-': say so rather than look for 'my'.
+        const std::string_view whole = m_text.substr(begin, m_text.find_first_of(kSpace, end) - begin);
+        Refuse(token, "a file name with characters other than letters, digits, '_', '.', '/' and '\\' must be "
+                      "quoted: write \"" + std::string(whole) + "\"");
     }
     if (token.m_text.empty()) {
         Refuse(token, "the file name is empty");

@@ -40,6 +40,7 @@ private:
     void ParseMemoryFlags(ResourceStatement& statement);
     void ParseFile(const Token& typeToken, ResourceStatement& statement);
 
+    std::string_view m_text;
     ScriptLexer m_lexer;
     std::uint16_t m_language = kDefaultLanguage;
 };

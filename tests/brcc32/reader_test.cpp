@@ -1,0 +1,132 @@
+// The compiler's pieces on their own: numbers, token lines, damaged image files, the atomic output file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "brcc32/atomic_file.h"
+#include "brcc32/bitmap_file.h"
+#include "brcc32/icon_file.h"
+#include "brcc32/script_error.h"
+#include "brcc32/script_lexer.h"
+#include "brcc32/script_parser.h"
+#include "test_folder.h"
+#include "test_images.h"
+
+namespace brcc::test {
+namespace {
+
+TEST(ScriptInteger, AcceptsTheFormsOfTheLanguageOnly) {
+    EXPECT_EQ(ParseScriptInteger("0"), 0u);
+    EXPECT_EQ(ParseScriptInteger("65535"), 65535u);
+    EXPECT_EQ(ParseScriptInteger("0x1fL"), 31u);
+    EXPECT_EQ(ParseScriptInteger("0XFF"), 255u);
+    EXPECT_EQ(ParseScriptInteger("017"), 15u);
+    EXPECT_EQ(ParseScriptInteger("12l"), 12u);
+    EXPECT_EQ(ParseScriptInteger("4294967295"), 4294967295u);
+    for (const char* bad : {"", "L", "0x", "0xL", "08", "1a", "12LL", "4294967296", "0x100000000", "1u"}) {
+        EXPECT_EQ(ParseScriptInteger(bad), std::nullopt) << bad;
+    }
+}
+
+TEST(ScriptLexer, CountsLinesThroughCommentsAndLineEnds) {
+    ScriptLexer lexer("\xEF\xBB\xBF" "a /* one\r\ntwo\r\n */ b // c\r\nd\n\n\"e f\"");
+    const std::vector<std::pair<TokenKind, int>> expected = {
+        {TokenKind::kIdentifier, 1}, {TokenKind::kIdentifier, 3}, {TokenKind::kIdentifier, 4},
+        {TokenKind::kString, 6},     {TokenKind::kEnd, 6}};
+    for (const auto& [kind, line] : expected) {
+        const Token token = lexer.Next();
+        EXPECT_EQ(token.m_kind, kind);
+        EXPECT_EQ(token.m_line, line);
+    }
+}
+
+TEST(ScriptLexer, CommentMarksInsideANameBelongToTheName) {
+    // As in llvm-rc: a comment only starts where a token could.
+    ScriptLexer lexer("dir/file.bin//x \\a\\b");
+    EXPECT_EQ(lexer.Next().m_text, "dir/file.bin//x");
+    EXPECT_EQ(lexer.Next().m_text, "\\a\\b");
+}
+
+TEST(ScriptParser, CarriesLanguageAndFlagsIntoEachStatement) {
+    ScriptParser parser("LANGUAGE 7, 1\nx icon preload \"a b.ico\"\n5 RCDATA FIXED d");
+    const std::optional<ResourceStatement> icon = parser.Next();
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->m_kind, ResourceKind::kIcon);
+    EXPECT_EQ(icon->m_name, ResourceId::Text("X"));
+    EXPECT_EQ(icon->m_language, 0x0407);
+    EXPECT_EQ(icon->m_memoryFlags, 0x1050);
+    EXPECT_EQ(icon->m_file, "a b.ico");
+    EXPECT_EQ(icon->m_fileLine, 2);
+    const std::optional<ResourceStatement> data = parser.Next();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->m_type, ResourceId::Ordinal(kTypeRcData));
+    EXPECT_EQ(data->m_memoryFlags, 0x0020);
+    EXPECT_FALSE(parser.Next());
+}
+
+TEST(IconFile, ReadsGroupFieldsFromEachImage) {
+    const Bytes file = MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4, 0, 0},
+                                     {MakePngImage(256, 256), 256, 256, 32, 0, 0},
+                                     {MakeDibImage(32, 32, 1), 32, 32, 1, 7, 9}},
+                                    true);
+    const std::vector<IconImage> images = ReadIconFile(file, IconFileKind::kCursor);
+    ASSERT_EQ(images.size(), 3u);
+    EXPECT_EQ(images[0].m_bitCount, 4);
+    EXPECT_EQ(images[1].m_width, 0);
+    EXPECT_EQ(images[1].m_planes, 1);
+    EXPECT_EQ(images[1].m_bitCount, 32);
+    EXPECT_EQ(images[2].m_hotspotX, 7);
+    EXPECT_EQ(images[2].m_hotspotY, 9);
+    EXPECT_EQ(images[2].m_data.size(), MakeDibImage(32, 32, 1).size());
+}
+
+// Every prefix of a valid file is refused with a reason, never read past its end (ASan watches).
+TEST(IconFile, EveryTruncationIsRefusedCleanly) {
+    const Bytes whole = MakeIconFile({{MakeDibImage(16, 16, 8), 16, 16, 8}, {MakePngImage(48, 48), 48, 48, 32}});
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+        const Bytes prefix(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+        EXPECT_THROW(ReadIconFile(prefix, IconFileKind::kIcon), FileFormatError) << size;
+    }
+    EXPECT_EQ(ReadIconFile(whole, IconFileKind::kIcon).size(), 2u);
+}
+
+TEST(IconFile, RefusesOffsetsThatWrapAround) {
+    Bytes file = MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4}});
+    file[18] = file[19] = file[20] = file[21] = 0xFF;  // offset 0xFFFFFFFF with a non-zero size
+    EXPECT_THROW(ReadIconFile(file, IconFileKind::kIcon), FileFormatError);
+}
+
+TEST(BitmapFile, EveryTruncationOfTheHeaderIsRefused) {
+    for (const std::uint32_t headerSize : {12u, 40u, 124u}) {
+        const Bytes whole = MakeBitmapFile(3, 3, 24, headerSize);
+        EXPECT_NO_THROW(CheckBitmapFile(std::span(whole).first(std::min(whole.size(), kBitmapProbeSize)),
+                                        whole.size()));
+        for (std::size_t size = 0; size < kBitmapFileHeaderSize + headerSize; ++size) {
+            EXPECT_THROW(CheckBitmapFile(std::span(whole).first(size), size), FileFormatError) << size;
+        }
+    }
+}
+
+TEST(AtomicFile, TargetChangesOnlyOnCommit) {
+    TestFolder folder;
+    const std::filesystem::path target = folder.Write("out.res", std::string("old"));
+    {
+        AtomicFile abandoned(target);
+        abandoned.Stream().sputn("new", 3);
+    }
+    EXPECT_EQ(folder.Read("out.res"), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(folder.FileNames().size(), 1u);
+    {
+        AtomicFile kept(target);
+        kept.Stream().sputn("newer", 5);
+        kept.Commit();
+    }
+    EXPECT_EQ(folder.Read("out.res"), (Bytes{'n', 'e', 'w', 'e', 'r'}));
+    EXPECT_EQ(folder.FileNames().size(), 1u);
+    EXPECT_THROW(AtomicFile(folder.Path() / "no such folder" / "x.res"), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace brcc::test

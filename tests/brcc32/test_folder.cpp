@@ -1,0 +1,73 @@
+// Scratch folders under the system's temporary folder, removed with the test.
+#include "test_folder.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+namespace brcc::test {
+
+TestFolder::TestFolder() {
+    std::random_device random;
+    m_path = std::filesystem::temp_directory_path() / ("brcc32-test-" + std::to_string(random()));
+    std::filesystem::create_directories(m_path);
+}
+
+TestFolder::~TestFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::filesystem::path TestFolder::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    const std::filesystem::path path = m_path / name;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+    return path;
+}
+
+std::filesystem::path TestFolder::Write(const std::string& name, const std::string& text) const {
+    return Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+std::vector<std::uint8_t> TestFolder::Read(const std::string& name) const {
+    std::ifstream in(m_path / name, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> TestFolder::FileNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+RunResult RunIn(const std::filesystem::path& folder, const std::string& command) {
+    const std::filesystem::path errors = folder / ".stderr";
+    const std::string line = "cd '" + folder.string() + "' && " + command + " 2>'" + errors.string() + "' >/dev/null";
+    const int status = std::system(line.c_str());
+    RunResult result;
+    result.m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(errors);
+    result.m_stderr.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::filesystem::remove(errors);
+    return result;
+}
+
+RunResult RunBrcc32(const std::filesystem::path& folder, const std::string& arguments) {
+    return RunIn(folder, std::string("'") + BRCC32_PATH + "' " + arguments);
+}
+
+RunResult RunLlvmRc(const std::filesystem::path& folder, const std::string& script, const std::string& output) {
+    return RunIn(folder, std::string(LLVM_RC_PATH) + " /no-preprocess /fo '" + output + "' '" + script + "'");
+}
+
+}  // namespace brcc::test

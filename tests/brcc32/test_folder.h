@@ -1,0 +1,40 @@
+// A scratch folder per test, with helpers to write inputs, read outputs and run the compilers on them.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace brcc::test {
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    std::filesystem::path Write(const std::string& name, const std::string& text) const;
+    std::vector<std::uint8_t> Read(const std::string& name) const;
+    std::vector<std::string> FileNames() const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+struct RunResult {
+    int m_exitCode = -1;
+    std::string m_stderr;
+};
+
+// Runs a shell command in `folder`, capturing stderr.
+RunResult RunIn(const std::filesystem::path& folder, const std::string& command);
+// Our compiler, built alongside the tests.
+RunResult RunBrcc32(const std::filesystem::path& folder, const std::string& arguments);
+// The reference compiler, run as Talvorine would run ours: from the script's folder.
+RunResult RunLlvmRc(const std::filesystem::path& folder, const std::string& script, const std::string& output);
+
+}  // namespace brcc::test
