@@ -40,21 +40,28 @@ bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words
     return std::any_of(words.begin(), words.end(), [word](std::string_view w) { return EqualsNoCase(word, w); });
 }
 
+std::string Enclose(std::string_view before, std::string_view text, std::string_view after) {
+    std::string result;
+    result.reserve(before.size() + text.size() + after.size());
+    result.append(before).append(text).append(after);
+    return result;
+}
+
 std::string Describe(const Token& token) {
     switch (token.m_kind) {
         case TokenKind::kEnd:
             return "the end of the script";
         case TokenKind::kString:
-            return "\"" + std::string(token.m_text) + "\"";
+            return Enclose("\"", token.m_text, "\"");
         case TokenKind::kWideString:
-            return "L\"" + std::string(token.m_text) + "\"";
+            return Enclose("L\"", token.m_text, "\"");
         default: {
             const unsigned char first = static_cast<unsigned char>(token.m_text.front());
             if (token.m_text.size() == 1 && (first < 0x20 || first >= 0x7F)) {
                 static constexpr char kHex[] = "0123456789ABCDEF";
                 return std::string("the byte 0x") + kHex[first >> 4] + kHex[first & 0xF];
             }
-            return "'" + std::string(token.m_text) + "'";
+            return Enclose("'", token.m_text, "'");
         }
     }
 }

@@ -1,0 +1,86 @@
+// The Windows brcc32.exe, run under Wine: CR LF, backslashes, a non-ASCII name, replacing an old .res.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "brcc32/resource_compiler.h"
+#include "test_images.h"
+
+namespace brcc::test {
+namespace {
+
+class WindowsBuild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device random;
+        m_folder = std::filesystem::temp_directory_path() / ("brcc32-wine-" + std::to_string(random()));
+        std::filesystem::create_directories(m_folder / "icons");
+        Write("icons/app.ico", MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4}, {MakePngImage(48, 48), 48, 48, 32}}));
+        Write("arrow.cur", MakeIconFile({{MakeDibImage(32, 32, 1), 32, 32, 1, 4, 6}}, true));
+        Write("data.bin", Bytes{1, 2, 3, 0x0D, 0x0A, 0x1A, 0});  // bytes a text-mode copy would change
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    void Write(const std::filesystem::path& name, const Bytes& bytes) {
+        std::ofstream out(m_folder / name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    void Write(const std::filesystem::path& name, const std::string& text) { Write(name, Bytes(text.begin(), text.end())); }
+    Bytes Read(const std::filesystem::path& name) {
+        std::ifstream in(m_folder / name, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // Runs brcc32.exe from the script's folder, as Talvorine does; returns its exit code.
+    int RunExe(const std::wstring& arguments) {
+        std::filesystem::path exe = std::filesystem::absolute(BRCC32_EXE_PATH);
+        exe.make_preferred();
+        const std::wstring command = L"cd /d \"" + m_folder.wstring() + L"\" && \"" + exe.wstring() + L"\" " +
+                                     arguments + L" 2>errors.txt";
+        return _wsystem(command.c_str());
+    }
+
+    std::filesystem::path m_folder;
+};
+
+TEST_F(WindowsBuild, CompilesLikeTheLibraryAndReplacesTheOldFile) {
+    const std::string script = "1 ICON icons\\app.ico\r\nArrow CURSOR \"arrow.cur\"\r\n3 RCDATA .\\data.bin\r\n";
+    const std::filesystem::path scriptName = std::filesystem::path(L"caf\u00E9.rc");
+    Write(scriptName, script);
+    Write(std::filesystem::path(L"caf\u00E9.res"), std::string("an older file"));
+    ASSERT_EQ(RunExe(L"caf\u00E9.rc"), 0) << std::string(Read("errors.txt").begin(), Read("errors.txt").end());
+
+    // The same resources, compiled in-process from the LF and slash form of the script.
+    Write("expected.rc", std::string("1 ICON icons/app.ico\nArrow CURSOR \"arrow.cur\"\n3 RCDATA ./data.bin\n"));
+    CompileScriptFile(m_folder / "expected.rc", m_folder / "expected.res");
+    const Bytes expected = Read("expected.res");
+    ASSERT_GT(expected.size(), 32u + 7u);
+    EXPECT_EQ(Read(std::filesystem::path(L"caf\u00E9.res")), expected);
+}
+
+TEST_F(WindowsBuild, FailureKeepsTheOldFileAndSaysWhere) {
+    Write("bad.rc", std::string("1 RCDATA data.bin\r\n2 RCDATA missing.bin\r\n"));
+    Write("bad.res", std::string("keep me"));
+    EXPECT_EQ(RunExe(L"bad.rc"), 1);
+    const Bytes errors = Read("errors.txt");
+    EXPECT_EQ(std::string(errors.begin(), errors.end()), 
+              "bad.rc(2): error: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
+    const Bytes kept = Read("bad.res");
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep me");
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_folder)) {
+        ++files;
+    }
+    EXPECT_EQ(files, 6u) << "a temporary file was left behind";
+}
+
+}  // namespace
+}  // namespace brcc::test
