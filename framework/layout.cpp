@@ -115,7 +115,7 @@ void SetMemoText(HWND memo, const std::wstring& text, const std::wstring& former
                       static_cast<size_t>(::GetWindowTextLengthW(memo)) == text.size();
     if (!fits) {
         ::SetWindowTextW(memo, former.c_str());
-        throw Error(L"Le texte dépasse la capacité du mémo");
+        throw Error(kMemoCapacityError);
     }
 }
 

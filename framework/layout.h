@@ -43,6 +43,8 @@ void RefuseTabKey(HWND edit);
 std::wstring GetText(HWND control);
 void SetText(HWND control, const std::wstring& text);
 
+inline constexpr wchar_t kMemoCapacityError[] = L"Le texte dépasse la capacité du mémo";
+
 // Replaces a multi-line edit's text; if the edit cannot hold it all, puts `former`
 // back and raises the memo-capacity error.
 void SetMemoText(HWND memo, const std::wstring& text, const std::wstring& former);

@@ -274,11 +274,16 @@ void TForm1::tlbtnOuvrirClick() {
         return;
     }
     const std::wstring path = m_openTextFileDialog1.FileName();
-    const std::wstring text = framework::AnsiToWide(ScriptTextFromFileBytes(framework::ReadWholeFile(path)));
-    const std::wstring former = framework::GetText(Control(kIdMemo1));
-    if (text != former) {
-        ReplaceMemoText(text, former);
-        Memo1Change();
+    try {
+        const std::wstring text = framework::AnsiToWide(ScriptTextFromFileBytes(framework::ReadWholeFile(path)));
+        const std::wstring former = framework::GetText(Control(kIdMemo1));
+        if (text != former) {
+            ReplaceMemoText(text, former);
+            Memo1Change();
+        }
+    } catch (const std::bad_alloc&) {
+        // A file too large to hold in memory is too large for the memo, which keeps its text.
+        throw framework::Error(framework::kMemoCapacityError);
     }
     const std::wstring bareName = BareName(path);
     framework::SetText(Control(kIdGroupBox1), L"Fichier " + bareName);
