@@ -111,7 +111,7 @@ std::filesystem::path ResourceCompiler::Resolve(const std::string& file) const {
     std::string portable = file;
     // Scripts are written on Windows: a backslash separates folders here too.
     std::replace(portable.begin(), portable.end(), '\\', '/');
-    std::filesystem::path path = PathFromUtf8(portable);
+    std::filesystem::path path = PathFromScriptText(portable);
     return path.has_root_directory() ? path : m_baseFolder / path;
 }
 

@@ -8,6 +8,7 @@
 #include "brcc32/atomic_file.h"
 #include "brcc32/bitmap_file.h"
 #include "brcc32/icon_file.h"
+#include "brcc32/input_file.h"
 #include "brcc32/script_error.h"
 #include "brcc32/script_lexer.h"
 #include "brcc32/script_parser.h"
@@ -107,6 +108,14 @@ TEST(BitmapFile, EveryTruncationOfTheHeaderIsRefused) {
             EXPECT_THROW(CheckBitmapFile(std::span(whole).first(size), size), FileFormatError) << size;
         }
     }
+}
+
+TEST(ScriptFileNames, AnsiTextIsReadAsWindows1252) {
+    EXPECT_TRUE(IsValidUtf8("donn\xC3\xA9\x65s.bin"));
+    EXPECT_FALSE(IsValidUtf8("donn\xE9\x65s.bin"));
+    EXPECT_FALSE(IsValidUtf8("\xC3"));
+    EXPECT_EQ(Windows1252ToUtf8("donn\xE9\x65s \x80\x9C.bin"), "donn\xC3\xA9\x65s \xE2\x82\xAC\xC5\x93.bin");
+    EXPECT_EQ(PathFromScriptText("donn\xE9\x65s.bin"), PathFromScriptText("donn\xC3\xA9\x65s.bin"));
 }
 
 TEST(AtomicFile, TargetChangesOnlyOnCommit) {

@@ -1,0 +1,60 @@
+// Writes the benchmark's scripts and the files they name: RCDATA scripts of any length and an icon script.
+// Usage: make_inputs FOLDER
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "test_images.h"
+
+namespace {
+
+constexpr int kDataFiles = 256;
+constexpr int kIconFiles = 50;
+
+void WriteBytes(const std::filesystem::path& path, const brcc::test::Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Each line names one of a pool of files of varied sizes: the compiler opens and copies a file per line either way.
+void WriteDataScript(const std::filesystem::path& folder, int lines) {
+    std::ofstream script(folder / ("rcdata-" + std::to_string(lines) + ".rc"), std::ios::binary);
+    for (int line = 0; line < lines; ++line) {
+        const int file = line % kDataFiles;
+        if (line % 2 == 0) {
+            script << line + 1 << " RCDATA data/d" << file << ".bin\r\n";
+        } else {
+            script << "Name_" << line << " RCDATA \"data/d" << file << ".bin\"\r\n";
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::filesystem::create_directories(folder / "data");
+    std::filesystem::create_directories(folder / "icons");
+    for (int file = 0; file < kDataFiles; ++file) {
+        WriteBytes(folder / "data" / ("d" + std::to_string(file) + ".bin"),
+                   brcc::test::Bytes(static_cast<std::size_t>(file * 7 + file % 5), static_cast<std::uint8_t>(file)));
+    }
+    for (int file = 0; file < kIconFiles; ++file) {
+        using brcc::test::MakeDibImage;
+        WriteBytes(folder / "icons" / ("i" + std::to_string(file) + ".ico"),
+                   brcc::test::MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4},
+                                             {MakeDibImage(32, 32, 8), 32, 32, 8},
+                                             {MakeDibImage(48, 48, 32), 48, 48, 32},
+                                             {brcc::test::MakePngImage(256, 256 - file), 256, 256, 32}}));
+    }
+    WriteDataScript(folder, 20000);
+    WriteDataScript(folder, 80000);
+    std::ofstream icons(folder / "icons-2000.rc", std::ios::binary);
+    for (int line = 0; line < 2000; ++line) {
+        icons << "Icon" << line << " ICON icons/i" << line % kIconFiles << ".ico\r\n";
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+// Fuzz target: arbitrary script text through the lexer and parser, statement by statement to the end or an error.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "brcc32/script_error.h"
+#include "brcc32/script_parser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    brcc::ScriptParser parser(text);
+    try {
+        while (parser.Next()) {
+        }
+    } catch (const brcc::ScriptError& error) {
+        if (error.Line() < 1) {
+            __builtin_trap();  // every refusal of a script names a line
+        }
+    }
+    return 0;
+}
