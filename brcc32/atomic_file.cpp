@@ -27,7 +27,7 @@ std::string UniqueSuffix() {
 }  // namespace
 
 AtomicFile::AtomicFile(std::filesystem::path target) : m_target(std::move(target)) {
-    m_buffer.pubsetbuf(m_storage, sizeof m_storage);
+    m_buffer.pubsetbuf(nullptr, 0);  // the writer hands over large blocks
     for (int attempt = 0; attempt < 16 && !m_buffer.is_open(); ++attempt) {
         std::filesystem::path candidate = m_target;
         candidate += UniqueSuffix();

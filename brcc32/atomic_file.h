@@ -24,7 +24,6 @@ private:
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
     std::filebuf m_buffer;
-    char m_storage[1 << 16];
     bool m_committed = false;
 };
 

@@ -1,10 +1,42 @@
 // Input files opened unbuffered: each is read once, in as few calls as its size allows.
 #include "brcc32/input_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <climits>
+
 #include "brcc32/script_error.h"
+
+#ifdef _WIN32
+#include <io.h>  // the C runtime's descriptors, not the Windows API
+#else
+#include <unistd.h>
+#endif
 
 namespace brcc {
 namespace {
+
+#ifdef _WIN32
+using FileStatus = struct _stat64;
+int OpenForReading(const std::filesystem::path& path) { return _wopen(path.c_str(), _O_RDONLY | _O_BINARY); }
+int StatusOf(int descriptor, FileStatus& status) { return _fstat64(descriptor, &status); }
+long long ReadSome(int descriptor, std::uint8_t* bytes, std::size_t size) {
+    return _read(descriptor, bytes, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
+}
+void CloseDescriptor(int descriptor) { _close(descriptor); }
+bool IsRegularFile(const FileStatus& status) { return (status.st_mode & _S_IFMT) == _S_IFREG; }
+#else
+using FileStatus = struct stat;
+int OpenForReading(const std::filesystem::path& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+int StatusOf(int descriptor, FileStatus& status) { return fstat(descriptor, &status); }
+long long ReadSome(int descriptor, std::uint8_t* bytes, std::size_t size) {
+    return read(descriptor, bytes, std::min<std::size_t>(size, INT_MAX));
+}
+void CloseDescriptor(int descriptor) { close(descriptor); }
+bool IsRegularFile(const FileStatus& status) { return S_ISREG(status.st_mode); }
+#endif
 
 [[noreturn]] void ThrowOpenFailure(const std::filesystem::path& path) {
     std::error_code error;
@@ -15,29 +47,40 @@ namespace {
     if (status.type() == std::filesystem::file_type::directory) {
         throw FileAccessError("it is a folder, not a file");
     }
+    if (status.type() != std::filesystem::file_type::regular && status.type() != std::filesystem::file_type::unknown) {
+        throw FileAccessError("it is not a regular file");
+    }
     throw FileAccessError("the file cannot be read");
 }
 
 }  // namespace
 
-InputFile::InputFile(const std::filesystem::path& path) {
-    m_buffer.pubsetbuf(nullptr, 0);
-    // Some systems open a folder for reading as if it were a file.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error) || m_buffer.open(path, std::ios::in | std::ios::binary) == nullptr) {
+InputFile::InputFile(const std::filesystem::path& path) : m_descriptor(OpenForReading(path)) {
+    if (m_descriptor < 0) {
         ThrowOpenFailure(path);
     }
-    const std::streamoff end = m_buffer.pubseekoff(0, std::ios::end, std::ios::in);
-    if (end < 0 || m_buffer.pubseekoff(0, std::ios::beg, std::ios::in) != 0) {
+    FileStatus status{};
+    if (StatusOf(m_descriptor, status) != 0 || !IsRegularFile(status)) {
+        CloseDescriptor(m_descriptor);
+        m_descriptor = -1;
         ThrowOpenFailure(path);
     }
-    m_size = static_cast<std::uint64_t>(end);
+    m_size = static_cast<std::uint64_t>(status.st_size);
+}
+
+InputFile::~InputFile() {
+    if (m_descriptor >= 0) {
+        CloseDescriptor(m_descriptor);
+    }
 }
 
 void InputFile::Read(std::span<std::uint8_t> bytes) {
-    const auto wanted = static_cast<std::streamsize>(bytes.size());
-    if (m_buffer.sgetn(reinterpret_cast<char*>(bytes.data()), wanted) != wanted) {
-        throw FileAccessError("the file ended while it was read (did it change meanwhile?)");
+    while (!bytes.empty()) {
+        const long long got = ReadSome(m_descriptor, bytes.data(), bytes.size());
+        if (got <= 0) {
+            throw FileAccessError("the file ended while it was read (did it change meanwhile?)");
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(got));
     }
 }
 

@@ -3,24 +3,28 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace brcc {
 
+// An open file descriptor of the C runtime: open, size and read in the fewest system calls, which is most of the
+// compiler's time on a script of many small files.
 class InputFile {
 public:
     // Throws FileAccessError with a reason (not found, a folder, unreadable).
     explicit InputFile(const std::filesystem::path& path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
 
     std::uint64_t Size() const { return m_size; }
     // Reads exactly bytes.size() bytes; throws FileAccessError if the file ends sooner.
     void Read(std::span<std::uint8_t> bytes);
 
 private:
-    std::filebuf m_buffer;
+    int m_descriptor = -1;
     std::uint64_t m_size = 0;
 };
 

@@ -9,7 +9,8 @@
 namespace brcc {
 namespace {
 
-constexpr std::uint32_t kFixedHeaderTail = 16;  // data version, flags, language, version, characteristics
+constexpr std::uint32_t kFixedHeaderTail = 16;
+constexpr std::size_t kBufferSize = 1 << 20;  // data version, flags, language, version, characteristics
 
 void AppendId(std::vector<std::uint8_t>& header, const ResourceId& id) {
     if (id.m_isOrdinal) {
@@ -28,6 +29,7 @@ void AppendId(std::vector<std::uint8_t>& header, const ResourceId& id) {
 }  // namespace
 
 ResWriter::ResWriter(std::streambuf& out) : m_out(out) {
+    m_buffer.reserve(kBufferSize);
     WriteHeader(ResourceId::Ordinal(0), ResourceId::Ordinal(0), 0, 0, 0);
 }
 
@@ -74,10 +76,25 @@ void ResWriter::WriteResource(const ResourceId& type, const ResourceId& name, st
 }
 
 void ResWriter::Put(std::span<const std::uint8_t> bytes) {
-    const auto size = static_cast<std::streamsize>(bytes.size());
-    if (m_out.sputn(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+    if (m_buffer.size() + bytes.size() > kBufferSize) {
+        Flush();
+    }
+    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+}
+
+void ResWriter::Flush() {
+    const auto size = static_cast<std::streamsize>(m_buffer.size());
+    if (m_out.sputn(reinterpret_cast<const char*>(m_buffer.data()), size) != size) {
         throw std::runtime_error("the output file cannot be written (is the disk full?)");
     }
+    m_buffer.clear();
+}
+
+void ResWriter::Finish() {
+    if (m_pendingData != 0) {
+        throw std::logic_error("the last resource's data is incomplete");
+    }
+    Flush();
 }
 
 void ResWriter::PadData() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <streambuf>
+#include <vector>
 
 #include "brcc32/resource_id.h"
 
@@ -19,17 +20,21 @@ public:
                      std::uint32_t dataSize);
     void WriteData(std::span<const std::uint8_t> bytes);
 
-    // Each write throws std::runtime_error when the stream refuses bytes (a full disk).
     void WriteResource(const ResourceId& type, const ResourceId& name, std::uint16_t memoryFlags,
                        std::uint16_t language, std::span<const std::uint8_t> data);
 
+    // Hands the last buffered bytes to the stream. Writes throw std::runtime_error when the stream refuses bytes.
+    void Finish();
+
 private:
     void Put(std::span<const std::uint8_t> bytes);
+    void Flush();
     void PadData();
 
     std::streambuf& m_out;
     std::uint32_t m_pendingData = 0;
     std::uint32_t m_dataSize = 0;
+    std::vector<std::uint8_t> m_buffer;  // few large writes: a script of small files makes many small pieces
 };
 
 }  // namespace brcc

@@ -105,6 +105,7 @@ void ResourceCompiler::Compile(std::string_view scriptText) {
             throw ScriptError(statement->m_fileLine, "cannot read '" + statement->m_file + "': " + error.what());
         }
     }
+    m_writer.Finish();
 }
 
 std::filesystem::path ResourceCompiler::Resolve(const std::string& file) const {

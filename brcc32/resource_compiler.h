@@ -20,6 +20,7 @@ public:
     ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out);
 
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
+    // On success every byte has been handed to `out`.
     void Compile(std::string_view scriptText);
 
 private:

@@ -22,7 +22,7 @@ void WriteDataScript(const std::filesystem::path& folder, int lines) {
     for (int line = 0; line < lines; ++line) {
         const int file = line % kDataFiles;
         if (line % 2 == 0) {
-            script << line + 1 << " RCDATA data/d" << file << ".bin\r\n";
+            script << line / 2 + 1 << " RCDATA data/d" << file << ".bin\r\n";
         } else {
             script << "Name_" << line << " RCDATA \"data/d" << file << ".bin\"\r\n";
         }
