@@ -1,0 +1,692 @@
+// End-to-end test of the main window: a real Talvorine process driven from outside through its windows.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "main_window/form1_ids.h"
+#include "tests/e2e/window_driver.h"
+
+namespace talvorine::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr COLORREF kBlack = 0x00000000;
+constexpr COLORREF kTeal = 0x00808000;
+constexpr COLORREF kGreen = 0x00008000;
+constexpr COLORREF kRed = 0x000000FF;
+
+constexpr wchar_t kStartCaption[] = L"Création de Fichier .rc : ";
+constexpr wchar_t kNewCaption[] = L"Création de Fichier rc : ";
+constexpr wchar_t kStartStatus[] = L"Créez ou ouvrez un fichier .rc !";
+constexpr wchar_t kOpenedStatus[] = L"Fichier .rc ouvert !";
+constexpr wchar_t kSavedStatus[] = L"Fichier .rc enregistré !";
+constexpr wchar_t kCompilingStatus[] = L"Compilation en cours...";
+constexpr wchar_t kSuccessStatus[] = L"Compilation executée avec succès !";
+constexpr wchar_t kOpenTitle[] = L"Ouvrir fichier...";
+constexpr wchar_t kSaveTitle[] = L"Enregistrer sous...";
+
+// How long a negative check waits for something that must not happen.
+constexpr DWORD kSettleMs = 700;
+
+// Paths of the programs under test, from the command line.
+std::wstring g_talvorineExe;
+std::wstring g_fakeBrcc32Exe;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::wstring> FileNamesIn(const fs::path& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().wstring());
+    }
+    std::ranges::sort(names);
+    return names;
+}
+
+// The system's own wording for an error code, as the program must quote it after the file name.
+std::wstring QuotedSystemReason(DWORD code) {
+    wchar_t* buffer = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring reason = buffer != nullptr ? buffer : L"";
+    LocalFree(buffer);
+    while (!reason.empty() && (reason.back() <= L' ' || reason.back() == L'.')) {
+        reason.pop_back();
+    }
+    if (!reason.empty() && reason.back() > L'.') {
+        reason += L'.';
+    }
+    return reason;
+}
+
+struct Brcc32Start {
+    std::wstring commandLine;
+    std::wstring folder;
+};
+
+struct StartOptions {
+    bool withBrcc32 = true;
+    int brcc32ExitCode = 0;
+    int brcc32SleepMs = 0;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    virtual StartOptions Options() const { return {}; }
+
+    void SetUp() override {
+        static std::atomic<int> counter = 0;
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        wchar_t longTemp[MAX_PATH] = {};
+        GetLongPathNameW(temp, longTemp, MAX_PATH);
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_root = fs::path(longTemp) / (L"talvorine-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                       std::to_wstring(++counter) + L"-" + Widen(info->name()));
+        m_appFolder = m_root / L"app";
+        m_workFolder = m_root / L"work";
+        m_otherFolder = m_root / L"other";
+        for (const auto& folder : {m_appFolder, m_workFolder, m_otherFolder}) {
+            fs::create_directories(folder);
+        }
+        m_log = m_root / L"brcc32.log";
+        fs::copy_file(g_talvorineExe, m_appFolder / L"Talvorine.exe");
+        const StartOptions options = Options();
+        if (options.withBrcc32) {
+            fs::copy_file(g_fakeBrcc32Exe, m_appFolder / L"brcc32.exe");
+        }
+        // Started from a folder of its own: the dialogs and brcc32 must not depend on where it was started.
+        m_process = Process::Start((m_appFolder / L"Talvorine.exe").wstring(), L"", m_otherFolder.wstring(),
+                                   {{L"TALVORINE_FAKE_BRCC32_LOG", m_log.wstring()},
+                                    {L"TALVORINE_FAKE_BRCC32_EXIT", std::to_wstring(options.brcc32ExitCode)},
+                                    {L"TALVORINE_FAKE_BRCC32_SLEEP_MS", std::to_wstring(options.brcc32SleepMs)}});
+        m_main = WaitForTopLevelWindow(m_process.Id(), kForm1ClassName);
+        ASSERT_NE(m_main, nullptr) << "the main window did not show";
+        m_groupBox1 = Control(kIdGroupBox1);
+        m_memo = Control(kIdMemo1);
+        m_edit1 = Control(kIdEdit1);
+        m_label2 = Control(kIdLabel2);
+        m_toolBar = Control(kIdToolBar1);
+        ASSERT_TRUE(m_groupBox1 && m_memo && m_edit1 && m_label2 && m_toolBar);
+        // The window is ready for commands once it has painted its status line.
+        ASSERT_TRUE(WaitUntil([&] { return ForegroundColour(m_label2).has_value(); }));
+    }
+
+    void TearDown() override {
+        m_process.Kill();
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+    }
+
+    HWND Control(int id) const { return FindDescendantById(m_main, id); }
+
+    void Command(CommandId id) const { PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    bool CompileEnabled() const {
+        return (SendMessageW(m_toolBar, TB_GETSTATE, kCmdCompiler, 0) & TBSTATE_ENABLED) != 0;
+    }
+
+    FileDialog WaitForDialog(CommandId id, const wchar_t* title) const {
+        Command(id);
+        auto dialog = FileDialog::WaitFor(m_process.Id(), title);
+        if (!dialog) {
+            ADD_FAILURE() << "no dialog \"" << Narrow(title) << "\"";
+            throw std::runtime_error("no dialog");
+        }
+        return *dialog;
+    }
+
+    // Chooses the file in the dialog and waits until the program has reported the outcome in its status line.
+    void OpenFile(const fs::path& path) const {
+        ASSERT_TRUE(WaitForDialog(kCmdOuvrir, kOpenTitle).ChooseFile(path.wstring()));
+        ASSERT_TRUE(WaitForText(m_label2, kOpenedStatus)) << Narrow(ReadText(m_label2));
+        ASSERT_TRUE(WaitForText(m_edit1, path.filename().wstring()));
+    }
+
+    void SaveAs(const fs::path& path) const {
+        ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile(path.wstring()));
+        ASSERT_TRUE(WaitForText(m_label2, kSavedStatus)) << Narrow(ReadText(m_label2));
+        ASSERT_TRUE(WaitForText(m_edit1, path.filename().wstring()));
+    }
+
+    void Type(std::wstring_view text) const { TypeByMessages(m_memo, text); }
+
+    std::vector<Brcc32Start> Brcc32Starts() const {
+        std::vector<Brcc32Start> starts;
+        std::istringstream lines(ReadBytes(m_log));
+        std::string line;
+        while (std::getline(lines, line)) {
+            if (line.starts_with("cmd=")) {
+                starts.push_back({Widen(line.substr(4)), {}});
+            } else if (line.starts_with("cwd=") && !starts.empty()) {
+                starts.back().folder = Widen(line.substr(4));
+            }
+        }
+        return starts;
+    }
+
+    bool WaitForBrcc32Starts(size_t count) const {
+        return WaitUntil([&] {
+            const auto starts = Brcc32Starts();
+            return starts.size() >= count && !starts.back().folder.empty();
+        });
+    }
+
+    std::optional<MessageBoxWindow> WaitForBox(const wchar_t* caption, DWORD timeoutMs = kDefaultTimeoutMs) const {
+        return MessageBoxWindow::WaitFor(m_process.Id(), caption, timeoutMs);
+    }
+
+    // Closes the box and checks that the program goes on afterwards.
+    static void Dismiss(const MessageBoxWindow& box) {
+        box.PressOk();
+        EXPECT_TRUE(box.WaitClosed());
+    }
+
+    void ExpectStartState() const {
+        EXPECT_EQ(ReadText(m_groupBox1), kStartCaption);
+        EXPECT_EQ(ReadText(m_label2), kStartStatus);
+        EXPECT_TRUE(WaitForForegroundColour(m_label2, kBlack)) << Narrow(ColourName(ForegroundColour(m_label2)));
+        EXPECT_EQ(ReadText(m_edit1), L"");
+        EXPECT_EQ(ReadText(m_memo), L"");
+        EXPECT_FALSE(CompileEnabled());
+        EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(m_main) == m_memo; }));
+    }
+
+    // A real click: the commands must bring the focus back to the memo from wherever the user left it.
+    void MoveFocusToEdit1() const {
+        // A click that only activates the window is not always passed on: click again until it lands.
+        ASSERT_TRUE(WaitUntil(
+            [&] { return ClickOn(m_edit1) && WaitUntil([&] { return FocusedWindow(m_main) == m_edit1; }, 500); }, 5000,
+            0));
+    }
+
+    bool FocusInMemo() const {
+        return WaitUntil([&] { return FocusedWindow(m_main) == m_memo; }, 3000);
+    }
+
+    void ExpectNoTopLevelBox() const {
+        EXPECT_FALSE(WaitUntil([&] { return FindTopLevelWindow(m_process.Id(), L"#32770") != nullptr; }, kSettleMs));
+    }
+
+    fs::path m_root;
+    fs::path m_appFolder;
+    fs::path m_workFolder;
+    fs::path m_otherFolder;
+    fs::path m_log;
+    Process m_process;
+    HWND m_main = nullptr;
+    HWND m_groupBox1 = nullptr;
+    HWND m_memo = nullptr;
+    HWND m_edit1 = nullptr;
+    HWND m_label2 = nullptr;
+    HWND m_toolBar = nullptr;
+};
+
+// --- start, layout and typing ---
+
+TEST_F(MainWindowTest, StartsWithItsTextsCompileDisabledAndFocusInMemo) {
+    EXPECT_EQ(ReadText(m_main), kForm1Caption);
+    ExpectStartState();
+    // The memo and its hint sit inside GroupBox1, Edit1 in GroupBox2, the status label in GroupBox3.
+    EXPECT_EQ(GetParent(m_memo), m_groupBox1);
+    EXPECT_EQ(GetParent(Control(kIdLabel1)), m_groupBox1);
+    EXPECT_EQ(GetParent(m_edit1), Control(kIdGroupBox2));
+    EXPECT_EQ(GetParent(m_label2), Control(kIdGroupBox3));
+    EXPECT_EQ(GetParent(m_toolBar), Control(kIdControlBar1));
+    EXPECT_EQ(ClassNameOf(Control(kIdControlBar1)), L"ReBarWindow32");
+    EXPECT_TRUE(GetWindowLongW(m_edit1, GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(GetWindowLongW(m_memo, GWL_STYLE) & ES_MULTILINE);
+}
+
+TEST_F(MainWindowTest, KeyboardTypingFillsTheMemoAndEnablesCompile) {
+    ASSERT_TRUE(TypeByKeyboard(m_main, L"MAINICON ICON \"app.ico\""));
+    EXPECT_TRUE(WaitForText(m_memo, L"MAINICON ICON \"app.ico\""));
+    EXPECT_TRUE(WaitUntil([&] { return CompileEnabled(); }));
+}
+
+TEST_F(MainWindowTest, DeletingTextAlsoCountsAsAChange) {
+    const fs::path script = m_workFolder / L"script.rc";
+    WriteBytes(script, "abc");
+    OpenFile(script);
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    ASSERT_TRUE(WaitUntil([&] { return !CompileEnabled(); }));
+
+    SendMessageW(m_memo, EM_SETSEL, 0, 1);
+    SendMessageW(m_memo, WM_CHAR, VK_BACK, 1);
+    EXPECT_EQ(ReadText(m_memo), L"bc");
+    EXPECT_TRUE(WaitUntil([&] { return CompileEnabled(); }));
+}
+
+TEST_F(MainWindowTest, ADisabledCompileIgnoresItsCommand) {
+    ASSERT_FALSE(CompileEnabled());
+    Command(kCmdCompiler);
+    ExpectNoTopLevelBox();
+    EXPECT_TRUE(Brcc32Starts().empty());
+    EXPECT_EQ(ReadText(m_label2), kStartStatus);
+}
+
+// --- New ---
+
+TEST_F(MainWindowTest, NewEmptiesTheFormButKeepsCompileState) {
+    const fs::path script = m_workFolder / L"a.rc";
+    WriteBytes(script, "A RCDATA \"a.bin\"");
+    OpenFile(script);
+    ASSERT_TRUE(CompileEnabled());
+    MoveFocusToEdit1();
+
+    Command(kCmdNouveau);
+    EXPECT_TRUE(WaitForText(m_memo, L""));
+    EXPECT_EQ(ReadText(m_edit1), L"");
+    EXPECT_TRUE(WaitForText(m_groupBox1, kNewCaption));
+    EXPECT_EQ(ReadText(m_label2), kStartStatus);
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kBlack)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_TRUE(CompileEnabled());
+    EXPECT_TRUE(FocusInMemo());
+}
+
+TEST_F(MainWindowTest, NewAtStartLeavesCompileDisabled) {
+    Command(kCmdNouveau);
+    ASSERT_TRUE(WaitForText(m_groupBox1, kNewCaption));
+    EXPECT_FALSE(CompileEnabled());
+}
+
+TEST_F(MainWindowTest, CompileAfterNewAsksForAFileAndDisablesCompile) {
+    const fs::path script = m_workFolder / L"a.rc";
+    WriteBytes(script, "x");
+    OpenFile(script);
+    Command(kCmdNouveau);
+    ASSERT_TRUE(WaitForText(m_edit1, L""));
+    ASSERT_TRUE(CompileEnabled());
+
+    Command(kCmdCompiler);
+    auto box = WaitForBox(L" Erreur... ");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->Text(), L"Ouvrez ou enregistrez le fichier .rc à compiler ! ");
+    EXPECT_TRUE(box->HasErrorIcon());
+    EXPECT_EQ(box->ButtonTexts(), std::vector<std::wstring>{L"OK"});
+    Dismiss(*box);
+    EXPECT_EQ(ReadText(m_label2), kStartStatus);
+    EXPECT_TRUE(WaitUntil([&] { return !CompileEnabled(); }));
+    EXPECT_TRUE(Brcc32Starts().empty());
+}
+
+// --- Open ---
+
+TEST_F(MainWindowTest, OpenDialogShowsRcFilesFromTheProgramsFolder) {
+    FileDialog dialog = WaitForDialog(kCmdOuvrir, kOpenTitle);
+    EXPECT_EQ(dialog.FileTypes(), std::vector<std::wstring>{L"Fichier .rc"});
+    // A bare name is looked for in the dialog's first folder: the program's, not the one it was started from.
+    WriteBytes(m_appFolder / L"beside.rc", "beside the program");
+    WriteBytes(m_otherFolder / L"beside.rc", "where it was started");
+    ASSERT_TRUE(dialog.ChooseFile(L"beside.rc"));
+    EXPECT_TRUE(WaitForText(m_memo, L"beside the program"));
+    EXPECT_EQ(ReadText(m_groupBox1), L"Fichier beside.rc");
+}
+
+TEST_F(MainWindowTest, OpenShowsTheFileAndItsNameInTeal) {
+    const fs::path script = m_workFolder / L"icones.rc";
+    WriteBytes(script, "MAINICON ICON \"app.ico\"\r\nLOGO BITMAP \"logo.bmp\"");
+    MoveFocusToEdit1();
+    OpenFile(script);
+    EXPECT_EQ(ReadText(m_memo), L"MAINICON ICON \"app.ico\"\r\nLOGO BITMAP \"logo.bmp\"");
+    EXPECT_EQ(ReadText(m_groupBox1), L"Fichier icones.rc");
+    EXPECT_EQ(ReadText(m_edit1), L"icones.rc");
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kTeal)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_TRUE(CompileEnabled());
+    EXPECT_TRUE(FocusInMemo());
+}
+
+TEST_F(MainWindowTest, OpenNormalisesEveryLineBreakAndStopsAtNul) {
+    const fs::path mixed = m_workFolder / L"mixed.rc";
+    WriteBytes(mixed, std::string("a\nb\rc\r\nd\n\re"));
+    OpenFile(mixed);
+    EXPECT_EQ(ReadText(m_memo), L"a\r\nb\r\nc\r\nd\r\n\r\ne");
+
+    // Not "nul.rc": that name is the null device's.
+    const fs::path withZero = m_workFolder / L"zero.rc";
+    WriteBytes(withZero, std::string("before\nNUL\0after\n", 18));
+    OpenFile(withZero);
+    EXPECT_EQ(ReadText(m_memo), L"before\r\nNUL");
+}
+
+TEST_F(MainWindowTest, AnLfFileSavedAgainHasCrLfBetweenLines) {
+    const fs::path lf = m_workFolder / L"unix.rc";
+    WriteBytes(lf, "A RCDATA \"a.bin\"\nB RCDATA \"b.bin\"\n\nC RCDATA \"c.bin\"");
+    OpenFile(lf);
+    const fs::path saved = m_workFolder / L"windows.rc";
+    SaveAs(saved);
+    EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n\r\nC RCDATA \"c.bin\"");
+}
+
+// A memo's lines end where its text ends: the last line's break is not written again.
+// Disabled while Save As writes the memo's text as it stands, final break included.
+TEST_F(MainWindowTest, DISABLED_AFileEndingWithABreakIsSavedWithoutATrailingBreak) {
+    const fs::path lf = m_workFolder / L"unix.rc";
+    WriteBytes(lf, "A RCDATA \"a.bin\"\nB RCDATA \"b.bin\"\n");
+    OpenFile(lf);
+    const fs::path saved = m_workFolder / L"windows.rc";
+    SaveAs(saved);
+    EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"");
+}
+
+TEST_F(MainWindowTest, OpenOfTheSameTextLeavesCompileAsItWas) {
+    const fs::path script = m_workFolder / L"same.rc";
+    WriteBytes(script, "same text");
+    OpenFile(script);
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus));
+    ASSERT_FALSE(CompileEnabled());
+
+    OpenFile(script);
+    EXPECT_FALSE(CompileEnabled());
+
+    const fs::path other = m_workFolder / L"other.rc";
+    WriteBytes(other, "other text");
+    OpenFile(other);
+    EXPECT_TRUE(CompileEnabled());
+}
+
+TEST_F(MainWindowTest, OpenOfAMissingFileShowsTheErrorAndChangesNothing) {
+    Type(L"typed text");
+    ASSERT_TRUE(WaitUntil([&] { return CompileEnabled(); }));
+    const fs::path missing = m_workFolder / L"absent.rc";
+
+    ASSERT_TRUE(WaitForDialog(kCmdOuvrir, kOpenTitle).ChooseFile(missing.wstring()));
+    auto box = WaitForBox(kApplicationTitle);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->Text(), L"Impossible d'ouvrir le fichier \"" + missing.wstring() + L"\". " +
+                               QuotedSystemReason(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(box->HasErrorIcon());
+    EXPECT_EQ(box->ButtonTexts(), std::vector<std::wstring>{L"OK"});
+    Dismiss(*box);
+
+    EXPECT_EQ(ReadText(m_memo), L"typed text");
+    EXPECT_EQ(ReadText(m_groupBox1), kStartCaption);
+    EXPECT_EQ(ReadText(m_edit1), L"");
+    EXPECT_EQ(ReadText(m_label2), kStartStatus);
+    EXPECT_TRUE(CompileEnabled());
+}
+
+TEST_F(MainWindowTest, CancelOfEitherDialogChangesNothing) {
+    Type(L"kept");
+    ASSERT_TRUE(WaitUntil([&] { return CompileEnabled(); }));
+    for (auto [id, title] : {std::pair{kCmdOuvrir, kOpenTitle}, std::pair{kCmdEnregistrer, kSaveTitle}}) {
+        FileDialog dialog = WaitForDialog(id, title);
+        dialog.Cancel();
+        ASSERT_TRUE(dialog.WaitClosed());
+        ExpectNoTopLevelBox();
+        EXPECT_EQ(ReadText(m_memo), L"kept");
+        EXPECT_EQ(ReadText(m_groupBox1), kStartCaption);
+        EXPECT_EQ(ReadText(m_edit1), L"");
+        EXPECT_EQ(ReadText(m_label2), kStartStatus);
+        EXPECT_TRUE(CompileEnabled());
+    }
+    EXPECT_TRUE(FileNamesIn(m_workFolder).empty());
+    // A cancelled compile target: Edit1 still empty, so Compile asks for a file.
+    Command(kCmdCompiler);
+    auto box = WaitForBox(L" Erreur... ");
+    ASSERT_TRUE(box);
+    Dismiss(*box);
+}
+
+// --- Save As ---
+
+TEST_F(MainWindowTest, SaveAsWritesTheMemoAndEmptiesItKeepingCompileEnabled) {
+    Type(L"A RCDATA \"a.bin\"\r\nB RCDATA \"é.bin\"");
+    ASSERT_TRUE(WaitUntil([&] { return CompileEnabled(); }));
+    MoveFocusToEdit1();
+    const fs::path target = m_workFolder / L"test.rc";
+    SaveAs(target);
+
+    // ANSI on disk: "é" is one byte.
+    EXPECT_EQ(ReadBytes(target), "A RCDATA \"a.bin\"\r\nB RCDATA \"\xE9.bin\"");
+    EXPECT_EQ(ReadText(m_memo), L"");
+    EXPECT_EQ(ReadText(m_groupBox1), kStartCaption);
+    EXPECT_EQ(ReadText(m_edit1), L"test.rc");
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kTeal)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_TRUE(FocusInMemo());
+    EXPECT_TRUE(CompileEnabled());
+    EXPECT_EQ(FileNamesIn(m_workFolder), std::vector<std::wstring>{L"test.rc"});
+}
+
+TEST_F(MainWindowTest, SaveAsReplacesAnExistingFileWithoutAsking) {
+    const fs::path target = m_workFolder / L"old.rc";
+    WriteBytes(target, "an older and longer content than the new one");
+    Type(L"new");
+    SaveAs(target);
+    EXPECT_EQ(ReadBytes(target), "new");
+    EXPECT_EQ(FileNamesIn(m_workFolder), std::vector<std::wstring>{L"old.rc"});
+}
+
+TEST_F(MainWindowTest, SaveAsAddsTheRcExtension) {
+    Type(L"x");
+    ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile((m_workFolder / L"noext").wstring()));
+    ASSERT_TRUE(WaitForText(m_label2, kSavedStatus));
+    EXPECT_EQ(ReadText(m_edit1), L"noext.rc");
+    EXPECT_EQ(ReadBytes(m_workFolder / L"noext.rc"), "x");
+}
+
+TEST_F(MainWindowTest, SaveAsOverAReadOnlyFileFailsAndKeepsEverything) {
+    const fs::path target = m_workFolder / L"locked.rc";
+    WriteBytes(target, "old content");
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    Type(L"new content");
+
+    ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile(target.wstring()));
+    auto box = WaitForBox(kApplicationTitle);
+    ASSERT_TRUE(box);
+    const std::wstring prefix = L"Impossible de créer le fichier \"" + target.wstring() + L"\". ";
+    const std::wstring text = box->Text();
+    EXPECT_TRUE(text.starts_with(prefix)) << Narrow(text);
+    EXPECT_GT(text.size(), prefix.size() + 1) << "the system's reason is missing";
+    EXPECT_FALSE(text.ends_with(L"..")) << Narrow(text);
+    EXPECT_TRUE(box->HasErrorIcon());
+    Dismiss(*box);
+
+    EXPECT_EQ(ReadText(m_memo), L"new content");
+    EXPECT_EQ(ReadText(m_edit1), L"");
+    EXPECT_EQ(ReadText(m_label2), kStartStatus);
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadBytes(target), "old content");
+    EXPECT_EQ(FileNamesIn(m_workFolder), std::vector<std::wstring>{L"locked.rc"}) << "a temporary file was left";
+}
+
+TEST_F(MainWindowTest, SaveAsIntoAMissingFolderFailsAndKeepsTheMemo) {
+    const fs::path target = m_workFolder / L"nowhere" / L"lost.rc";
+    Type(L"still here");
+    FileDialog dialog = WaitForDialog(kCmdEnregistrer, kSaveTitle);
+    dialog.SetFileName(target.wstring());
+    dialog.Confirm();
+    // Either the dialog refuses the folder itself or the program reports that it cannot create the file.
+    std::optional<MessageBoxWindow> box;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND window : TopLevelWindows(m_process.Id(), L"#32770")) {
+            if (IsWindowVisible(window) && window != dialog.Window()) {
+                box = MessageBoxWindow::WaitFor(m_process.Id(), ReadText(window), 0);
+                return box.has_value();
+            }
+        }
+        return false;
+    }));
+    const bool fromProgram = box->Caption() == kApplicationTitle;
+    if (fromProgram) {
+        EXPECT_TRUE(box->Text().starts_with(L"Impossible de créer le fichier \"" + target.wstring() + L"\". "))
+            << Narrow(box->Text());
+    }
+    Dismiss(*box);
+    if (!fromProgram) {
+        dialog.Cancel();
+    }
+    ASSERT_TRUE(dialog.WaitClosed());
+    EXPECT_EQ(ReadText(m_memo), L"still here");
+    EXPECT_EQ(ReadText(m_edit1), L"");
+    EXPECT_FALSE(fs::exists(target.parent_path()));
+    EXPECT_TRUE(FileNamesIn(m_workFolder).empty());
+}
+
+// --- Compile ---
+
+TEST_F(MainWindowTest, CompileStartsBrcc32OnTheSavedFileInItsFolder) {
+    Type(L"A RCDATA \"a.bin\"");
+    const fs::path target = m_workFolder / L"test.rc";
+    SaveAs(target);
+    ASSERT_TRUE(CompileEnabled());
+
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    const auto starts = Brcc32Starts();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, L"brcc32 test.rc");
+    EXPECT_EQ(fs::path(starts[0].folder), m_workFolder);
+    EXPECT_TRUE(WaitUntil([&] { return !CompileEnabled(); }));
+    EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus));
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kGreen)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_TRUE(FocusInMemo());
+}
+
+TEST_F(MainWindowTest, CompileRunsInTheFolderOfTheLastFileChosen) {
+    const fs::path first = m_workFolder / L"first.rc";
+    WriteBytes(first, "1");
+    OpenFile(first);
+    const fs::path otherFolder = m_root / L"second";
+    fs::create_directories(otherFolder);
+    Type(L"2");
+    SaveAs(otherFolder / L"second.rc");
+
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    EXPECT_EQ(Brcc32Starts()[0].commandLine, L"brcc32 second.rc");
+    EXPECT_EQ(fs::path(Brcc32Starts()[0].folder), otherFolder);
+}
+
+TEST_F(MainWindowTest, ANameWithABlankIsQuoted) {
+    Type(L"x");
+    SaveAs(m_workFolder / L"mon script.rc");
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    EXPECT_EQ(Brcc32Starts()[0].commandLine, L"brcc32 \"mon script.rc\"");
+    EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus));
+}
+
+class FailingBrcc32Test : public MainWindowTest {
+protected:
+    StartOptions Options() const override { return {.brcc32ExitCode = 3}; }
+};
+
+TEST_F(FailingBrcc32Test, AFailedCompileShowsItsCodeInRed) {
+    Type(L"bad");
+    SaveAs(m_workFolder / L"bad.rc");
+    Command(kCmdCompiler);
+    EXPECT_TRUE(WaitForText(m_label2, L"Échec de la compilation (code 3) !")) << Narrow(ReadText(m_label2));
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_FALSE(CompileEnabled());
+    ExpectNoTopLevelBox();
+}
+
+class SlowBrcc32Test : public MainWindowTest {
+protected:
+    StartOptions Options() const override { return {.brcc32SleepMs = 4000}; }
+};
+
+TEST_F(SlowBrcc32Test, TheWindowAnswersWhileBrcc32Runs) {
+    Type(L"slow");
+    SaveAs(m_workFolder / L"slow.rc");
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    EXPECT_TRUE(WaitForText(m_label2, kCompilingStatus));
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kBlack)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_TRUE(IsResponsive(m_main, 1000));
+    EXPECT_FALSE(CompileEnabled());
+    // Typing goes on while brcc32 works, and re-enables Compile.
+    Type(L"more");
+    EXPECT_EQ(ReadText(m_memo), L"more");
+    EXPECT_TRUE(CompileEnabled());
+    EXPECT_EQ(ReadText(m_label2), kCompilingStatus) << "reported before brcc32 ended";
+
+    EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus, 20000));
+}
+
+class MissingBrcc32Test : public MainWindowTest {
+protected:
+    StartOptions Options() const override { return {.withBrcc32 = false}; }
+};
+
+TEST_F(MissingBrcc32Test, ACompilerThatCannotStartIsReported) {
+    Type(L"x");
+    SaveAs(m_workFolder / L"x.rc");
+    Command(kCmdCompiler);
+    auto box = WaitForBox(kApplicationTitle);
+    ASSERT_TRUE(box);
+    const std::wstring text = box->Text();
+    const std::wstring prefix = L"Impossible de lancer brcc32 : ";
+    EXPECT_TRUE(text.starts_with(prefix)) << Narrow(text);
+    EXPECT_GT(text.size(), prefix.size() + 1) << "the system's reason is missing";
+    EXPECT_TRUE(box->HasErrorIcon());
+    Dismiss(*box);
+    EXPECT_TRUE(WaitUntil([&] { return !CompileEnabled(); }));
+    EXPECT_FALSE(WaitUntil(
+        [&] {
+            const auto status = ReadText(m_label2);
+            return status == kSuccessStatus || status.starts_with(L"Échec");
+        },
+        kSettleMs));
+    EXPECT_TRUE(IsResponsive(m_main));
+}
+
+// --- Quit ---
+
+TEST_F(MainWindowTest, QuitFromTheMenuEndsWithCodeZero) {
+    Type(L"unsaved text is no reason to ask");
+    Command(kCmdQuitter);
+    ASSERT_TRUE(m_process.WaitForExit());
+    EXPECT_EQ(m_process.ExitCode(), 0u);
+}
+
+TEST_F(MainWindowTest, TheCloseBoxEndsWithCodeZero) {
+    Type(L"unsaved");
+    PostMessageW(m_main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(m_process.WaitForExit());
+    EXPECT_EQ(m_process.ExitCode(), 0u);
+}
+
+TEST_F(MainWindowTest, WmCloseEndsWithCodeZero) {
+    PostMessageW(m_main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(m_process.WaitForExit());
+    EXPECT_EQ(m_process.ExitCode(), 0u);
+}
+
+}  // namespace
+}  // namespace talvorine::e2e
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 3) {
+        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> (Linux or Windows paths)\n", argv[0]);
+        return 2;
+    }
+    talvorine::e2e::g_talvorineExe = talvorine::e2e::LinuxPathToWindows(argv[1]);
+    talvorine::e2e::g_fakeBrcc32Exe = talvorine::e2e::LinuxPathToWindows(argv[2]);
+    return RUN_ALL_TESTS();
+}
