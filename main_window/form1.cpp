@@ -82,6 +82,7 @@ TForm1::TForm1()
     Create(0, kForm1ClassName, kForm1Caption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
            left, top, kForm1Width, kForm1Height, nullptr, menu.get());
     menu.release();  // the window owns its menu now
+    CreateControls();
     FormCreate();
 }
 
@@ -145,18 +146,18 @@ void TForm1::CreateToolBarButtons() {
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            CreateControls();
-            return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_SIZE:
-            if (!m_controls.empty()) {
-                ::SendMessageW(Control(kIdStatusBar1), WM_SIZE, 0, 0);
-                ::SendMessageW(Control(kIdControlBar1), WM_SIZE, 0, 0);
+            // The two bars follow the window's width; nothing else moves.
+            for (const int id : {kIdStatusBar1, kIdControlBar1}) {
+                const auto bar = m_controls.find(id);
+                if (bar != m_controls.end()) {
+                    ::SendMessageW(bar->second, WM_SIZE, 0, 0);
+                }
             }
             return 0;
         case WM_ACTIVATE:
@@ -216,7 +217,8 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
 
 LRESULT TForm1::OnControlColour(HDC dc, HWND control) {
     for (const framework::ControlSpec& spec : kForm1Controls) {
-        if (spec.colour != kDefaultColour && m_controls[spec.id] == control) {
+        const auto found = m_controls.find(spec.id);
+        if (spec.colour != kDefaultColour && found != m_controls.end() && found->second == control) {
             ::SetTextColor(dc, spec.id == kIdLabel2 ? m_statusColour : spec.colour);
             ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
             return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
