@@ -53,8 +53,8 @@ std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFile
     const std::uint16_t type = ReadU16(file, 2);
     if (type != static_cast<std::uint16_t>(kind)) {
         if (type == 1 || type == 2) {
-            throw FileFormatError(std::string("it is ") + (isIcon ? "a cursor file, not an icon file"
-                                                                  : "an icon file, not a cursor file"));
+            throw FileFormatError(std::string("it is ") +
+                                  (isIcon ? "a cursor file, not an icon file" : "an icon file, not a cursor file"));
         }
         throw FileFormatError("it does not start with an icon or cursor header");
     }

@@ -102,10 +102,18 @@ std::string ReadTextFile(const std::filesystem::path& path) {
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                   : lead >= 0xF0 && lead < 0xF5                  ? 4
-                                                                                  : 0;
+        const std::size_t length = lead < 0x80                   ? 1
+                                   : lead >= 0xC2 && lead < 0xE0 ? 2
+                                   : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                                 : 0;
         if (length == 0 || i + length > text.size()) {
+            return false;
+        }
+        // No overlong forms, no surrogates, nothing past U+10FFFF: what a UTF-16 conversion accepts.
+        const auto second = length > 1 ? static_cast<unsigned char>(text[i + 1]) : 0x80;
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) || (lead == 0xF0 && second < 0x90) ||
+            (lead == 0xF4 && second >= 0x90)) {
             return false;
         }
         for (std::size_t k = 1; k < length; ++k) {
@@ -120,10 +128,10 @@ bool IsValidUtf8(std::string_view text) {
 
 std::string Windows1252ToUtf8(std::string_view text) {
     // 0x80-0x9F differ from Latin-1; unassigned bytes keep their Latin-1 code point.
-    static constexpr char16_t kHigh[32] = {
-        0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+    static constexpr char16_t kHigh[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                           0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
     std::string out;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);

@@ -107,8 +107,8 @@ Token ScriptLexer::Scan() {
         token.m_kind = TokenKind::kIdentifier;
     } else {
         ++m_pos;
-        token.m_kind = c == ',' ? TokenKind::kComma
-                       : c == '#' ? TokenKind::kHash
+        token.m_kind = c == ','                 ? TokenKind::kComma
+                       : c == '#'               ? TokenKind::kHash
                        : (c == '{' || c == '}') ? TokenKind::kBrace
                                                 : TokenKind::kOther;
     }

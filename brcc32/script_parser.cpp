@@ -18,8 +18,8 @@ constexpr std::uint16_t kOtherFlags = kMemMoveable | kMemPure;
 
 // Statements of the full resource language that need more than one line, or a preprocessor.
 constexpr std::array<std::string_view, 16> kRefusedTypes = {
-    "STRINGTABLE", "DIALOG",    "DIALOGEX",  "MENU",       "MENUEX",  "VERSIONINFO", "ACCELERATORS", "FONT",
-    "MESSAGETABLE", "HTML",     "ANICURSOR", "ANIICON",    "PLUGPLAY", "VXD",        "DLGINCLUDE",   "TEXTINCLUDE"};
+    "STRINGTABLE",  "DIALOG", "DIALOGEX",  "MENU",    "MENUEX",   "VERSIONINFO", "ACCELERATORS", "FONT",
+    "MESSAGETABLE", "HTML",   "ANICURSOR", "ANIICON", "PLUGPLAY", "VXD",         "DLGINCLUDE",   "TEXTINCLUDE"};
 constexpr std::array<std::string_view, 3> kRefusedStatements = {"STRINGTABLE", "CHARACTERISTICS", "VERSION"};
 
 char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -227,8 +227,9 @@ void ScriptParser::ParseType(const Token& token, ResourceStatement& statement) {
     }
     const std::string upper = ToUpperAscii(token.m_text);
     if (IsOneOf(upper, kRefusedTypes)) {
-        Refuse(token, upper + " resources are not supported; this compiler takes ICON, CURSOR, BITMAP, RCDATA "
-                              "and user types, each read from a file");
+        Refuse(token, upper +
+                          " resources are not supported; this compiler takes ICON, CURSOR, BITMAP, RCDATA "
+                          "and user types, each read from a file");
     }
     if (upper == "ICON" || upper == "CURSOR") {
         statement.m_kind = upper == "ICON" ? ResourceKind::kIcon : ResourceKind::kCursor;
@@ -288,8 +289,10 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
     if (token.m_kind == TokenKind::kIdentifier && end < m_text.size() && kSpace.find(m_text[end]) == kSpace.npos) {
         // Unquoted, a name such as my-icon.ico would end at the '-': say so rather than look for 'my'.
         const std::string_view whole = m_text.substr(begin, m_text.find_first_of(kSpace, end) - begin);
-        Refuse(token, "a file name with characters other than letters, digits, '_', '.', '/' and '\\' must be "
-                      "quoted: write \"" + std::string(whole) + "\"");
+        Refuse(token,
+               "a file name with characters other than letters, digits, '_', '.', '/' and '\\' must be "
+               "quoted: write \"" +
+                   std::string(whole) + "\"");
     }
     if (token.m_text.empty()) {
         Refuse(token, "the file name is empty");

@@ -77,14 +77,22 @@ TEST_F(LlvmRcIdentity, KeywordsInAnyCaseAndIdentifiersUpperCased) {
 }
 
 TEST_F(LlvmRcIdentity, NumberForms) {
-    ExpectIdentical("0x1F RCDATA d1.bin\n0XaB RCDATA d2.bin\n017 RCDATA d3.bin\n12L RCDATA d4.bin\n"
-                    "0x10l 0x100 d5.bin\n0 RCDATA d6.bin\n65535 RCDATA d7.bin\n0177777L 077 d8.bin\n");
+    ExpectIdentical(
+        "0x1F RCDATA d1.bin\n0XaB RCDATA d2.bin\n017 RCDATA d3.bin\n12L RCDATA d4.bin\n"
+        "0x10l 0x100 d5.bin\n0 RCDATA d6.bin\n65535 RCDATA d7.bin\n0177777L 077 d8.bin\n");
 }
 
 TEST_F(LlvmRcIdentity, MemoryFlagsOnEveryKind) {
-    const std::vector<std::string> flags = {"MOVEABLE", "FIXED",   "PURE",        "IMPURE",
-                                            "PRELOAD",  "LOADONCALL", "DISCARDABLE", "preload fixed impure",
-                                            "Discardable LoadOnCall", "FIXED PURE PRELOAD"};
+    const std::vector<std::string> flags = {"MOVEABLE",
+                                            "FIXED",
+                                            "PURE",
+                                            "IMPURE",
+                                            "PRELOAD",
+                                            "LOADONCALL",
+                                            "DISCARDABLE",
+                                            "preload fixed impure",
+                                            "Discardable LoadOnCall",
+                                            "FIXED PURE PRELOAD"};
     std::string script;
     int id = 1;
     for (const std::string& flag : flags) {
@@ -98,15 +106,17 @@ TEST_F(LlvmRcIdentity, MemoryFlagsOnEveryKind) {
 }
 
 TEST_F(LlvmRcIdentity, LanguageAppliesToTheResourcesAfterIt) {
-    ExpectIdentical("1 RCDATA d1.bin\nLANGUAGE 7, 1\n1 ICON multi.ico\n2 RCDATA d2.bin\n"
-                    "LANGUAGE 0x0C, 02\n1 RCDATA d1.bin\nLANGUAGE 0,0\n2 CURSOR arrow.cur\n"
-                    "LANGUAGE 1023L, 63\nx WAVE d0.bin\nlanguage 9 , 1\n3 RCDATA d3.bin\n");
+    ExpectIdentical(
+        "1 RCDATA d1.bin\nLANGUAGE 7, 1\n1 ICON multi.ico\n2 RCDATA d2.bin\n"
+        "LANGUAGE 0x0C, 02\n1 RCDATA d1.bin\nLANGUAGE 0,0\n2 CURSOR arrow.cur\n"
+        "LANGUAGE 1023L, 63\nx WAVE d0.bin\nlanguage 9 , 1\n3 RCDATA d3.bin\n");
 }
 
 TEST_F(LlvmRcIdentity, IconsCursorsAndBitmapsOfManyShapes) {
-    ExpectIdentical("10 ICON multi.ico\n11 ICON \"icons/png only.ico\"\n12 CURSOR arrow.cur\n13 CURSOR wait.cur\n"
-                    "14 ICON multi.ico\n15 BITMAP odd.bmp\n16 BITMAP paletted.bmp\n17 BITMAP mono.bmp\n"
-                    "18 BITMAP core.bmp\n19 BITMAP v5.bmp\n20 CURSOR arrow.cur\n");
+    ExpectIdentical(
+        "10 ICON multi.ico\n11 ICON \"icons/png only.ico\"\n12 CURSOR arrow.cur\n13 CURSOR wait.cur\n"
+        "14 ICON multi.ico\n15 BITMAP odd.bmp\n16 BITMAP paletted.bmp\n17 BITMAP mono.bmp\n"
+        "18 BITMAP core.bmp\n19 BITMAP v5.bmp\n20 CURSOR arrow.cur\n");
 }
 
 TEST_F(LlvmRcIdentity, DataAndNamesOfEveryLengthArePadded) {
@@ -135,12 +145,13 @@ TEST_F(LlvmRcIdentity, EmptyScript) { ExpectIdentical("// nothing but a comment\
 
 // Scripts drawn at random from every form above: catches the interactions a hand-written case misses.
 TEST_F(LlvmRcIdentity, RandomScripts) {
-    const std::vector<std::string> types = {"ICON", "icon", "CURSOR", "BITMAP", "RCDATA", "WAVE", "Data_2", "256", "0x7"};
+    const std::vector<std::string> types = {"ICON", "icon",   "CURSOR", "BITMAP", "RCDATA",
+                                            "WAVE", "Data_2", "256",    "0x7"};
     const std::vector<std::string> icons = {"multi.ico", "single.ico", "\"icons/png only.ico\""};
     const std::vector<std::string> cursors = {"arrow.cur", "wait.cur"};
     const std::vector<std::string> bitmaps = {"odd.bmp", "paletted.bmp", "mono.bmp", "core.bmp", "v5.bmp"};
-    const std::vector<std::string> flags = {"", "", "", "PRELOAD ", "FIXED ", "DISCARDABLE ", "IMPURE ",
-                                            "LOADONCALL PURE ", "MOVEABLE "};
+    const std::vector<std::string> flags = {
+        "", "", "", "PRELOAD ", "FIXED ", "DISCARDABLE ", "IMPURE ", "LOADONCALL PURE ", "MOVEABLE "};
     std::mt19937 random(20240501);
     for (int script = 0; script < 12; ++script) {
         std::string text = script % 2 ? "\xEF\xBB\xBF" : "";

@@ -32,10 +32,14 @@ TEST(ScriptInteger, AcceptsTheFormsOfTheLanguageOnly) {
 }
 
 TEST(ScriptLexer, CountsLinesThroughCommentsAndLineEnds) {
-    ScriptLexer lexer("\xEF\xBB\xBF" "a /* one\r\ntwo\r\n */ b // c\r\nd\n\n\"e f\"");
-    const std::vector<std::pair<TokenKind, int>> expected = {
-        {TokenKind::kIdentifier, 1}, {TokenKind::kIdentifier, 3}, {TokenKind::kIdentifier, 4},
-        {TokenKind::kString, 6},     {TokenKind::kEnd, 6}};
+    ScriptLexer lexer(
+        "\xEF\xBB\xBF"
+        "a /* one\r\ntwo\r\n */ b // c\r\nd\n\n\"e f\"");
+    const std::vector<std::pair<TokenKind, int>> expected = {{TokenKind::kIdentifier, 1},
+                                                             {TokenKind::kIdentifier, 3},
+                                                             {TokenKind::kIdentifier, 4},
+                                                             {TokenKind::kString, 6},
+                                                             {TokenKind::kEnd, 6}};
     for (const auto& [kind, line] : expected) {
         const Token token = lexer.Next();
         EXPECT_EQ(token.m_kind, kind);
@@ -102,8 +106,8 @@ TEST(IconFile, RefusesOffsetsThatWrapAround) {
 TEST(BitmapFile, EveryTruncationOfTheHeaderIsRefused) {
     for (const std::uint32_t headerSize : {12u, 40u, 124u}) {
         const Bytes whole = MakeBitmapFile(3, 3, 24, headerSize);
-        EXPECT_NO_THROW(CheckBitmapFile(std::span(whole).first(std::min(whole.size(), kBitmapProbeSize)),
-                                        whole.size()));
+        EXPECT_NO_THROW(
+            CheckBitmapFile(std::span(whole).first(std::min(whole.size(), kBitmapProbeSize)), whole.size()));
         for (std::size_t size = 0; size < kBitmapFileHeaderSize + headerSize; ++size) {
             EXPECT_THROW(CheckBitmapFile(std::span(whole).first(size), size), FileFormatError) << size;
         }
@@ -114,6 +118,8 @@ TEST(ScriptFileNames, AnsiTextIsReadAsWindows1252) {
     EXPECT_TRUE(IsValidUtf8("donn\xC3\xA9\x65s.bin"));
     EXPECT_FALSE(IsValidUtf8("donn\xE9\x65s.bin"));
     EXPECT_FALSE(IsValidUtf8("\xC3"));
+    EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));  // an overlong '/'
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // a lone surrogate
     EXPECT_EQ(Windows1252ToUtf8("donn\xE9\x65s \x80\x9C.bin"), "donn\xC3\xA9\x65s \xE2\x82\xAC\xC5\x93.bin");
     EXPECT_EQ(PathFromScriptText("donn\xE9\x65s.bin"), PathFromScriptText("donn\xC3\xA9\x65s.bin"));
 }

@@ -139,7 +139,9 @@ TEST_F(Refusals, MissingAndInvalidFiles) {
 }
 
 TEST_F(Refusals, UnreadableScriptAndCommandLineErrors) {
-    m_folder.Write("utf16.rc", std::string("\xFF\xFE" "1\0 \0", 6));
+    m_folder.Write("utf16.rc", std::string("\xFF\xFE"
+                                           "1\0 \0",
+                                           6));
     RunResult result = RunBrcc32(m_folder.Path(), "utf16.rc");
     EXPECT_EQ(result.m_exitCode, 1);
     EXPECT_EQ(result.m_stderr, "utf16.rc: error: the script is saved as UTF-16; save it as UTF-8 or ANSI text\n");

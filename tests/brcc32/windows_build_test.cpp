@@ -20,7 +20,8 @@ protected:
         std::random_device random;
         m_folder = std::filesystem::temp_directory_path() / ("brcc32-wine-" + std::to_string(random()));
         std::filesystem::create_directories(m_folder / "icons");
-        Write("icons/app.ico", MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4}, {MakePngImage(48, 48), 48, 48, 32}}));
+        Write("icons/app.ico",
+              MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4}, {MakePngImage(48, 48), 48, 48, 32}}));
         Write("arrow.cur", MakeIconFile({{MakeDibImage(32, 32, 1), 32, 32, 1, 4, 6}}, true));
         Write("data.bin", Bytes{1, 2, 3, 0x0D, 0x0A, 0x1A, 0});  // bytes a text-mode copy would change
     }
@@ -33,7 +34,9 @@ protected:
         std::ofstream out(m_folder / name, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
-    void Write(const std::filesystem::path& name, const std::string& text) { Write(name, Bytes(text.begin(), text.end())); }
+    void Write(const std::filesystem::path& name, const std::string& text) {
+        Write(name, Bytes(text.begin(), text.end()));
+    }
     Bytes Read(const std::filesystem::path& name) {
         std::ifstream in(m_folder / name, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -43,8 +46,8 @@ protected:
     int RunExe(const std::wstring& arguments) {
         std::filesystem::path exe = std::filesystem::absolute(BRCC32_EXE_PATH);
         exe.make_preferred();
-        const std::wstring command = L"cd /d \"" + m_folder.wstring() + L"\" && \"" + exe.wstring() + L"\" " +
-                                     arguments + L" 2>errors.txt";
+        const std::wstring command =
+            L"cd /d \"" + m_folder.wstring() + L"\" && \"" + exe.wstring() + L"\" " + arguments + L" 2>errors.txt";
         return _wsystem(command.c_str());
     }
 
@@ -71,7 +74,7 @@ TEST_F(WindowsBuild, FailureKeepsTheOldFileAndSaysWhere) {
     Write("bad.res", std::string("keep me"));
     EXPECT_EQ(RunExe(L"bad.rc"), 1);
     const Bytes errors = Read("errors.txt");
-    EXPECT_EQ(std::string(errors.begin(), errors.end()), 
+    EXPECT_EQ(std::string(errors.begin(), errors.end()),
               "bad.rc(2): error: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
     const Bytes kept = Read("bad.res");
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep me");
