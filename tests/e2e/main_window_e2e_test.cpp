@@ -311,6 +311,21 @@ TEST_F(MainWindowTest, NewAtStartLeavesCompileDisabled) {
     EXPECT_FALSE(CompileEnabled());
 }
 
+// Emptying a memo that holds text is no edit of the user's: a disabled Compile stays disabled.
+TEST_F(MainWindowTest, NewOfAFullMemoAfterCompileLeavesCompileDisabled) {
+    const fs::path script = m_workFolder / L"a.rc";
+    WriteBytes(script, "A RCDATA \"a.bin\"");
+    OpenFile(script);
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus));
+    ASSERT_FALSE(CompileEnabled());
+
+    Command(kCmdNouveau);
+    ASSERT_TRUE(WaitForText(m_memo, L""));
+    ASSERT_TRUE(WaitForText(m_groupBox1, kNewCaption));
+    EXPECT_FALSE(WaitUntil([&] { return CompileEnabled(); }, kSettleMs));
+}
+
 TEST_F(MainWindowTest, CompileAfterNewAsksForAFileAndDisablesCompile) {
     const fs::path script = m_workFolder / L"a.rc";
     WriteBytes(script, "x");
@@ -342,6 +357,12 @@ TEST_F(MainWindowTest, OpenDialogShowsRcFilesFromTheProgramsFolder) {
     ASSERT_TRUE(dialog.ChooseFile(L"beside.rc"));
     EXPECT_TRUE(WaitForText(m_memo, L"beside the program"));
     EXPECT_EQ(ReadText(m_groupBox1), L"Fichier beside.rc");
+
+    // Without an extension the dialog adds ".rc".
+    WriteBytes(m_appFolder / L"other.rc", "other");
+    ASSERT_TRUE(WaitForDialog(kCmdOuvrir, kOpenTitle).ChooseFile(L"other"));
+    EXPECT_TRUE(WaitForText(m_memo, L"other"));
+    EXPECT_EQ(ReadText(m_edit1), L"other.rc");
 }
 
 TEST_F(MainWindowTest, OpenShowsTheFileAndItsNameInTeal) {
@@ -469,6 +490,21 @@ TEST_F(MainWindowTest, SaveAsWritesTheMemoAndEmptiesItKeepingCompileEnabled) {
     EXPECT_TRUE(FocusInMemo());
     EXPECT_TRUE(CompileEnabled());
     EXPECT_EQ(FileNamesIn(m_workFolder), std::vector<std::wstring>{L"test.rc"});
+}
+
+TEST_F(MainWindowTest, SaveAsAfterCompileLeavesCompileDisabled) {
+    const fs::path script = m_workFolder / L"a.rc";
+    WriteBytes(script, "A RCDATA \"a.bin\"");
+    OpenFile(script);
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus));
+    ASSERT_FALSE(CompileEnabled());
+
+    const fs::path copy = m_workFolder / L"b.rc";
+    SaveAs(copy);
+    EXPECT_EQ(ReadBytes(copy), "A RCDATA \"a.bin\"");
+    EXPECT_EQ(ReadText(m_memo), L"");
+    EXPECT_FALSE(WaitUntil([&] { return CompileEnabled(); }, kSettleMs));
 }
 
 TEST_F(MainWindowTest, SaveAsReplacesAnExistingFileWithoutAsking) {
