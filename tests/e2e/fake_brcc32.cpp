@@ -27,7 +27,16 @@ void AppendToLog(const std::wstring& logPath) {
     wchar_t folder[MAX_PATH * 4] = {};
     GetCurrentDirectoryW(static_cast<DWORD>(std::size(folder)), folder);
     // One record per start, so that a test can count the starts.
-    const std::string record = "cmd=" + Utf8(GetCommandLineW()) + "\ncwd=" + Utf8(folder) + "\n";
+    STARTUPINFOW startup{};
+    GetStartupInfoW(&startup);
+    const bool hidden = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 && startup.wShowWindow == SW_HIDE;
+    const HWND console = GetConsoleWindow();
+    const bool consoleShown = console != nullptr && IsWindowVisible(console);
+    const std::string record = "cmd=" + Utf8(GetCommandLineW()) + "\nshown=" +
+                               (consoleShown ? "console"
+                                : hidden     ? "hidden"
+                                             : "default") +
+                               "\ncwd=" + Utf8(folder) + "\n";
     HANDLE log = CreateFileW(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (log == INVALID_HANDLE_VALUE) {

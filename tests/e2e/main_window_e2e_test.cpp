@@ -81,6 +81,7 @@ std::wstring QuotedSystemReason(DWORD code) {
 
 struct Brcc32Start {
     std::wstring commandLine;
+    std::wstring shown;  // "hidden", "console" (a visible console window) or "default"
     std::wstring folder;
 };
 
@@ -177,7 +178,9 @@ protected:
         std::string line;
         while (std::getline(lines, line)) {
             if (line.starts_with("cmd=")) {
-                starts.push_back({Widen(line.substr(4)), {}});
+                starts.push_back({Widen(line.substr(4)), {}, {}});
+            } else if (line.starts_with("shown=") && !starts.empty()) {
+                starts.back().shown = Widen(line.substr(6));
             } else if (line.starts_with("cwd=") && !starts.empty()) {
                 starts.back().folder = Widen(line.substr(4));
             }
@@ -595,6 +598,7 @@ TEST_F(MainWindowTest, CompileStartsBrcc32OnTheSavedFileInItsFolder) {
     const auto starts = Brcc32Starts();
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].commandLine, L"brcc32 test.rc");
+    EXPECT_EQ(starts[0].shown, L"hidden");
     EXPECT_EQ(fs::path(starts[0].folder), m_workFolder);
     EXPECT_TRUE(WaitUntil([&] { return !CompileEnabled(); }));
     EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus));
