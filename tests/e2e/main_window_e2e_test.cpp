@@ -43,6 +43,7 @@ constexpr DWORD kSettleMs = 700;
 // Paths of the programs under test, from the command line.
 std::wstring g_talvorineExe;
 std::wstring g_fakeBrcc32Exe;
+std::wstring g_realBrcc32Exe;
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -87,6 +88,7 @@ struct Brcc32Start {
 
 struct StartOptions {
     bool withBrcc32 = true;
+    bool realBrcc32 = false;  // the brcc32.exe that dist/ ships, instead of the stand-in
     int brcc32ExitCode = 0;
     int brcc32SleepMs = 0;
 };
@@ -114,7 +116,7 @@ protected:
         fs::copy_file(g_talvorineExe, m_appFolder / L"Talvorine.exe");
         const StartOptions options = Options();
         if (options.withBrcc32) {
-            fs::copy_file(g_fakeBrcc32Exe, m_appFolder / L"brcc32.exe");
+            fs::copy_file(options.realBrcc32 ? g_realBrcc32Exe : g_fakeBrcc32Exe, m_appFolder / L"brcc32.exe");
         }
         // Started from a folder of its own: the dialogs and brcc32 must not depend on where it was started.
         m_process = Process::Start((m_appFolder / L"Talvorine.exe").wstring(), L"", m_otherFolder.wstring(),
@@ -403,15 +405,16 @@ TEST_F(MainWindowTest, AnLfFileSavedAgainHasCrLfBetweenLines) {
     EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n\r\nC RCDATA \"c.bin\"");
 }
 
-// A memo's lines end where its text ends: the last line's break is not written again.
-// Disabled while Save As writes the memo's text as it stands, final break included.
-TEST_F(MainWindowTest, DISABLED_AFileEndingWithABreakIsSavedWithoutATrailingBreak) {
+// The file holds exactly what the memo holds: a text that ends with a break shows an empty last
+// line, and saving it again keeps that break rather than dropping the end of the file.
+TEST_F(MainWindowTest, AFileEndingWithABreakKeepsItWhenSavedAgain) {
     const fs::path lf = m_workFolder / L"unix.rc";
     WriteBytes(lf, "A RCDATA \"a.bin\"\nB RCDATA \"b.bin\"\n");
     OpenFile(lf);
+    EXPECT_EQ(ReadText(m_memo), L"A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n");
     const fs::path saved = m_workFolder / L"windows.rc";
     SaveAs(saved);
-    EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"");
+    EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n");
 }
 
 TEST_F(MainWindowTest, OpenOfTheSameTextLeavesCompileAsItWas) {
@@ -695,6 +698,36 @@ TEST_F(MissingBrcc32Test, ACompilerThatCannotStartIsReported) {
     EXPECT_TRUE(IsResponsive(m_main));
 }
 
+class RealBrcc32Test : public MainWindowTest {
+protected:
+    StartOptions Options() const override { return {.realBrcc32 = true}; }
+};
+
+TEST_F(RealBrcc32Test, AValidScriptCompilesToAResFileInGreen) {
+    WriteBytes(m_workFolder / L"donnees.bin", "0123456789");
+    Type(L"DONNEES RCDATA \"donnees.bin\"\r\n7 RCDATA donnees.bin");
+    SaveAs(m_workFolder / L"appli.rc");
+    Command(kCmdCompiler);
+    EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus, 20000)) << Narrow(ReadText(m_label2));
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kGreen)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    const std::string res = ReadBytes(m_workFolder / L"appli.res");
+    // The empty leading entry, then two resources of 10 bytes each, with their headers.
+    EXPECT_GT(res.size(), 32u + 2 * 10u);
+    EXPECT_NE(res.find("0123456789"), std::string::npos);
+    EXPECT_EQ(FileNamesIn(m_workFolder), (std::vector<std::wstring>{L"appli.rc", L"appli.res", L"donnees.bin"}));
+}
+
+TEST_F(RealBrcc32Test, AnInvalidScriptFailsInRedAndKeepsTheOldResFile) {
+    WriteBytes(m_workFolder / L"appli.res", "old output");
+    Type(L"1 RCDATA \"absent.bin\"");
+    SaveAs(m_workFolder / L"appli.rc");
+    Command(kCmdCompiler);
+    EXPECT_TRUE(WaitForText(m_label2, L"Échec de la compilation (code 1) !", 20000)) << Narrow(ReadText(m_label2));
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_EQ(ReadBytes(m_workFolder / L"appli.res"), "old output");
+    EXPECT_EQ(FileNamesIn(m_workFolder), (std::vector<std::wstring>{L"appli.rc", L"appli.res"}));
+}
+
 // --- Quit ---
 
 TEST_F(MainWindowTest, QuitFromTheMenuEndsWithCodeZero) {
@@ -722,11 +755,13 @@ TEST_F(MainWindowTest, WmCloseEndsWithCodeZero) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 3) {
-        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> (Linux or Windows paths)\n", argv[0]);
+    if (argc != 4) {
+        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> <brcc32.exe> (Linux or Windows paths)\n",
+                argv[0]);
         return 2;
     }
     talvorine::e2e::g_talvorineExe = talvorine::e2e::LinuxPathToWindows(argv[1]);
     talvorine::e2e::g_fakeBrcc32Exe = talvorine::e2e::LinuxPathToWindows(argv[2]);
+    talvorine::e2e::g_realBrcc32Exe = talvorine::e2e::LinuxPathToWindows(argv[3]);
     return RUN_ALL_TESTS();
 }
