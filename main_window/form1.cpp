@@ -277,8 +277,13 @@ void TForm1::tlbtnOuvrirClick() {
     }
     const std::wstring path = m_openTextFileDialog1.FileName();
     try {
-        const std::wstring text = framework::AnsiToWide(ScriptTextFromFileBytes(framework::ReadWholeFile(path)));
-        const std::wstring former = framework::GetText(Control(kIdMemo1));
+        // One copy of the text at a time where it can be helped: the file's bytes go before
+        // the wide text is made, and an empty memo has nothing to compare or to put back.
+        std::string script = ScriptTextFromFileBytes(framework::ReadWholeFile(path));
+        const std::wstring text = framework::AnsiToWide(script);
+        std::string().swap(script);
+        HWND memo = Control(kIdMemo1);
+        const std::wstring former = ::GetWindowTextLengthW(memo) == 0 ? std::wstring() : framework::GetText(memo);
         if (text != former) {
             ReplaceMemoText(text, former);
             Memo1Change();
