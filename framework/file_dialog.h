@@ -16,7 +16,7 @@ struct FileDialogSpec {
 
 class TextFileDialog {
 public:
-    explicit TextFileDialog(const FileDialogSpec& spec) : m_spec(spec) {}
+    explicit TextFileDialog(const FileDialogSpec& settings) : m_spec(settings) {}
 
     void SetInitialDir(std::wstring folder) { m_initialDir = std::move(folder); }
 

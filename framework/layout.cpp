@@ -63,34 +63,34 @@ LRESULT CALLBACK NoTabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font) {
-    const KindTraits traits = TraitsOf(spec.kind);
-    DWORD style = WS_CHILD | WS_VISIBLE | traits.style | spec.style;
-    if (spec.tabStop) {
+HWND CreateControl(HWND parent, const ControlSpec& entry, HFONT font) {
+    const KindTraits traits = TraitsOf(entry.kind);
+    DWORD style = WS_CHILD | WS_VISIBLE | traits.style | entry.style;
+    if (entry.tabStop) {
         style |= WS_TABSTOP;
     }
-    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, spec.text, style, spec.bounds.left,
-                                  spec.bounds.top, spec.bounds.width, spec.bounds.height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ::GetModuleHandleW(nullptr),
+    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, entry.text, style, entry.bounds.left,
+                                  entry.bounds.top, entry.bounds.width, entry.bounds.height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), ::GetModuleHandleW(nullptr),
                                   nullptr);
     if (hwnd == nullptr) {
-        throw Error(L"Impossible de créer le contrôle " + std::wstring(spec.name) + L" : " +
+        throw Error(L"Impossible de créer le contrôle " + std::wstring(entry.name) + L" : " +
                     SystemErrorDescription(::GetLastError()));
     }
     ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.autoSize) {
+    if (entry.autoSize) {
         HDC dc = ::GetDC(hwnd);
         HGDIOBJ old = ::SelectObject(dc, font);
         RECT extent{0, 0, 0, 0};
-        ::DrawTextW(dc, spec.text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+        ::DrawTextW(dc, entry.text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
         ::SelectObject(dc, old);
         ::ReleaseDC(hwnd, dc);
         ::SetWindowPos(hwnd, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (spec.kind == ControlKind::GroupBox) {
+    if (entry.kind == ControlKind::GroupBox) {
         ForwardNotificationsToParent(hwnd);
     }
-    if (spec.kind == ControlKind::Memo) {
+    if (entry.kind == ControlKind::Memo) {
         // No limit of the memo's own: as much as a multi-line edit can take.
         ::SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
         RefuseTabKey(hwnd);

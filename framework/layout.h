@@ -31,7 +31,7 @@ struct ControlSpec {
 
 // Creates one control as a child of `parent` (the window or an earlier control),
 // with the given font.
-HWND CreateControl(HWND parent, const ControlSpec& spec, HFONT font);
+HWND CreateControl(HWND parent, const ControlSpec& entry, HFONT font);
 
 // Group boxes are real parents of their controls but the form handles the controls'
 // notifications: this sends them on to the group box's own parent.

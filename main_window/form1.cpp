@@ -100,9 +100,9 @@ void TForm1::Show() {
 HWND TForm1::Control(int id) const { return m_controls.at(id); }
 
 void TForm1::CreateControls() {
-    for (const framework::ControlSpec& spec : kForm1Controls) {
-        HWND parent = spec.parentId == 0 ? Handle() : Control(spec.parentId);
-        m_controls[spec.id] = framework::CreateControl(parent, spec, static_cast<HFONT>(m_font.get()));
+    for (const framework::ControlSpec& entry : kForm1Controls) {
+        HWND parent = entry.parentId == 0 ? Handle() : Control(entry.parentId);
+        m_controls[entry.id] = framework::CreateControl(parent, entry, static_cast<HFONT>(m_font.get()));
     }
     int statusParts[] = {-1};  // the one panel reaches the bar's right end
     ::SendMessageW(Control(kIdStatusBar1), SB_SETPARTS, std::size(statusParts),
@@ -117,16 +117,16 @@ void TForm1::CreateToolBarButtons() {
     ::SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
     ::SendMessageW(toolBar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     std::vector<TBBUTTON> buttons;
-    for (const ToolButtonSpec& spec : kToolBar1Buttons) {
+    for (const ToolButtonSpec& entry : kToolBar1Buttons) {
         TBBUTTON button{};
-        if (spec.separator) {
+        if (entry.separator) {
             button.iBitmap = kToolSeparatorWidth;
             button.fsStyle = BTNS_SEP;
         } else {
-            button.iBitmap = kStandardGlyphs[spec.glyph];
-            button.idCommand = static_cast<int>(spec.commandId);
+            button.iBitmap = kStandardGlyphs[entry.glyph];
+            button.idCommand = static_cast<int>(entry.commandId);
             button.fsStyle = BTNS_BUTTON;
-            button.fsState = spec.enabled ? TBSTATE_ENABLED : 0;
+            button.fsState = entry.enabled ? TBSTATE_ENABLED : 0;
         }
         buttons.push_back(button);
     }
@@ -216,10 +216,10 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 LRESULT TForm1::OnControlColour(HDC dc, HWND control) {
-    for (const framework::ControlSpec& spec : kForm1Controls) {
-        const auto found = m_controls.find(spec.id);
-        if (spec.colour != kDefaultColour && found != m_controls.end() && found->second == control) {
-            ::SetTextColor(dc, spec.id == kIdLabel2 ? m_statusColour : spec.colour);
+    for (const framework::ControlSpec& entry : kForm1Controls) {
+        const auto found = m_controls.find(entry.id);
+        if (entry.colour != kDefaultColour && found != m_controls.end() && found->second == control) {
+            ::SetTextColor(dc, entry.id == kIdLabel2 ? m_statusColour : entry.colour);
             ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
             return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
         }
