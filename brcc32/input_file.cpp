@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "brcc32/script_error.h"
 
@@ -29,7 +30,9 @@ void CloseDescriptor(int descriptor) { _close(descriptor); }
 bool IsRegularFile(const FileStatus& status) { return (status.st_mode & _S_IFMT) == _S_IFREG; }
 #else
 using FileStatus = struct stat;
-int OpenForReading(const std::filesystem::path& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+// Non-blocking, so that a FIFO is refused as not a regular file rather than waited on; reads of a regular file
+// are not affected.
+int OpenForReading(const std::filesystem::path& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }
 int StatusOf(int descriptor, FileStatus& status) { return fstat(descriptor, &status); }
 long long ReadSome(int descriptor, std::uint8_t* bytes, std::size_t size) {
     return read(descriptor, bytes, std::min<std::size_t>(size, INT_MAX));
@@ -74,6 +77,15 @@ InputFile::~InputFile() {
     }
 }
 
+InputFile::InputFile(InputFile&& other) noexcept
+    : m_descriptor(std::exchange(other.m_descriptor, -1)), m_size(other.m_size) {}
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept {
+    std::swap(m_descriptor, other.m_descriptor);
+    std::swap(m_size, other.m_size);
+    return *this;
+}
+
 void InputFile::Read(std::span<std::uint8_t> bytes) {
     while (!bytes.empty()) {
         const long long got = ReadSome(m_descriptor, bytes.data(), bytes.size());
@@ -84,19 +96,22 @@ void InputFile::Read(std::span<std::uint8_t> bytes) {
     }
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+std::filesystem::path ScriptFilePath(const std::filesystem::path& baseFolder, std::string_view name) {
+    std::string portable(name);
+    std::replace(portable.begin(), portable.end(), '\\', '/');
+    std::filesystem::path path = PathFromScriptText(portable);
+    return path.has_root_directory() ? path : baseFolder / path;
+}
+
+std::string ReadTextFile(const std::filesystem::path& path) {
     InputFile file(path);
     if (file.Size() > SIZE_MAX) {
         throw FileAccessError("the file is too large");
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
-    file.Read(bytes);
-    return bytes;
-}
-
-std::string ReadTextFile(const std::filesystem::path& path) {
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-    return std::string(bytes.begin(), bytes.end());
+    // Read in place: a copy would double the peak memory of a long script.
+    std::string text(static_cast<std::size_t>(file.Size()), '\0');
+    file.Read(std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size()));
+    return text;
 }
 
 bool IsValidUtf8(std::string_view text) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brcc {
@@ -16,8 +17,8 @@ public:
     // Throws FileAccessError with a reason (not found, a folder, unreadable).
     explicit InputFile(const std::filesystem::path& path);
     ~InputFile();
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
+    InputFile(InputFile&& other) noexcept;
+    InputFile& operator=(InputFile&& other) noexcept;
 
     std::uint64_t Size() const { return m_size; }
     // Reads exactly bytes.size() bytes; throws FileAccessError if the file ends sooner.
@@ -28,8 +29,10 @@ private:
     std::uint64_t m_size = 0;
 };
 
-// The whole file, for the icons and cursors that are taken apart. Throws FileAccessError.
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// Where a file named in a script is: relative names are taken from the script's folder, and a backslash separates
+// folders as on Windows.
+std::filesystem::path ScriptFilePath(const std::filesystem::path& baseFolder, std::string_view name);
+
 // The script itself, as text. Throws FileAccessError.
 std::string ReadTextFile(const std::filesystem::path& path);
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <exception>
 
 #include "brcc32/atomic_file.h"
 #include "brcc32/bitmap_file.h"
@@ -57,18 +59,6 @@ std::string DescribeType(const ResourceId& type) {
     }
 }
 
-void AppendIdKey(std::string& key, const ResourceId& id) {
-    if (id.m_isOrdinal) {
-        key += '#';
-        key += static_cast<char>(id.m_ordinal & 0xFF);
-        key += static_cast<char>(id.m_ordinal >> 8);
-    } else {
-        key += '$';
-        key += id.m_text;
-        key += '\0';
-    }
-}
-
 std::string HexLanguage(std::uint16_t language) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(language));
@@ -79,61 +69,91 @@ std::string HexLanguage(std::uint16_t language) {
 
 std::string DescribeId(const ResourceId& id) { return id.m_isOrdinal ? std::to_string(id.m_ordinal) : id.m_text; }
 
-ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out)
-    : m_baseFolder(std::move(baseFolder)), m_writer(out) {}
+ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers)
+    : m_baseFolder(std::move(baseFolder)), m_readers(readers), m_writer(out) {}
 
 void ResourceCompiler::Compile(std::string_view scriptText) {
     ScriptParser parser(scriptText);
-    while (const std::optional<ResourceStatement> statement = parser.Next()) {
+    FileReadAhead files(m_baseFolder, m_readers);
+    // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
+    // waits its turn: an error of an earlier statement's file is the one to report.
+    std::deque<ResourceStatement> statements;
+    std::exception_ptr parseError;
+    bool parsed = false;
+    while (true) {
+        while (!parsed && !files.IsFull()) {
+            try {
+                std::optional<ResourceStatement> statement = parser.Next();
+                if (!statement) {
+                    parsed = true;
+                    break;
+                }
+                files.Add(statement->m_file);
+                statements.push_back(std::move(*statement));
+            } catch (const ScriptError&) {
+                parseError = std::current_exception();
+                parsed = true;
+            }
+        }
+        if (statements.empty()) {
+            break;
+        }
+        const ResourceStatement statement = std::move(statements.front());
+        statements.pop_front();
         try {
-            switch (statement->m_kind) {
+            switch (statement.m_kind) {
                 case ResourceKind::kIcon:
                 case ResourceKind::kCursor:
-                    CompileIconOrCursor(*statement);
+                    CompileIconOrCursor(statement, files);
                     break;
                 case ResourceKind::kBitmap:
-                    CompileBitmap(*statement);
+                    CompileBitmap(statement, files);
                     break;
                 case ResourceKind::kRaw:
-                    CompileRaw(*statement);
+                    CompileRaw(statement, files);
                     break;
             }
         } catch (const FileFormatError& error) {
-            throw ScriptError(statement->m_fileLine, "'" + statement->m_file + "' is not a valid " +
-                                                         TypeWord(*statement) + " file: " + error.what());
+            throw ScriptError(statement.m_fileLine, "'" + statement.m_file + "' is not a valid " + TypeWord(statement) +
+                                                        " file: " + error.what());
         } catch (const FileAccessError& error) {
-            throw ScriptError(statement->m_fileLine, "cannot read '" + statement->m_file + "': " + error.what());
+            throw ScriptError(statement.m_fileLine, "cannot read '" + statement.m_file + "': " + error.what());
         }
+    }
+    if (parseError) {
+        std::rethrow_exception(parseError);
     }
     m_writer.Finish();
 }
 
-std::filesystem::path ResourceCompiler::Resolve(const std::string& file) const {
-    std::string portable = file;
-    // Scripts are written on Windows: a backslash separates folders here too.
-    std::replace(portable.begin(), portable.end(), '\\', '/');
-    std::filesystem::path path = PathFromScriptText(portable);
-    return path.has_root_directory() ? path : m_baseFolder / path;
-}
-
 void ResourceCompiler::Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line) {
-    m_key.clear();
-    AppendIdKey(m_key, type);
-    AppendIdKey(m_key, name);
-    m_key += static_cast<char>(language & 0xFF);
-    m_key += static_cast<char>(language >> 8);
-    const auto [where, isNew] = m_definedOnLine.try_emplace(m_key, line);
-    if (!isNew) {
+    if (const std::optional<int> earlier = m_definitions.Define(type, name, language, line)) {
         throw ScriptError(line, "duplicate resource: " + DescribeType(type) + " " + DescribeId(name) + " in language " +
-                                    HexLanguage(language) + " is already defined on line " +
-                                    std::to_string(where->second));
+                                    HexLanguage(language) + " is already defined on line " + std::to_string(*earlier));
     }
 }
 
-void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement) {
+void ResourceCompiler::CopyData(StagedFile& file) {
+    if (file.Left() == 0) {
+        return;  // the data may be complete and padded already: a bitmap can fit in its first bytes checked
+    }
+    if (file.Left() <= kCopyChunk) {
+        m_writer.WriteData(file.TakeRest());
+        return;
+    }
+    m_chunk.resize(kCopyChunk);
+    for (std::uint64_t left = file.Left(); left > 0;) {
+        const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyChunk));
+        file.Read(std::span(m_chunk.data(), piece));
+        m_writer.WriteData(std::span(m_chunk.data(), piece));
+        left -= piece;
+    }
+}
+
+void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files) {
     const bool isIcon = statement.m_kind == ResourceKind::kIcon;
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    const std::vector<std::uint8_t> file = ReadWholeFile(Resolve(statement.m_file));
+    const std::vector<std::uint8_t> file = files.Take().TakeRest();
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
         throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
@@ -189,9 +209,9 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement) {
     m_writer.WriteResource(statement.m_type, statement.m_name, groupFlags, statement.m_language, group);
 }
 
-void ResourceCompiler::CompileBitmap(const ResourceStatement& statement) {
+void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileReadAhead& files) {
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    InputFile file(Resolve(statement.m_file));
+    StagedFile file = files.Take();
     if (file.Size() > kMaxDataSize) {
         throw FileAccessError("it is too large for a resource");
     }
@@ -203,32 +223,18 @@ void ResourceCompiler::CompileBitmap(const ResourceStatement& statement) {
     m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
                          static_cast<std::uint32_t>(dataSize));
     m_writer.WriteData(std::span(probe + kBitmapFileHeaderSize, probeSize - kBitmapFileHeaderSize));
-    std::uint64_t left = file.Size() - probeSize;
-    m_chunk.resize(kCopyChunk);
-    while (left > 0) {
-        const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyChunk));
-        file.Read(std::span(m_chunk.data(), piece));
-        m_writer.WriteData(std::span(m_chunk.data(), piece));
-        left -= piece;
-    }
+    CopyData(file);
 }
 
-void ResourceCompiler::CompileRaw(const ResourceStatement& statement) {
+void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAhead& files) {
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    InputFile file(Resolve(statement.m_file));
+    StagedFile file = files.Take();
     if (file.Size() > kMaxDataSize) {
         throw FileAccessError("it is too large for a resource");
     }
     m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
                          static_cast<std::uint32_t>(file.Size()));
-    std::uint64_t left = file.Size();
-    m_chunk.resize(kCopyChunk);
-    while (left > 0) {
-        const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, kCopyChunk));
-        file.Read(std::span(m_chunk.data(), piece));
-        m_writer.WriteData(std::span(m_chunk.data(), piece));
-        left -= piece;
-    }
+    CopyData(file);
 }
 
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output) {

@@ -6,9 +6,10 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "brcc32/definition_table.h"
+#include "brcc32/file_read_ahead.h"
 #include "brcc32/res_writer.h"
 #include "brcc32/script_parser.h"
 
@@ -16,25 +17,26 @@ namespace brcc {
 
 class ResourceCompiler {
 public:
-    // Relative file names in the script are taken from `baseFolder`.
-    ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out);
+    // Relative file names in the script are taken from `baseFolder`. Up to `readers` threads read files ahead.
+    ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers = DefaultReaderCount());
 
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
     // On success every byte has been handed to `out`.
     void Compile(std::string_view scriptText);
 
 private:
-    void CompileIconOrCursor(const ResourceStatement& statement);
-    void CompileBitmap(const ResourceStatement& statement);
-    void CompileRaw(const ResourceStatement& statement);
+    // Each takes the statement's file from `files` after its own checks, so that these come first.
+    void CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files);
+    void CompileBitmap(const ResourceStatement& statement, FileReadAhead& files);
+    void CompileRaw(const ResourceStatement& statement, FileReadAhead& files);
     void Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line);
-    std::filesystem::path Resolve(const std::string& file) const;
+    void CopyData(StagedFile& file);
 
     std::filesystem::path m_baseFolder;
+    std::size_t m_readers;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;
-    std::unordered_map<std::string, int> m_definedOnLine;  // type + name + language -> line
-    std::string m_key;
+    DefinitionTable m_definitions;
     std::vector<std::uint8_t> m_chunk;
 };
 

@@ -7,6 +7,7 @@
 
 #include "brcc32/atomic_file.h"
 #include "brcc32/bitmap_file.h"
+#include "brcc32/definition_table.h"
 #include "brcc32/icon_file.h"
 #include "brcc32/input_file.h"
 #include "brcc32/script_error.h"
@@ -122,6 +123,31 @@ TEST(ScriptFileNames, AnsiTextIsReadAsWindows1252) {
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // a lone surrogate
     EXPECT_EQ(Windows1252ToUtf8("donn\xE9\x65s \x80\x9C.bin"), "donn\xC3\xA9\x65s \xE2\x82\xAC\xC5\x93.bin");
     EXPECT_EQ(PathFromScriptText("donn\xE9\x65s.bin"), PathFromScriptText("donn\xC3\xA9\x65s.bin"));
+}
+
+// Through every growth of the table, each key keeps the line that defined it, and near keys stay apart.
+TEST(DefinitionTable, RemembersTheFirstLineOfEveryKey) {
+    DefinitionTable table;
+    const auto id = [](int i) {
+        return i % 3 == 0 ? ResourceId::Text("N" + std::to_string(i))
+                          : ResourceId::Ordinal(static_cast<std::uint16_t>(i));
+    };
+    constexpr int kKeys = 50000;
+    for (int i = 0; i < kKeys; ++i) {
+        ASSERT_EQ(table.Define(ResourceId::Ordinal(10), id(i), 0x0409, i + 1), std::nullopt) << i;
+    }
+    for (int i = 0; i < kKeys; ++i) {
+        ASSERT_EQ(table.Define(ResourceId::Ordinal(10), id(i), 0x0409, kKeys + i), i + 1) << i;
+    }
+    // Each differs from a key above in one part only: type, kind of id, or language.
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(11), ResourceId::Ordinal(1), 0x0409, 1), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Text("RCDATA"), ResourceId::Ordinal(1), 0x0409, 2), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), ResourceId::Text("1"), 0x0409, 3), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), ResourceId::Ordinal(1), 0x0407, 4), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), ResourceId::Ordinal(0x2324), 0x0000, 5), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Text("A"), ResourceId::Text("B"), 0, 6), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Text("AB"), ResourceId::Text(""), 0, 7), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Text("A"), ResourceId::Text("B"), 0, 8), 6);
 }
 
 TEST(AtomicFile, TargetChangesOnlyOnCommit) {

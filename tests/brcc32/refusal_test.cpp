@@ -138,6 +138,20 @@ TEST_F(Refusals, MissingAndInvalidFiles) {
     });
 }
 
+// Long enough that files are read ahead of the line being compiled: the first error still wins, nothing is left.
+TEST_F(Refusals, ErrorsInALongScript) {
+    std::string head;
+    for (int line = 1; line <= 400; ++line) {
+        head += std::to_string(line) + (line % 2 ? " RCDATA data.bin\n" : " ICON good.ico\n");
+    }
+    ExpectRefused({
+        {head + "401 RCDATA missing.bin\n402 RCDATA data.bin\n#define X\n", 401, "file not found"},
+        {head + "401 RCDATA data.bin\n#define X\n403 RCDATA missing.bin\n", 402, "preprocessor"},
+        {head + "401 RCDATA folder\n" + head, 401, "folder"},
+        {head + "8 ICON missing.ico\n", 401, "already defined on line 8"},
+    });
+}
+
 TEST_F(Refusals, UnreadableScriptAndCommandLineErrors) {
     m_folder.Write("utf16.rc", std::string("\xFF\xFE"
                                            "1\0 \0",

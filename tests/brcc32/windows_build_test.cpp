@@ -85,5 +85,27 @@ TEST_F(WindowsBuild, FailureKeepsTheOldFileAndSaysWhere) {
     EXPECT_EQ(files, 6u) << "a temporary file was left behind";
 }
 
+// Long enough for the files to be read ahead on threads: the same bytes as one thread, and the first error wins.
+TEST_F(WindowsBuild, LongScriptsReadAheadOnThreads) {
+    std::string script;
+    for (int line = 1; line <= 300; ++line) {
+        script += std::to_string(line) + (line % 3 ? " RCDATA data.bin\r\n" : " ICON icons\\app.ico\r\n");
+    }
+    Write("long.rc", script);
+    ASSERT_EQ(RunExe(L"long.rc"), 0);
+    std::stringbuf expected;
+    ResourceCompiler compiler(m_folder, expected, 0);
+    compiler.Compile(script);
+    const Bytes written = Read("long.res");
+    EXPECT_TRUE(std::string(written.begin(), written.end()) == expected.str());
+
+    Write("long.rc", script + "301 RCDATA missing.bin\r\n" + script + "#define X\r\n");
+    EXPECT_EQ(RunExe(L"long.rc"), 1);
+    const Bytes errors = Read("errors.txt");
+    EXPECT_EQ(std::string(errors.begin(), errors.end()),
+              "long.rc(301): error: cannot read 'missing.bin': file not found\r\n");
+    EXPECT_EQ(Read("long.res"), written);
+}
+
 }  // namespace
 }  // namespace brcc::test

@@ -1,0 +1,90 @@
+// Definition table: the keys in one string and an open-addressed table of where each starts.
+#include "brcc32/definition_table.h"
+
+#include <stdexcept>
+
+namespace brcc {
+namespace {
+
+constexpr std::size_t kInitialSlots = 1024;
+constexpr char kOrdinalMark = '#';
+constexpr char kTextMark = '$';
+
+// An ordinal takes its mark and two bytes; a name its mark, its text and a NUL, which no identifier holds.
+void AppendIdKey(std::string& key, const ResourceId& id) {
+    if (id.m_isOrdinal) {
+        key += kOrdinalMark;
+        key += static_cast<char>(id.m_ordinal & 0xFF);
+        key += static_cast<char>(id.m_ordinal >> 8);
+    } else {
+        key += kTextMark;
+        key += id.m_text;
+        key += '\0';
+    }
+}
+
+std::size_t IdKeyEnd(std::string_view keys, std::size_t start) {
+    return keys[start] == kOrdinalMark ? start + 3 : keys.find('\0', start) + 1;
+}
+
+// FNV-1a: keys are short, and a few collisions only cost a comparison.
+std::size_t HashOf(std::string_view key) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : key) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    return hash;
+}
+
+}  // namespace
+
+std::string_view DefinitionTable::KeyAt(std::uint32_t start) const {
+    const std::string_view keys = m_keys;
+    const std::size_t end = IdKeyEnd(keys, IdKeyEnd(keys, start)) + 2;  // type, name, then the language
+    return keys.substr(start, end - start);
+}
+
+std::optional<int> DefinitionTable::Define(const ResourceId& type, const ResourceId& name, std::uint16_t language,
+                                           int line) {
+    m_key.clear();
+    AppendIdKey(m_key, type);
+    AppendIdKey(m_key, name);
+    m_key += static_cast<char>(language & 0xFF);
+    m_key += static_cast<char>(language >> 8);
+    // At most three quarters full, so that a search ends at a free slot after a few steps.
+    if ((m_count + 1) * 4 > m_slots.size() * 3) {
+        Grow();
+    }
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t slot = HashOf(m_key) & mask;
+    for (; m_slots[slot].m_key != 0; slot = (slot + 1) & mask) {
+        if (KeyAt(m_slots[slot].m_key) == m_key) {
+            return m_slots[slot].m_line;
+        }
+    }
+    if (m_keys.size() + m_key.size() > UINT32_MAX) {
+        throw std::runtime_error("the script defines too many resources");
+    }
+    m_slots[slot] = Slot{static_cast<std::uint32_t>(m_keys.size()), line};
+    m_keys += m_key;
+    ++m_count;
+    return std::nullopt;
+}
+
+void DefinitionTable::Grow() {
+    std::vector<Slot> slots(m_slots.empty() ? kInitialSlots : m_slots.size() * 2);
+    const std::size_t mask = slots.size() - 1;
+    for (const Slot& old : m_slots) {
+        if (old.m_key == 0) {
+            continue;
+        }
+        std::size_t slot = HashOf(KeyAt(old.m_key)) & mask;
+        while (slots[slot].m_key != 0) {
+            slot = (slot + 1) & mask;
+        }
+        slots[slot] = old;
+    }
+    m_slots = std::move(slots);
+}
+
+}  // namespace brcc

@@ -1,0 +1,35 @@
+// The type, name and language of every resource defined so far, with the line that defined it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "brcc32/resource_id.h"
+
+namespace brcc {
+
+// A script of 80,000 lines keeps every key to its end, so a key costs its bytes and one slot: no node, no hash kept.
+class DefinitionTable {
+public:
+    // Records the resource, or returns the line that defined the same type, name and language before.
+    std::optional<int> Define(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line);
+
+private:
+    struct Slot {
+        std::uint32_t m_key = 0;  // where the key starts in m_keys; 0, before any key, marks a free slot
+        std::int32_t m_line = 0;
+    };
+
+    std::string_view KeyAt(std::uint32_t start) const;
+    void Grow();
+
+    std::string m_keys = std::string(1, '\0');  // the keys one after another: each tells where it ends
+    std::vector<Slot> m_slots;
+    std::size_t m_count = 0;
+    std::string m_key;
+};
+
+}  // namespace brcc

@@ -1,0 +1,101 @@
+// Opens and reads the files of the coming script lines on worker threads while the compiler writes earlier ones.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "brcc32/input_file.h"
+
+namespace brcc {
+
+// A file of a coming line: read whole when the read-ahead had room for it, else left open to be read in turn.
+class StagedFile {
+public:
+    explicit StagedFile(InputFile file);
+    explicit StagedFile(std::vector<std::uint8_t> bytes);
+
+    std::uint64_t Size() const { return m_size; }
+    std::uint64_t Left() const { return m_size - m_position; }
+    // The next bytes.size() bytes; throws FileAccessError if the file ends sooner.
+    void Read(std::span<std::uint8_t> bytes);
+    // The bytes not read yet.
+    std::vector<std::uint8_t> TakeRest();
+
+private:
+    std::optional<InputFile> m_file;
+    std::vector<std::uint8_t> m_bytes;
+    std::uint64_t m_size = 0;  // as the file was when opened: what is read of it, whatever it holds by then
+    std::uint64_t m_position = 0;
+};
+
+// A queue of the files named by the next lines, handed back strictly in the order they were added, each with the
+// error its opening or reading met, so that the first error in script order is the one reported.
+class FileReadAhead {
+public:
+    // How many lines ahead files are opened, and how many bytes of them are held at most.
+    static constexpr std::size_t kLookAhead = 64;
+    static constexpr std::uint64_t kHeldBytesLimit = 256 * 1024;
+    // Files a reader claims at once: a reader woken for each file would spend more in the wake-up than in the file.
+    static constexpr std::size_t kBatch = 8;
+
+    // Names are taken from `baseFolder` as ScriptFilePath says. At most `readers` threads start, and only once the
+    // queue first fills: a script of a few lines has no thread to wait for.
+    FileReadAhead(std::filesystem::path baseFolder, std::size_t readers);
+    ~FileReadAhead();
+    FileReadAhead(const FileReadAhead&) = delete;
+    FileReadAhead& operator=(const FileReadAhead&) = delete;
+
+    bool IsFull() const { return m_end - m_first == kLookAhead; }
+    bool IsEmpty() const { return m_end == m_first; }
+    // Queues a file as the script names it. Not when IsFull().
+    void Add(std::string name);
+    // The oldest queued file, opened; throws what opening or reading it threw. Not when IsEmpty().
+    StagedFile Take();
+
+    std::size_t StartedReaders() const { return m_threads.size(); }
+
+private:
+    enum class State { kFree, kQueued, kBusy, kDone };
+    struct Slot {
+        State m_state = State::kFree;
+        std::string m_name;
+        std::optional<StagedFile> m_file;
+        std::exception_ptr m_error;
+        std::uint64_t m_heldBytes = 0;
+    };
+
+    void Work();
+    // Runs on the thread that claimed the slot, without the lock: no other thread touches a busy slot.
+    void Stage(Slot& slot);
+    bool ReserveBytes(std::uint64_t size);
+
+    const std::filesystem::path m_baseFolder;
+    const std::size_t m_readers;
+    // Sequence numbers of added lines: [m_first, m_end) are queued, [m_first, m_next) were claimed by a thread.
+    std::size_t m_first = 0;
+    std::size_t m_next = 0;
+    std::size_t m_end = 0;
+    std::size_t m_idleReaders = 0;
+    bool m_takerWaits = false;
+    bool m_stopping = false;
+    std::atomic<std::uint64_t> m_heldBytes = 0;  // reserved by the thread that stages a file, without the lock
+    std::vector<Slot> m_slots;
+    std::mutex m_mutex;
+    std::condition_variable m_queued;
+    std::condition_variable m_staged;
+    std::vector<std::thread> m_threads;
+};
+
+// Reader threads worth starting on this machine: none on a single core, where they would only take turns with it.
+std::size_t DefaultReaderCount();
+
+}  // namespace brcc

@@ -1,0 +1,208 @@
+// Files read ahead on threads: handed back in script order, each error at its own line, the same bytes as without.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "brcc32/file_read_ahead.h"
+#include "brcc32/resource_compiler.h"
+#include "brcc32/script_error.h"
+#include "test_folder.h"
+#include "test_images.h"
+
+namespace brcc::test {
+namespace {
+
+// Reader counts to run each case with: none, as on a single core, one, and more than this machine may have.
+constexpr std::size_t kReaderCounts[] = {0, 1, 3};
+
+Bytes Pattern(std::size_t size, int seed) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 31 + static_cast<std::size_t>(seed) * 7 + (i >> 8));
+    }
+    return bytes;
+}
+
+struct Outcome {
+    std::string m_bytes;
+    int m_line = 0;
+    std::string m_error;
+};
+
+Outcome CompileInProcess(const TestFolder& folder, const std::string& script, std::size_t readers) {
+    std::stringbuf out;
+    ResourceCompiler compiler(folder.Path(), out, readers);
+    try {
+        compiler.Compile(script);
+    } catch (const ScriptError& error) {
+        return Outcome{"", error.Line(), error.what()};
+    }
+    return Outcome{out.str(), 0, ""};
+}
+
+TEST(FileReadAhead, HandsFilesBackInOrderWithEachErrorInItsPlace) {
+    TestFolder folder;
+    // Sizes around the held-bytes limit too: a file too large to hold is left open and read when taken.
+    const std::vector<std::size_t> sizes = {0, 1, 3, 1000, 70000, FileReadAhead::kHeldBytesLimit + 1, 5};
+    std::vector<std::string> names;
+    for (int i = 0; i < 300; ++i) {
+        names.push_back(i % 37 == 11 ? "missing" + std::to_string(i) : "f" + std::to_string(i) + ".bin");
+        if (i % 37 != 11) {
+            folder.Write(names.back(), Pattern(sizes[static_cast<std::size_t>(i) % sizes.size()], i));
+        }
+    }
+    for (const std::size_t readers : kReaderCounts) {
+        SCOPED_TRACE(readers);
+        FileReadAhead files(folder.Path(), readers);
+        std::size_t added = 0;
+        for (std::size_t taken = 0; taken < names.size(); ++taken) {
+            while (added < names.size() && !files.IsFull()) {
+                files.Add(names[added++]);
+            }
+            if (taken % 37 == 11) {
+                EXPECT_THROW(files.Take(), FileAccessError) << taken;
+                continue;
+            }
+            StagedFile file = files.Take();
+            EXPECT_EQ(file.TakeRest(), Pattern(sizes[taken % sizes.size()], static_cast<int>(taken))) << taken;
+        }
+        EXPECT_TRUE(files.IsEmpty());
+        EXPECT_EQ(files.StartedReaders(), readers);
+    }
+}
+
+TEST(FileReadAhead, AShortQueueStartsNoThread) {
+    TestFolder folder;
+    folder.Write("a.bin", std::string("a"));
+    FileReadAhead files(folder.Path(), 3);
+    for (std::size_t i = 0; i + 1 < FileReadAhead::kLookAhead; ++i) {
+        files.Add("a.bin");
+    }
+    EXPECT_EQ(files.StartedReaders(), 0u);
+    EXPECT_EQ(files.Take().TakeRest(), (Bytes{'a'}));
+    EXPECT_EQ(files.StartedReaders(), 0u);
+}
+
+// Files the readers hold whole are copies taken before the files change: no more of them than the limit allows.
+TEST(FileReadAhead, HoldsNoMoreBytesThanItsLimit) {
+    TestFolder folder;
+    constexpr std::size_t kSize = 100000;
+    for (std::size_t i = 0; i < FileReadAhead::kLookAhead; ++i) {
+        folder.Write("f" + std::to_string(i), Pattern(kSize, 1));
+    }
+    FileReadAhead files(folder.Path(), 3);
+    for (std::size_t i = 0; i < FileReadAhead::kLookAhead; ++i) {
+        files.Add("f" + std::to_string(i));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (std::size_t i = 0; i < FileReadAhead::kLookAhead; ++i) {
+        folder.Write("f" + std::to_string(i), std::string("cut"));
+    }
+    std::size_t whole = 0;
+    for (std::size_t i = 0; i < FileReadAhead::kLookAhead; ++i) {
+        try {
+            whole += files.Take().TakeRest().size() == kSize ? 1 : 0;
+        } catch (const FileAccessError&) {
+            // Opened before the change and read after it: it ended early, as the compiler reports.
+        }
+    }
+    EXPECT_LE(whole, FileReadAhead::kHeldBytesLimit / kSize);
+}
+
+class LongScript : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 40; ++i) {
+            m_folder.Write("d" + std::to_string(i) + ".bin", Pattern(static_cast<std::size_t>(i * 97), i));
+        }
+        m_folder.Write("large.bin", Pattern(FileReadAhead::kHeldBytesLimit + 3, 9));
+        m_folder.Write("app.ico",
+                       MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4}, {MakePngImage(48, 48), 48, 48, 32}}));
+        m_folder.Write("arrow.cur", MakeIconFile({{MakeDibImage(32, 32, 1), 32, 32, 1, 4, 6}}, true));
+        m_folder.Write("image.bmp", MakeBitmapFile(5, 3, 24));
+    }
+
+    // Line n (from 1) of a valid script of `lines` lines, every kind of resource among them.
+    static std::string Line(int n) {
+        switch (n % 9) {
+            case 0:
+                return "I" + std::to_string(n) + " ICON app.ico\n";
+            case 1:
+                return "C" + std::to_string(n) + " CURSOR arrow.cur\n";
+            case 2:
+                return std::to_string(n) + " BITMAP image.bmp\n";
+            case 3:
+                return "N" + std::to_string(n) + " WAVE " + (n % 90 == 3 ? "large.bin" : "\"d7.bin\"") + "\n";
+            default:
+                return std::to_string(n) + " RCDATA d" + std::to_string(n % 40) + ".bin\n";
+        }
+    }
+    // A script of `lines` such lines, some of them replaced.
+    static std::string Script(std::initializer_list<std::pair<int, std::string>> changes, int lines = 1000) {
+        std::string script;
+        for (int n = 1; n <= lines; ++n) {
+            std::string line = Line(n);
+            for (const auto& [where, text] : changes) {
+                line = where == n ? text + "\n" : line;
+            }
+            script += line;
+        }
+        return script;
+    }
+
+    // The same outcome with any number of readers.
+    Outcome Expect(const std::string& script) {
+        const Outcome alone = CompileInProcess(m_folder, script, 0);
+        for (const std::size_t readers : {1, 3}) {
+            const Outcome outcome = CompileInProcess(m_folder, script, readers);
+            EXPECT_EQ(outcome.m_line, alone.m_line) << readers;
+            EXPECT_EQ(outcome.m_error, alone.m_error) << readers;
+            EXPECT_TRUE(outcome.m_bytes == alone.m_bytes) << readers;
+        }
+        return alone;
+    }
+
+    TestFolder m_folder;
+};
+
+TEST_F(LongScript, SameBytesWithAndWithoutReaders) {
+    const Outcome outcome = Expect(Script({}, 1500));
+    EXPECT_EQ(outcome.m_error, "");
+    EXPECT_GT(outcome.m_bytes.size(), 1500u * 32u);
+}
+
+// The parser runs ahead of the files, but the first error in the script is the one reported, whatever its kind.
+TEST_F(LongScript, TheFirstErrorInTheScriptWins) {
+    const std::string missing = "500 RCDATA missing.bin";
+    const std::string parse = "#include \"x.h\"";
+    const std::string duplicate = "5 RCDATA d1.bin";  // line 5 defined it
+    const std::string invalid = "X ICON d3.bin";
+    const struct {
+        std::string m_script;
+        int m_line;
+        std::string m_message;
+    } cases[] = {
+        {Script({{500, missing}, {530, parse}}), 500, "cannot read 'missing.bin': file not found"},
+        {Script({{530, missing}, {500, parse}}), 500, "preprocessor"},
+        {Script({{500, missing}, {501, parse}}), 500, "file not found"},
+        {Script({{500, missing}, {520, invalid}, {540, duplicate}}), 500, "file not found"},
+        {Script({{540, missing}, {520, invalid}, {500, duplicate}}), 500, "already defined on line 5"},
+        {Script({{540, missing}, {520, invalid}, {560, parse}}), 520, "'d3.bin' is not a valid icon file"},
+        {Script({{500, "5 RCDATA missing.bin"}}), 500, "duplicate resource"},  // checked before its file
+        {Script({{2, missing}, {3, parse}}, 3), 2, "file not found"},
+        {Script({{999, parse}, {1000, "1000 RCDATA"}}), 999, "preprocessor"},
+        {Script({{1000, "1000 RCDATA"}}), 1000, "expected a file name"},
+    };
+    for (const auto& expected : cases) {
+        const Outcome outcome = Expect(expected.m_script);
+        EXPECT_EQ(outcome.m_line, expected.m_line) << outcome.m_error;
+        EXPECT_NE(outcome.m_error.find(expected.m_message), std::string::npos) << outcome.m_error;
+    }
+}
+
+}  // namespace
+}  // namespace brcc::test
