@@ -396,25 +396,26 @@ TEST_F(MainWindowTest, OpenNormalisesEveryLineBreakAndStopsAtNul) {
     EXPECT_EQ(ReadText(m_memo), L"before\r\nNUL");
 }
 
-TEST_F(MainWindowTest, AnLfFileSavedAgainHasCrLfBetweenLines) {
-    const fs::path lf = m_workFolder / L"unix.rc";
-    WriteBytes(lf, "A RCDATA \"a.bin\"\nB RCDATA \"b.bin\"\n\nC RCDATA \"c.bin\"");
-    OpenFile(lf);
-    const fs::path saved = m_workFolder / L"windows.rc";
-    SaveAs(saved);
-    EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n\r\nC RCDATA \"c.bin\"");
-}
-
-// The file holds exactly what the memo holds: a text that ends with a break shows an empty last
-// line, and saving it again keeps that break rather than dropping the end of the file.
-TEST_F(MainWindowTest, AFileEndingWithABreakKeepsItWhenSavedAgain) {
-    const fs::path lf = m_workFolder / L"unix.rc";
-    WriteBytes(lf, "A RCDATA \"a.bin\"\nB RCDATA \"b.bin\"\n");
-    OpenFile(lf);
-    EXPECT_EQ(ReadText(m_memo), L"A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n");
-    const fs::path saved = m_workFolder / L"windows.rc";
-    SaveAs(saved);
-    EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n");
+// Saved again, an LF file has CR LF between its lines. The file holds exactly what the memo
+// holds: a text that ends with a break shows an empty last line, and keeps that break.
+TEST_F(MainWindowTest, AnLfFileSavedAgainHasCrLfAndKeepsItsEnd) {
+    const struct {
+        const char* file;
+        const char* saved;
+    } cases[] = {
+        {"A RCDATA \"a.bin\"\nB RCDATA \"b.bin\"\n\nC RCDATA \"c.bin\"",
+         "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n\r\nC RCDATA \"c.bin\""},
+        {"A RCDATA \"a.bin\"\nB RCDATA \"b.bin\"\n", "A RCDATA \"a.bin\"\r\nB RCDATA \"b.bin\"\r\n"},
+    };
+    for (const auto& c : cases) {
+        const fs::path lf = m_workFolder / L"unix.rc";
+        WriteBytes(lf, c.file);
+        OpenFile(lf);
+        EXPECT_EQ(ReadText(m_memo), Widen(c.saved));
+        const fs::path saved = m_workFolder / L"windows.rc";
+        SaveAs(saved);
+        EXPECT_EQ(ReadBytes(saved), c.saved);
+    }
 }
 
 TEST_F(MainWindowTest, OpenOfTheSameTextLeavesCompileAsItWas) {
