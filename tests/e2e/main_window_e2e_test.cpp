@@ -556,6 +556,23 @@ TEST_F(MainWindowTest, SaveAsOverAReadOnlyFileFailsAndKeepsEverything) {
     EXPECT_EQ(FileNamesIn(m_workFolder), std::vector<std::wstring>{L"locked.rc"}) << "a temporary file was left";
 }
 
+TEST_F(MainWindowTest, SaveAsRefusesACharacterTheCodePageLacksAndKeepsEverything) {
+    const fs::path target = m_workFolder / L"appli.rc";
+    WriteBytes(target, "old");
+    Type(L"A ICON a.ico\r\nB ICON \u0141.ico");
+    ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile(target.wstring()));
+    auto box = WaitForBox(kApplicationTitle);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->Text(), L"Le texte contient « \u0141 » (ligne 2), un caractère que la page de code du système ne "
+                           L"peut pas enregistrer.");
+    EXPECT_TRUE(box->HasErrorIcon());
+    Dismiss(*box);
+    EXPECT_EQ(ReadText(m_memo), L"A ICON a.ico\r\nB ICON \u0141.ico");
+    EXPECT_EQ(ReadText(m_label2), kStartStatus);
+    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_EQ(FileNamesIn(m_workFolder), std::vector<std::wstring>{L"appli.rc"});
+}
+
 TEST_F(MainWindowTest, SaveAsIntoAMissingFolderFailsAndKeepsTheMemo) {
     const fs::path target = m_workFolder / L"nowhere" / L"lost.rc";
     Type(L"still here");

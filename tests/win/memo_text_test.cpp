@@ -60,3 +60,25 @@ TEST(AnsiText, RoundTripsEveryByteOfTheCodePage) {
     EXPECT_EQ(framework::WideToAnsi(wide), bytes);
     EXPECT_EQ(framework::WideToAnsi(L""), "");
 }
+
+TEST(AnsiText, ACharacterTheCodePageLacksIsNamedWithItsLineNotWrittenAsALookAlike) {
+    const auto messageOf = [](const std::wstring& text) {
+        try {
+            framework::WideToAnsi(text);
+        } catch (const framework::Error& e) {
+            return e.Message();
+        }
+        return std::wstring(L"(no error)");
+    };
+    // "Ł" has a best-fit "L" in the Western code page, "😀" (a surrogate pair) has nothing.
+    EXPECT_EQ(messageOf(L"A ICON a.ico\r\nB ICON \"\u0141.ico\"\r\n"),
+              L"Le texte contient « \u0141 » (ligne 2), un caractère que la page de code du système ne peut pas "
+              L"enregistrer");
+    EXPECT_EQ(messageOf(L"\r\n\r\nx \U0001F600 y"),
+              L"Le texte contient « \U0001F600 » (ligne 3), un caractère que la page de code du système ne peut "
+              L"pas enregistrer");
+    EXPECT_EQ(messageOf(L"\u0141"),
+              L"Le texte contient « \u0141 » (ligne 1), un caractère que la page de code du système ne peut pas "
+              L"enregistrer");
+    EXPECT_EQ(framework::WideToAnsi(L"\u0153uvre \u20AC \u00E9t\u00E9"), "\x9Cuvre \x80 \xE9t\xE9");
+}
