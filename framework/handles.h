@@ -1,8 +1,9 @@
 // Owners for the Win32 handles the program holds: one move-only template, one line per kind.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <utility>
 
