@@ -258,7 +258,7 @@ TEST_F(MainWindowTest, StartsWithItsTextsCompileDisabledAndFocusInMemo) {
     EXPECT_EQ(GetParent(m_edit1), Control(kIdGroupBox2));
     EXPECT_EQ(GetParent(m_label2), Control(kIdGroupBox3));
     EXPECT_EQ(GetParent(m_toolBar), Control(kIdControlBar1));
-    EXPECT_EQ(ClassNameOf(Control(kIdControlBar1)), L"ReBarWindow32");
+    EXPECT_EQ(ClassNameOf(Control(kIdControlBar1)), L"TControlBar");
     EXPECT_TRUE(GetWindowLongW(m_edit1, GWL_STYLE) & ES_READONLY);
     EXPECT_TRUE(GetWindowLongW(m_memo, GWL_STYLE) & ES_MULTILINE);
 }
