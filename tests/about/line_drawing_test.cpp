@@ -189,23 +189,5 @@ TEST(LineDrawing, PenOrBrushChangeRepaintsAndUnchangedOrIgnoredSettingsDoNot) {
     EXPECT_EQ(line.Brush().Style(), framework::bsClear);
 }
 
-TEST(LineDrawing, TwoLinesOnePixelApartMakeAnEtchedRule) {
-    Surface surface;
-    TLine line1;
-    TLine line2;
-    line2.Pen().SetColor(clWhite);
-    for (auto [line, top] : {std::pair{&line1, 158}, std::pair{&line2, 159}}) {
-        surface.Place(*line, 86, top);
-        line->SetWidth(196);
-        line->SetLine(ltHorizontal);
-    }
-    surface.Flush();
-    EXPECT_EQ(surface.Drawn(162), std::make_pair(86, 280));
-    EXPECT_EQ(surface.Drawn(163), std::make_pair(86, 280));
-    EXPECT_EQ(surface.Pixel(86, 162), clBlack);
-    EXPECT_EQ(surface.Pixel(280, 163), clWhite);
-    EXPECT_EQ(surface.Drawn(164), std::make_pair(-1, -1));
-}
-
 }  // namespace
 }  // namespace talvorine

@@ -38,19 +38,6 @@ TEST(LineGeometry, EachTypePlacesItsSegmentFromTheSizeAtTheStartOfThePaint) {
     }
 }
 
-TEST(LineGeometry, HorizontalSettlesAfterTwoPaints) {
-    LineGeometry line;
-    line.SetFromX(0), line.SetToX(195), line.SetFromY(4), line.SetToY(4);
-    line.SetLine(ltHorizontal, {196, 65});
-    const auto first = line.PlanPaint({196, 65}, 1);
-    EXPECT_EQ(first.segment, (LineSegment{0, 32, 195, 32}));
-    EXPECT_EQ(first.size, (LineSize{196, 10}));
-    const auto second = line.PlanPaint(first.size, 1);
-    EXPECT_EQ(second.segment, (LineSegment{0, 4, 195, 4}));
-    EXPECT_EQ(second.size, first.size);
-    EXPECT_EQ(line.PlanPaint({196, 30}, 3).segment.fromY, 14);
-}
-
 TEST(LineGeometry, CustomLineClampsNegativeEndsAndOnlyGrows) {
     LineGeometry line;
     line.SetFromX(100);

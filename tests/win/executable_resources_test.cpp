@@ -1,4 +1,4 @@
-// The resources Talvorine.exe carries: the start-up chime, the manifest and the About banner.
+// The resources Talvorine.exe carries: the start-up chime and the manifest.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -76,24 +76,6 @@ TEST(ExecutableResources, ManifestAsksForCommonControlsSix) {
     EXPECT_NE(xml.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
     EXPECT_EQ(xml.find("requestedExecutionLevel"), std::string::npos);
     EXPECT_EQ(xml.find("dpiAware"), std::string::npos);
-}
-
-TEST(ExecutableResources, AboutBannerIs294By77In24BitsBottomUp) {
-    framework::UniqueModule exe(::LoadLibraryExW(g_executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    ASSERT_TRUE(exe);
-    const ResourceBytes banner =
-        Find(exe.get(), RT_BITMAP, L"ABOUTBANNER", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
-    ASSERT_NE(banner.data, nullptr);
-    // The file's 68,122 bytes less its 14-byte file header.
-    ASSERT_EQ(banner.size, 68108u);
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, banner.data, sizeof(header));
-    EXPECT_EQ(header.biWidth, 294);
-    EXPECT_EQ(header.biHeight, 77);  // positive: bottom-up
-    EXPECT_EQ(header.biBitCount, 24);
-    EXPECT_EQ(header.biCompression, static_cast<DWORD>(BI_RGB));
-    EXPECT_EQ(header.biXPelsPerMeter, 2834);
-    EXPECT_EQ(header.biYPelsPerMeter, 2834);
 }
 
 int main(int argc, char** argv) {
