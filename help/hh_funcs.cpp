@@ -153,9 +153,7 @@ ReportLocale ThreadLocale() {
             [lcid](const LocalTime& time) { return LongTime(lcid, time); }};
 }
 
-void DecideDebugMode() {
-    _DebugMode = IsFile(_ModuleDir + kMarkerFileName) || HasDebugSwitch(CommandLineParameters());
-}
+void DecideDebugMode() { _DebugMode = IsFile(_ModuleDir + kMarkerFileName) || HasDebugSwitch(CommandLineParameters()); }
 
 }  // namespace
 
@@ -260,9 +258,9 @@ void DebugLog(std::string_view format, const std::vector<std::string>& arguments
     if (file == INVALID_HANDLE_VALUE) {
         return;  // this line is lost; the next one tries again
     }
-    const std::string line = LogLine(FormatLogText(format, arguments), [] {
-        return LongTime(::GetThreadLocale(), LocalTimeNow());
-    }) + "\r\n";
+    const std::string line =
+        LogLine(FormatLogText(format, arguments), [] { return LongTime(::GetThreadLocale(), LocalTimeNow()); }) +
+        "\r\n";
     DWORD written = 0;
     ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     ::FlushFileBuffers(file);
@@ -328,8 +326,8 @@ void Finalize() {
     if (++g_unitCounter != 0) {
         return;
     }
-    for (std::string* text : {&_hhVerStr, &_hhFriendlyVerStr, &_ieVerStr, &_ieFriendlyVerStr, &_RunDir,
-                              &_LogFileName, &_LogDir, &_ModulePath, &_ModuleDir, &_ModuleName}) {
+    for (std::string* text : {&_hhVerStr, &_hhFriendlyVerStr, &_ieVerStr, &_ieFriendlyVerStr, &_RunDir, &_LogFileName,
+                              &_LogDir, &_ModulePath, &_ModuleDir, &_ModuleName}) {
         std::string().swap(*text);
     }
 }

@@ -9,8 +9,9 @@ namespace {
 char LowerAsciiLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAsciiLetter(x) == LowerAsciiLetter(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerAsciiLetter(x) == LowerAsciiLetter(y);
+           });
 }
 
 }  // namespace
@@ -20,8 +21,8 @@ void StripTrailingChar(std::string& text, char c, LeadBytePredicate isLeadByte) 
     std::vector<std::size_t> starts;
     for (std::size_t at = 0; at < text.size();) {
         starts.push_back(at);
-        const bool pair = isLeadByte != nullptr && isLeadByte(static_cast<unsigned char>(text[at])) &&
-                          at + 1 < text.size();
+        const bool pair =
+            isLeadByte != nullptr && isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size();
         at += pair ? 2 : 1;
     }
     while (!starts.empty() && starts.back() == text.size() - 1 && text.back() == c) {

@@ -7,10 +7,9 @@ namespace hh_funcs {
 namespace {
 
 constexpr ReleaseName kHHReleaseNames[] = {
-    {{4, 74, 9273, 0}, "> 1.33"}, {{4, 74, 9273, 0}, "1.33"}, {{4, 74, 8857, 0}, "1.32"},
-    {{4, 74, 8793, 0}, "1.31"},   {{4, 74, 8702, 0}, "1.3"},  {{4, 73, 8561, 0}, "1.22"},
-    {{4, 73, 8474, 0}, "1.21a"},  {{4, 73, 8412, 0}, "1.21"}, {{4, 73, 8252, 0}, "1.2"},
-    {{4, 72, 8164, 0}, "1.1b"},   {{4, 72, 7325, 0}, "1.1a"}, {{4, 72, 7323, 0}, "1.1"},
+    {{4, 74, 9273, 0}, "> 1.33"}, {{4, 74, 9273, 0}, "1.33"}, {{4, 74, 8857, 0}, "1.32"},  {{4, 74, 8793, 0}, "1.31"},
+    {{4, 74, 8702, 0}, "1.3"},    {{4, 73, 8561, 0}, "1.22"}, {{4, 73, 8474, 0}, "1.21a"}, {{4, 73, 8412, 0}, "1.21"},
+    {{4, 73, 8252, 0}, "1.2"},    {{4, 72, 8164, 0}, "1.1b"}, {{4, 72, 7325, 0}, "1.1a"},  {{4, 72, 7323, 0}, "1.1"},
     {{4, 72, 7290, 0}, "1.0"},
 };
 
@@ -64,8 +63,8 @@ int CompareVer(const TVersion& a, const TVersion& b) {
 }
 
 std::string VersionText(const TVersion& version) {
-    return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-           std::to_string(version.release) + "." + std::to_string(version.build);
+    return std::to_string(version.major) + "." + std::to_string(version.minor) + "." + std::to_string(version.release) +
+           "." + std::to_string(version.build);
 }
 
 std::string LookUpReleaseName(const TVersion& version, std::span<const ReleaseName> table, const char* otherwise) {
