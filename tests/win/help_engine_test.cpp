@@ -137,6 +137,9 @@ TEST(HelpEngineBinding, AbsentKeyLeavesEverythingUnbound) {
 }
 
 TEST(HelpEngineBinding, CloseAllClosesAnOpenHelpWindow) {
+    if (::GetFileAttributesW(g_helpFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "this build has no help file";
+    }
     hh::LoadHHLibrary();
     ASSERT_NE(hh::HtmlHelp, nullptr);
     const std::string file(g_helpFile.begin(), g_helpFile.end());
