@@ -1,7 +1,8 @@
 // The program's main block: the help engine's units, the application object, its title, the main window
 // and the loop, started and ended in an order that the code below makes visible.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "framework/application.h"
 #include "framework/error_box.h"
