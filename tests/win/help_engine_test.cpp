@@ -49,7 +49,7 @@ std::vector<std::string> Lines(const std::string& bytes) {
 class ClassesRootOverride {
 public:
     ClassesRootOverride() {
-        m_path = L"Software\\TalvorineTests\\ClassesRoot-" + std::to_wstring(::GetCurrentProcessId());
+        m_path = L"Software\\TalvorineTestClassesRoot-" + std::to_wstring(::GetCurrentProcessId());
         ::RegCreateKeyExW(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_root, nullptr);
         ::RegOverridePredefKey(HKEY_CLASSES_ROOT, m_root);
     }
