@@ -1,6 +1,7 @@
 // The About box and its dialog.
 #include "about/about.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <string>

@@ -30,7 +30,8 @@ struct FormSpec {
     FontSpec font;        // every control's font unless its entry gives its own
     int initialFocus;     // id of the control that has the focus at first show, 0: none
     bool autoScroll;      // scroll bars when the client area is smaller than the controls
-    bool clientSize = false;  // width and height are the client area's, not the outer size
+    // Width and height are the client area's, not the outer size.
+    bool clientSize = false;
 };
 
 class Form : public Window {

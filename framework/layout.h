@@ -33,7 +33,8 @@ struct ControlSpec {
     const wchar_t* name;  // the designer's name, for readers of the table
     int id;
     int parentId;  // 0: the window itself
-    Bounds bounds;  // a windowless control given no height keeps its own
+    // A windowless control given no height keeps its own.
+    Bounds bounds;
     const wchar_t* text;
     DWORD style;       // added to the kind's own style
     COLORREF colour;   // text colour, or kDefaultColour
