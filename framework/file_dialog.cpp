@@ -23,8 +23,8 @@ bool TextFileDialog::Execute(HWND owner) {
     ofn.lpstrInitialDir = m_initialDir.empty() ? nullptr : m_initialDir.c_str();
     ofn.lpstrTitle = m_spec.title;
     ofn.lpstrDefExt = m_spec.defaultExtension;
-    // The dialog must not move the current directory while the user browses: a cancel
-    // keeps it, and a confirmed choice sets it below, whatever the platform's dialog does.
+    // The dialog must not move the current directory: the command that reads or writes the
+    // chosen file moves it, once that has succeeded.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
 
     const BOOL confirmed = m_spec.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
@@ -36,10 +36,6 @@ bool TextFileDialog::Execute(HWND owner) {
         return false;
     }
     m_fileName = buffer.data();
-    const size_t cut = m_fileName.find_last_of(L'\\');
-    if (cut != std::wstring::npos) {
-        ::SetCurrentDirectoryW(m_fileName.substr(0, cut + 1).c_str());
-    }
     return true;
 }
 

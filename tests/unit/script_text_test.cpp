@@ -12,7 +12,7 @@ TEST(ScriptText, EveryKindOfBreakBecomesCrLf) {
     EXPECT_EQ(ScriptTextFromFileBytes("a\r\nb"), "a\r\nb");
     EXPECT_EQ(ScriptTextFromFileBytes("a\nb\n"), "a\r\nb\r\n");
     EXPECT_EQ(ScriptTextFromFileBytes("a\rb\r"), "a\r\nb\r\n");
-    EXPECT_EQ(ScriptTextFromFileBytes("a\n\rb"), "a\r\n\r\nb");     // LF CR is two breaks
+    EXPECT_EQ(ScriptTextFromFileBytes("a\n\rb"), "a\r\n\r\nb");      // LF CR is two breaks
     EXPECT_EQ(ScriptTextFromFileBytes("\r\r\n\n"), "\r\n\r\n\r\n");  // CR, CR LF, LF
     EXPECT_EQ(ScriptTextFromFileBytes("\n"), "\r\n");
     EXPECT_EQ(ScriptTextFromFileBytes("\r"), "\r\n");
@@ -40,4 +40,39 @@ TEST(ScriptText, LargeMixedTextKeepsEveryLine) {
         expected += line + "\r\n";
     }
     EXPECT_EQ(ScriptTextFromFileBytes(bytes), expected);
+}
+
+TEST(ScriptText, ByteOrderMarksNameTheEncoding) {
+    using talvorine::ScriptEncoding;
+    const struct {
+        const char* bytes;
+        ScriptEncoding encoding;
+        size_t length;
+    } cases[] = {
+        {"\xEF\xBB\xBF"
+         "a",
+         ScriptEncoding::kUtf8, 3},
+        {"\xFF\xFE"
+         "a",
+         ScriptEncoding::kUtf16Le, 2},
+        {"\xFE\xFF", ScriptEncoding::kUtf16Be, 2},
+        {"\xEF\xBB"
+         "a",
+         ScriptEncoding::kAnsi, 0},
+        {"\xFF"
+         "a",
+         ScriptEncoding::kAnsi, 0},
+        {"", ScriptEncoding::kAnsi, 0},
+    };
+    for (const auto& c : cases) {
+        const auto mark = talvorine::DetectByteOrderMark(c.bytes);
+        EXPECT_EQ(mark.encoding, c.encoding) << c.bytes;
+        EXPECT_EQ(mark.length, c.length) << c.bytes;
+    }
+}
+
+TEST(ScriptText, Utf16UnitsInEitherOrderAndAHalfUnitMarked) {
+    EXPECT_EQ(talvorine::Utf16UnitsFromBytes("a\0\xE9\0"s, false), L"a\u00e9");
+    EXPECT_EQ(talvorine::Utf16UnitsFromBytes("\0a\x20\xAC"s, true), L"a\u20ac");
+    EXPECT_EQ(talvorine::Utf16UnitsFromBytes("a\0b"s, false), L"a\uFFFD");
 }

@@ -76,8 +76,8 @@ TEST(ReadWholeFile, OthersMayReadMeanwhileButNotWrite) {
         ASSERT_TRUE(reader);
         EXPECT_EQ(ReadWholeFile(path), "A ICON a.ico");
     }
-    framework::UniqueFile writer(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                               nullptr, OPEN_EXISTING, 0, nullptr));
+    framework::UniqueFile writer(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(writer);
     EXPECT_TRUE(StartsWith(MessageOf([&] { ReadWholeFile(path); }), L"Impossible d'ouvrir le fichier"));
 }
@@ -143,4 +143,21 @@ TEST(ReplaceWholeFile, TargetThatCannotBeReplacedKeepsItsContent) {
     std::vector<std::wstring> files = folder.Files();
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::wstring>{L"lecture-seule.rc", L"ouvert.rc"}));
+}
+
+TEST(ReplaceWholeFile, TheNewFileKeepsTheAttributesOfTheOldOne) {
+    ScratchFolder folder;
+    const std::wstring path = folder / L"cach\u00e9.rc";
+    WriteBytes(path, "OLD");
+    ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    ReplaceWholeFile(path, "NEW");
+    EXPECT_EQ(ReadBytes(path), "NEW");
+    EXPECT_EQ(::GetFileAttributesW(path.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"cach\u00e9.rc"});
+}
+
+TEST(SystemErrorDescription, SpeaksFrenchWhereTheSystemCan) {
+    // Wine, which runs these tests, has its messages in French too.
+    EXPECT_EQ(framework::SystemErrorDescription(ERROR_FILE_NOT_FOUND), L"Fichier introuvable");
 }
