@@ -6,6 +6,7 @@
 #include "framework/error.h"
 #include "framework/handles.h"
 #include "framework/message_text.h"
+#include "framework/wine.h"
 
 namespace framework {
 namespace {
@@ -39,11 +40,6 @@ public:
 private:
     std::wstring m_path;
 };
-
-bool RunningUnderWine() {
-    static const bool wine = ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return wine;
-}
 
 std::wstring FolderOfPath(const std::wstring& path) {
     const size_t cut = path.find_last_of(L"\\/");

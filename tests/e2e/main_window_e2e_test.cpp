@@ -570,6 +570,31 @@ TEST_F(MainWindowTest, ALongOpenShowsTheWaitCursor) {
     AttachThreadInput(GetCurrentThreadId(), windowThread, FALSE);
 }
 
+// Wine's dialogs overflow on a path longer than MAX_PATH, which ended the program and lost the memo.
+TEST_F(MainWindowTest, AnOverlongPathTypedInEitherDialogIsRefusedAndLosesNothing) {
+    Type(L"kept");
+    std::wstring path = m_workFolder.wstring();
+    while (path.size() < 300) {
+        path += L"\\dossier-aux-noms-longs";
+    }
+    path += L"\\script.rc";
+    for (auto [id, title] : {std::pair{kCmdOuvrir, kOpenTitle}, std::pair{kCmdEnregistrer, kSaveTitle}}) {
+        FileDialog dialog = WaitForDialog(id, title);
+        dialog.SetFileName(path);
+        ASSERT_TRUE(WaitForText(dialog.FileNameField(), path, 3000));
+        dialog.Confirm();
+        auto box = WaitForBox(kApplicationTitle);
+        ASSERT_TRUE(box) << "the program " << (m_process.IsRunning() ? "is still running" : "has ended");
+        EXPECT_EQ(box->Text(), L"Le chemin du fichier est trop long : " + std::to_wstring(path.size()) +
+                                   L" caractères, 259 au plus.");
+        Dismiss(*box);
+        dialog.Cancel();
+        ASSERT_TRUE(dialog.WaitClosed());
+    }
+    EXPECT_EQ(ReadText(m_memo), L"kept");
+    EXPECT_EQ(ReadText(m_edit1), L"");
+}
+
 TEST_F(MainWindowTest, CancelOfEitherDialogChangesNothing) {
     Type(L"kept");
     ASSERT_TRUE(WaitUntil([&] { return CompileEnabled(); }));
