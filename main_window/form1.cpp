@@ -32,12 +32,9 @@ struct CommandBinding {
 };
 
 constexpr CommandBinding kCommands[] = {
-    {kCmdNouveau, &TForm1::tlbtnNouveauClick},
-    {kCmdOuvrir, &TForm1::tlbtnOuvrirClick},
-    {kCmdEnregistrer, &TForm1::tlbtnEnregistrerClick},
-    {kCmdCompiler, &TForm1::tlbtnCompilerClick},
-    {kCmdAide, &TForm1::tlbtnAideClick},
-    {kCmdAPropos, &TForm1::Aproposde1Click},
+    {kCmdNouveau, &TForm1::tlbtnNouveauClick},   {kCmdOuvrir, &TForm1::tlbtnOuvrirClick},
+    {kCmdEnregistrer, &TForm1::tlbtnEnregistrerClick}, {kCmdCompiler, &TForm1::tlbtnCompilerClick},
+    {kCmdAide, &TForm1::tlbtnAideClick},         {kCmdAPropos, &TForm1::Aproposde1Click},
     {kCmdQuitter, &TForm1::tlbtnQuitterClick},
 };
 
@@ -98,7 +95,9 @@ framework::UniqueGdiObject CreateWindowFont() {
 }  // namespace
 
 TForm1::TForm1()
-    : m_statusColour(kBlack), m_openTextFileDialog1(kOpenTextFileDialog1), m_saveTextFileDialog1(kSaveTextFileDialog1) {
+    : m_statusColour(kBlack),
+      m_openTextFileDialog1(kOpenTextFileDialog1),
+      m_saveTextFileDialog1(kSaveTextFileDialog1) {
     WNDCLASSEXW windowClass{};
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kForm1ClassName;
@@ -137,7 +136,8 @@ void TForm1::CreateControls() {
         m_controls[entry.id] = framework::CreateControl(parent, entry, static_cast<HFONT>(m_font.get()));
     }
     int statusParts[] = {-1};  // the one panel reaches the bar's right end
-    ::SendMessageW(Control(kIdStatusBar1), SB_SETPARTS, std::size(statusParts), reinterpret_cast<LPARAM>(statusParts));
+    ::SendMessageW(Control(kIdStatusBar1), SB_SETPARTS, std::size(statusParts),
+                   reinterpret_cast<LPARAM>(statusParts));
     ::SendMessageW(Control(kIdStatusBar1), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(kMakersNotice));
     CreateToolBarButtons();
 }
@@ -286,7 +286,9 @@ void TForm1::ReplaceMemoText(const std::wstring& text, const std::wstring& forme
     framework::SetMemoText(Control(kIdMemo1), text, former);
 }
 
-void TForm1::FormCreate() { ::PlaySoundA("Talvorine", ::GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC); }
+void TForm1::FormCreate() {
+    ::PlaySoundA("Talvorine", ::GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC);
+}
 
 void TForm1::FormClose(TCloseAction& action) { action = caFree; }
 

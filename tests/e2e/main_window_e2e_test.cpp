@@ -701,9 +701,8 @@ TEST_F(MainWindowTest, SaveAsRefusesACharacterTheCodePageLacksAndKeepsEverything
     ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile(target.wstring()));
     auto box = WaitForBox(kApplicationTitle);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->Text(),
-              L"Le texte contient « \u0141 » (ligne 2), un caractère que la page de code du système ne "
-              L"peut pas enregistrer.");
+    EXPECT_EQ(box->Text(), L"Le texte contient « \u0141 » (ligne 2), un caractère que la page de code du système ne "
+                           L"peut pas enregistrer.");
     EXPECT_TRUE(box->HasErrorIcon());
     Dismiss(*box);
     EXPECT_EQ(ReadText(m_memo), L"A ICON a.ico\r\nB ICON \u0141.ico");
@@ -957,7 +956,8 @@ TEST_F(MainWindowTest, WmCloseEndsWithCodeZero) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (argc != 4) {
-        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> <brcc32.exe> (Linux or Windows paths)\n", argv[0]);
+        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> <brcc32.exe> (Linux or Windows paths)\n",
+                argv[0]);
         return 2;
     }
     talvorine::e2e::g_talvorineExe = talvorine::e2e::LinuxPathToWindows(argv[1]);

@@ -12,7 +12,7 @@ TEST(ScriptText, EveryKindOfBreakBecomesCrLf) {
     EXPECT_EQ(ScriptTextFromFileBytes("a\r\nb"), "a\r\nb");
     EXPECT_EQ(ScriptTextFromFileBytes("a\nb\n"), "a\r\nb\r\n");
     EXPECT_EQ(ScriptTextFromFileBytes("a\rb\r"), "a\r\nb\r\n");
-    EXPECT_EQ(ScriptTextFromFileBytes("a\n\rb"), "a\r\n\r\nb");      // LF CR is two breaks
+    EXPECT_EQ(ScriptTextFromFileBytes("a\n\rb"), "a\r\n\r\nb");     // LF CR is two breaks
     EXPECT_EQ(ScriptTextFromFileBytes("\r\r\n\n"), "\r\n\r\n\r\n");  // CR, CR LF, LF
     EXPECT_EQ(ScriptTextFromFileBytes("\n"), "\r\n");
     EXPECT_EQ(ScriptTextFromFileBytes("\r"), "\r\n");
@@ -49,20 +49,9 @@ TEST(ScriptText, ByteOrderMarksNameTheEncoding) {
         ScriptEncoding encoding;
         size_t length;
     } cases[] = {
-        {"\xEF\xBB\xBF"
-         "a",
-         ScriptEncoding::kUtf8, 3},
-        {"\xFF\xFE"
-         "a",
-         ScriptEncoding::kUtf16Le, 2},
-        {"\xFE\xFF", ScriptEncoding::kUtf16Be, 2},
-        {"\xEF\xBB"
-         "a",
-         ScriptEncoding::kAnsi, 0},
-        {"\xFF"
-         "a",
-         ScriptEncoding::kAnsi, 0},
-        {"", ScriptEncoding::kAnsi, 0},
+        {"\xEF\xBB\xBF!", ScriptEncoding::kUtf8, 3}, {"\xFF\xFE!", ScriptEncoding::kUtf16Le, 2},
+        {"\xFE\xFF", ScriptEncoding::kUtf16Be, 2},   {"\xEF\xBB!", ScriptEncoding::kAnsi, 0},
+        {"\xFF!", ScriptEncoding::kAnsi, 0},         {"", ScriptEncoding::kAnsi, 0},
     };
     for (const auto& c : cases) {
         const auto mark = talvorine::DetectByteOrderMark(c.bytes);
