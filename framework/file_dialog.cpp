@@ -67,7 +67,7 @@ UINT_PTR CALLBACK TextFileDialog::HookProc(HWND row, UINT message, WPARAM, LPARA
                 ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
             }
             ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(self->m_encodingIndex), 0);
-            return TRUE;
+            return FALSE;  // the focus stays where the dialog puts it: the file name
         }
         case WM_NOTIFY:
             if (reinterpret_cast<NMHDR*>(lParam)->code == CDN_INITDONE) {

@@ -436,6 +436,35 @@ TEST_F(Form1Window, ScrollBarsComeWithASmallWindowAndGoWithALargeOne) {
     EXPECT_EQ(parts[0], -1);
 }
 
+TEST_F(Form1Window, TheBandMovesAlongItsRowByItsHandleOnly) {
+    HWND bar = Control(kIdControlBar1);
+    HWND toolBar = Control(kIdToolBar1);
+    const Rect start = PlaceOf(toolBar);
+    const auto drag = [&](int fromX, int toX) {
+        const int y = start.top + start.height / 2;
+        ::SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(fromX, y));
+        ::SendMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, y));
+        ::SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(toX, y));
+        Pump();
+    };
+    // Grabbed on its handle, left of the tool bar, it follows the mouse along the row.
+    ::SetWindowPos(m_main, nullptr, 0, 0, 900, 353, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    drag(start.left - 5, start.left + 95);
+    EXPECT_EQ(PlaceOf(toolBar), (Rect{start.left + 100, start.top, start.width, start.height}));
+    // Not past the container's ends, and never out of its row.
+    drag(start.left + 95, -500);
+    EXPECT_EQ(PlaceOf(toolBar), start);
+    drag(start.left - 5, 5000);
+    EXPECT_EQ(PlaceOf(toolBar).left + start.width, PlaceOf(bar).width);
+    EXPECT_EQ(PlaceOf(toolBar).top, start.top);
+    EXPECT_EQ(::GetParent(toolBar), bar);
+    // A press beside the handle moves nothing.
+    const Rect before = PlaceOf(toolBar);
+    drag(before.left + before.width + 5, 0);
+    EXPECT_EQ(PlaceOf(toolBar), before);
+}
+
 TEST_F(Form1Window, Screenshot) {
     SaveScreenshot(m_main, L"main-window-" + std::to_wstring(m_dpi));
     SUCCEED();
