@@ -16,6 +16,7 @@
 
 #include "main_window/form1_ids.h"
 #include "tests/e2e/window_driver.h"
+#include "tests/win/screenshot.h"
 
 namespace talvorine::e2e {
 namespace {
@@ -503,37 +504,6 @@ std::vector<std::wstring> ListEntries(HWND combo) {
     return entries;
 }
 
-// Saves the window as the screen shows it, as a BMP under TALVORINE_SCREENSHOTS.
-void SaveScreenshot(HWND window, const std::wstring& name) {
-    const wchar_t* folder = _wgetenv(L"TALVORINE_SCREENSHOTS");
-    if (folder == nullptr) {
-        return;
-    }
-    Sleep(300);  // let it paint
-    const RECT r = ScreenRect(window);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFOHEADER header{sizeof(header), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap =
-        CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    const DWORD size = static_cast<DWORD>(((width * 3 + 3) / 4) * 4 * height);
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(header) + size), 0, 0,
-                                sizeof(BITMAPFILEHEADER) + sizeof(header)};
-    std::ofstream out(fs::path(folder) / (name + L".bmp"), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(static_cast<const char*>(bits), size);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-}
-
 // The row's label lines up with the file-type label, its list with the file-type list.
 void ExpectEncodingRowAligned(HWND dialog) {
     HWND label = FindDescendantById(dialog, kEncodingLabel);
@@ -580,7 +550,7 @@ TEST_F(MainWindowTest, EachDialogHasItsEncodingRowAndRemembersItsOwnChoice) {
         EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), s.selectedAtOpening);
         ExpectEncodingRowAligned(dialog.Window());
         if (step < 2) {
-            SaveScreenshot(dialog.Window(), s.command == kCmdOuvrir ? L"open-dialog" : L"save-dialog");
+            wintest::SaveScreenshot(dialog.Window(), s.command == kCmdOuvrir ? L"open-dialog" : L"save-dialog");
             // Wider: the list follows the file-type list.
             const RECT r = ScreenRect(dialog.Window());
             SetWindowPos(dialog.Window(), nullptr, 0, 0, r.right - r.left + 140, r.bottom - r.top + 40,

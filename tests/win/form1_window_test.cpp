@@ -15,6 +15,7 @@
 #include "framework/dpi_scale.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
+#include "tests/win/screenshot.h"
 
 namespace talvorine {
 namespace {
@@ -99,45 +100,6 @@ int ScreenDpi() {
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-// Saves what the screen shows of the window, as a BMP under TALVORINE_SCREENSHOTS.
-void SaveScreenshot(HWND window, const std::wstring& name) {
-    const wchar_t* folder = _wgetenv(L"TALVORINE_SCREENSHOTS");
-    if (folder == nullptr) {
-        return;
-    }
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-    Pump();
-    ::Sleep(300);
-    Pump();
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    const DWORD stride = ((width * 3 + 3) / 4) * 4;
-    const DWORD size = stride * height;
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0,
-                          0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    HANDLE out = ::CreateFileW((std::wstring(folder) + L"\\" + name + L".bmp").c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(out, &file, sizeof(file), &written, nullptr);
-    ::WriteFile(out, &info.bmiHeader, sizeof(BITMAPINFOHEADER), &written, nullptr);
-    ::WriteFile(out, bits, size, &written, nullptr);
-    ::CloseHandle(out);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
 }
 
 class Form1Window : public ::testing::Test {
@@ -392,7 +354,8 @@ TEST_F(Form1Window, ScrollBarsComeWithASmallWindowAndGoWithALargeOne) {
     Pump();
     EXPECT_TRUE(StyleOf(m_main) & WS_VSCROLL);
     EXPECT_TRUE(StyleOf(m_main) & WS_HSCROLL);
-    SaveScreenshot(m_main, L"main-window-small-" + std::to_wstring(m_dpi));
+    Pump();
+    wintest::SaveScreenshot(m_main, L"main-window-small-" + std::to_wstring(m_dpi));
 
     ::SendMessageW(m_main, WM_VSCROLL, SB_LINEDOWN, 0);
     ::SendMessageW(m_main, WM_HSCROLL, SB_LINEDOWN, 0);
@@ -466,7 +429,8 @@ TEST_F(Form1Window, TheBandMovesAlongItsRowByItsHandleOnly) {
 }
 
 TEST_F(Form1Window, Screenshot) {
-    SaveScreenshot(m_main, L"main-window-" + std::to_wstring(m_dpi));
+    Pump();
+    wintest::SaveScreenshot(m_main, L"main-window-" + std::to_wstring(m_dpi));
     SUCCEED();
 }
 
