@@ -44,8 +44,7 @@ void AlignEncodingRow(HWND row) {
 }
 
 // The dialog lays its own controls out anew when resized; the row follows afterwards.
-LRESULT CALLBACK DialogSizeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR row) {
+LRESULT CALLBACK DialogSizeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR row) {
     const LRESULT result = ::DefSubclassProc(dialog, message, wParam, lParam);
     if (message == WM_SIZE) {
         AlignEncodingRow(reinterpret_cast<HWND>(row));

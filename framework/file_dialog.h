@@ -10,7 +10,7 @@ namespace framework {
 struct FileDialogSpec {
     bool save;
     const wchar_t* title;
-    const wchar_t* filter;  // description and pattern pairs, each ended by a NUL; a final NUL ends the list
+    const wchar_t* filter;            // description and pattern pairs, each ended by a NUL; a final NUL ends the list
     const wchar_t* defaultExtension;  // without its dot
     // The template of the dialog's encoding row, a resource of the executable; null: no row.
     const wchar_t* encodingRowTemplate = nullptr;
@@ -18,8 +18,8 @@ struct FileDialogSpec {
 
 // The encoding row's entries, in the order shown. Choosing one changes nothing that is
 // read or written: the row only remembers the choice.
-inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",    L"ASCII", L"Unicode", L"Big Endian Unicode",
-                                                        L"UTF-8",   L"UTF-7"};
+inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",  L"ASCII", L"Unicode", L"Big Endian Unicode",
+                                                        L"UTF-8", L"UTF-7"};
 
 class TextFileDialog {
 public:

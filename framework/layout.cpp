@@ -75,10 +75,9 @@ HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, 
     if (entry.tabStop) {
         style |= WS_TABSTOP;
     }
-    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, entry.text, style, bounds.left,
-                                  bounds.top, bounds.width, bounds.height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), ::GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND hwnd = ::CreateWindowExW(
+        traits.exStyle, traits.className, entry.text, style, bounds.left, bounds.top, bounds.width, bounds.height,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), ::GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         throw Error(L"Impossible de créer le contrôle " + std::wstring(entry.name) + L" : " +
                     SystemErrorDescription(::GetLastError()));

@@ -32,9 +32,9 @@ struct ControlSpec {
     int parentId;  // 0: the window itself
     Bounds bounds;
     const wchar_t* text;
-    DWORD style;       // added to the kind's own style
-    COLORREF colour;   // text colour, or kDefaultColour
-    bool autoSize;     // a label that takes the size of its text
+    DWORD style;      // added to the kind's own style
+    COLORREF colour;  // text colour, or kDefaultColour
+    bool autoSize;    // a label that takes the size of its text
     bool tabStop;
     Dock dock = Dock::None;
     FontSpec font = {};  // its own font, or the form's

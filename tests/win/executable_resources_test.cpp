@@ -57,12 +57,12 @@ TEST(ExecutableResources, StartupChimeIsTheFrenchWaveResource) {
     EXPECT_EQ(std::memcmp(d, "RIFF", 4), 0);
     EXPECT_EQ(At<DWORD>(d, 4), 53864u - 8);
     EXPECT_EQ(std::memcmp(d + 8, "WAVEfmt ", 8), 0);
-    EXPECT_EQ(At<WORD>(d, 20), 1);          // PCM
-    EXPECT_EQ(At<WORD>(d, 22), 1);          // mono
-    EXPECT_EQ(At<DWORD>(d, 24), 22050u);    // samples per second
-    EXPECT_EQ(At<DWORD>(d, 28), 44100u);    // bytes per second
-    EXPECT_EQ(At<WORD>(d, 32), 2);          // block alignment
-    EXPECT_EQ(At<WORD>(d, 34), 16);         // bits per sample
+    EXPECT_EQ(At<WORD>(d, 20), 1);        // PCM
+    EXPECT_EQ(At<WORD>(d, 22), 1);        // mono
+    EXPECT_EQ(At<DWORD>(d, 24), 22050u);  // samples per second
+    EXPECT_EQ(At<DWORD>(d, 28), 44100u);  // bytes per second
+    EXPECT_EQ(At<WORD>(d, 32), 2);        // block alignment
+    EXPECT_EQ(At<WORD>(d, 34), 16);       // bits per sample
     EXPECT_EQ(std::memcmp(d + 36, "data", 4), 0);
     EXPECT_EQ(At<DWORD>(d, 40), 53820u);
 }
@@ -75,17 +75,18 @@ TEST(ExecutableResources, ManifestAsksForCommonControlsSix) {
     ASSERT_NE(manifest.data, nullptr);
     const std::string xml(reinterpret_cast<const char*>(manifest.data), manifest.size);
     // Exactly this: the application, one dependency, nothing else.
-    EXPECT_EQ(xml,
-              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-              "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\n"
-              "  <assemblyIdentity type=\"win32\" name=\"Talvorine\" version=\"1.0.0.0\" processorArchitecture=\"*\"/>\n"
-              "  <dependency>\n"
-              "    <dependentAssembly>\n"
-              "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"\n"
-              "                        processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\n"
-              "    </dependentAssembly>\n"
-              "  </dependency>\n"
-              "</assembly>\n");
+    EXPECT_EQ(
+        xml,
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\n"
+        "  <assemblyIdentity type=\"win32\" name=\"Talvorine\" version=\"1.0.0.0\" processorArchitecture=\"*\"/>\n"
+        "  <dependency>\n"
+        "    <dependentAssembly>\n"
+        "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"\n"
+        "                        processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\n"
+        "    </dependentAssembly>\n"
+        "  </dependency>\n"
+        "</assembly>\n");
     EXPECT_NE(xml.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(xml.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
     EXPECT_EQ(xml.find("requestedExecutionLevel"), std::string::npos);
@@ -100,10 +101,10 @@ TEST(ExecutableResources, MainIconIsOne32x32ImageIn16ColoursWithItsMask) {
     ASSERT_NE(group.data, nullptr);
     ASSERT_EQ(At<WORD>(group.data, 4), 1);  // one image
     const unsigned char* entry = group.data + 6;
-    EXPECT_EQ(entry[0], 32);                // width
-    EXPECT_EQ(entry[1], 32);                // height
-    EXPECT_EQ(entry[2], 16);                // colours
-    EXPECT_EQ(At<WORD>(entry, 6), 4);       // bits per pixel
+    EXPECT_EQ(entry[0], 32);           // width
+    EXPECT_EQ(entry[1], 32);           // height
+    EXPECT_EQ(entry[2], 16);           // colours
+    EXPECT_EQ(At<WORD>(entry, 6), 4);  // bits per pixel
     const ResourceBytes image =
         Find(exe.get(), MAKEINTRESOURCEW(3) /* RT_ICON */, MAKEINTRESOURCEW(At<WORD>(entry, 12)), neutral);
     ASSERT_NE(image.data, nullptr);
@@ -119,7 +120,9 @@ TEST(ExecutableResources, MainIconIsOne32x32ImageIn16ColoursWithItsMask) {
         const unsigned char index = x % 2 == 0 ? pair >> 4 : pair & 15;
         return At<RGBQUAD>(image.data, 40 + index * 4);
     };
-    const auto is = [](RGBQUAD c, BYTE r, BYTE g, BYTE b) { return c.rgbRed == r && c.rgbGreen == g && c.rgbBlue == b; };
+    const auto is = [](RGBQUAD c, BYTE r, BYTE g, BYTE b) {
+        return c.rgbRed == r && c.rgbGreen == g && c.rgbBlue == b;
+    };
     EXPECT_TRUE(is(pixel(1, 15), 0, 0, 0));
     EXPECT_TRUE(is(pixel(4, 4), 255, 255, 255));
     int yellow = 0;
@@ -132,8 +135,8 @@ TEST(ExecutableResources, MainIconIsOne32x32ImageIn16ColoursWithItsMask) {
 TEST(ExecutableResources, SixGlyphsOf16x16At32BitsOnlyTheHelpBookWithPartialAlpha) {
     framework::UniqueModule exe(::LoadLibraryExW(g_executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(exe);
-    const ResourceBytes strip = Find(exe.get(), MAKEINTRESOURCEW(2) /* RT_BITMAP */, L"IMAGELIST1",
-                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    const ResourceBytes strip =
+        Find(exe.get(), MAKEINTRESOURCEW(2) /* RT_BITMAP */, L"IMAGELIST1", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
     ASSERT_NE(strip.data, nullptr);
     const auto header = At<BITMAPINFOHEADER>(strip.data, 0);
     ASSERT_EQ(header.biWidth, 6 * 16);
@@ -159,10 +162,11 @@ TEST(ExecutableResources, SixGlyphsOf16x16At32BitsOnlyTheHelpBookWithPartialAlph
 TEST(ExecutableResources, EncodingRowTemplateHoldsItsLabelAndAChooseOnlyList) {
     framework::UniqueModule exe(::LoadLibraryExW(g_executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(exe);
-    framework::UniqueWindow parent(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                                     nullptr, nullptr));
-    HWND row = ::CreateDialogParamW(exe.get(), L"TEXTFILEDLG", parent.get(),
-                                    [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR CALLBACK { return FALSE; }, 0);
+    framework::UniqueWindow parent(
+        ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr));
+    HWND row = ::CreateDialogParamW(
+        exe.get(), L"TEXTFILEDLG", parent.get(), [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR CALLBACK { return FALSE; },
+        0);
     ASSERT_NE(row, nullptr);
     EXPECT_TRUE(::GetWindowLongW(row, GWL_STYLE) & WS_CHILD);
     EXPECT_TRUE(::GetWindowLongW(row, GWL_STYLE) & DS_CONTROL);

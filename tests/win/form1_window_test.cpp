@@ -273,9 +273,9 @@ TEST_F(Form1Window, ToolBarButtonsSeparatorsAndGlyphs) {
         bool enabled;
     };
     const Button expected[] = {
-        {0, false, 0, kCmdNouveau, true},      {23, false, 1, kCmdOuvrir, true}, {46, false, 2, kCmdEnregistrer, true},
-        {69, true, 0, 0, true},                {77, false, 3, kCmdCompiler, false},
-        {100, true, 0, 0, true},               {108, false, 4, kCmdAide, true},  {131, false, 5, kCmdQuitter, true},
+        {0, false, 0, kCmdNouveau, true}, {23, false, 1, kCmdOuvrir, true},    {46, false, 2, kCmdEnregistrer, true},
+        {69, true, 0, 0, true},           {77, false, 3, kCmdCompiler, false}, {100, true, 0, 0, true},
+        {108, false, 4, kCmdAide, true},  {131, false, 5, kCmdQuitter, true},
     };
     HWND toolBar = Control(kIdToolBar1);
     ASSERT_EQ(::SendMessageW(toolBar, TB_BUTTONCOUNT, 0, 0), 8);
@@ -324,8 +324,8 @@ TEST_F(Form1Window, ToolBarButtonsSeparatorsAndGlyphs) {
 TEST_F(Form1Window, MenuAsDesigned) {
     HMENU bar = ::GetMenu(m_main);
     ASSERT_EQ(::GetMenuItemCount(bar), 2);
-    const std::vector<std::wstring> fichier = {L"&Nouveau", L"&Ouvrir", L"&Enregister sous...", L"",
-                                               L"&Compiler", L"",        L"&Quitter"};
+    const std::vector<std::wstring> fichier = {L"&Nouveau", L"&Ouvrir", L"&Enregister sous...", L"", L"&Compiler",
+                                               L"",         L"&Quitter"};
     const std::vector<std::wstring> aide = {L"&Rubriques de l'aide", L"", L"A &propos de..."};
     const std::wstring titles[] = {L"&Fichier", L"&Aide"};
     for (int m = 0; m < 2; ++m) {
@@ -440,8 +440,7 @@ int RunAtDpi(int dpi, int argc, char** argv) {
         HKEY root;
         const wchar_t* key;
     };
-    const Value values[] = {{HKEY_CURRENT_USER, L"Control Panel\\Desktop"},
-                            {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
+    const Value values[] = {{HKEY_CURRENT_USER, L"Control Panel\\Desktop"}, {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
     std::vector<std::optional<DWORD>> former;
     for (const Value& v : values) {
         HKEY key = nullptr;
