@@ -18,8 +18,8 @@ struct FileDialogSpec {
 
 // The encoding row's entries, in the order shown. Choosing one changes nothing that is
 // read or written: the row only remembers the choice.
-inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",    L"ASCII", L"Unicode", L"Big Endian Unicode",
-                                                        L"UTF-8",   L"UTF-7"};
+inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",  L"ASCII", L"Unicode", L"Big Endian Unicode",
+                                                        L"UTF-8", L"UTF-7"};
 
 class TextFileDialog {
 public:

@@ -354,8 +354,13 @@ void Form::UpdateScrollBars() {
             const int clamped = std::clamp(*position, 0, limit);
             changed = changed || clamped != *position;
             *position = clamped;
-            SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, range > 0 ? range - 1 : 0,
-                            static_cast<UINT>(std::max(extent, 0)), *position, 0};
+            SCROLLINFO info{sizeof(info),
+                            SIF_RANGE | SIF_PAGE | SIF_POS,
+                            0,
+                            range > 0 ? range - 1 : 0,
+                            static_cast<UINT>(std::max(extent, 0)),
+                            *position,
+                            0};
             ::SetScrollInfo(Handle(), bar, &info, TRUE);
         }
         RECT after;
@@ -372,7 +377,8 @@ void Form::ScrollTo(int bar, int position) {
     ::GetClientRect(Handle(), &client);
     const bool horizontal = bar == SB_HORZ;
     int& current = horizontal ? m_scrollX : m_scrollY;
-    const int limit = std::max(0, horizontal ? m_rangeX - static_cast<int>(client.right) : m_rangeY - static_cast<int>(client.bottom));
+    const int limit = std::max(
+        0, horizontal ? m_rangeX - static_cast<int>(client.right) : m_rangeY - static_cast<int>(client.bottom));
     const int target = std::clamp(position, 0, limit);
     if (target == current) {
         return;

@@ -84,10 +84,9 @@ HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, 
         style |= WS_TABSTOP;
     }
     const wchar_t* text = entry.kind == ControlKind::Image ? L"" : entry.text;
-    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, text, style, bounds.left,
-                                  bounds.top, bounds.width, bounds.height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), ::GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, text, style, bounds.left, bounds.top, bounds.width,
+                                  bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                  ::GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         throw Error(L"Impossible de créer le contrôle " + std::wstring(entry.name) + L" : " +
                     SystemErrorDescription(::GetLastError()));

@@ -36,9 +36,9 @@ struct ControlSpec {
     // A windowless control given no height keeps its own.
     Bounds bounds;
     const wchar_t* text;
-    DWORD style;       // added to the kind's own style
-    COLORREF colour;   // text colour, or kDefaultColour
-    bool autoSize;     // a label that takes the size of its text
+    DWORD style;      // added to the kind's own style
+    COLORREF colour;  // text colour, or kDefaultColour
+    bool autoSize;    // a label that takes the size of its text
     bool tabStop;
     Dock dock = Dock::None;
     FontSpec font = {};  // its own font, or the form's

@@ -21,15 +21,19 @@ bool ThemeActive() {
     if (uxtheme == nullptr) {
         return false;
     }
-    const auto isAppThemed = reinterpret_cast<IsThemeActiveFn>(reinterpret_cast<void*>(::GetProcAddress(uxtheme, "IsAppThemed")));
-    const auto isThemeActive = reinterpret_cast<IsThemeActiveFn>(reinterpret_cast<void*>(::GetProcAddress(uxtheme, "IsThemeActive")));
+    const auto isAppThemed =
+        reinterpret_cast<IsThemeActiveFn>(reinterpret_cast<void*>(::GetProcAddress(uxtheme, "IsAppThemed")));
+    const auto isThemeActive =
+        reinterpret_cast<IsThemeActiveFn>(reinterpret_cast<void*>(::GetProcAddress(uxtheme, "IsThemeActive")));
     return isAppThemed != nullptr && isThemeActive != nullptr && isAppThemed() && isThemeActive();
 }
 
 bool CommonControlsSix() {
     HMODULE comctl = ::GetModuleHandleW(L"comctl32.dll");
     const auto getVersion =
-        comctl == nullptr ? nullptr : reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(::GetProcAddress(comctl, "DllGetVersion")));
+        comctl == nullptr
+            ? nullptr
+            : reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(::GetProcAddress(comctl, "DllGetVersion")));
     if (getVersion == nullptr) {
         return false;
     }
@@ -48,8 +52,8 @@ DWORD ToolBarStyle() {
 }
 
 UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count) {
-    UniqueGdiObject strip(::LoadImageW(::GetModuleHandleW(nullptr), bitmapName, IMAGE_BITMAP, 0, 0,
-                                       LR_CREATEDIBSECTION));
+    UniqueGdiObject strip(
+        ::LoadImageW(::GetModuleHandleW(nullptr), bitmapName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     DIBSECTION dib{};
     if (!strip || ::GetObjectW(strip.get(), sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBitsPixel != 32 ||
         dib.dsBm.bmWidth < size * count || dib.dsBm.bmHeight < size) {
@@ -79,8 +83,8 @@ UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count) {
     return list;
 }
 
-void AddToolButtons(HWND toolBar, std::span<const ToolButtonSpec> buttons, const ToolBarSpec& sizes,
-                    HIMAGELIST images, const LayoutScale& scale) {
+void AddToolButtons(HWND toolBar, std::span<const ToolButtonSpec> buttons, const ToolBarSpec& sizes, HIMAGELIST images,
+                    const LayoutScale& scale) {
     ::SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     ::SendMessageW(toolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     std::vector<TBBUTTON> entries;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include <span>
@@ -39,7 +40,7 @@ DWORD ToolBarStyle();
 UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count);
 
 // Adds the table's buttons with glyphs from `images` (which must outlive the bar).
-void AddToolButtons(HWND toolBar, std::span<const ToolButtonSpec> buttons, const ToolBarSpec& sizes,
-                    HIMAGELIST images, const LayoutScale& scale);
+void AddToolButtons(HWND toolBar, std::span<const ToolButtonSpec> buttons, const ToolBarSpec& sizes, HIMAGELIST images,
+                    const LayoutScale& scale);
 
 }  // namespace framework

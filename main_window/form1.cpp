@@ -109,9 +109,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Form::HandleMessage(message, wParam, lParam);
 }
 
-bool TForm1::CommandEnabled(UINT id) const {
-    return framework::Command(Control(kIdToolBar1), Handle(), id).Enabled();
-}
+bool TForm1::CommandEnabled(UINT id) const { return framework::Command(Control(kIdToolBar1), Handle(), id).Enabled(); }
 
 void TForm1::OnCommand(UINT id, UINT code, HWND control) {
     if (id == kIdMemo1 && code == EN_CHANGE && control == Control(kIdMemo1)) {

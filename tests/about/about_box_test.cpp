@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <future>
 #include <string>
 #include <thread>
@@ -15,6 +14,7 @@
 #include "framework/error_box.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
+#include "tests/win/screenshot.h"
 
 namespace talvorine {
 namespace {
@@ -90,40 +90,6 @@ std::pair<int, int> ColumnsOf(HWND window, int y, COLORREF colour) {
     }
     ::ReleaseDC(window, dc);
     return {first, last};
-}
-
-// Saves what the screen shows of the window as a BMP, where TALVORINE_SCREENSHOTS says.
-void SaveScreenshot(HWND window, const std::wstring& name) {
-    const wchar_t* folder = _wgetenv(L"TALVORINE_SCREENSHOTS");
-    if (folder == nullptr) {
-        return;
-    }
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    const DWORD size = ((width * 3 + 3) / 4) * 4 * height;
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-                          sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    HANDLE out = ::CreateFileW((std::wstring(folder) + L"\\" + name + L".bmp").c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(out, &file, sizeof(file), &written, nullptr);
-    ::WriteFile(out, &info.bmiHeader, sizeof(BITMAPINFOHEADER), &written, nullptr);
-    ::WriteFile(out, bits, size, &written, nullptr);
-    ::CloseHandle(out);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
 }
 
 // The program's main window and message loop, on a thread of their own.
@@ -275,7 +241,7 @@ TEST_F(AboutBox, OpensFromTheMenuLaidOutAsDesignedAndOkEndsIt) {
         EXPECT_EQ(ColumnsOf(dialog, row, RGB(0, 0, 0)), std::make_pair(-1, -1)) << row;
         EXPECT_EQ(ColumnsOf(dialog, row, RGB(255, 255, 255)), std::make_pair(-1, -1)) << row;
     }
-    SaveScreenshot(dialog, L"about-dialog");
+    wintest::SaveScreenshot(dialog, L"about-dialog");
 
     ::PostMessageW(button, BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));

@@ -15,6 +15,7 @@
 #include "framework/dpi_scale.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
+#include "tests/win/screenshot.h"
 
 namespace talvorine {
 namespace {
@@ -99,45 +100,6 @@ int ScreenDpi() {
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-// Saves what the screen shows of the window, as a BMP under TALVORINE_SCREENSHOTS.
-void SaveScreenshot(HWND window, const std::wstring& name) {
-    const wchar_t* folder = _wgetenv(L"TALVORINE_SCREENSHOTS");
-    if (folder == nullptr) {
-        return;
-    }
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-    Pump();
-    ::Sleep(300);
-    Pump();
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    const DWORD stride = ((width * 3 + 3) / 4) * 4;
-    const DWORD size = stride * height;
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0,
-                          0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    HANDLE out = ::CreateFileW((std::wstring(folder) + L"\\" + name + L".bmp").c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(out, &file, sizeof(file), &written, nullptr);
-    ::WriteFile(out, &info.bmiHeader, sizeof(BITMAPINFOHEADER), &written, nullptr);
-    ::WriteFile(out, bits, size, &written, nullptr);
-    ::CloseHandle(out);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
 }
 
 class Form1Window : public ::testing::Test {
@@ -311,9 +273,9 @@ TEST_F(Form1Window, ToolBarButtonsSeparatorsAndGlyphs) {
         bool enabled;
     };
     const Button expected[] = {
-        {0, false, 0, kCmdNouveau, true},      {23, false, 1, kCmdOuvrir, true}, {46, false, 2, kCmdEnregistrer, true},
-        {69, true, 0, 0, true},                {77, false, 3, kCmdCompiler, false},
-        {100, true, 0, 0, true},               {108, false, 4, kCmdAide, true},  {131, false, 5, kCmdQuitter, true},
+        {0, false, 0, kCmdNouveau, true}, {23, false, 1, kCmdOuvrir, true},    {46, false, 2, kCmdEnregistrer, true},
+        {69, true, 0, 0, true},           {77, false, 3, kCmdCompiler, false}, {100, true, 0, 0, true},
+        {108, false, 4, kCmdAide, true},  {131, false, 5, kCmdQuitter, true},
     };
     HWND toolBar = Control(kIdToolBar1);
     ASSERT_EQ(::SendMessageW(toolBar, TB_BUTTONCOUNT, 0, 0), 8);
@@ -362,8 +324,8 @@ TEST_F(Form1Window, ToolBarButtonsSeparatorsAndGlyphs) {
 TEST_F(Form1Window, MenuAsDesigned) {
     HMENU bar = ::GetMenu(m_main);
     ASSERT_EQ(::GetMenuItemCount(bar), 2);
-    const std::vector<std::wstring> fichier = {L"&Nouveau", L"&Ouvrir", L"&Enregister sous...", L"",
-                                               L"&Compiler", L"",        L"&Quitter"};
+    const std::vector<std::wstring> fichier = {L"&Nouveau", L"&Ouvrir", L"&Enregister sous...", L"", L"&Compiler",
+                                               L"",         L"&Quitter"};
     const std::vector<std::wstring> aide = {L"&Rubriques de l'aide", L"", L"A &propos de..."};
     const std::wstring titles[] = {L"&Fichier", L"&Aide"};
     for (int m = 0; m < 2; ++m) {
@@ -392,7 +354,8 @@ TEST_F(Form1Window, ScrollBarsComeWithASmallWindowAndGoWithALargeOne) {
     Pump();
     EXPECT_TRUE(StyleOf(m_main) & WS_VSCROLL);
     EXPECT_TRUE(StyleOf(m_main) & WS_HSCROLL);
-    SaveScreenshot(m_main, L"main-window-small-" + std::to_wstring(m_dpi));
+    Pump();
+    wintest::SaveScreenshot(m_main, L"main-window-small-" + std::to_wstring(m_dpi));
 
     ::SendMessageW(m_main, WM_VSCROLL, SB_LINEDOWN, 0);
     ::SendMessageW(m_main, WM_HSCROLL, SB_LINEDOWN, 0);
@@ -436,8 +399,38 @@ TEST_F(Form1Window, ScrollBarsComeWithASmallWindowAndGoWithALargeOne) {
     EXPECT_EQ(parts[0], -1);
 }
 
+TEST_F(Form1Window, TheBandMovesAlongItsRowByItsHandleOnly) {
+    HWND bar = Control(kIdControlBar1);
+    HWND toolBar = Control(kIdToolBar1);
+    const Rect start = PlaceOf(toolBar);
+    const auto drag = [&](int fromX, int toX) {
+        const int y = start.top + start.height / 2;
+        ::SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(fromX, y));
+        ::SendMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(toX, y));
+        ::SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(toX, y));
+        Pump();
+    };
+    // Grabbed on its handle, left of the tool bar, it follows the mouse along the row.
+    ::SetWindowPos(m_main, nullptr, 0, 0, 900, 353, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    drag(start.left - 5, start.left + 95);
+    EXPECT_EQ(PlaceOf(toolBar), (Rect{start.left + 100, start.top, start.width, start.height}));
+    // Not past the container's ends, and never out of its row.
+    drag(start.left + 95, -500);
+    EXPECT_EQ(PlaceOf(toolBar), start);
+    drag(start.left - 5, 5000);
+    EXPECT_EQ(PlaceOf(toolBar).left + start.width, PlaceOf(bar).width);
+    EXPECT_EQ(PlaceOf(toolBar).top, start.top);
+    EXPECT_EQ(::GetParent(toolBar), bar);
+    // A press beside the handle moves nothing.
+    const Rect before = PlaceOf(toolBar);
+    drag(before.left + before.width + 5, 0);
+    EXPECT_EQ(PlaceOf(toolBar), before);
+}
+
 TEST_F(Form1Window, Screenshot) {
-    SaveScreenshot(m_main, L"main-window-" + std::to_wstring(m_dpi));
+    Pump();
+    wintest::SaveScreenshot(m_main, L"main-window-" + std::to_wstring(m_dpi));
     SUCCEED();
 }
 
@@ -447,8 +440,7 @@ int RunAtDpi(int dpi, int argc, char** argv) {
         HKEY root;
         const wchar_t* key;
     };
-    const Value values[] = {{HKEY_CURRENT_USER, L"Control Panel\\Desktop"},
-                            {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
+    const Value values[] = {{HKEY_CURRENT_USER, L"Control Panel\\Desktop"}, {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
     std::vector<std::optional<DWORD>> former;
     for (const Value& v : values) {
         HKEY key = nullptr;
