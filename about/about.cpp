@@ -23,13 +23,12 @@ std::string ToAnsi(std::wstring_view text) {
     if (text.empty()) {
         return {};
     }
-    // Only the first 100 characters can be kept; a few more are converted in case the code page
-    // needs two bytes for some of them.
+    // Only the first 100 bytes are kept: a longer text need not be converted whole. Twice as
+    // many UTF-16 units, for characters written as two of them.
     const int length = static_cast<int>(std::min<size_t>(text.size(), 2 * ShortText::kCapacity));
-    std::string ansi(static_cast<size_t>(length) * 2, '\0');
-    const int written = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(),
-                                              static_cast<int>(ansi.size()), nullptr, nullptr);
-    ansi.resize(static_cast<size_t>(written > 0 ? written : 0));
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(std::max(size, 0)), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), size, nullptr, nullptr);
     return ansi;
 }
 
