@@ -27,9 +27,8 @@ public:
 
     void SetInitialDir(std::wstring folder) { m_initialDir = std::move(folder); }
 
-    // Shows the dialog modally. On a confirmed choice, remembers the full path, makes
-    // its folder the process's current directory and returns true; a cancel changes
-    // nothing, the current directory included.
+    // Shows the dialog modally. On a confirmed choice, remembers the full path and returns
+    // true; a cancel changes nothing. Either way the current directory stays as it was.
     bool Execute(HWND owner);
 
     // The full path of the last confirmed choice, proposed again at the next use.
