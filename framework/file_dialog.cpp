@@ -18,47 +18,6 @@
 namespace framework {
 namespace {
 
-RECT RectIn(HWND window, HWND coordinatesOf) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, coordinatesOf, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-// The row's label lines up with the dialog's file-type label, its list with the
-// file-type list, whose width it follows.
-void AlignEncodingRow(HWND row) {
-    HWND dialog = ::GetParent(row);
-    HWND typeLabel = ::GetDlgItem(dialog, stc2);
-    HWND typeList = ::GetDlgItem(dialog, cmb1);
-    HWND label = ::GetDlgItem(row, TEXTFILEDLG_ENCODING_LABEL);
-    HWND list = ::GetDlgItem(row, TEXTFILEDLG_ENCODING_LIST);
-    if (typeList == nullptr || label == nullptr || list == nullptr) {
-        return;
-    }
-    const RECT typeListRect = RectIn(typeList, row);
-    const RECT listRect = RectIn(list, row);
-    RECT droppedRect{};
-    ::SendMessageW(list, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&droppedRect));
-    const int droppedHeight = std::max<int>(droppedRect.bottom - droppedRect.top, listRect.bottom - listRect.top);
-    ::SetWindowPos(list, nullptr, typeListRect.left, listRect.top, typeListRect.right - typeListRect.left,
-                   droppedHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    const int labelLeft = typeLabel != nullptr ? static_cast<int>(RectIn(typeLabel, row).left) : 0;
-    ::SetWindowPos(label, nullptr, labelLeft, listRect.top + 2, 90, 21, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// The dialog lays its own controls out anew when resized; the row follows afterwards.
-LRESULT CALLBACK DialogSizeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR row) {
-    const LRESULT result = ::DefSubclassProc(dialog, message, wParam, lParam);
-    if (message == WM_SIZE) {
-        AlignEncodingRow(reinterpret_cast<HWND>(row));
-    }
-    return result;
-}
-
-constexpr UINT_PTR kSizeSubclassId = 7;
-
-
 // Wine's dialog copies the chosen path into a buffer of MAX_PATH characters on its own
 // stack, whatever buffer it was given: a longer path typed in the name field overflows
 // it and ends the program, with the memo's text. The dialog is watched from its creation
@@ -141,6 +100,46 @@ public:
     LongPathGuard(const LongPathGuard&) = delete;
     LongPathGuard& operator=(const LongPathGuard&) = delete;
 };
+
+RECT RectIn(HWND window, HWND coordinatesOf) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, coordinatesOf, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The row's label lines up with the dialog's file-type label, its list with the
+// file-type list, whose width it follows.
+void AlignEncodingRow(HWND row) {
+    HWND dialog = ::GetParent(row);
+    HWND typeLabel = ::GetDlgItem(dialog, stc2);
+    HWND typeList = ::GetDlgItem(dialog, cmb1);
+    HWND label = ::GetDlgItem(row, TEXTFILEDLG_ENCODING_LABEL);
+    HWND list = ::GetDlgItem(row, TEXTFILEDLG_ENCODING_LIST);
+    if (typeList == nullptr || label == nullptr || list == nullptr) {
+        return;
+    }
+    const RECT typeListRect = RectIn(typeList, row);
+    const RECT listRect = RectIn(list, row);
+    RECT droppedRect{};
+    ::SendMessageW(list, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&droppedRect));
+    const int droppedHeight = std::max<int>(droppedRect.bottom - droppedRect.top, listRect.bottom - listRect.top);
+    ::SetWindowPos(list, nullptr, typeListRect.left, listRect.top, typeListRect.right - typeListRect.left,
+                   droppedHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int labelLeft = typeLabel != nullptr ? static_cast<int>(RectIn(typeLabel, row).left) : 0;
+    ::SetWindowPos(label, nullptr, labelLeft, listRect.top + 2, 90, 21, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The dialog lays its own controls out anew when resized; the row follows afterwards.
+LRESULT CALLBACK DialogSizeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR row) {
+    const LRESULT result = ::DefSubclassProc(dialog, message, wParam, lParam);
+    if (message == WM_SIZE) {
+        AlignEncodingRow(reinterpret_cast<HWND>(row));
+    }
+    return result;
+}
+
+constexpr UINT_PTR kSizeSubclassId = 7;
 
 }  // namespace
 

@@ -562,6 +562,10 @@ TEST_F(MainWindowTest, ALongOpenShowsTheWaitCursor) {
     // cursors are each process's own handles: the wait cursor is known as the one that differs.
     const DWORD windowThread = GetWindowThreadProcessId(m_main, nullptr);
     ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), windowThread, TRUE));
+    // The mouse away from the program's windows: what lies under it when the dialog closes
+    // (the memo's text cursor, say) must not pass for a wait cursor left behind.
+    SetCursorPos(0, 0);
+    Sleep(100);
     const HCURSOR former = GetCursor();
     ASSERT_TRUE(dialog.ChooseFile(script.wstring()));
     // Only the cursor is watched meanwhile: a message to the busy window would wait for it.
@@ -956,7 +960,7 @@ TEST_F(TalkativeFailingBrcc32Test, AFailedCompileShowsTheCompilersFirstLines) {
     EXPECT_EQ(box->Text(), expected);
     EXPECT_TRUE(box->HasErrorIcon());
     EXPECT_EQ(ReadText(m_label2), L"Échec de la compilation (code 1) !");
-    // Read once the box is gone: a box of ten lines may cover the label on the screen.
+    // The box, tall with the compiler's lines, may cover the label: its colour is read once it has gone.
     Dismiss(*box);
     EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
     EXPECT_TRUE(FileNamesIn(m_tempFolder).empty()) << "the captured output was left behind";
