@@ -134,6 +134,7 @@ struct SourceFile {
     int m_index = 0;                      // in PreprocessedScript::m_files
     std::filesystem::path m_folder;       // where its own includes are looked for first
     std::filesystem::path m_shownFolder;  // the same, as messages show it
+    std::string m_key;                    // for #pragma once
     bool m_onlyDirectives = false;        // a .h or .c file: C declarations in it are not resources
 };
 
@@ -347,6 +348,13 @@ private:
     const std::function<void(const std::string&)>& m_fail;
 };
 
+// What tells two includes of one file apart from includes of two files, for #pragma once.
+std::string FileKey(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return PathToUtf8((error ? path : absolute).lexically_normal());
+}
+
 std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -461,6 +469,7 @@ PreprocessedScript Preprocessor::Impl::Run(std::string_view text, const std::fil
     }
     SourceFile file;
     file.m_folder = path.parent_path();
+    file.m_key = FileKey(path);
     file.m_shownFolder = PathFromUtf8(name).parent_path();
     file.m_text = NewText(file, text, 0, nullptr);
     m_script.m_segments.push_back({1, 0, 1});
@@ -693,8 +702,7 @@ void Preprocessor::Impl::Directive(SourceFile& file, const LogicalLine& line, st
 
 void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::string_view text) {
     if (text == "once") {
-        m_includedOnce.insert(PathToUtf8(std::filesystem::absolute(file.m_folder).lexically_normal()) + "/" +
-                              m_script.m_files[static_cast<std::size_t>(file.m_index)]);
+        m_includedOnce.insert(file.m_key);
         return;
     }
     if (!text.starts_with("code_page")) {
@@ -758,6 +766,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
         }
         if (bytes) {
             included.m_folder = path.parent_path();
+            included.m_key = FileKey(path);
             included.m_shownFolder = ScriptFilePath(shown, name).parent_path();
             break;
         }
@@ -773,14 +782,9 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     std::string shownName(name);
     std::replace(shownName.begin(), shownName.end(), '\\', '/');
     std::filesystem::path shownPath = included.m_shownFolder / PathFromScriptText(shownName).filename();
-    const std::string key = PathToUtf8(std::filesystem::absolute(included.m_folder).lexically_normal()) + "/" +
-                            PathToUtf8(shownPath);
-    (void)key;
     included.m_index = static_cast<int>(m_script.m_files.size());
     m_script.m_files.push_back(PathToUtf8(shownPath));
-    const std::string onceKey = PathToUtf8(std::filesystem::absolute(included.m_folder).lexically_normal()) + "/" +
-                                m_script.m_files.back();
-    if (m_includedOnce.contains(onceKey)) {
+    if (m_includedOnce.contains(included.m_key)) {
         return;
     }
     const std::string extension = [&] {

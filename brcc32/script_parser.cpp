@@ -341,7 +341,11 @@ ResourceId ScriptParser::ParseName(const Token& token) {
             const bool joined = next.m_kind == TokenKind::kIdentifier &&
                                 next.m_text.data() == token.m_text.data() + token.m_text.size();
             const std::optional<std::uint32_t> value = ParseScriptInteger(token.m_text);
-            if (joined || (!value && !(token.m_text.size() > 1 && (token.m_text[1] == 'x' || token.m_text[1] == 'X')))) {
+            const bool hasLetters = std::any_of(token.m_text.begin(), token.m_text.end() - 1, [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+            }) || !(token.m_text.back() == 'L' || token.m_text.back() == 'l' || (token.m_text.back() >= '0' && token.m_text.back() <= '9'));
+            const bool isHex = token.m_text.size() > 1 && (token.m_text[1] == 'x' || token.m_text[1] == 'X');
+            if (joined || (!value && hasLetters && !isHex)) {
                 const std::string whole(token.m_text.data(), joined ? next.m_text.data() + next.m_text.size() - token.m_text.data()
                                                                      : token.m_text.size());
                 Refuse(token, "the name '" + whole +

@@ -1,0 +1,352 @@
+// Byte identity with llvm-rc run with its C preprocessor and the MinGW-w64 headers: the preprocessor, the built-in
+// Windows headers and the block statements, on scripts as projects write them and on generated ones.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "test_folder.h"
+#include "test_images.h"
+
+namespace brcc::test {
+namespace {
+
+class PreprocessedIdentity : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder.Write("app.ico", MakeIconFile({{MakeDibImage(32, 32, 8), 32, 32, 8}, {MakePngImage(48, 48), 48, 48, 32}}));
+        m_folder.Write("page.htm", std::string("<html>hello</html>"));
+        m_folder.Write("app.manifest", std::string("<assembly/>\n"));
+        // A resource.h as IDEs write it, with C declarations that only a C compiler reads.
+        m_folder.Write("resource.h", std::string("#pragma once\n#ifndef RESOURCE_H\n#define RESOURCE_H\n"
+                                                 "#define IDS_TITLE   101\n#define IDS_HELLO 102\n"
+                                                 "#define IDR_DATA    200 /* data */\n"
+                                                 "typedef struct { int x; } Point;\nint Compute(const char* s);\n"
+                                                 "#endif\n"));
+        m_folder.Write("include/shared.rh", std::string("#define SHARED_ID 7\n7 RCDATA { \"from the .rh\" }\n"));
+    }
+
+    // Ours without any include folder (the Windows headers built in) against llvm-rc with the MinGW-w64 headers.
+    // llvm-rc does not read #pragma code_page: a script with one is given its code page by /C.
+    void ExpectIdentical(const std::string& script, const std::string& llvmArguments = "") {
+        m_folder.Write("ours.rc", script);
+        m_folder.Write("theirs.rc", script);
+        const RunResult ours = RunBrcc32(m_folder.Path(), "ours.rc");
+        ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr << "\n" << script;
+        const RunResult theirs = RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res", llvmArguments);
+        ASSERT_EQ(theirs.m_exitCode, 0) << theirs.m_stderr;
+        const std::vector<std::uint8_t> ourBytes = m_folder.Read("ours.res");
+        const std::vector<std::uint8_t> theirBytes = m_folder.Read("theirs.res");
+        ASSERT_EQ(ourBytes.size(), theirBytes.size()) << script;
+        if (ourBytes != theirBytes) {
+            const auto difference = std::mismatch(ourBytes.begin(), ourBytes.end(), theirBytes.begin()).first;
+            FAIL() << "first difference at byte " << difference - ourBytes.begin() << " of\n" << script;
+        }
+    }
+
+    TestFolder m_folder;
+};
+
+constexpr const char* kDelphiVersionInfo = R"(1 VERSIONINFO
+FILEVERSION 1,2,0,15
+PRODUCTVERSION 1,2,0,0
+FILEFLAGSMASK 0x3FL
+FILEFLAGS 0x0L
+FILEOS 0x4L
+FILETYPE 0x1L
+FILESUBTYPE 0x0L
+{
+ BLOCK "StringFileInfo"
+ {
+  BLOCK "040C04E4"
+  {
+   VALUE "CompanyName", "Talvorine\000"
+   VALUE "FileDescription", "\000"
+   VALUE "FileVersion", "1.2.0.15\000"
+   VALUE "InternalName", "\000"
+   VALUE "LegalCopyright", "\000"
+   VALUE "OriginalFilename", "Projet1.exe\000"
+   VALUE "ProductName", "\000"
+   VALUE "ProductVersion", "1.2.0.0\000"
+  }
+ }
+ BLOCK "VarFileInfo"
+ {
+  VALUE "Translation", 0x040C, 1252
+ }
+}
+)";
+
+TEST_F(PreprocessedIdentity, DelphiProjectScript) {
+    ExpectIdentical(std::string("MAINICON ICON \"app.ico\"\n") + kDelphiVersionInfo);
+}
+
+// The headers a Visual C++ project includes, its resource.h, and the symbolic names of each new statement.
+TEST_F(PreprocessedIdentity, VisualCppProjectScript) {
+    ExpectIdentical(R"(#include "resource.h"
+#define APSTUDIO_READONLY_SYMBOLS
+#include "winres.h"
+#undef APSTUDIO_READONLY_SYMBOLS
+#include <commctrl.h>
+#include <dlgs.h>
+#include "include/shared.rh"
+
+LANGUAGE LANG_FRENCH, SUBLANG_FRENCH
+#pragma code_page(1252)
+
+IDI_ICON1 ICON "app.ico"
+CREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST "app.manifest"
+IDR_DATA RCDATA BEGIN 1, 2L, "two", L"wide" END
+201 HTML "page.htm"
+
+#ifdef APSTUDIO_INVOKED
+1 TEXTINCLUDE BEGIN "resource.h\0" END
+#endif
+2 TEXTINCLUDE
+BEGIN
+    "#include ""winres.h""\r\n"
+    "\0"
+END
+
+VS_VERSION_INFO VERSIONINFO
+ FILEVERSION 2,0,1,7
+ PRODUCTVERSION 2,0,0,0
+ FILEFLAGSMASK VS_FFI_FILEFLAGSMASK
+ FILEFLAGS VS_FF_DEBUG | VS_FF_PRERELEASE
+ FILEOS VOS_NT_WINDOWS32
+ FILETYPE VFT_DRV
+ FILESUBTYPE VFT2_DRV_SYSTEM
+BEGIN
+    BLOCK "StringFileInfo"
+    BEGIN
+        BLOCK "040c04b0"
+        BEGIN
+            VALUE "CompanyName", "Talvorine"
+            VALUE "Comments", "one", "two" "three", WC_LISTVIEW
+        END
+    END
+    BLOCK "VarFileInfo"
+    BEGIN
+        VALUE "Translation", 0x40c, 1200, IDOK, 2L
+    END
+END
+
+STRINGTABLE
+BEGIN
+    IDS_TITLE "Titre"
+    IDS_HELLO, "Bonjour\t\xE0 tous\n\x80"
+    IDS_HELLO + 20 L"wide" " and narrow"
+    IDOK "ok" IDCANCEL "cancel"
+    stc1 "from dlgs.h" SHARED_ID "shared"
+END
+LANGUAGE LANG_GERMAN, SUBLANG_GERMAN_SWISS
+STRINGTABLE DISCARDABLE VERSION 3 CHARACTERISTICS 0x20
+{ IDS_TITLE, "Titel" }
+)",
+                    "/C 1252");
+}
+
+// Conditionals nested in every way, macros with parameters, # and ##, and line continuations.
+TEST_F(PreprocessedIdentity, ConditionalsAndMacros) {
+    ExpectIdentical(R"(#define LEVEL 3
+#define ID(n) 10 ## n
+#define NAME(a, b) a ## b
+#define TEXT(x) #x
+#define LONG_MACRO 1 + \
+    2 + \
+    3
+#if LEVEL > 2 && defined(ID)
+#  if LEVEL == 3
+ID(1) RCDATA { "level 3" }
+#  elif LEVEL == 4
+ID(1) RCDATA { "level 4" }
+#  else
+#    error never
+#  endif
+#elif defined LEVEL
+#error not here either
+#else
+#endif
+#ifndef UNDEFINED_NAME
+NAME(Da, ta) RCDATA { TEXT(some text) }
+STRINGTABLE { LONG_MACRO, "six" }
+#endif
+#if !defined(RC_INVOKED) || (1 ? 0 : 1)
+#error RC_INVOKED is defined
+#endif
+#if (0x10 << 2) == 64 && -1 < 0 && 7 / 2 == 3 && 7 % 4 == 3 && (3 ^ 1) == 2 && ~0 == -1
+3 RCDATA { 3 }
+#endif
+#if 'A' == 65 && UNKNOWN == 0
+4 RCDATA { 4 }
+#endif
+#undef LEVEL
+#ifdef LEVEL
+#error LEVEL was undefined
+#endif
+#define EMPTY
+5 EMPTY RCDATA { 5 EMPTY }
+/* a comment
+#error inside a comment
+*/ 6 RCDATA { "/* not a comment */", "// nor this" }
+)");
+}
+
+TEST_F(PreprocessedIdentity, DefinesOnTheCommandLine) {
+    // llvm-rc takes no -D in the same spelling as Borland's: the script defines for it what -d defines for ours.
+    m_folder.Write("ours.rc", std::string("#ifdef DEBUG\n1 RCDATA { VALUE }\n#endif\n#ifdef UNDONE\n#error\n#endif\n"));
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-dDEBUG -D VALUE=42 -DUNDONE -U UNDONE -fo a.res ours.rc").m_exitCode, 0);
+    m_folder.Write("theirs.rc", std::string("1 RCDATA { 42 }\n"));
+    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").m_exitCode, 0);
+    EXPECT_EQ(m_folder.Read("a.res"), m_folder.Read("theirs.res"));
+    m_folder.Write("include/only.h", std::string("#define ONLY 9\n"));
+    m_folder.Write("ours.rc", std::string("#include \"only.h\"\nONLY RCDATA { 1 }\n"));
+    m_folder.Write("theirs.rc", std::string("9 RCDATA { 1 }\n"));
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i include -fo b.res ours.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-Iinclude -fo c.res ours.rc").m_exitCode, 0);
+    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").m_exitCode, 0);
+    EXPECT_EQ(m_folder.Read("b.res"), m_folder.Read("theirs.res"));
+    EXPECT_EQ(m_folder.Read("c.res"), m_folder.Read("theirs.res"));
+}
+
+// Every constant of the built-in headers has the value the MinGW-w64 headers give it: numbers through FILEFLAGS (32
+// bits, any expression), strings through a string table.
+TEST_F(PreprocessedIdentity, EveryBuiltInConstant) {
+    std::ifstream table(WINDOWS_HEADERS_TABLE);
+    const std::regex entry(R"re(^\{"(\w+)", R"\((.*)\)", \d+\},$)re");
+    std::string numbers;
+    std::string strings = "STRINGTABLE\nBEGIN\n";
+    int id = 1;
+    for (std::string line; std::getline(table, line);) {
+        std::smatch match;
+        if (!std::regex_match(line, match, entry)) {
+            continue;
+        }
+        const std::string name = match[1];
+        if (match[2].str().find('"') != std::string::npos) {
+            strings += std::to_string(id++) + " " + name + "\n";
+        } else {
+            numbers += std::to_string(id++) + " VERSIONINFO FILEFLAGS " + name + " BEGIN END\n";
+        }
+    }
+    ASSERT_GT(id, 3000);
+    ExpectIdentical("#include <windows.h>\n#include <winres.h>\n#include <commctrl.h>\n#include <dlgs.h>\n"
+                    "#include <winver.h>\n" +
+                    numbers + strings + "END\n");
+}
+
+// Scripts drawn at random from the block statements and the preprocessor: catches what a hand-written case misses.
+TEST_F(PreprocessedIdentity, RandomScripts) {
+    const std::vector<std::string> languages = {"LANG_ENGLISH, SUBLANG_ENGLISH_US", "LANG_FRENCH, SUBLANG_FRENCH",
+                                                "LANG_NEUTRAL, SUBLANG_NEUTRAL", "0x07, 0x01", "LANG_POLISH, 1"};
+    const std::vector<std::string> numbers = {"0", "1", "65535", "0x7FFF", "017", "12L", "0xFFFFFFFFL", "IDOK",
+                                              "IDC_STATIC", "VK_F1", "(1 + 2)", "-3", "~0", "7 & 3", "1 | 4 - 2",
+                                              "NOT 1 | 6", "WS_VISIBLE", "COUNT"};
+    const std::vector<std::string> texts = {"\"\"", "\"plain\"", "L\"wide\"", "\"tab\\there\"", "\"quote \"\"x\"\"\"",
+                                            "\"octal \\101\\0 end\"", "\"hex \\x41\\x7e\"", "L\"\\x263A smile\"",
+                                            "\"back\\\\slash\"", "TITLE"};
+    std::mt19937 random(20261207);
+    auto pick = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+    for (int script = 0; script < 8; ++script) {
+        std::string text = "#include <winres.h>\n#define COUNT 12\n#define TITLE \"title\"\n#define TWICE(x) x, x\n";
+        int nextId = 1;
+        for (int statement = 0; statement < 30; ++statement) {
+            const bool guarded = random() % 4 == 0;
+            if (guarded) {
+                text += random() % 2 ? "#if COUNT > 10\n" : "#ifdef NOT_DEFINED\n";
+            }
+            switch (random() % 5) {
+                case 0:
+                    text += "LANGUAGE " + pick(languages) + "\n";
+                    break;
+                case 1: {
+                    text += "STRINGTABLE\nBEGIN\n";
+                    const int count = 1 + static_cast<int>(random() % 6);
+                    for (int k = 0; k < count; ++k) {
+                        text += std::to_string(script * 4096 + nextId++ * 17 + static_cast<int>(random() % 17)) +
+                                (random() % 2 ? ", " : " ") + pick(texts) + "\n";
+                    }
+                    text += "END\n";
+                    break;
+                }
+                case 2: {
+                    text += std::to_string(nextId++) + (random() % 2 ? " RCDATA" : " MYDATA") + " {";
+                    const int count = static_cast<int>(random() % 6);
+                    for (int k = 0; k < count; ++k) {
+                        const std::string number = pick(numbers);
+                        const bool simple = number.find_first_of("( -~&|N") == std::string::npos && number != "IDC_STATIC";
+                        text += (k ? ", " : " ") + (random() % 2 || !simple ? pick(texts) : number);
+                    }
+                    text += random() % 3 ? " }\n" : count ? ", TWICE(5) }\n" : " TWICE(5) }\n";
+                    break;
+                }
+                case 3: {
+                    text += std::to_string(nextId++) + " VERSIONINFO\nFILEVERSION " + std::to_string(random() % 9) +
+                            "," + std::to_string(random() % 300) + "\nFILEFLAGS " + pick(numbers) + "\nFILETYPE " +
+                            pick(numbers) + "\nBEGIN\n";
+                    for (int block = 0; block < static_cast<int>(random() % 3); ++block) {
+                        text += " BLOCK \"b" + std::to_string(block) + "\"\n BEGIN\n";
+                        for (int value = 0; value < static_cast<int>(random() % 4); ++value) {
+                            text += "  VALUE \"v" + std::to_string(value) + "\", " +
+                                    (random() % 2 ? pick(texts) + (random() % 2 ? ", " : " ") + pick(texts)
+                                                  : std::string("1, 2L 3"));
+                            text += "\n";
+                        }
+                        text += " END\n";
+                    }
+                    text += "END\n";
+                    break;
+                }
+                default:
+                    text += std::to_string(nextId++) + " ICON app.ico\n";
+                    break;
+            }
+            if (guarded) {
+                text += "#endif\n";
+            }
+        }
+        ExpectIdentical(text);
+        if (HasFatalFailure()) {
+            return;
+        }
+    }
+}
+
+// Windows' compiler takes a UTF-16 script with its byte-order mark (llvm-rc does not): it gives the UTF-8 twin's bytes.
+TEST_F(PreprocessedIdentity, Utf16ScriptEqualsItsUtf8Twin) {
+    const std::u16string text = u"#pragma code_page(65001)\r\n#include <windows.h>\r\nSTRINGTABLE { 1 \"Été \x263A\" }\r\n"
+                                u"1 RCDATA { L\"\xE9\", \"ab\" }\r\nIDOK ICON \"app.ico\"\r\n";
+    std::string utf8;
+    for (const char16_t c : text) {
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    ExpectIdentical(utf8, "/C 65001");  // llvm-rc reads the UTF-8 twin: the reference for both
+    for (const bool bigEndian : {false, true}) {
+        std::string utf16 = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t c : text) {
+            const char high = static_cast<char>(c >> 8);
+            const char low = static_cast<char>(c & 0xFF);
+            utf16 += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        m_folder.Write("utf16.rc", utf16);
+        const RunResult result = RunBrcc32(m_folder.Path(), "utf16.rc");
+        ASSERT_EQ(result.m_exitCode, 0) << result.m_stderr;
+        EXPECT_EQ(m_folder.Read("utf16.res"), m_folder.Read("ours.res")) << (bigEndian ? "big-endian" : "little-endian");
+    }
+}
+
+}  // namespace
+}  // namespace brcc::test
