@@ -35,6 +35,8 @@ std::string TypeWord(const ResourceStatement& statement) {
         case ResourceKind::kBitmap:
             return "bitmap";
         case ResourceKind::kRaw:
+        case ResourceKind::kData:
+        case ResourceKind::kStrings:
             break;
     }
     return "data";

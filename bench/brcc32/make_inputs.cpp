@@ -29,6 +29,22 @@ void WriteDataScript(const std::filesystem::path& folder, int lines) {
     }
 }
 
+// The shape most projects have: the Windows headers, an icon, a version resource and a table of strings.
+void WriteUsualScript(const std::filesystem::path& folder) {
+    std::ofstream script(folder / "usual.rc", std::ios::binary);
+    script << "#include <windows.h>\r\n#define IDS_FIRST 1000\r\nMAINICON ICON \"icons/i0.ico\"\r\n"
+           << "LANGUAGE LANG_FRENCH, SUBLANG_FRENCH\r\n1 VERSIONINFO\r\nFILEVERSION 1,2,3,4\r\n"
+           << "PRODUCTVERSION 1,2,0,0\r\nFILEFLAGSMASK VS_FFI_FILEFLAGSMASK\r\nFILEOS VOS__WINDOWS32\r\n"
+           << "FILETYPE VFT_APP\r\nBEGIN\r\n BLOCK \"StringFileInfo\"\r\n BEGIN\r\n  BLOCK \"040C04E4\"\r\n"
+           << "  BEGIN\r\n   VALUE \"CompanyName\", \"Talvorine\\0\"\r\n   VALUE \"FileVersion\", \"1.2.3.4\\0\"\r\n"
+           << "  END\r\n END\r\n BLOCK \"VarFileInfo\"\r\n BEGIN\r\n  VALUE \"Translation\", 0x040C, 1252\r\n"
+           << " END\r\nEND\r\nSTRINGTABLE\r\nBEGIN\r\n";
+    for (int string = 0; string < 1000; ++string) {
+        script << "  IDS_FIRST + " << string << ", \"Message number " << string << " of the application\"\r\n";
+    }
+    script << "END\r\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,6 +68,7 @@ int main(int argc, char** argv) {
     }
     WriteDataScript(folder, 20000);
     WriteDataScript(folder, 80000);
+    WriteUsualScript(folder);
     std::ofstream icons(folder / "icons-2000.rc", std::ios::binary);
     for (int line = 0; line < 2000; ++line) {
         icons << "Icon" << line << " ICON icons/i" << line % kIconFiles << ".ico\r\n";
