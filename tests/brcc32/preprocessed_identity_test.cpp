@@ -316,6 +316,15 @@ TEST_F(PreprocessedIdentity, RandomScripts) {
     }
 }
 
+// llvm-rc drops an unknown escape from L"..." where it keeps it in "...": ours keeps it in both, as written.
+TEST_F(PreprocessedIdentity, UnknownEscapeOfAWideStringIsKept) {
+    m_folder.Write("ours.rc", std::string("1 RCDATA { L\"a\\qb\", \"a\\qb\" }\n"));
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").m_exitCode, 0);
+    const std::vector<std::uint8_t> res = m_folder.Read("ours.res");
+    const std::vector<std::uint8_t> data(res.begin() + 64, res.end());
+    EXPECT_EQ(data, std::vector<std::uint8_t>({'a', 0, '\\', 0, 'q', 0, 'b', 0, 'a', '\\', 'q', 'b'}));
+}
+
 // Windows' compiler takes a UTF-16 script with its byte-order mark (llvm-rc does not): it gives the UTF-8 twin's bytes.
 TEST_F(PreprocessedIdentity, Utf16ScriptEqualsItsUtf8Twin) {
     const std::u16string text = u"#pragma code_page(65001)\r\n#include <windows.h>\r\nSTRINGTABLE { 1 \"Été \x263A\" }\r\n"
