@@ -14,10 +14,11 @@
 namespace brcc {
 namespace {
 
+// Arrays, not pointers: a table of pointers would be relocated, so read whole, at every start of the program.
 struct BuiltInMacro {
-    std::string_view m_name;
-    std::string_view m_value;
-    unsigned m_groups;
+    char m_name[52];
+    char m_value[88];
+    unsigned char m_groups;
 };
 
 constexpr BuiltInMacro kBuiltInMacros[] = {
@@ -397,7 +398,7 @@ public:
         }
     }
 
-    PreprocessedScript Run(std::string_view text, const std::filesystem::path& path, const std::string& name);
+    PreprocessedScript Run(std::string text, const std::filesystem::path& path, const std::string& name);
 
 private:
     [[noreturn]] void Fail(const SourceFile& file, int line, const std::string& message) {
@@ -413,8 +414,10 @@ private:
     void Pragma(SourceFile& file, const LogicalLine& line, std::string_view text);
     bool EvaluateCondition(SourceFile& file, const LogicalLine& line, std::string_view text);
     void EndLines(int count);
+    void Emit(std::string_view text);
+    void LeaveInPlace();
     void SetCodePage(std::uint32_t codePage);
-    std::string NewText(SourceFile& file, std::string_view bytes, int includeLine, const SourceFile* includer);
+    std::string NewText(SourceFile& file, std::string bytes);
 
     const Macro* Find(std::string_view name);
     void Expand(std::string_view text, std::string& out, std::vector<const Macro*>& active, int depth);
@@ -432,6 +435,10 @@ private:
     std::unordered_set<std::string> m_includedOnce;
     std::uint32_t m_codePage = kCodePageWestern;
     int m_outputLine = 1;
+    SourceFile* m_inPlace = nullptr;  // the script, while its output is written over it
+    std::size_t m_written = 0;        // bytes of output written over it
+    std::string m_scratch;
+    std::vector<const Macro*> m_active;
     // The place of the error met while expanding, for the callbacks that have no file at hand.
     const SourceFile* m_currentFile = nullptr;
     int m_currentLine = 0;
@@ -442,8 +449,8 @@ Preprocessor::Preprocessor(PreprocessOptions options, FileReader reader)
 
 Preprocessor::~Preprocessor() = default;
 
-PreprocessedScript Preprocessor::Run(std::string_view text, const std::filesystem::path& path, const std::string& name) {
-    return m_impl->Run(text, path, name);
+PreprocessedScript Preprocessor::Run(std::string text, const std::filesystem::path& path, const std::string& name) {
+    return m_impl->Run(std::move(text), path, name);
 }
 
 void Preprocessor::Impl::DefineFromCommandLine(const std::string& definition) {
@@ -455,7 +462,7 @@ void Preprocessor::Impl::DefineFromCommandLine(const std::string& definition) {
     m_macros[name] = std::move(macro);
 }
 
-PreprocessedScript Preprocessor::Impl::Run(std::string_view text, const std::filesystem::path& path,
+PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesystem::path& path,
                                            const std::string& name) {
     m_script = PreprocessedScript();
     m_script.m_files.push_back(name);
@@ -471,24 +478,27 @@ PreprocessedScript Preprocessor::Impl::Run(std::string_view text, const std::fil
     file.m_folder = path.parent_path();
     file.m_key = FileKey(path);
     file.m_shownFolder = PathFromUtf8(name).parent_path();
-    file.m_text = NewText(file, text, 0, nullptr);
+    file.m_text = NewText(file, std::move(text));
     m_script.m_segments.push_back({1, 0, 1});
-    m_script.m_text.reserve(file.m_text.size() + file.m_text.size() / 8);
+    m_inPlace = &file;
+    m_written = 0;
     Process(file, 0);
+    if (m_inPlace != nullptr) {
+        file.m_text.resize(m_written);
+        m_script.m_text = std::move(file.m_text);
+        m_inPlace = nullptr;
+    }
     return std::move(m_script);
 }
 
 // The file's bytes as UTF-8 text; a UTF-16 file with its byte-order mark is converted and read as Unicode.
-std::string Preprocessor::Impl::NewText(SourceFile& file, std::string_view bytes, int includeLine,
-                                        const SourceFile* includer) {
+std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
     if (std::optional<std::string> converted = Utf16FileToUtf8(bytes)) {
         SetCodePage(kCodePageUtf8);
         return std::move(*converted);
     }
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) {
-        (void)includeLine;
-        (void)includer;
         const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n'));
         Fail(file, line,
              "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, "
@@ -496,9 +506,9 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string_view bytes
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         SetCodePage(kCodePageUtf8);
-        bytes.remove_prefix(3);
+        bytes.erase(0, 3);
     }
-    return std::string(bytes);
+    return bytes;
 }
 
 void Preprocessor::Impl::SetCodePage(std::uint32_t codePage) {
@@ -512,8 +522,32 @@ void Preprocessor::Impl::SetCodePage(std::uint32_t codePage) {
 }
 
 void Preprocessor::Impl::EndLines(int count) {
-    m_script.m_text.append(static_cast<std::size_t>(count), '\n');
+    static constexpr std::string_view kNewLines = "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n";
+    for (int left = count; left > 0; left -= static_cast<int>(kNewLines.size())) {
+        Emit(kNewLines.substr(0, std::min<std::size_t>(static_cast<std::size_t>(left), kNewLines.size())));
+    }
     m_outputLine += count;
+}
+
+// The script's output goes over its own text, behind the line being read, for as long as it is no longer than
+// what was read: that is every script without include files, unless its macros make lines longer.
+void Preprocessor::Impl::Emit(std::string_view text) {
+    if (m_inPlace != nullptr) {
+        if (m_written + text.size() <= m_inPlace->m_position) {
+            std::copy(text.begin(), text.end(), m_inPlace->m_text.begin() + static_cast<long>(m_written));
+            m_written += text.size();
+            return;
+        }
+        LeaveInPlace();
+    }
+    m_script.m_text.append(text);
+}
+
+void Preprocessor::Impl::LeaveInPlace() {
+    if (m_inPlace != nullptr) {
+        m_script.m_text.assign(m_inPlace->m_text, 0, m_written);
+        m_inPlace = nullptr;
+    }
 }
 
 // One line as the preprocessor sees it: continuation lines joined, comments replaced by a blank.
@@ -655,7 +689,12 @@ void Preprocessor::Impl::Process(SourceFile& file, int depth) {
             continue;
         }
         if (active && !file.m_onlyDirectives) {
-            m_script.m_text += ExpandLine(file, line, text);
+            m_scratch.clear();
+            m_currentFile = &file;
+            m_currentLine = line.m_firstLine;
+            m_active.clear();
+            Expand(text, m_scratch, m_active, 0);
+            Emit(m_scratch);
         }
         EndLines(line.m_lineCount);
     }
@@ -794,8 +833,9 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     }();
     included.m_onlyDirectives = extension == ".h" || extension == ".c";
     const std::uint32_t codePage = m_codePage;
-    included.m_text = NewText(included, *bytes, line.m_firstLine, &file);
+    included.m_text = NewText(included, std::move(*bytes));
     bytes.reset();
+    LeaveInPlace();
     m_script.m_segments.push_back({m_outputLine, included.m_index, 1});
     Process(included, depth + 1);
     if (m_codePage != codePage) {
@@ -906,13 +946,14 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
         return nullptr;
     }
     const auto* end = std::end(kBuiltInMacros);
-    const auto* entry = std::lower_bound(std::begin(kBuiltInMacros), end, name,
-                                         [](const BuiltInMacro& m, std::string_view n) { return m.m_name < n; });
-    if (entry == end || entry->m_name != name || (entry->m_groups & m_builtInGroups) == 0) {
+    const auto* entry = std::lower_bound(std::begin(kBuiltInMacros), end, name, [](const BuiltInMacro& m, std::string_view n) {
+        return std::string_view(m.m_name) < n;
+    });
+    if (entry == end || std::string_view(entry->m_name) != name || (entry->m_groups & m_builtInGroups) == 0) {
         return nullptr;
     }
-    Macro& cached = m_builtInCache[entry->m_name];
-    cached.m_body = std::string(entry->m_value);
+    Macro& cached = m_builtInCache[std::string_view(entry->m_name)];
+    cached.m_body = entry->m_value;
     return &cached;
 }
 

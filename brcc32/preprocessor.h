@@ -52,8 +52,9 @@ public:
     ~Preprocessor();
 
     // `text` is the script's bytes; `path` where its includes are taken from; `name` what messages call it.
-    // Throws ScriptError with the file and line of the fault.
-    PreprocessedScript Run(std::string_view text, const std::filesystem::path& path, const std::string& name);
+    // Throws ScriptError with the file and line of the fault. The text is taken, and becomes the result's where
+    // it can: a long script is held once, not twice.
+    PreprocessedScript Run(std::string text, const std::filesystem::path& path, const std::string& name);
 
 private:
     class Impl;

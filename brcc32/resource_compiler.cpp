@@ -314,8 +314,7 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
     } catch (const FileAccessError& error) {
         throw ScriptError(name, 0, std::string("cannot read the script: ") + error.what());
     }
-    PreprocessedScript preprocessed = Preprocessor(options).Run(bytes, script, name);
-    bytes = std::string();
+    PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
     try {
         AtomicFile out(output);
         ResourceCompiler compiler(script.parent_path(), out.Stream());
