@@ -68,6 +68,11 @@ std::string DescribeType(const ResourceId& type) {
     }
 }
 
+// A file the script names, or the bytes a Borland hex block gave in its place.
+StagedFile TakeFile(const ResourceStatement& statement, FileReadAhead& files) {
+    return statement.m_inline ? StagedFile(statement.m_data) : files.Take();
+}
+
 std::string HexLanguage(std::uint16_t language) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(language));
@@ -97,7 +102,8 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                     parsed = true;
                     break;
                 }
-                if (statement->m_kind != ResourceKind::kData && statement->m_kind != ResourceKind::kStrings) {
+                if (statement->m_kind != ResourceKind::kData && statement->m_kind != ResourceKind::kStrings &&
+                    !statement->m_inline) {
                     files.Add(statement->m_file);
                 }
                 statements.push_back(std::move(*statement));
@@ -171,7 +177,7 @@ void ResourceCompiler::CopyData(StagedFile& file) {
 void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files) {
     const bool isIcon = statement.m_kind == ResourceKind::kIcon;
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    const std::vector<std::uint8_t> file = files.Take().TakeRest();
+    const std::vector<std::uint8_t> file = TakeFile(statement, files).TakeRest();
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
         throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
@@ -229,7 +235,7 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
 
 void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileReadAhead& files) {
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    StagedFile file = files.Take();
+    StagedFile file = TakeFile(statement, files);
     if (file.Size() > kMaxDataSize) {
         throw FileAccessError("it is too large for a resource");
     }

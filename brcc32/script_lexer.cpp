@@ -95,6 +95,13 @@ Token ScriptLexer::Scan() {
         ++m_pos;
         return token;
     }
+    if (c == '\'' && m_text.find('\'', m_pos + 1) < m_text.find('\n', m_pos + 1)) {
+        const std::size_t end = m_text.find('\'', m_pos + 1);
+        token.m_kind = TokenKind::kHexString;
+        token.m_text = m_text.substr(m_pos + 1, end - m_pos - 1);
+        m_pos = end + 1;
+        return token;
+    }
     if (IsDigit(c)) {
         while (m_pos < m_text.size() && (IsDigit(m_text[m_pos]) || IsAsciiAlpha(m_text[m_pos]))) {
             ++m_pos;

@@ -7,6 +7,7 @@
 #include "brcc32/code_page.h"
 #include "brcc32/script_error.h"
 #include "brcc32/script_strings.h"
+#include "brcc32/script_syntax.h"
 
 namespace brcc {
 namespace {
@@ -19,110 +20,36 @@ constexpr std::uint16_t kIconImageFlags = kMemMoveable | kMemDiscardable;
 constexpr std::uint16_t kOtherFlags = kMemMoveable | kMemPure;
 
 // Statements of the resource language that this compiler does not take yet.
-constexpr std::array<std::string_view, 12> kRefusedTypes = {"DIALOG",       "DIALOGEX",  "MENU",    "MENUEX",
-                                                            "ACCELERATORS", "FONT",      "MESSAGETABLE",
-                                                            "ANICURSOR",    "ANIICON",   "PLUGPLAY",
-                                                            "VXD",          "DLGINCLUDE"};
+struct TypeKeyword {
+    std::string_view m_word;
+    std::uint16_t m_ordinal;
+    ResourceKind m_kind;
+    std::uint16_t m_memoryFlags;
+};
+
+// Types known by name, beyond ICON, CURSOR and BITMAP; kData ones are read from a block of their own form.
+constexpr std::array<TypeKeyword, 15> kTypeKeywords = {{
+    {"RCDATA", 10, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"HTML", 23, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"VERSIONINFO", 16, ResourceKind::kData, kMemMoveable | kMemPure},
+    {"DIALOG", 5, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"DIALOGEX", 5, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"MENU", 4, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"MENUEX", 4, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"ACCELERATORS", 9, ResourceKind::kData, kMemMoveable | kMemPure},
+    {"DLGINCLUDE", 17, ResourceKind::kData, kMemMoveable | kMemPure},
+    {"MESSAGETABLE", 11, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"FONT", 8, ResourceKind::kRaw, kMemMoveable | kMemPure | kMemDiscardable},
+    {"PLUGPLAY", 19, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"VXD", 20, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"ANICURSOR", 21, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"ANIICON", 22, ResourceKind::kRaw, kMemMoveable | kMemPure},
+}};
 constexpr std::uint16_t kTypeStringTable = 6;
-constexpr std::uint16_t kTypeVersionInfo = 16;
-constexpr std::uint16_t kTypeHtml = 23;
 constexpr std::uint16_t kStringTableFlags = kMemMoveable | kMemPure | kMemDiscardable;
 constexpr std::uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
 constexpr std::uint32_t kFixedFileInfoVersion = 0x00010000;
 constexpr std::size_t kFixedFileInfoSize = 52;
-
-char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string ToUpperAscii(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return ToUpperAscii(c); });
-    return upper;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return ToUpperAscii(x) == ToUpperAscii(y); });
-}
-
-template <std::size_t N>
-bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words) {
-    return std::any_of(words.begin(), words.end(), [word](std::string_view w) { return EqualsNoCase(word, w); });
-}
-
-std::string Enclose(std::string_view before, std::string_view text, std::string_view after) {
-    std::string result;
-    result.reserve(before.size() + text.size() + after.size());
-    result.append(before).append(text).append(after);
-    return result;
-}
-
-std::string Describe(const Token& token) {
-    switch (token.m_kind) {
-        case TokenKind::kEnd:
-            return "the end of the script";
-        case TokenKind::kString:
-            return Enclose("\"", token.m_text, "\"");
-        case TokenKind::kWideString:
-            return Enclose("L\"", token.m_text, "\"");
-        default: {
-            const unsigned char first = static_cast<unsigned char>(token.m_text.front());
-            if (token.m_text.size() == 1 && (first < 0x20 || first >= 0x7F)) {
-                static constexpr char kHex[] = "0123456789ABCDEF";
-                return std::string("the byte 0x") + kHex[first >> 4] + kHex[first & 0xF];
-            }
-            return Enclose("'", token.m_text, "'");
-        }
-    }
-}
-
-[[noreturn]] void Refuse(const Token& token, const std::string& message) { throw ScriptError(token.m_line, message); }
-
-bool IsWord(const Token& token, std::string_view word) {
-    return token.m_kind == TokenKind::kIdentifier && EqualsNoCase(token.m_text, word);
-}
-
-bool IsChar(const Token& token, char c) {
-    return (token.m_kind == TokenKind::kOther || token.m_kind == TokenKind::kBrace || token.m_kind == TokenKind::kComma ||
-            token.m_kind == TokenKind::kHash) &&
-           token.m_text.size() == 1 && token.m_text[0] == c;
-}
-
-bool IsBlockBegin(const Token& token) { return IsChar(token, '{') || IsWord(token, "BEGIN"); }
-
-// A '#' line left after preprocessing cannot be read as a resource.
-void RefuseHash(const Token& token) {
-    if (token.m_kind == TokenKind::kHash) {
-        Refuse(token, "unexpected '#': a preprocessor line must start its line");
-    }
-}
-
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
-
-void PatchU16(std::vector<std::uint8_t>& out, std::size_t at, std::size_t value) {
-    out[at] = static_cast<std::uint8_t>(value);
-    out[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void PadTo4(std::vector<std::uint8_t>& out) { out.resize((out.size() + 3) & ~std::size_t{3}); }
-
-void PutUtf16(std::vector<std::uint8_t>& out, std::u16string_view text, bool terminate) {
-    for (const char16_t c : text) {
-        PutU16(out, c);
-    }
-    if (terminate) {
-        PutU16(out, 0);
-    }
-}
-
-std::u16string_view CutAtNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
 
 }  // namespace
 
@@ -209,12 +136,37 @@ std::optional<ResourceStatement> ScriptParser::Next() {
             typeToken.m_line = first.m_line;
         }
         ParseType(typeToken, statement);
-        const std::string type = ToUpperAscii(typeToken.m_text);
-        if (statement.m_type == ResourceId::Ordinal(kTypeVersionInfo) && type == "VERSIONINFO") {
-            ParseVersionInfo(typeToken, statement);
+        if (statement.m_kind == ResourceKind::kData) {
+            const std::string type = ToUpperAscii(typeToken.m_text);
+            if (type == "VERSIONINFO") {
+                ParseVersionInfo(typeToken, statement);
+                return statement;
+            }
+            ParseMemoryFlags(statement);
+            if (type == "DIALOG" || type == "DIALOGEX") {
+                ParseDialog(typeToken, statement, type == "DIALOGEX");
+            } else if (type == "MENU" || type == "MENUEX") {
+                ParseMenu(typeToken, statement, type == "MENUEX");
+            } else if (type == "ACCELERATORS") {
+                ParseAccelerators(typeToken, statement);
+            } else {
+                // DLGINCLUDE keeps the name of the header the dialog editor reads, not the header itself.
+                const Token name = m_lexer.Next();
+                if (name.m_kind != TokenKind::kString) {
+                    Refuse(name.m_kind == TokenKind::kEnd ? typeToken : name,
+                           "expected the quoted name of a header after DLGINCLUDE, found " + Describe(name));
+                }
+                const std::string text = DecodeNarrowString(name.m_text);
+                statement.m_data.assign(text.begin(), text.end());
+                statement.m_data.push_back(0);
+            }
             return statement;
         }
         ParseMemoryFlags(statement);
+        if (statement.m_kind != ResourceKind::kRaw && IsBlockBegin(m_lexer.Peek())) {
+            ParseHexBlock(typeToken, statement);
+            return statement;
+        }
         if (statement.m_kind == ResourceKind::kRaw) {
             Optional optional{m_language};
             while (ParseOptionalStatement(optional)) {
@@ -394,28 +346,26 @@ void ScriptParser::ParseType(const Token& token, ResourceStatement& statement) {
         Refuse(token, "expected a resource type (a number or an identifier), found " + Describe(token));
     }
     const std::string upper = ToUpperAscii(token.m_text);
-    if (IsOneOf(upper, kRefusedTypes)) {
-        Refuse(token, upper +
-                          " resources are not supported yet; this compiler takes ICON, CURSOR, BITMAP, RCDATA, "
-                          "HTML, VERSIONINFO, STRINGTABLE and user types");
-    }
     if (upper == "ICON" || upper == "CURSOR") {
         statement.m_kind = upper == "ICON" ? ResourceKind::kIcon : ResourceKind::kCursor;
         statement.m_type = ResourceId::Ordinal(upper == "ICON" ? kTypeGroupIcon : kTypeGroupCursor);
         statement.m_memoryFlags = kIconImageFlags;
-    } else if (upper == "BITMAP") {
+        return;
+    }
+    if (upper == "BITMAP") {
         statement.m_kind = ResourceKind::kBitmap;
         statement.m_type = ResourceId::Ordinal(kTypeBitmap);
-    } else if (upper == "RCDATA") {
-        statement.m_type = ResourceId::Ordinal(kTypeRcData);
-    } else if (upper == "HTML") {
-        statement.m_type = ResourceId::Ordinal(kTypeHtml);
-    } else if (upper == "VERSIONINFO") {
-        statement.m_kind = ResourceKind::kData;
-        statement.m_type = ResourceId::Ordinal(kTypeVersionInfo);
-    } else {
-        statement.m_type = ResourceId::Text(upper);
+        return;
     }
+    for (const TypeKeyword& keyword : kTypeKeywords) {
+        if (upper == keyword.m_word) {
+            statement.m_kind = keyword.m_kind;
+            statement.m_type = ResourceId::Ordinal(keyword.m_ordinal);
+            statement.m_memoryFlags = keyword.m_memoryFlags;
+            return;
+        }
+    }
+    statement.m_type = ResourceId::Text(upper);
 }
 
 void ScriptParser::ParseMemoryFlags(ResourceStatement& statement) {
@@ -446,9 +396,6 @@ void ScriptParser::ParseMemoryFlags(ResourceStatement& statement) {
 void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statement) {
     const Token token = m_lexer.Next();
     RefuseHash(token);
-    if (IsBlockBegin(token)) {
-        Refuse(token, ToUpperAscii(typeToken.m_text) + " takes its data from a file, not from a block");
-    }
     if (token.m_kind == TokenKind::kWideString) {
         Refuse(token, "a wide file name (L\"...\") is not supported; write \"file\"");
     }
@@ -516,6 +463,11 @@ void ScriptParser::ParseUserData(const Token& typeToken, ResourceStatement& stat
         if (next.m_kind == TokenKind::kString) {
             const std::string bytes = DecodeNarrowString(m_lexer.Next().m_text);
             out.insert(out.end(), bytes.begin(), bytes.end());
+        } else if (next.m_kind == TokenKind::kHexString) {
+            // Borland's hex lines read as they would for a bitmap.
+            ResourceStatement hex;
+            ParseHexLine(m_lexer.Next(), hex.m_data);
+            out.insert(out.end(), hex.m_data.begin(), hex.m_data.end());
         } else if (next.m_kind == TokenKind::kWideString) {
             PutUtf16(out, StringText(m_lexer.Next()), false);
         } else {

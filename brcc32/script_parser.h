@@ -34,7 +34,8 @@ struct ResourceStatement {
     std::string m_file;  // as written in the script, quotes removed
     int m_nameLine = 0;
     int m_fileLine = 0;
-    std::vector<std::uint8_t> m_data;
+    std::vector<std::uint8_t> m_data;  // kData; or, with m_inline, the bytes a file would hold
+    bool m_inline = false;
     struct String {
         std::uint16_t m_id;
         int m_line;
@@ -80,6 +81,18 @@ private:
     void ParseVersionInfo(const Token& typeToken, ResourceStatement& statement);
     void ParseVersionBlockContents(std::vector<std::uint8_t>& out, const Token& opening);
     void ParseVersionValue(std::vector<std::uint8_t>& out);
+
+    void ParseAccelerators(const Token& typeToken, ResourceStatement& statement);
+    void ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended);
+    void ParseMenuItems(std::vector<std::uint8_t>& out, const Token& opening, bool extended);
+    void ParseDialog(const Token& typeToken, ResourceStatement& statement, bool extended);
+    void ParseControl(const Token& keyword, std::vector<std::uint8_t>& out, bool extended);
+    void ParseHexBlock(const Token& typeToken, ResourceStatement& statement);
+    void ParseHexLine(const Token& token, std::vector<std::uint8_t>& out);
+    // Writes a name or quoted text as dialogs refer to resources and classes.
+    void PutNameOrOrdinal(std::vector<std::uint8_t>& out, const Token& token);
+    bool AcceptComma();
+    void ExpectComma(const Token& after, std::string_view what);
 
     ScriptInteger ParseInteger(std::string_view what);
     MaskedInteger ParseSum(std::string_view what);

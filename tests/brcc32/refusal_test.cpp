@@ -53,15 +53,12 @@ protected:
     TestFolder m_folder;
 };
 
-TEST_F(Refusals, StatementsNotTakenYetAndMisplaced) {
+TEST_F(Refusals, MisplacedStatements) {
     ExpectRefused({
-        {"1 DIALOG 0, 0, 10, 10\n", 1, "DIALOG resources are not supported"},
-        {"1 DIALOGEX 0, 0, 10, 10\n", 1, "DIALOGEX"},
-        {"1 RCDATA data.bin\n2 menu\n", 2, "MENU"},
-        {"1 ACCELERATORS\n", 1, "ACCELERATORS"},
-        {"1 FONT data.bin\n", 1, "FONT"},
-        {"1 MESSAGETABLE data.bin\n", 1, "MESSAGETABLE"},
-        {"1 ICON { 1 }\n", 1, "ICON takes its data from a file"},
+        {"1 ICON { 1 }\n", 1, "lines of hex bytes in single quotes"},
+        {"1 BITMAP {\n '42 4D 0'\n}\n", 2, "odd number of digits"},
+        {"1 BITMAP {\n '42 4G'\n}\n", 2, "'G' is not a hex digit"},
+        {"1 BITMAP { '42 4D' }\n", 1, "not a valid bitmap file"},
         {"BEGIN 1 END\n", 1, "must follow a resource's type"},
         {"CHARACTERISTICS 1\n", 1, "CHARACTERISTICS belongs to one resource"},
         {"1 ICON LANGUAGE 7, 1 good.ico\n", 1, "LANGUAGE must be a line of its own"},
@@ -93,6 +90,22 @@ TEST_F(Refusals, Preprocessor) {
 
 TEST_F(Refusals, MalformedBlocks) {
     ExpectRefused({
+        {"1 DIALOG 0, 0, 10\nBEGIN\nEND\n", 2, "expected ','"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  LTEXT \"a\", 1, 2, 3, 4, 5\n  BUTTON \"b\", 2, 1, 1, 1, 1\nEND\n", 4,
+         "'BUTTON' is not a dialog control"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  EDITTEXT 70000, 1, 2, 3, 4\nEND\n", 3, "does not fit the 16 bits"},
+        {"1 DIALOG 0, 0, 10, 10\nFONT 8, \"A\", 700\nBEGIN\nEND\n", 2, "belong to DIALOGEX"},
+        {"1 DIALOG 0, 0, 10, 10\nTITLE \"x\"\nBEGIN\nEND\n", 2, "expected a dialog statement"},
+        {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  CONTROL \"a\", 1, BUTTON, 0, 1, 2, 3, 4\nEND\n", 3,
+         "expected the control's class"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  LTEXT \"a\", 1, 2, 3, 4, 5\n", 2, "not closed with END"},
+        {"1 MENU\nBEGIN\n  MENUITEM \"a\"\nEND\n", 4, "expected ',' before the MENUITEM's id"},
+        {"1 MENU\nBEGIN\n  MENUITEM \"a\", 1, BOLD\nEND\n", 3, "expected CHECKED"},
+        {"1 MENU\nBEGIN\n  POPUP \"a\"\n  MENUITEM \"b\", 2\nEND\n", 4, "expected BEGIN or '{' to open the POPUP"},
+        {"1 MENU\nBEGIN\n  ITEM \"a\", 1\nEND\n", 3, "expected MENUITEM, POPUP or END"},
+        {"1 ACCELERATORS { \"ab\", 1 }\n", 1, "one character"},
+        {"1 ACCELERATORS { \"a\", 1, SHIFT }\n", 1, "VIRTKEY accelerators only"},
+        {"1 ACCELERATORS { \"^1\", 1 }\n", 1, "no control character"},
         {"1 RCDATA {\n1, 2\n", 1, "not closed with END"},
         {"STRINGTABLE\nBEGIN\n1 \"a\"\n\n1 \"b\"\nEND\n", 5, "duplicate string: id 1"},
         {"STRINGTABLE { 1 \"a\" }\nSTRINGTABLE { 2, L\"b\"\n 1 \"c\" }\n", 3, "already defined on line 1"},
@@ -182,7 +195,7 @@ TEST_F(Refusals, ErrorsInALongScript) {
     }
     ExpectRefused({
         {head + "401 RCDATA missing.bin\n402 RCDATA data.bin\n#define X\n", 401, "file not found"},
-        {head + "401 RCDATA data.bin\n#define X {\n403 ICON X\n404 RCDATA missing.bin\n", 403, "takes its data from a file"},
+        {head + "401 RCDATA data.bin\n#define X ,\n403 ICON X\n404 RCDATA missing.bin\n", 403, "expected a file name after ICON"},
         {head + "401 RCDATA folder\n" + head, 401, "folder"},
         {head + "8 ICON missing.ico\n", 401, "already defined on line 8"},
     });
