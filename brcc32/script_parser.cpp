@@ -163,6 +163,10 @@ std::optional<ResourceStatement> ScriptParser::Next() {
             return statement;
         }
         ParseMemoryFlags(statement);
+        if (statement.m_type == ResourceId::Text("DESIGNINFO") && IsBlockBegin(m_lexer.Peek())) {
+            SkipBlock(typeToken);  // guides of the dialog editor, of no use to the program
+            continue;
+        }
         if (statement.m_kind != ResourceKind::kRaw && IsBlockBegin(m_lexer.Peek())) {
             ParseHexBlock(typeToken, statement);
             return statement;
@@ -425,6 +429,18 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
     }
     statement.m_file = std::string(token.m_text);
     statement.m_fileLine = token.m_line;
+}
+
+void ScriptParser::SkipBlock(const Token& typeToken) {
+    const Token opening = m_lexer.Next();
+    int depth = 1;
+    while (depth > 0) {
+        const Token token = m_lexer.Next();
+        if (token.m_kind == TokenKind::kEnd) {
+            Refuse(opening, "the block of " + ToUpperAscii(typeToken.m_text) + " is not closed with END or '}'");
+        }
+        depth += IsBlockBegin(token) ? 1 : IsBlockEnd(token) ? -1 : 0;
+    }
 }
 
 Token ScriptParser::ExpectBlockBegin(const Token& after, std::string_view what) {

@@ -87,6 +87,7 @@ private:
     void ParseMenuItems(std::vector<std::uint8_t>& out, const Token& opening, bool extended);
     void ParseDialog(const Token& typeToken, ResourceStatement& statement, bool extended);
     void ParseControl(const Token& keyword, std::vector<std::uint8_t>& out, bool extended);
+    void SkipBlock(const Token& typeToken);
     void ParseHexBlock(const Token& typeToken, ResourceStatement& statement);
     void ParseHexLine(const Token& token, std::vector<std::uint8_t>& out);
     // Writes a name or quoted text as dialogs refer to resources and classes.

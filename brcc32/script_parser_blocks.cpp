@@ -290,7 +290,11 @@ void ScriptParser::ParseMenuItems(std::vector<std::uint8_t>& out, const Token& o
         std::uint32_t id = 0;
         if (!popup) {
             ExpectComma(text, "the MENUITEM's id");
+            const Token idToken = m_lexer.Peek();
             id = ParseInteger("menu item id").m_value;
+            if (!Fits16(id)) {
+                Refuse(idToken, "the menu item id " + std::to_string(id) + " does not fit the 16 bits of a MENU (use MENUEX)");
+            }
         }
         std::uint32_t flags = popup ? kMenuPopup : 0;
         auto isOption = [&](const Token& token) {

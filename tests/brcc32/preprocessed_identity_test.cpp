@@ -105,6 +105,13 @@ IDR_DATA RCDATA BEGIN 1, 2L, "two", L"wide" END
 
 #ifdef APSTUDIO_INVOKED
 1 TEXTINCLUDE BEGIN "resource.h\0" END
+GUIDELINES DESIGNINFO
+BEGIN
+    IDD_ABOUT, DIALOG
+    BEGIN
+        LEFTMARGIN, 7
+    END
+END
 #endif
 2 TEXTINCLUDE
 BEGIN
@@ -251,18 +258,94 @@ TEST_F(PreprocessedIdentity, RandomScripts) {
                                             "\"back\\\\slash\"", "TITLE"};
     std::mt19937 random(20261207);
     auto pick = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
-    for (int script = 0; script < 8; ++script) {
-        std::string text = "#include <winres.h>\n#define COUNT 12\n#define TITLE \"title\"\n#define TWICE(x) x, x\n";
+    const std::vector<std::string> controls = {"LTEXT", "RTEXT", "CTEXT", "PUSHBUTTON", "DEFPUSHBUTTON", "CHECKBOX",
+                                               "AUTOCHECKBOX", "STATE3", "AUTO3STATE", "RADIOBUTTON",
+                                               "AUTORADIOBUTTON", "GROUPBOX", "PUSHBOX", "EDITTEXT", "LISTBOX",
+                                               "COMBOBOX", "SCROLLBAR", "CONTROL", "ICON"};
+    const std::vector<std::string> styles = {"WS_TABSTOP", "NOT WS_VISIBLE", "WS_DISABLED | WS_GROUP", "0x1", "BS_FLAT",
+                                             "NOT WS_TABSTOP | WS_BORDER", "ES_PASSWORD", "SS_SUNKEN"};
+    const std::vector<std::string> menuOptions = {"", ", CHECKED", ", GRAYED", ", INACTIVE, HELP", ", MENUBREAK",
+                                                  ", MENUBARBREAK, CHECKED"};
+    for (int script = 0; script < 10; ++script) {
+        // Half the scripts have no header: their constants written as numbers.
+        std::string text = script % 2 ? "#include <winres.h>\n" : "#define IDOK 1\n#define IDC_STATIC (-1)\n"
+                                        "#define VK_F1 0x70\n#define WS_VISIBLE 0x10000000L\n"
+                                        "#define WS_TABSTOP 0x00010000L\n#define WS_DISABLED 0x08000000L\n"
+                                        "#define WS_GROUP 0x00020000L\n#define BS_FLAT 0x8000\n"
+                                        "#define WS_BORDER 0x00800000L\n#define ES_PASSWORD 0x20\n"
+                                        "#define SS_SUNKEN 0x1000\n#define LANG_ENGLISH 9\n"
+                                        "#define SUBLANG_ENGLISH_US 1\n#define LANG_FRENCH 0xc\n"
+                                        "#define SUBLANG_FRENCH 1\n#define LANG_NEUTRAL 0\n#define SUBLANG_NEUTRAL 0\n"
+                                        "#define LANG_POLISH 0x15\n";
+        text += "#define COUNT 12\n#define TITLE \"title\"\n#define TWICE(x) x, x\n";
         int nextId = 1;
         for (int statement = 0; statement < 30; ++statement) {
             const bool guarded = random() % 4 == 0;
             if (guarded) {
                 text += random() % 2 ? "#if COUNT > 10\n" : "#ifdef NOT_DEFINED\n";
             }
-            switch (random() % 5) {
+            switch (random() % 8) {
                 case 0:
                     text += "LANGUAGE " + pick(languages) + "\n";
                     break;
+                case 5: {
+                    const bool extended = random() % 2;
+                    text += std::to_string(nextId++) + (extended ? " DIALOGEX " : " DIALOG ") + "1, 2, 300, 200\n";
+                    text += random() % 2 ? "CAPTION " + pick(texts) + "\n" : "";
+                    text += random() % 2 ? "STYLE WS_VISIBLE | 0x80000000L\n" : "";
+                    text += random() % 2 ? "FONT 8, \"MS Shell Dlg\"\n" : "";
+                    text += "BEGIN\n";
+                    for (int k = 0; k < static_cast<int>(random() % 8); ++k) {
+                        const std::string control = pick(controls);
+                        const std::string id = std::to_string(1000 + k);
+                        const std::string place = ", " + std::to_string(random() % 300) + ", " +
+                                                  std::to_string(random() % 200) + ", 40, " + std::to_string(random() % 30);
+                        const std::string style = random() % 2 ? ", " + pick(styles) : "";
+                        if (control == "CONTROL") {
+                            text += "  CONTROL " + pick(texts) + ", " + id + ", \"Button\", " + pick(styles) + place;
+                        } else if (control == "EDITTEXT" || control == "LISTBOX" || control == "COMBOBOX" ||
+                                   control == "SCROLLBAR") {
+                            text += "  " + control + " " + id + place + style;
+                        } else if (control == "ICON") {
+                            text += "  ICON " + std::string(random() % 2 ? "\"APP\"" : "7") + ", " + id + place;
+                        } else {
+                            text += "  " + control + " " + pick(texts) + ", " + id + place + style;
+                        }
+                        text += style.empty() || !extended ? "" : ", 0x200" + std::string(random() % 2 ? ", 55" : "");
+                        text += "\n";
+                    }
+                    text += "END\n";
+                    break;
+                }
+                case 6: {
+                    text += std::to_string(nextId++) + " MENU\nBEGIN\n";
+                    for (int k = 0; k < 1 + static_cast<int>(random() % 4); ++k) {
+                        if (random() % 3 == 0) {
+                            text += "  POPUP " + pick(texts) + pick(menuOptions) + "\n  BEGIN\n";
+                            for (int j = 0; j < 1 + static_cast<int>(random() % 3); ++j) {
+                                text += random() % 4 ? "    MENUITEM " + pick(texts) + ", " + std::to_string(j) +
+                                                           pick(menuOptions) + "\n"
+                                                     : "    MENUITEM SEPARATOR\n";
+                            }
+                            text += "  END\n";
+                        } else {
+                            text += "  MENUITEM " + pick(texts) + ", " + (random() % 2 ? "IDOK" : "0x7FFF") + pick(menuOptions) + "\n";
+                        }
+                    }
+                    text += "END\n";
+                    break;
+                }
+                case 7: {
+                    text += std::to_string(nextId++) + " ACCELERATORS\nBEGIN\n";
+                    const std::vector<std::string> keys = {"\"a\", 1", "\"^C\", 2", "\"Z\", 3, ASCII",
+                                                           "VK_F1, 4, VIRTKEY", "0x41, 5, VIRTKEY, CONTROL, SHIFT",
+                                                           "\"x\", 6, VIRTKEY, ALT, NOINVERT", "65, 7, ASCII"};
+                    for (int k = 0; k < 1 + static_cast<int>(random() % 5); ++k) {
+                        text += "  " + pick(keys) + "\n";
+                    }
+                    text += "END\n";
+                    break;
+                }
                 case 1: {
                     text += "STRINGTABLE\nBEGIN\n";
                     const int count = 1 + static_cast<int>(random() % 6);
@@ -462,6 +545,16 @@ TEST_F(PreprocessedIdentity, HexBlocksEqualTheirFiles) {
     ASSERT_EQ(RunBrcc32(m_folder.Path(), "blocks.rc").m_exitCode, 0);
     ASSERT_EQ(RunBrcc32(m_folder.Path(), "files.rc").m_exitCode, 0);
     EXPECT_EQ(m_folder.Read("blocks.res"), m_folder.Read("files.res"));
+}
+
+// The dialog editor's guides are read and left out: the program never reads them.
+TEST_F(PreprocessedIdentity, DesignInfoIsNotStored) {
+    m_folder.Write("with.rc", std::string("1 RCDATA { 1 }\nGUIDELINES DESIGNINFO\nBEGIN\n  IDD_ABOUT, DIALOG\n  BEGIN\n"
+                                          "    LEFTMARGIN, 7\n  END\nEND\n2 RCDATA { 2 }\n"));
+    m_folder.Write("without.rc", std::string("1 RCDATA { 1 }\n2 RCDATA { 2 }\n"));
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "with.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "without.rc").m_exitCode, 0);
+    EXPECT_EQ(m_folder.Read("with.res"), m_folder.Read("without.res"));
 }
 
 // llvm-rc drops an unknown escape from L"..." where it keeps it in "...": ours keeps it in both, as written.

@@ -104,6 +104,8 @@ TEST_F(Refusals, MalformedBlocks) {
         {"1 MENU\nBEGIN\n  POPUP \"a\"\n  MENUITEM \"b\", 2\nEND\n", 4, "expected BEGIN or '{' to open the POPUP"},
         {"1 MENU\nBEGIN\n  ITEM \"a\", 1\nEND\n", 3, "expected MENUITEM, POPUP or END"},
         {"1 ACCELERATORS { \"ab\", 1 }\n", 1, "one character"},
+        {"1 MENU { MENUITEM \"a\", 70000 }\n", 1, "does not fit the 16 bits of a MENU"},
+        {"G DESIGNINFO\nBEGIN\n  1, DIALOG\n  BEGIN\n    LEFTMARGIN, 7\nEND\n", 2, "not closed with END"},
         {"1 ACCELERATORS { \"a\", 1, SHIFT }\n", 1, "VIRTKEY accelerators only"},
         {"1 ACCELERATORS { \"^1\", 1 }\n", 1, "no control character"},
         {"1 RCDATA {\n1, 2\n", 1, "not closed with END"},
