@@ -349,6 +349,16 @@ private:
     const std::function<void(const std::string&)>& m_fail;
 };
 
+// Whether the quote at `at` has its closing quote on its line: a lone apostrophe is just a character.
+bool ClosesOnItsLine(std::string_view text, std::size_t at) {
+    for (std::size_t i = at + 1; i < text.size() && text[i] != '\n'; ++i) {
+        if (text[i] == text[at]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // What tells two includes of one file apart from includes of two files, for #pragma once.
 std::string FileKey(const std::filesystem::path& path) {
     std::error_code error;
@@ -591,7 +601,7 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
             ++i;
             continue;
         }
-        if (c == '"' || (c == '\'' && text.find('\'', i + 1) < text.find('\n', i + 1))) {
+        if (c == '"' || (c == '\'' && ClosesOnItsLine(text, i))) {
             quote = c;
             ++i;
             continue;
