@@ -13,6 +13,7 @@
 #include "framework/file_io.h"
 #include "framework/layout.h"
 #include "framework/menu.h"
+#include "help/hh.h"
 #include "main_window/compile_command.h"
 #include "main_window/form1_layout.h"
 #include "main_window/script_text.h"
@@ -257,7 +258,10 @@ void TForm1::FormCreate() {
 void TForm1::FormClose(TCloseAction& action) { action = caFree; }
 
 void TForm1::FormDestroy() {
-    // Help windows are closed here once the help engine is bound.
+    // The help windows go while the engine that draws them is still loaded.
+    if (hh::HtmlHelp != nullptr) {
+        hh::HtmlHelp(nullptr, nullptr, hh::HH_CLOSE_ALL, 0);
+    }
 }
 
 void TForm1::Memo1Change() { SetCompileEnabled(true); }
@@ -358,7 +362,32 @@ void TForm1::OnCompileEnded(WPARAM cookie) {
 }
 
 void TForm1::tlbtnAideClick() {
-    // Opens the help file once the help engine is bound.
+    static constexpr wchar_t kNoHelpEngineMessage[] =
+        L"L'aide ne peut pas s'afficher : le moteur d'aide HTML de Windows (hhctrl.ocx) n'est pas installé "
+        L"sur cet ordinateur.";
+    const std::wstring path = ExecutableFolder() + L"Talvorine.chm";
+    // The engine's own complaints would be in English, or none at all: say in French what is missing.
+    if (hh::HtmlHelp == nullptr) {
+        ::MessageBoxW(Handle(), kNoHelpEngineMessage, kApplicationTitle, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        ::MessageBoxW(Handle(), (L"Le fichier d'aide « " + path + L" » est introuvable.").c_str(), kApplicationTitle,
+                      MB_OK | MB_ICONWARNING);
+        return;
+    }
+    std::string ansiPath;
+    try {
+        ansiPath = framework::WideToAnsi(path);
+    } catch (const framework::Error&) {
+        // A folder the ANSI code page cannot name: the wide entry point still opens the file.
+        if (hh::HtmlHelpW != nullptr) {
+            hh::HtmlHelpW(::GetDesktopWindow(), path.c_str(), hh::HH_DISPLAY_TOPIC, 0);
+        }
+        return;
+    }
+    hh::HtmlHelp(::GetDesktopWindow(), ansiPath.c_str(), hh::HH_DISPLAY_TOPIC, 0);
 }
 
 void TForm1::Aproposde1Click() {
