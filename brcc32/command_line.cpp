@@ -2,8 +2,8 @@
 #include "brcc32/command_line.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cctype>
+#include <cstdlib>
 #include <string_view>
 
 #include "brcc32/input_file.h"
@@ -45,7 +45,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             continue;
         }
         // Borland's brcc32 spells these -i and -d, llvm-rc and Microsoft's rc -I and -D; both are taken.
-        if (argument.size() > 1 && argument[0] == '-' && std::string_view("iIdDU").find(argument[1]) != std::string_view::npos) {
+        if (argument.size() > 1 && argument[0] == '-' &&
+            std::string_view("iIdDU").find(argument[1]) != std::string_view::npos) {
             std::string value = argument.substr(2);
             if (value.empty()) {
                 if (i + 1 == arguments.size()) {
@@ -66,9 +67,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                     break;
             }
             const std::string name = argument[1] == 'i' || argument[1] == 'I' ? "x" : value.substr(0, value.find('='));
-            if (name.empty() || !std::all_of(name.begin(), name.end(), [](char c) {
-                    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-                }) || std::isdigit(static_cast<unsigned char>(name[0]))) {
+            if (name.empty() ||
+                !std::all_of(name.begin(), name.end(),
+                             [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }) ||
+                std::isdigit(static_cast<unsigned char>(name[0]))) {
                 return fail("'" + value + "' is not a macro name");
             }
             continue;

@@ -163,7 +163,9 @@ public:
     }
 
 private:
-    void Fail(const std::string& what) { m_fail("the expression '" + std::string(TrimBlanks(m_text)) + "' is not valid: " + what); }
+    void Fail(const std::string& what) {
+        m_fail("the expression '" + std::string(TrimBlanks(m_text)) + "' is not valid: " + what);
+    }
 
     void Skip() {
         while (m_position < m_text.size() && (IsBlank(m_text[m_position]) || m_text[m_position] == '\n')) {
@@ -232,22 +234,38 @@ private:
             const std::int64_t right = Binary(level + 1);
             const auto l = static_cast<std::uint64_t>(left);
             const auto r = static_cast<std::uint64_t>(right);
-            if (op == "||") left = left || right;
-            else if (op == "&&") left = left && right;
-            else if (op == "|") left = static_cast<std::int64_t>(l | r);
-            else if (op == "^") left = static_cast<std::int64_t>(l ^ r);
-            else if (op == "&") left = static_cast<std::int64_t>(l & r);
-            else if (op == "==") left = left == right;
-            else if (op == "!=") left = left != right;
-            else if (op == "<") left = left < right;
-            else if (op == ">") left = left > right;
-            else if (op == "<=") left = left <= right;
-            else if (op == ">=") left = left >= right;
-            else if (op == "<<") left = static_cast<std::int64_t>(l << (r & 63));
-            else if (op == ">>") left = left >> (r & 63);
-            else if (op == "+") left = static_cast<std::int64_t>(l + r);
-            else if (op == "-") left = static_cast<std::int64_t>(l - r);
-            else if (op == "*") left = static_cast<std::int64_t>(l * r);
+            if (op == "||")
+                left = left || right;
+            else if (op == "&&")
+                left = left && right;
+            else if (op == "|")
+                left = static_cast<std::int64_t>(l | r);
+            else if (op == "^")
+                left = static_cast<std::int64_t>(l ^ r);
+            else if (op == "&")
+                left = static_cast<std::int64_t>(l & r);
+            else if (op == "==")
+                left = left == right;
+            else if (op == "!=")
+                left = left != right;
+            else if (op == "<")
+                left = left < right;
+            else if (op == ">")
+                left = left > right;
+            else if (op == "<=")
+                left = left <= right;
+            else if (op == ">=")
+                left = left >= right;
+            else if (op == "<<")
+                left = static_cast<std::int64_t>(l << (r & 63));
+            else if (op == ">>")
+                left = left >> (r & 63);
+            else if (op == "+")
+                left = static_cast<std::int64_t>(l + r);
+            else if (op == "-")
+                left = static_cast<std::int64_t>(l - r);
+            else if (op == "*")
+                left = static_cast<std::int64_t>(l * r);
             else {
                 if (right == 0) {
                     Fail("division by zero");
@@ -306,7 +324,9 @@ private:
             Fail("a number has no digits");
         }
         for (const char c : token) {
-            const int digit = IsDigit(c) ? c - '0' : (LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f') ? LowerAscii(c) - 'a' + 10 : 99;
+            const int digit = IsDigit(c)                                       ? c - '0'
+                              : (LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f') ? LowerAscii(c) - 'a' + 10
+                                                                               : 99;
             if (digit >= base) {
                 Fail("'" + std::string(token) + "' is not a number");
             }
@@ -328,14 +348,22 @@ private:
             Fail("a character constant ends with '\\'");
         }
         switch (body[1]) {
-            case 'n': return '\n';
-            case 't': return '\t';
-            case 'r': return '\r';
-            case 'a': return '\a';
-            case 'b': return '\b';
-            case 'f': return '\f';
-            case 'v': return '\v';
-            case 'x': return std::strtol(std::string(body.substr(2)).c_str(), nullptr, 16);
+            case 'n':
+                return '\n';
+            case 't':
+                return '\t';
+            case 'r':
+                return '\r';
+            case 'a':
+                return '\a';
+            case 'b':
+                return '\b';
+            case 'f':
+                return '\f';
+            case 'v':
+                return '\v';
+            case 'x':
+                return std::strtol(std::string(body.substr(2)).c_str(), nullptr, 16);
             default:
                 if (IsDigit(body[1])) {
                     return std::strtol(std::string(body.substr(1)).c_str(), nullptr, 8);
@@ -382,8 +410,8 @@ unsigned BuiltInHeaderGroups(std::string_view name) {
         name.remove_prefix(slash + 1);
     }
     for (const BuiltInHeader& header : kBuiltInHeaders) {
-        if (header.m_name.size() == name.size() &&
-            std::equal(name.begin(), name.end(), header.m_name.begin(), [](char a, char b) { return LowerAscii(a) == b; })) {
+        if (header.m_name.size() == name.size() && std::equal(name.begin(), name.end(), header.m_name.begin(),
+                                                              [](char a, char b) { return LowerAscii(a) == b; })) {
             return header.m_groups;
         }
     }
@@ -625,7 +653,8 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
                 file.m_position = text.size();
                 Fail(file, file.m_line + lines - 1, "comment '/*' is never closed with '*/'");
             }
-            lines += static_cast<int>(std::count(text.begin() + static_cast<long>(i), text.begin() + static_cast<long>(end), '\n'));
+            lines += static_cast<int>(
+                std::count(text.begin() + static_cast<long>(i), text.begin() + static_cast<long>(end), '\n'));
             line.m_text += ' ';
             i = end + 2;
             runStart = i;
@@ -684,7 +713,8 @@ void Preprocessor::Impl::Process(SourceFile& file, int depth) {
                     Fail(file, line.m_firstLine, "#" + std::string(name) + " after #else");
                 }
                 top.m_hadElse = name == "else";
-                const bool take = top.m_wasActive && !top.m_taken && (name == "else" || EvaluateCondition(file, line, argument));
+                const bool take =
+                    top.m_wasActive && !top.m_taken && (name == "else" || EvaluateCondition(file, line, argument));
                 top.m_active = take;
                 top.m_taken = top.m_taken || take;
             } else if (name == "endif") {
@@ -774,9 +804,10 @@ void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::
         }
     }
     if (!IsSupportedCodePage(codePage)) {
-        Fail(file, line.m_firstLine, "code page " + std::string(inside) +
-                                         " is not supported: use 65001 (UTF-8), 1252 (Western Europe) or 1250 "
-                                         "(Central Europe)");
+        Fail(file, line.m_firstLine,
+             "code page " + std::string(inside) +
+                 " is not supported: use 65001 (UTF-8), 1252 (Western Europe) or 1250 "
+                 "(Central Europe)");
     }
     // It applies from the next line on.
     ++m_outputLine;
@@ -798,9 +829,11 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     const std::string name(argument.substr(1, end - 1));
     if (depth >= kMaxIncludeDepth) {
         Fail(file, line.m_firstLine,
-             "includes nest more than " + std::to_string(kMaxIncludeDepth) + " deep: does '" + name + "' include itself?");
+             "includes nest more than " + std::to_string(kMaxIncludeDepth) + " deep: does '" + name +
+                 "' include itself?");
     }
-    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> folders = {{file.m_folder, file.m_shownFolder}};
+    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> folders = {
+        {file.m_folder, file.m_shownFolder}};
     for (const std::filesystem::path& folder : m_options.m_includeFolders) {
         folders.emplace_back(folder, folder);
     }
@@ -956,9 +989,9 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
         return nullptr;
     }
     const auto* end = std::end(kBuiltInMacros);
-    const auto* entry = std::lower_bound(std::begin(kBuiltInMacros), end, name, [](const BuiltInMacro& m, std::string_view n) {
-        return std::string_view(m.m_name) < n;
-    });
+    const auto* entry =
+        std::lower_bound(std::begin(kBuiltInMacros), end, name,
+                         [](const BuiltInMacro& m, std::string_view n) { return std::string_view(m.m_name) < n; });
     if (entry == end || std::string_view(entry->m_name) != name || (entry->m_groups & m_builtInGroups) == 0) {
         return nullptr;
     }
@@ -976,8 +1009,7 @@ std::string Preprocessor::Impl::ExpandLine(SourceFile& file, const LogicalLine& 
     return out;
 }
 
-void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::vector<const Macro*>& active,
-                                int depth) {
+void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::vector<const Macro*>& active, int depth) {
     if (depth > kMaxExpansionDepth) {
         Fail(*m_currentFile, m_currentLine, "macros nest more than " + std::to_string(kMaxExpansionDepth) + " deep");
     }
@@ -1044,7 +1076,8 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
             next = j + 1;
         }
         out.append(text, runStart, i - runStart);
-        const std::string replaced = macro->m_functionLike ? Substitute(*macro, arguments, active, depth) : macro->m_body;
+        const std::string replaced =
+            macro->m_functionLike ? Substitute(*macro, arguments, active, depth) : macro->m_body;
         active.push_back(macro);
         Expand(replaced, out, active, depth + 1);
         active.pop_back();

@@ -273,9 +273,15 @@ void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
         const std::uint32_t key = static_cast<std::uint32_t>(name) << 16 | statement.m_language;
         auto [found, added] = m_bundleIndex.try_emplace(key, m_bundles.size());
         if (added) {
-            Claim(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(name), statement.m_language, string.m_line);
-            m_bundles.push_back({name, statement.m_language, statement.m_memoryFlags, statement.m_version,
-                                 statement.m_characteristics, {}, {}});
+            Claim(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(name), statement.m_language,
+                  string.m_line);
+            m_bundles.push_back({name,
+                                 statement.m_language,
+                                 statement.m_memoryFlags,
+                                 statement.m_version,
+                                 statement.m_characteristics,
+                                 {},
+                                 {}});
         }
         StringBundle& bundle = m_bundles[found->second];
         const std::size_t slot = string.m_id % kStringsPerBundle;
@@ -285,7 +291,8 @@ void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
                                                  std::to_string(bundle.m_lines[slot]));
         }
         if (string.m_text.size() > 0xFFFF) {
-            throw ScriptError(string.m_line, "string " + std::to_string(string.m_id) + " is longer than 65535 characters");
+            throw ScriptError(string.m_line,
+                              "string " + std::to_string(string.m_id) + " is longer than 65535 characters");
         }
         bundle.m_strings[slot] = string.m_text;
         bundle.m_lines[slot] = string.m_line;

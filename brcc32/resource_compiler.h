@@ -3,12 +3,12 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <unordered_map>
 #include <filesystem>
+#include <optional>
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "brcc32/definition_table.h"

@@ -239,10 +239,18 @@ ScriptParser::MaskedInteger ScriptParser::ParseSum(std::string_view what) {
         std::uint32_t& value = result.m_integer.m_value;
         value &= ~right.m_notMask;
         switch (c) {
-            case '+': value += right.m_integer.m_value; break;
-            case '-': value -= right.m_integer.m_value; break;
-            case '|': value |= right.m_integer.m_value; break;
-            default: value &= right.m_integer.m_value; break;
+            case '+':
+                value += right.m_integer.m_value;
+                break;
+            case '-':
+                value -= right.m_integer.m_value;
+                break;
+            case '|':
+                value |= right.m_integer.m_value;
+                break;
+            default:
+                value &= right.m_integer.m_value;
+                break;
         }
         result.m_notMask |= right.m_notMask;
         result.m_integer.m_isLong = result.m_integer.m_isLong || right.m_integer.m_isLong;
@@ -297,13 +305,16 @@ ResourceId ScriptParser::ParseName(const Token& token) {
             const bool joined = next.m_kind == TokenKind::kIdentifier &&
                                 next.m_text.data() == token.m_text.data() + token.m_text.size();
             const std::optional<std::uint32_t> value = ParseScriptInteger(token.m_text);
-            const bool hasLetters = std::any_of(token.m_text.begin(), token.m_text.end() - 1, [](char c) {
-                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-            }) || !(token.m_text.back() == 'L' || token.m_text.back() == 'l' || (token.m_text.back() >= '0' && token.m_text.back() <= '9'));
+            const bool hasLetters =
+                std::any_of(token.m_text.begin(), token.m_text.end() - 1,
+                            [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }) ||
+                !(token.m_text.back() == 'L' || token.m_text.back() == 'l' ||
+                  (token.m_text.back() >= '0' && token.m_text.back() <= '9'));
             const bool isHex = token.m_text.size() > 1 && (token.m_text[1] == 'x' || token.m_text[1] == 'X');
             if (joined || (!value && hasLetters && !isHex)) {
-                const std::string whole(token.m_text.data(), joined ? next.m_text.data() + next.m_text.size() - token.m_text.data()
-                                                                     : token.m_text.size());
+                const std::string whole(
+                    token.m_text.data(),
+                    joined ? next.m_text.data() + next.m_text.size() - token.m_text.data() : token.m_text.size());
                 Refuse(token, "the name '" + whole +
                                   "' starts with digits: a resource name is a number, or a name that starts with a "
                                   "letter or '_'");

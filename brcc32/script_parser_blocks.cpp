@@ -29,8 +29,12 @@ struct Option {
     std::uint32_t m_bit;
 };
 
-constexpr std::array<Option, 6> kAcceleratorOptions = {
-    {{"VIRTKEY", kVirtKey}, {"NOINVERT", kNoInvert}, {"SHIFT", kShift}, {"CONTROL", kControl}, {"ALT", kAlt}, {"ASCII", 0}}};
+constexpr std::array<Option, 6> kAcceleratorOptions = {{{"VIRTKEY", kVirtKey},
+                                                        {"NOINVERT", kNoInvert},
+                                                        {"SHIFT", kShift},
+                                                        {"CONTROL", kControl},
+                                                        {"ALT", kAlt},
+                                                        {"ASCII", 0}}};
 
 constexpr std::array<Option, 6> kMenuOptions = {{{"GRAYED", 0x01},
                                                  {"INACTIVE", 0x02},
@@ -79,8 +83,9 @@ const ControlKind* FindControlKind(const Token& token) {
     if (token.m_kind != TokenKind::kIdentifier) {
         return nullptr;
     }
-    const auto found = std::find_if(kControlKinds.begin(), kControlKinds.end(),
-                                    [&](const ControlKind& kind) { return EqualsNoCase(token.m_text, kind.m_keyword); });
+    const auto found = std::find_if(kControlKinds.begin(), kControlKinds.end(), [&](const ControlKind& kind) {
+        return EqualsNoCase(token.m_text, kind.m_keyword);
+    });
     return found == kControlKinds.end() ? nullptr : &*found;
 }
 
@@ -293,7 +298,8 @@ void ScriptParser::ParseMenuItems(std::vector<std::uint8_t>& out, const Token& o
             const Token idToken = m_lexer.Peek();
             id = ParseInteger("menu item id").m_value;
             if (!Fits16(id)) {
-                Refuse(idToken, "the menu item id " + std::to_string(id) + " does not fit the 16 bits of a MENU (use MENUEX)");
+                Refuse(idToken,
+                       "the menu item id " + std::to_string(id) + " does not fit the 16 bits of a MENU (use MENUEX)");
             }
         }
         std::uint32_t flags = popup ? kMenuPopup : 0;
@@ -309,8 +315,8 @@ void ScriptParser::ParseMenuItems(std::vector<std::uint8_t>& out, const Token& o
             const auto found = std::find_if(kMenuOptions.begin(), kMenuOptions.end(),
                                             [&](const Option& o) { return IsWord(next, o.m_word); });
             if (found == kMenuOptions.end()) {
-                Refuse(next, "expected CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK or MENUBREAK, found " +
-                                 Describe(next));
+                Refuse(next,
+                       "expected CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK or MENUBREAK, found " + Describe(next));
             }
             flags |= found->m_bit;
             m_lexer.Next();
@@ -362,7 +368,8 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
         } else if (IsWord(keyword, "CAPTION")) {
             const Token text = m_lexer.Next();
             if (!IsString(text)) {
-                Refuse(text.m_kind == TokenKind::kEnd ? keyword : text, "expected the quoted text of the CAPTION, found " + Describe(text));
+                Refuse(text.m_kind == TokenKind::kEnd ? keyword : text,
+                       "expected the quoted text of the CAPTION, found " + Describe(text));
             }
             caption = CutAtNul(StringText(text));
         } else if (IsWord(keyword, "MENU") || IsWord(keyword, "CLASS")) {
@@ -385,7 +392,8 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
             ExpectComma(keyword, "the FONT's face name");
             const Token face = m_lexer.Next();
             if (!IsString(face)) {
-                Refuse(face.m_kind == TokenKind::kEnd ? keyword : face, "expected the quoted face name of the FONT, found " + Describe(face));
+                Refuse(face.m_kind == TokenKind::kEnd ? keyword : face,
+                       "expected the quoted face name of the FONT, found " + Describe(face));
             }
             std::uint32_t extras[3] = {0, 0, 1};  // weight, italic, character set (DEFAULT_CHARSET)
             for (int k = 0; k < 3 && AcceptComma(); ++k) {
@@ -403,8 +411,10 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
             PutUtf16(bytes, CutAtNul(StringText(face)), true);
             font = std::move(bytes);
         } else {
-            Refuse(keyword, "expected a dialog statement (STYLE, EXSTYLE, CAPTION, CLASS, FONT, MENU, LANGUAGE, "
-                            "VERSION, CHARACTERISTICS) or BEGIN, found " + Describe(keyword));
+            Refuse(keyword,
+                   "expected a dialog statement (STYLE, EXSTYLE, CAPTION, CLASS, FONT, MENU, LANGUAGE, "
+                   "VERSION, CHARACTERISTICS) or BEGIN, found " +
+                       Describe(keyword));
         }
     }
     statement.m_language = optional.m_language;
@@ -490,7 +500,8 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
     const Token idToken = m_lexer.Peek();
     const std::uint32_t id = ParseInteger("control's id").m_value;
     if (!extended && !Fits16(id)) {
-        Refuse(idToken, "the control id " + std::to_string(id) + " does not fit the 16 bits of a DIALOG (use DIALOGEX)");
+        Refuse(idToken,
+               "the control id " + std::to_string(id) + " does not fit the 16 bits of a DIALOG (use DIALOGEX)");
     }
     std::vector<std::uint8_t> windowClass;
     MaskedInteger style{};
@@ -503,7 +514,8 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
             PutU16(windowClass, 0xFFFF);
             PutU16(windowClass, ParseScriptInteger(classToken.m_text).value_or(0));
         } else {
-            Refuse(classToken, "expected the control's class, a quoted name such as \"Button\", found " + Describe(classToken));
+            Refuse(classToken,
+                   "expected the control's class, a quoted name such as \"Button\", found " + Describe(classToken));
         }
         ExpectComma(keyword, "the control's style");
         style = ParseSum("control's style");
@@ -577,8 +589,10 @@ void ScriptParser::ParseHexBlock(const Token& typeToken, ResourceStatement& stat
             Refuse(opening, "the data of " + ToUpperAscii(typeToken.m_text) + " is not closed with END or '}'");
         }
         if (token.m_kind != TokenKind::kHexString) {
-            Refuse(token, ToUpperAscii(typeToken.m_text) + " data in a block is lines of hex bytes in single quotes "
-                          "('42 4D ...'), found " + Describe(token));
+            Refuse(token, ToUpperAscii(typeToken.m_text) +
+                              " data in a block is lines of hex bytes in single quotes "
+                              "('42 4D ...'), found " +
+                              Describe(token));
         }
         ParseHexLine(token, out);
     }

@@ -22,12 +22,18 @@ long ReadEscape(std::string_view raw, std::size_t& i, std::size_t hexDigits, std
     const char c = raw[i + 1];
     i += 2;
     switch (c) {
-        case 'n': return '\n';
-        case 't': return '\t';
-        case 'r': return '\r';
-        case 'a': return '\b';
-        case '\\': return '\\';
-        case 'x': case 'X': {
+        case 'n':
+            return '\n';
+        case 't':
+            return '\t';
+        case 'r':
+            return '\r';
+        case 'a':
+            return '\b';
+        case '\\':
+            return '\\';
+        case 'x':
+        case 'X': {
             long value = 0;
             std::size_t count = 0;
             while (count < hexDigits && i < raw.size() && HexDigit(raw[i]) >= 0) {

@@ -57,15 +57,17 @@ inline std::string Describe(const Token& token) {
     }
 }
 
-[[noreturn]] inline void Refuse(const Token& token, const std::string& message) { throw ScriptError(token.m_line, message); }
+[[noreturn]] inline void Refuse(const Token& token, const std::string& message) {
+    throw ScriptError(token.m_line, message);
+}
 
 inline bool IsWord(const Token& token, std::string_view word) {
     return token.m_kind == TokenKind::kIdentifier && EqualsNoCase(token.m_text, word);
 }
 
 inline bool IsChar(const Token& token, char c) {
-    return (token.m_kind == TokenKind::kOther || token.m_kind == TokenKind::kBrace || token.m_kind == TokenKind::kComma ||
-            token.m_kind == TokenKind::kHash) &&
+    return (token.m_kind == TokenKind::kOther || token.m_kind == TokenKind::kBrace ||
+            token.m_kind == TokenKind::kComma || token.m_kind == TokenKind::kHash) &&
            token.m_text.size() == 1 && token.m_text[0] == c;
 }
 
@@ -105,6 +107,5 @@ inline void PutUtf16(std::vector<std::uint8_t>& out, std::u16string_view text, b
 }
 
 inline std::u16string_view CutAtNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
-
 
 }  // namespace brcc

@@ -55,19 +55,32 @@ void WriteUsualFullScript(const std::filesystem::path& folder) {
     for (int control = 0; control < 30; ++control) {
         const int y = 5 + control * 7;
         switch (control % 5) {
-            case 0: script << "  LTEXT \"Label " << control << "\", -1, 5, " << y << ", 60, 8\r\n"; break;
-            case 1: script << "  EDITTEXT " << 1000 + control << ", 70, " << y << ", 100, 12, ES_AUTOHSCROLL\r\n"; break;
-            case 2: script << "  AUTOCHECKBOX \"Option " << control << "\", " << 1000 + control << ", 5, " << y << ", 80, 10\r\n"; break;
-            case 3: script << "  COMBOBOX " << 1000 + control << ", 70, " << y << ", 100, 60, CBS_DROPDOWNLIST | WS_VSCROLL\r\n"; break;
-            default: script << "  CONTROL \"\", " << 1000 + control << ", \"msctls_trackbar32\", 0x15 | WS_TABSTOP, 5, " << y << ", 100, 12\r\n"; break;
+            case 0:
+                script << "  LTEXT \"Label " << control << "\", -1, 5, " << y << ", 60, 8\r\n";
+                break;
+            case 1:
+                script << "  EDITTEXT " << 1000 + control << ", 70, " << y << ", 100, 12, ES_AUTOHSCROLL\r\n";
+                break;
+            case 2:
+                script << "  AUTOCHECKBOX \"Option " << control << "\", " << 1000 + control << ", 5, " << y
+                       << ", 80, 10\r\n";
+                break;
+            case 3:
+                script << "  COMBOBOX " << 1000 + control << ", 70, " << y
+                       << ", 100, 60, CBS_DROPDOWNLIST | WS_VSCROLL\r\n";
+                break;
+            default:
+                script << "  CONTROL \"\", " << 1000 + control << ", \"msctls_trackbar32\", 0x15 | WS_TABSTOP, 5, " << y
+                       << ", 100, 12\r\n";
+                break;
         }
     }
     script << "  DEFPUSHBUTTON \"OK\", IDOK, 200, 220, 50, 14\r\nEND\r\n200 MENU\r\nBEGIN\r\n";
     for (int popup = 0; popup < 4; ++popup) {
         script << "  POPUP \"&Menu " << popup << "\"\r\n  BEGIN\r\n";
         for (int item = 0; item < 10; ++item) {
-            script << (item == 5 ? "    MENUITEM SEPARATOR\r\n" : "")
-                   << "    MENUITEM \"Item " << item << "\\tCtrl+" << item << "\", " << 2000 + popup * 10 + item << "\r\n";
+            script << (item == 5 ? "    MENUITEM SEPARATOR\r\n" : "") << "    MENUITEM \"Item " << item << "\\tCtrl+"
+                   << item << "\", " << 2000 + popup * 10 + item << "\r\n";
         }
         script << "  END\r\n";
     }

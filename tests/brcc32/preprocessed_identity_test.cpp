@@ -18,7 +18,8 @@ namespace {
 class PreprocessedIdentity : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_folder.Write("app.ico", MakeIconFile({{MakeDibImage(32, 32, 8), 32, 32, 8}, {MakePngImage(48, 48), 48, 48, 32}}));
+        m_folder.Write("app.ico",
+                       MakeIconFile({{MakeDibImage(32, 32, 8), 32, 32, 8}, {MakePngImage(48, 48), 48, 48, 32}}));
         m_folder.Write("page.htm", std::string("<html>hello</html>"));
         m_folder.Write("app.manifest", std::string("<assembly/>\n"));
         // A resource.h as IDEs write it, with C declarations that only a C compiler reads.
@@ -241,34 +242,44 @@ TEST_F(PreprocessedIdentity, EveryBuiltInConstant) {
         }
     }
     ASSERT_GT(id, 3000);
-    ExpectIdentical("#include <windows.h>\n#include <winres.h>\n#include <commctrl.h>\n#include <dlgs.h>\n"
-                    "#include <winver.h>\n" +
-                    numbers + strings + "END\n");
+    ExpectIdentical(
+        "#include <windows.h>\n#include <winres.h>\n#include <commctrl.h>\n#include <dlgs.h>\n"
+        "#include <winver.h>\n" +
+        numbers + strings + "END\n");
 }
 
 // Scripts drawn at random from the block statements and the preprocessor: catches what a hand-written case misses.
 TEST_F(PreprocessedIdentity, RandomScripts) {
     const std::vector<std::string> languages = {"LANG_ENGLISH, SUBLANG_ENGLISH_US", "LANG_FRENCH, SUBLANG_FRENCH",
                                                 "LANG_NEUTRAL, SUBLANG_NEUTRAL", "0x07, 0x01", "LANG_POLISH, 1"};
-    const std::vector<std::string> numbers = {"0", "1", "65535", "0x7FFF", "017", "12L", "0xFFFFFFFFL", "IDOK",
-                                              "IDC_STATIC", "VK_F1", "(1 + 2)", "-3", "~0", "7 & 3", "1 | 4 - 2",
-                                              "NOT 1 | 6", "WS_VISIBLE", "COUNT"};
-    const std::vector<std::string> texts = {"\"\"", "\"plain\"", "L\"wide\"", "\"tab\\there\"", "\"quote \"\"x\"\"\"",
-                                            "\"octal \\101\\0 end\"", "\"hex \\x41\\x7e\"", "L\"\\x263A smile\"",
-                                            "\"back\\\\slash\"", "TITLE"};
+    const std::vector<std::string> numbers = {"0",           "1",     "65535",      "0x7FFF",    "017",        "12L",
+                                              "0xFFFFFFFFL", "IDOK",  "IDC_STATIC", "VK_F1",     "(1 + 2)",    "-3",
+                                              "~0",          "7 & 3", "1 | 4 - 2",  "NOT 1 | 6", "WS_VISIBLE", "COUNT"};
+    const std::vector<std::string> texts = {"\"\"",
+                                            "\"plain\"",
+                                            "L\"wide\"",
+                                            "\"tab\\there\"",
+                                            "\"quote \"\"x\"\"\"",
+                                            "\"octal \\101\\0 end\"",
+                                            "\"hex \\x41\\x7e\"",
+                                            "L\"\\x263A smile\"",
+                                            "\"back\\\\slash\"",
+                                            "TITLE"};
     std::mt19937 random(20261207);
     auto pick = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
-    const std::vector<std::string> controls = {"LTEXT", "RTEXT", "CTEXT", "PUSHBUTTON", "DEFPUSHBUTTON", "CHECKBOX",
-                                               "AUTOCHECKBOX", "STATE3", "AUTO3STATE", "RADIOBUTTON",
-                                               "AUTORADIOBUTTON", "GROUPBOX", "PUSHBOX", "EDITTEXT", "LISTBOX",
-                                               "COMBOBOX", "SCROLLBAR", "CONTROL", "ICON"};
-    const std::vector<std::string> styles = {"WS_TABSTOP", "NOT WS_VISIBLE", "WS_DISABLED | WS_GROUP", "0x1", "BS_FLAT",
-                                             "NOT WS_TABSTOP | WS_BORDER", "ES_PASSWORD", "SS_SUNKEN"};
-    const std::vector<std::string> menuOptions = {"", ", CHECKED", ", GRAYED", ", INACTIVE, HELP", ", MENUBREAK",
-                                                  ", MENUBARBREAK, CHECKED"};
+    const std::vector<std::string> controls = {
+        "LTEXT",   "RTEXT",      "CTEXT",       "PUSHBUTTON",      "DEFPUSHBUTTON", "CHECKBOX", "AUTOCHECKBOX",
+        "STATE3",  "AUTO3STATE", "RADIOBUTTON", "AUTORADIOBUTTON", "GROUPBOX",      "PUSHBOX",  "EDITTEXT",
+        "LISTBOX", "COMBOBOX",   "SCROLLBAR",   "CONTROL",         "ICON"};
+    const std::vector<std::string> styles = {"WS_TABSTOP",  "NOT WS_VISIBLE", "WS_DISABLED | WS_GROUP",
+                                             "0x1",         "BS_FLAT",        "NOT WS_TABSTOP | WS_BORDER",
+                                             "ES_PASSWORD", "SS_SUNKEN"};
+    const std::vector<std::string> menuOptions = {
+        "", ", CHECKED", ", GRAYED", ", INACTIVE, HELP", ", MENUBREAK", ", MENUBARBREAK, CHECKED"};
     for (int script = 0; script < 10; ++script) {
         // Half the scripts have no header: their constants written as numbers.
-        std::string text = script % 2 ? "#include <winres.h>\n" : "#define IDOK 1\n#define IDC_STATIC (-1)\n"
+        std::string text = script % 2 ? "#include <winres.h>\n"
+                                      : "#define IDOK 1\n#define IDC_STATIC (-1)\n"
                                         "#define VK_F1 0x70\n#define WS_VISIBLE 0x10000000L\n"
                                         "#define WS_TABSTOP 0x00010000L\n#define WS_DISABLED 0x08000000L\n"
                                         "#define WS_GROUP 0x00020000L\n#define BS_FLAT 0x8000\n"
@@ -299,7 +310,8 @@ TEST_F(PreprocessedIdentity, RandomScripts) {
                         const std::string control = pick(controls);
                         const std::string id = std::to_string(1000 + k);
                         const std::string place = ", " + std::to_string(random() % 300) + ", " +
-                                                  std::to_string(random() % 200) + ", 40, " + std::to_string(random() % 30);
+                                                  std::to_string(random() % 200) + ", 40, " +
+                                                  std::to_string(random() % 30);
                         const std::string style = random() % 2 ? ", " + pick(styles) : "";
                         if (control == "CONTROL") {
                             text += "  CONTROL " + pick(texts) + ", " + id + ", \"Button\", " + pick(styles) + place;
@@ -329,7 +341,8 @@ TEST_F(PreprocessedIdentity, RandomScripts) {
                             }
                             text += "  END\n";
                         } else {
-                            text += "  MENUITEM " + pick(texts) + ", " + (random() % 2 ? "IDOK" : "0x7FFF") + pick(menuOptions) + "\n";
+                            text += "  MENUITEM " + pick(texts) + ", " + (random() % 2 ? "IDOK" : "0x7FFF") +
+                                    pick(menuOptions) + "\n";
                         }
                     }
                     text += "END\n";
@@ -337,9 +350,13 @@ TEST_F(PreprocessedIdentity, RandomScripts) {
                 }
                 case 7: {
                     text += std::to_string(nextId++) + " ACCELERATORS\nBEGIN\n";
-                    const std::vector<std::string> keys = {"\"a\", 1", "\"^C\", 2", "\"Z\", 3, ASCII",
-                                                           "VK_F1, 4, VIRTKEY", "0x41, 5, VIRTKEY, CONTROL, SHIFT",
-                                                           "\"x\", 6, VIRTKEY, ALT, NOINVERT", "65, 7, ASCII"};
+                    const std::vector<std::string> keys = {"\"a\", 1",
+                                                           "\"^C\", 2",
+                                                           "\"Z\", 3, ASCII",
+                                                           "VK_F1, 4, VIRTKEY",
+                                                           "0x41, 5, VIRTKEY, CONTROL, SHIFT",
+                                                           "\"x\", 6, VIRTKEY, ALT, NOINVERT",
+                                                           "65, 7, ASCII"};
                     for (int k = 0; k < 1 + static_cast<int>(random() % 5); ++k) {
                         text += "  " + pick(keys) + "\n";
                     }
@@ -361,7 +378,8 @@ TEST_F(PreprocessedIdentity, RandomScripts) {
                     const int count = static_cast<int>(random() % 6);
                     for (int k = 0; k < count; ++k) {
                         const std::string number = pick(numbers);
-                        const bool simple = number.find_first_of("( -~&|N") == std::string::npos && number != "IDC_STATIC";
+                        const bool simple =
+                            number.find_first_of("( -~&|N") == std::string::npos && number != "IDC_STATIC";
                         text += (k ? ", " : " ") + (random() % 2 || !simple ? pick(texts) : number);
                     }
                     text += random() % 3 ? " }\n" : count ? ", TWICE(5) }\n" : " TWICE(5) }\n";
@@ -483,10 +501,11 @@ TEST_F(PreprocessedIdentity, DialogsMenusAndAccelerators) {
 
 // Without a header, the styles written as numbers: the defaults of each control are the compiler's own.
 TEST_F(PreprocessedIdentity, DialogWithoutHeaders) {
-    ExpectIdentical("1 DIALOGEX 0, 0, 100, 50\nSTYLE 0x10CC0000\nCAPTION \"\"\nBEGIN\n"
-                    "  LTEXT \"a\", -1, 1, 1, 10, 10\n  EDITTEXT 2, 1, 1, 10, 10, 0x1000\n"
-                    "  CONTROL \"b\", 3, \"msctls_trackbar32\", 0x15, 1, 1, 10, 10\nEND\n"
-                    "2 MENU { MENUITEM \"a\", 1 }\n3 ACCELERATORS { 0x70, 1, VIRTKEY }\n");
+    ExpectIdentical(
+        "1 DIALOGEX 0, 0, 100, 50\nSTYLE 0x10CC0000\nCAPTION \"\"\nBEGIN\n"
+        "  LTEXT \"a\", -1, 1, 1, 10, 10\n  EDITTEXT 2, 1, 1, 10, 10, 0x1000\n"
+        "  CONTROL \"b\", 3, \"msctls_trackbar32\", 0x15, 1, 1, 10, 10\nEND\n"
+        "2 MENU { MENUITEM \"a\", 1 }\n3 ACCELERATORS { 0x70, 1, VIRTKEY }\n");
 }
 
 // llvm-rc stores these types under their names as text: Windows looks them up by number. Ours against llvm-rc
@@ -525,8 +544,11 @@ TEST_F(PreprocessedIdentity, HexBlocksEqualTheirFiles) {
     m_folder.Write("arrow.cur", MakeIconFile({{MakeDibImage(16, 16, 1), 16, 16, 1, 2, 3}}, true));
     std::string blocks;
     std::string files;
-    const std::vector<std::pair<std::string, std::string>> kinds = {
-        {"BITMAP", "pic.bmp"}, {"ICON", "app.ico"}, {"CURSOR", "arrow.cur"}, {"RCDATA", "page.htm"}, {"MYTYPE", "page.htm"}};
+    const std::vector<std::pair<std::string, std::string>> kinds = {{"BITMAP", "pic.bmp"},
+                                                                    {"ICON", "app.ico"},
+                                                                    {"CURSOR", "arrow.cur"},
+                                                                    {"RCDATA", "page.htm"},
+                                                                    {"MYTYPE", "page.htm"}};
     int id = 1;
     for (const auto& [type, file] : kinds) {
         const std::vector<std::uint8_t> bytes = m_folder.Read(file);
@@ -568,8 +590,9 @@ TEST_F(PreprocessedIdentity, UnknownEscapeOfAWideStringIsKept) {
 
 // Windows' compiler takes a UTF-16 script with its byte-order mark (llvm-rc does not): it gives the UTF-8 twin's bytes.
 TEST_F(PreprocessedIdentity, Utf16ScriptEqualsItsUtf8Twin) {
-    const std::u16string text = u"#pragma code_page(65001)\r\n#include <windows.h>\r\nSTRINGTABLE { 1 \"Été \x263A\" }\r\n"
-                                u"1 RCDATA { L\"\xE9\", \"ab\" }\r\nIDOK ICON \"app.ico\"\r\n";
+    const std::u16string text =
+        u"#pragma code_page(65001)\r\n#include <windows.h>\r\nSTRINGTABLE { 1 \"Été \x263A\" }\r\n"
+        u"1 RCDATA { L\"\xE9\", \"ab\" }\r\nIDOK ICON \"app.ico\"\r\n";
     std::string utf8;
     for (const char16_t c : text) {
         if (c < 0x80) {
@@ -594,7 +617,8 @@ TEST_F(PreprocessedIdentity, Utf16ScriptEqualsItsUtf8Twin) {
         m_folder.Write("utf16.rc", utf16);
         const RunResult result = RunBrcc32(m_folder.Path(), "utf16.rc");
         ASSERT_EQ(result.m_exitCode, 0) << result.m_stderr;
-        EXPECT_EQ(m_folder.Read("utf16.res"), m_folder.Read("ours.res")) << (bigEndian ? "big-endian" : "little-endian");
+        EXPECT_EQ(m_folder.Read("utf16.res"), m_folder.Read("ours.res"))
+            << (bigEndian ? "big-endian" : "little-endian");
     }
 }
 

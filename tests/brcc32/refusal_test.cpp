@@ -14,7 +14,7 @@ namespace {
 struct Refusal {
     std::string m_script;
     int m_line;
-    std::string m_message;  // a part of the message that tells the user what is wrong
+    std::string m_message;          // a part of the message that tells the user what is wrong
     std::string m_file = "bad.rc";  // where the fault is: the script or a file it includes
 };
 
@@ -197,7 +197,8 @@ TEST_F(Refusals, ErrorsInALongScript) {
     }
     ExpectRefused({
         {head + "401 RCDATA missing.bin\n402 RCDATA data.bin\n#define X\n", 401, "file not found"},
-        {head + "401 RCDATA data.bin\n#define X ,\n403 ICON X\n404 RCDATA missing.bin\n", 403, "expected a file name after ICON"},
+        {head + "401 RCDATA data.bin\n#define X ,\n403 ICON X\n404 RCDATA missing.bin\n", 403,
+         "expected a file name after ICON"},
         {head + "401 RCDATA folder\n" + head, 401, "folder"},
         {head + "8 ICON missing.ico\n", 401, "already defined on line 8"},
     });
