@@ -505,7 +505,9 @@ PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesyst
     m_script = PreprocessedScript();
     m_script.m_files.push_back(name);
     m_script.m_codePages.push_back({1, kCodePageWestern});
+    // As Windows' resource compiler: scripts test these to leave out what only a C compiler reads.
     DefineFromCommandLine("RC_INVOKED");
+    DefineFromCommandLine("_WIN32");
     for (const std::string& definition : m_options.m_defines) {
         DefineFromCommandLine(definition);
     }

@@ -183,8 +183,8 @@ ID(1) RCDATA { "level 4" }
 NAME(Da, ta) RCDATA { TEXT(some text) }
 STRINGTABLE { LONG_MACRO, "six" }
 #endif
-#if !defined(RC_INVOKED) || (1 ? 0 : 1)
-#error RC_INVOKED is defined
+#if !defined(RC_INVOKED) || !defined(_WIN32) || (1 ? 0 : 1)
+#error RC_INVOKED and _WIN32 are defined
 #endif
 #if (0x10 << 2) == 64 && -1 < 0 && 7 / 2 == 3 && 7 % 4 == 3 && (3 ^ 1) == 2 && ~0 == -1
 3 RCDATA { 3 }
