@@ -402,8 +402,7 @@ std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
     return ReadTextFile(path);
 }
 
-}  // namespace
-
+// The header groups that the built-in header of that name (any case) brings; 0 when there is none.
 unsigned BuiltInHeaderGroups(std::string_view name) {
     const std::size_t slash = name.find_last_of("/\\");
     if (slash != std::string_view::npos) {
@@ -417,6 +416,8 @@ unsigned BuiltInHeaderGroups(std::string_view name) {
     }
     return 0;
 }
+
+}  // namespace
 
 PreprocessedScript::Place PreprocessedScript::Locate(int outputLine) const {
     auto after = std::upper_bound(m_segments.begin(), m_segments.end(), outputLine,

@@ -61,7 +61,4 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
-// Where the built-in header of that name (any case) is, as a bit set of header groups; 0 when there is none.
-unsigned BuiltInHeaderGroups(std::string_view name);
-
 }  // namespace brcc
