@@ -11,18 +11,69 @@
 
 namespace framework {
 
-std::wstring AnsiToWide(std::string_view ansi) {
-    if (ansi.empty()) {
+namespace {
+
+// Empty when `strict` and the bytes are not valid in the code page.
+std::wstring ToWide(UINT codePage, std::string_view bytes, bool strict) {
+    if (bytes.empty()) {
         return {};
     }
-    if (ansi.size() > INT_MAX) {
+    if (bytes.size() > INT_MAX) {
         throw std::bad_alloc();
     }
-    const int size = static_cast<int>(ansi.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+    const DWORD flags = strict ? MB_ERR_INVALID_CHARS : 0;
+    const int size = static_cast<int>(bytes.size());
+    const int length = ::MultiByteToWideChar(codePage, flags, bytes.data(), size, nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
+    ::MultiByteToWideChar(codePage, flags, bytes.data(), size, wide.data(), length);
     return wide;
+}
+
+// Normalisation form C: "e" and a combining accent become "é", which a code page may hold.
+std::wstring Composed(std::wstring_view wide) {
+    const int size = static_cast<int>(wide.size());
+    int length = ::NormalizeString(NormalizationC, wide.data(), size, nullptr, 0);
+    for (int attempt = 0; attempt < 3 && length > 0; ++attempt) {
+        std::wstring composed(static_cast<size_t>(length), L'\0');
+        length = ::NormalizeString(NormalizationC, wide.data(), size, composed.data(), length);
+        if (length > 0) {
+            composed.resize(static_cast<size_t>(length));
+            return composed;
+        }
+        // The first answer is an estimate: a negative one is the size actually needed.
+        length = ::GetLastError() == ERROR_INSUFFICIENT_BUFFER ? -length : 0;
+    }
+    return std::wstring(wide);  // not normalisable (a lone surrogate): the caller names what it cannot write
+}
+
+struct Conversion {
+    std::string ansi;
+    bool lossy = false;
+};
+
+Conversion ToAnsi(std::wstring_view wide) {
+    const int size = static_cast<int>(wide.size());
+    // A UTF-8 system code page takes every character and refuses the loss report.
+    const bool utf8 = ::GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL lossy = FALSE;
+    BOOL* lossReport = utf8 ? nullptr : &lossy;
+    const int length = ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, lossReport);
+    Conversion result{std::string(static_cast<size_t>(length), '\0')};
+    ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, result.ansi.data(), length, nullptr, lossReport);
+    result.lossy = lossy != FALSE;
+    return result;
+}
+
+}  // namespace
+
+std::wstring AnsiToWide(std::string_view ansi) { return ToWide(CP_ACP, ansi, false); }
+
+std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8, false); }
+
+std::wstring OutputTextToWide(std::string_view bytes) {
+    std::wstring wide = ToWide(CP_UTF8, bytes, true);
+    return wide.empty() ? AnsiToWide(bytes) : wide;
 }
 
 namespace {
@@ -51,19 +102,19 @@ std::string WideToAnsi(std::wstring_view wide) {
     if (wide.size() > INT_MAX) {
         throw std::bad_alloc();
     }
-    const int size = static_cast<int>(wide.size());
-    // A UTF-8 system code page takes every character and refuses the loss report.
-    const bool utf8 = ::GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL lossy = FALSE;
-    BOOL* lossReport = utf8 ? nullptr : &lossy;
-    const int length = ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, lossReport);
-    std::string ansi(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, ansi.data(), length, nullptr, lossReport);
-    if (lossy) {
-        RaiseUnrepresentable(wide, ansi);
+    Conversion direct = ToAnsi(wide);
+    if (!direct.lossy) {
+        return std::move(direct.ansi);
     }
-    return ansi;
+    // Text pasted from some systems carries its accents as separate marks; composed, most
+    // of them have a byte. Only what still has none is refused.
+    std::string().swap(direct.ansi);
+    const std::wstring composed = Composed(wide);
+    Conversion retried = ToAnsi(composed);
+    if (retried.lossy) {
+        RaiseUnrepresentable(composed, retried.ansi);
+    }
+    return std::move(retried.ansi);
 }
 
 }  // namespace framework

@@ -7,9 +7,14 @@
 namespace framework {
 
 std::wstring AnsiToWide(std::string_view ansi);
+std::wstring Utf8ToWide(std::string_view utf8);
 
-// Exact or not at all: a character the code page has no byte for raises an Error that
-// names it and its line, rather than reaching a file as "?" or a look-alike.
+// What a console program wrote: UTF-8 when the bytes are valid UTF-8, else ANSI.
+std::wstring OutputTextToWide(std::string_view bytes);
+
+// Exact or not at all: a character the code page has no byte for, even once the text is
+// composed (normalisation form C), raises an Error that names it and its line, rather
+// than reaching a file as "?" or a look-alike.
 std::string WideToAnsi(std::wstring_view wide);
 
 }  // namespace framework

@@ -18,7 +18,8 @@ private:
     std::wstring m_message;
 };
 
-// The system's description of an error code, without its trailing blanks and full stops.
+// The system's description of an error code, in French where the system has it, else in
+// its default language, without its trailing blanks and full stops.
 std::wstring SystemErrorDescription(DWORD code);
 
 }  // namespace framework

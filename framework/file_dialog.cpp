@@ -1,13 +1,105 @@
 // The platform's open and save dialogs for text files.
 #include "framework/file_dialog.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
+#include <string>
 #include <vector>
 
+#include "framework/application.h"
 #include "framework/error.h"
+#include "framework/layout.h"
+#include "framework/wine.h"
 
 namespace framework {
+namespace {
+
+// Wine's dialog copies the chosen path into a buffer of MAX_PATH characters on its own
+// stack, whatever buffer it was given: a longer path typed in the name field overflows
+// it and ends the program, with the memo's text. The dialog is watched from its creation
+// on and refuses such a path before Wine's own code sees it.
+constexpr size_t kWineLongestPath = MAX_PATH - 1;
+
+// The full path the dialog would make of what the name field holds, its default extension included.
+size_t ChosenPathLength(HWND dialog, const std::wstring& typed, const wchar_t* defaultExtension) {
+    size_t length = typed.size();
+    const size_t nameStart = typed.find_last_of(L"\\/:") + 1;
+    if (defaultExtension != nullptr && typed.find(L'.', nameStart) == std::wstring::npos) {
+        length += 1 + wcslen(defaultExtension);
+    }
+    if (typed.starts_with(LR"(\\)") || (typed.size() >= 3 && typed[1] == L':' && typed[2] == L'\\')) {
+        return length;
+    }
+    if (typed.starts_with(L'\\')) {
+        return 2 + length;  // from the root of the folder's drive
+    }
+    std::vector<wchar_t> folder(32768, L'\0');
+    ::SendMessageW(dialog, CDM_GETFOLDERPATH, folder.size(), reinterpret_cast<LPARAM>(folder.data()));
+    return wcslen(folder.data()) + 1 + length;
+}
+
+LRESULT CALLBACK LongPathGuardProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR defaultExtension) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        HWND field = ::GetDlgItem(dialog, cmb13);
+        if (field == nullptr) {
+            field = ::GetDlgItem(dialog, edt1);
+        }
+        const std::wstring typed = field != nullptr ? GetText(field) : std::wstring();
+        const size_t length = ChosenPathLength(dialog, typed, reinterpret_cast<const wchar_t*>(defaultExtension));
+        if (length > kWineLongestPath) {
+            const std::wstring text = L"Le chemin du fichier est trop long : " + std::to_wstring(length) +
+                                      L" caractères, " + std::to_wstring(kWineLongestPath) + L" au plus.";
+            ::MessageBoxW(dialog, text.c_str(), Application::Instance().Title().c_str(), MB_OK | MB_ICONERROR);
+            return 0;
+        }
+    } else if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(dialog, &LongPathGuardProc, id);
+    }
+    return ::DefSubclassProc(dialog, message, wParam, lParam);
+}
+
+// Set for the time of one dialog; the first top-level dialog window created is the file dialog.
+thread_local HHOOK t_dialogHook = nullptr;
+thread_local const wchar_t* t_defaultExtension = nullptr;
+
+LRESULT CALLBACK WatchDialogCreation(int code, WPARAM wParam, LPARAM lParam) {
+    const HHOOK hook = t_dialogHook;
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        wchar_t className[16] = {};
+        ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
+        if ((create->style & WS_CHILD) == 0 && wcscmp(className, L"#32770") == 0) {
+            ::SetWindowSubclass(window, &LongPathGuardProc, 1, reinterpret_cast<DWORD_PTR>(t_defaultExtension));
+            ::UnhookWindowsHookEx(hook);
+            t_dialogHook = nullptr;
+        }
+    }
+    return ::CallNextHookEx(hook, code, wParam, lParam);
+}
+
+class LongPathGuard {
+public:
+    explicit LongPathGuard(const wchar_t* defaultExtension) {
+        if (RunningUnderWine()) {
+            t_defaultExtension = defaultExtension;
+            t_dialogHook = ::SetWindowsHookExW(WH_CBT, &WatchDialogCreation, nullptr, ::GetCurrentThreadId());
+        }
+    }
+    ~LongPathGuard() {
+        if (t_dialogHook != nullptr) {
+            ::UnhookWindowsHookEx(t_dialogHook);
+            t_dialogHook = nullptr;
+        }
+    }
+    LongPathGuard(const LongPathGuard&) = delete;
+    LongPathGuard& operator=(const LongPathGuard&) = delete;
+};
+
+}  // namespace
 
 bool TextFileDialog::Execute(HWND owner) {
     std::vector<wchar_t> buffer(32768, L'\0');
@@ -23,11 +115,15 @@ bool TextFileDialog::Execute(HWND owner) {
     ofn.lpstrInitialDir = m_initialDir.empty() ? nullptr : m_initialDir.c_str();
     ofn.lpstrTitle = m_spec.title;
     ofn.lpstrDefExt = m_spec.defaultExtension;
-    // The dialog must not move the current directory while the user browses: a cancel
-    // keeps it, and a confirmed choice sets it below, whatever the platform's dialog does.
+    // The dialog must not move the current directory: the command that reads or writes the
+    // chosen file moves it, once that has succeeded.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
 
-    const BOOL confirmed = m_spec.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
+    BOOL confirmed = FALSE;
+    {
+        LongPathGuard guard(m_spec.defaultExtension);
+        confirmed = m_spec.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
+    }
     if (!confirmed) {
         const DWORD code = ::CommDlgExtendedError();
         if (code != 0) {
@@ -36,10 +132,6 @@ bool TextFileDialog::Execute(HWND owner) {
         return false;
     }
     m_fileName = buffer.data();
-    const size_t cut = m_fileName.find_last_of(L'\\');
-    if (cut != std::wstring::npos) {
-        ::SetCurrentDirectoryW(m_fileName.substr(0, cut + 1).c_str());
-    }
     return true;
 }
 

@@ -10,7 +10,7 @@ namespace framework {
 struct FileDialogSpec {
     bool save;
     const wchar_t* title;
-    const wchar_t* filter;  // description and pattern pairs, each ended by a NUL; a final NUL ends the list
+    const wchar_t* filter;            // description and pattern pairs, each ended by a NUL; a final NUL ends the list
     const wchar_t* defaultExtension;  // without its dot
 };
 
@@ -20,9 +20,8 @@ public:
 
     void SetInitialDir(std::wstring folder) { m_initialDir = std::move(folder); }
 
-    // Shows the dialog modally. On a confirmed choice, remembers the full path, makes
-    // its folder the process's current directory and returns true; a cancel changes
-    // nothing, the current directory included.
+    // Shows the dialog modally. On a confirmed choice, remembers the full path and returns
+    // true; a cancel changes nothing. Either way the current directory stays as it was.
     bool Execute(HWND owner);
 
     // The full path of the last confirmed choice, proposed again at the next use.

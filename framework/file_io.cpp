@@ -6,6 +6,7 @@
 #include "framework/error.h"
 #include "framework/handles.h"
 #include "framework/message_text.h"
+#include "framework/wine.h"
 
 namespace framework {
 namespace {
@@ -81,7 +82,8 @@ void ReplaceWholeFile(const std::wstring& path, std::string_view data, WriteFile
     // A read-only file is not to be replaced. Windows refuses the final move anyway;
     // Wine would let it through, so ask first.
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
+    if (replacing && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         Raise(kCreateError, path, ERROR_ACCESS_DENIED);
     }
     wchar_t temporaryName[MAX_PATH + 1];
@@ -108,10 +110,46 @@ void ReplaceWholeFile(const std::wstring& path, std::string_view data, WriteFile
             throw Error(kWriteError);
         }
     }
-    if (!::MoveFileExW(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!replacing) {
+        if (!::MoveFileExW(temporary.Path().c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            Raise(kCreateError, path, ::GetLastError());
+        }
+        temporary.Keep();
+        return;
+    }
+    // The new file takes the old one's place and keeps what the user gave the old one.
+    // Windows' ReplaceFile carries attributes and permissions itself. Wine's carries neither
+    // and leaves a file of its own behind when it fails, so there the attributes go over
+    // by hand and the move replaces; its permissions cannot: it maps them to access lists
+    // that do not map back (0644 returns as 0775).
+    constexpr DWORD kCarried =
+        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if ((attributes & kCarried) != 0 && !::SetFileAttributesW(temporary.Path().c_str(), attributes & kCarried)) {
+        Raise(kCreateError, path, ::GetLastError());
+    }
+    const BOOL replaced = RunningUnderWine() ? ::MoveFileExW(temporary.Path().c_str(), path.c_str(),
+                                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                                             : ::ReplaceFileW(path.c_str(), temporary.Path().c_str(), nullptr,
+                                                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (!replaced) {
         Raise(kCreateError, path, ::GetLastError());
     }
     temporary.Keep();
+}
+
+CurrentFolderChange::CurrentFolderChange(const std::wstring& folder, const std::wstring& failureMessage) {
+    const DWORD length = ::GetCurrentDirectoryW(0, nullptr);
+    m_former.resize(length);
+    m_former.resize(::GetCurrentDirectoryW(length, m_former.data()));
+    if (!::SetCurrentDirectoryW(folder.c_str())) {
+        throw Error(failureMessage + SystemErrorDescription(::GetLastError()));
+    }
+}
+
+CurrentFolderChange::~CurrentFolderChange() {
+    if (!m_kept) {
+        ::SetCurrentDirectoryW(m_former.c_str());
+    }
 }
 
 }  // namespace framework

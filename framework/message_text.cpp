@@ -26,6 +26,18 @@ std::wstring TrimSystemDescription(std::wstring_view description) {
     return std::wstring(description.substr(0, end));
 }
 
+std::wstring LiteralCaption(std::wstring_view text) {
+    std::wstring out;
+    out.reserve(text.size() + 4);
+    for (const wchar_t c : text) {
+        out += c;
+        if (c == L'&') {
+            out += L'&';
+        }
+    }
+    return out;
+}
+
 std::wstring WithFinalFullStop(std::wstring_view message) {
     std::wstring out(message);
     if (!out.empty() && out.back() > L'.') {

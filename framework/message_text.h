@@ -15,6 +15,10 @@ std::wstring FormatText(std::wstring_view pattern, std::initializer_list<std::ws
 // embeds one ends it itself.
 std::wstring TrimSystemDescription(std::wstring_view description);
 
+// A caption that shows `text` exactly: labels and group boxes take "&" for the mark of
+// an access key, so each one is doubled.
+std::wstring LiteralCaption(std::wstring_view text);
+
 // The error box ends a message with a full stop when its last character sorts after
 // "." (a letter or a digit); one ending in "!", "." or a blank is shown unchanged.
 std::wstring WithFinalFullStop(std::wstring_view message);

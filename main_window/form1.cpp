@@ -4,7 +4,9 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include <cstdint>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "framework/ansi.h"
@@ -13,6 +15,8 @@
 #include "framework/file_io.h"
 #include "framework/layout.h"
 #include "framework/menu.h"
+#include "framework/message_text.h"
+#include "framework/wait_cursor.h"
 #include "help/hh.h"
 #include "main_window/compile_command.h"
 #include "main_window/form1_layout.h"
@@ -49,6 +53,33 @@ std::wstring ExecutableFolder() {
         buffer.resize(buffer.size() * 2);
     }
 }
+
+// The memo's text from a file's bytes: ANSI, or Unicode where the file starts with a
+// byte-order mark. The bytes go as soon as the text is decoded: one large copy at a time.
+std::wstring MemoTextFromFile(std::string bytes) {
+    const ByteOrderMark mark = DetectByteOrderMark(bytes);
+    std::wstring decoded;
+    switch (mark.encoding) {
+        case ScriptEncoding::kAnsi: {
+            std::string script = ScriptTextFromFileBytes(bytes);
+            std::string().swap(bytes);
+            return framework::AnsiToWide(script);
+        }
+        case ScriptEncoding::kUtf8:
+            decoded = framework::Utf8ToWide(std::string_view(bytes).substr(mark.length));
+            break;
+        case ScriptEncoding::kUtf16Le:
+        case ScriptEncoding::kUtf16Be:
+            decoded = Utf16UnitsFromBytes(std::string_view(bytes).substr(mark.length),
+                                          mark.encoding == ScriptEncoding::kUtf16Be);
+            break;
+    }
+    std::string().swap(bytes);
+    return ScriptTextFromWideText(decoded);
+}
+
+// Enough of the compiler's output for the lines the error box shows.
+constexpr size_t kOutputHead = 64 * 1024;
 
 framework::UniqueGdiObject CreateWindowFont() {
     HDC screen = ::GetDC(nullptr);
@@ -242,6 +273,11 @@ void TForm1::SetStatus(const std::wstring& text, COLORREF colour) {
     ::InvalidateRect(label, nullptr, TRUE);
 }
 
+void TForm1::SetCommandStatus(const std::wstring& text, COLORREF colour) {
+    m_reportedCompile = 0;
+    SetStatus(text, colour);
+}
+
 void TForm1::ReplaceMemoText(const std::wstring& text, const std::wstring& former) {
     m_settingMemoText = true;
     struct Restore {
@@ -270,7 +306,7 @@ void TForm1::tlbtnNouveauClick() {
     ReplaceMemoText(L"", framework::GetText(Control(kIdMemo1)));
     framework::SetText(Control(kIdEdit1), L"");
     framework::SetText(Control(kIdGroupBox1), L"Création de Fichier rc : ");
-    SetStatus(kStartStatus, kBlack);
+    SetCommandStatus(kStartStatus, kBlack);
     ::SetFocus(Control(kIdMemo1));
 }
 
@@ -279,13 +315,15 @@ void TForm1::tlbtnOuvrirClick() {
     if (!m_openTextFileDialog1.Execute(Handle())) {
         return;
     }
+    framework::WaitCursor wait;
     const std::wstring path = m_openTextFileDialog1.FileName();
+    // Compile runs in the current folder on the name in Edit1: the folder moves only
+    // together with that name, once the file is in the memo.
+    std::optional<framework::CurrentFolderChange> folder;
     try {
-        // One copy of the text at a time where it can be helped: the file's bytes go before
-        // the wide text is made, and an empty memo has nothing to compare or to put back.
-        std::string script = ScriptTextFromFileBytes(framework::ReadWholeFile(path));
-        const std::wstring text = framework::AnsiToWide(script);
-        std::string().swap(script);
+        const std::wstring text = MemoTextFromFile(framework::ReadWholeFile(path));
+        folder.emplace(FolderOf(path), L"Impossible d'ouvrir le fichier \"" + path + L"\". ");
+        // An empty memo has nothing to compare or to put back.
         HWND memo = Control(kIdMemo1);
         const std::wstring former = ::GetWindowTextLengthW(memo) == 0 ? std::wstring() : framework::GetText(memo);
         if (text != former) {
@@ -296,10 +334,11 @@ void TForm1::tlbtnOuvrirClick() {
         // A file too large to hold in memory is too large for the memo, which keeps its text.
         throw framework::Error(framework::kMemoCapacityError);
     }
+    folder->Keep();
     const std::wstring bareName = BareName(path);
-    framework::SetText(Control(kIdGroupBox1), L"Fichier " + bareName);
+    framework::SetText(Control(kIdGroupBox1), framework::LiteralCaption(L"Fichier " + bareName));
     framework::SetText(Control(kIdEdit1), bareName);
-    SetStatus(L"Fichier .rc ouvert !", kTeal);
+    SetCommandStatus(L"Fichier .rc ouvert !", kTeal);
     ::SetFocus(Control(kIdMemo1));
 }
 
@@ -308,13 +347,16 @@ void TForm1::tlbtnEnregistrerClick() {
     if (!m_saveTextFileDialog1.Execute(Handle())) {
         return;
     }
+    framework::WaitCursor wait;
     const std::wstring path = m_saveTextFileDialog1.FileName();
     const std::wstring former = framework::GetText(Control(kIdMemo1));
+    framework::CurrentFolderChange folder(FolderOf(path), L"Impossible de créer le fichier \"" + path + L"\". ");
     framework::ReplaceWholeFile(path, framework::WideToAnsi(former));
+    folder.Keep();
     ReplaceMemoText(L"", former);
     framework::SetText(Control(kIdGroupBox1), kStartCaption);
     framework::SetText(Control(kIdEdit1), BareName(path));
-    SetStatus(L"Fichier .rc enregistré !", kTeal);
+    SetCommandStatus(L"Fichier .rc enregistré !", kTeal);
     ::SetFocus(Control(kIdMemo1));
 }
 
@@ -334,12 +376,14 @@ void TForm1::tlbtnCompilerClick() {
                       MB_OK | MB_ICONERROR);
         return;
     }
+    auto output = std::make_unique<framework::OutputFile>();
     framework::UniqueKernelHandle process =
-        framework::StartHiddenProcess(CompileCommandLine(bareName), L"Impossible de lancer brcc32 : ");
-    const WPARAM cookie = ++m_latestCompile;
+        framework::StartHiddenProcess(CompileCommandLine(bareName), L"Impossible de lancer brcc32 : ", output.get());
+    const WPARAM cookie = ++m_compileCount;
     auto watch = std::make_unique<framework::ProcessExitWatch>(process.get(), Handle(), kMsgCompileEnded, cookie);
-    m_compiles.emplace(cookie, RunningCompile{std::move(process), std::move(watch)});
+    m_compiles.emplace(cookie, RunningCompile{std::move(output), std::move(process), std::move(watch)});
     SetStatus(L"Compilation en cours...", kBlack);
+    m_reportedCompile = cookie;
 }
 
 void TForm1::OnCompileEnded(WPARAM cookie) {
@@ -349,15 +393,23 @@ void TForm1::OnCompileEnded(WPARAM cookie) {
     }
     DWORD exitCode = 0;
     const bool known = ::GetExitCodeProcess(found->second.process.get(), &exitCode);
+    const RunningCompile ended = std::move(found->second);
     m_compiles.erase(found);
-    if (cookie != m_latestCompile) {
-        return;  // a later compile has taken over the status label
+    if (cookie != m_reportedCompile) {
+        return;  // a later command has taken over the status label
     }
+    m_reportedCompile = 0;
     if (known && exitCode == 0) {
         SetStatus(L"Compilation executée avec succès !", kGreen);
         ::MessageBeep(MB_OK);
-    } else {
-        SetStatus(L"Échec de la compilation (code " + std::to_wstring(exitCode) + L") !", kRed);
+        return;
+    }
+    SetStatus(CompileFailureStatus(known ? std::optional<std::uint32_t>(exitCode) : std::nullopt), kRed);
+    // Without a console the user sees nothing of what the compiler said: its first lines
+    // tell which line of which file is wrong.
+    const std::wstring report = CompilerReport(framework::OutputTextToWide(ended.output->ReadHead(kOutputHead)));
+    if (!report.empty()) {
+        throw framework::Error(report);
     }
 }
 

@@ -50,6 +50,8 @@ private:
     bool CommandEnabled(UINT id) const;
     void SetCompileEnabled(bool enabled);
     void SetStatus(const std::wstring& text, COLORREF colour);
+    // Status set by a command: a compile still running no longer reports on it.
+    void SetCommandStatus(const std::wstring& text, COLORREF colour);
     // Memo text set by a command: not a change of the user's.
     void ReplaceMemoText(const std::wstring& text, const std::wstring& former);
 
@@ -62,13 +64,16 @@ private:
     framework::TextFileDialog m_openTextFileDialog1;
     framework::TextFileDialog m_saveTextFileDialog1;
 
-    // Compiles whose end is still to be reported; only the latest one's result is shown.
+    // Compiles whose end is still to be reported; only the latest one's result is shown,
+    // and not even that once New, Open or Save As has set the status.
     struct RunningCompile {
+        std::unique_ptr<framework::OutputFile> output;
         framework::UniqueKernelHandle process;
         std::unique_ptr<framework::ProcessExitWatch> watch;
     };
     std::map<WPARAM, RunningCompile> m_compiles;
-    WPARAM m_latestCompile = 0;
+    WPARAM m_compileCount = 0;
+    WPARAM m_reportedCompile = 0;  // 0: none
 };
 
 }  // namespace talvorine

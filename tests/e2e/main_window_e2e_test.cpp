@@ -12,6 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "main_window/form1_ids.h"
@@ -64,13 +65,20 @@ std::vector<std::wstring> FileNamesIn(const fs::path& folder) {
     return names;
 }
 
-// The system's own wording for an error code, as the program must quote it after the file name.
+// The system's own wording for an error code, in French where it has it, as the program must quote it
+// after the file name.
 std::wstring QuotedSystemReason(DWORD code) {
-    wchar_t* buffer = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring reason = buffer != nullptr ? buffer : L"";
-    LocalFree(buffer);
+    std::wstring reason;
+    for (const LANGID language : {LANGID{MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH)}, LANGID{0}}) {
+        wchar_t* buffer = nullptr;
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, language, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+        reason = buffer != nullptr ? buffer : L"";
+        LocalFree(buffer);
+        if (!reason.empty()) {
+            break;
+        }
+    }
     while (!reason.empty() && (reason.back() <= L' ' || reason.back() == L'.')) {
         reason.pop_back();
     }
@@ -91,6 +99,7 @@ struct StartOptions {
     bool realBrcc32 = false;  // the brcc32.exe that dist/ ships, instead of the stand-in
     int brcc32ExitCode = 0;
     int brcc32SleepMs = 0;
+    int brcc32ErrorLines = 0;  // lines "fake.rc(N): error: ligne N" the stand-in writes
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -109,7 +118,8 @@ protected:
         m_appFolder = m_root / L"app";
         m_workFolder = m_root / L"work";
         m_otherFolder = m_root / L"other";
-        for (const auto& folder : {m_appFolder, m_workFolder, m_otherFolder}) {
+        m_tempFolder = m_root / L"temp";
+        for (const auto& folder : {m_appFolder, m_workFolder, m_otherFolder, m_tempFolder}) {
             fs::create_directories(folder);
         }
         m_log = m_root / L"brcc32.log";
@@ -122,7 +132,10 @@ protected:
         m_process = Process::Start((m_appFolder / L"Talvorine.exe").wstring(), L"", m_otherFolder.wstring(),
                                    {{L"TALVORINE_FAKE_BRCC32_LOG", m_log.wstring()},
                                     {L"TALVORINE_FAKE_BRCC32_EXIT", std::to_wstring(options.brcc32ExitCode)},
-                                    {L"TALVORINE_FAKE_BRCC32_SLEEP_MS", std::to_wstring(options.brcc32SleepMs)}});
+                                    {L"TALVORINE_FAKE_BRCC32_SLEEP_MS", std::to_wstring(options.brcc32SleepMs)},
+                                    {L"TALVORINE_FAKE_BRCC32_ERROR_LINES", std::to_wstring(options.brcc32ErrorLines)},
+                                    {L"TEMP", m_tempFolder.wstring()},
+                                    {L"TMP", m_tempFolder.wstring()}});
         m_main = WaitForTopLevelWindow(m_process.Id(), kForm1ClassName);
         ASSERT_NE(m_main, nullptr) << "the main window did not show";
         m_groupBox1 = Control(kIdGroupBox1);
@@ -190,6 +203,19 @@ protected:
         return starts;
     }
 
+    // The stand-in logs "end" as it is about to exit.
+    bool WaitForBrcc32Ends(size_t count) const {
+        return WaitUntil([&] {
+            std::istringstream lines(ReadBytes(m_log));
+            std::string line;
+            size_t ends = 0;
+            while (std::getline(lines, line)) {
+                ends += line == "end" ? 1 : 0;
+            }
+            return ends >= count;
+        });
+    }
+
     bool WaitForBrcc32Starts(size_t count) const {
         return WaitUntil([&] {
             const auto starts = Brcc32Starts();
@@ -237,6 +263,7 @@ protected:
     fs::path m_appFolder;
     fs::path m_workFolder;
     fs::path m_otherFolder;
+    fs::path m_tempFolder;
     fs::path m_log;
     Process m_process;
     HWND m_main = nullptr;
@@ -455,6 +482,117 @@ TEST_F(MainWindowTest, OpenOfAMissingFileShowsTheErrorAndChangesNothing) {
     EXPECT_EQ(ReadText(m_edit1), L"");
     EXPECT_EQ(ReadText(m_label2), kStartStatus);
     EXPECT_TRUE(CompileEnabled());
+}
+
+// Compile runs in the current folder on the name the file-name box shows: a failed Open or
+// Save As elsewhere must not move the folder away from that file.
+TEST_F(MainWindowTest, AFailedOpenOrSaveAsLeavesCompileOnTheShownFile) {
+    const fs::path script = m_workFolder / L"a.rc";
+    WriteBytes(script, "A RCDATA \"a.bin\"");
+    OpenFile(script);
+    const fs::path locked = m_otherFolder / L"a.rc";
+    WriteBytes(locked, "held");
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    for (auto [id, title, path] : {std::tuple{kCmdOuvrir, kOpenTitle, m_otherFolder / L"absent.rc"},
+                                   std::tuple{kCmdEnregistrer, kSaveTitle, locked}}) {
+        ASSERT_TRUE(WaitForDialog(id, title).ChooseFile(path.wstring()));
+        auto box = WaitForBox(kApplicationTitle);
+        ASSERT_TRUE(box);
+        Dismiss(*box);
+    }
+    ASSERT_EQ(ReadText(m_edit1), L"a.rc");
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    EXPECT_EQ(fs::path(Brcc32Starts()[0].folder), m_workFolder);
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Files written by other editors in Unicode, with a byte-order mark: the same text as an ANSI file.
+TEST_F(MainWindowTest, OpenDecodesUnicodeFilesByTheirByteOrderMark) {
+    const std::wstring text = L"A RCDATA \"\u00e9t\u00e9.bin\"\nB ICON b.ico";
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (const wchar_t c : text) {
+        utf16le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        utf16be += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+    }
+    const std::string utf8 = "\xEF\xBB\xBF" + Narrow(text);
+    for (const std::string& bytes : {utf16le, utf16be, utf8}) {
+        const fs::path script = m_workFolder / L"unicode.rc";
+        WriteBytes(script, bytes);
+        OpenFile(script);
+        EXPECT_EQ(ReadText(m_memo), L"A RCDATA \"\u00e9t\u00e9.bin\"\r\nB ICON b.ico");
+        // Saved again, it is an ANSI file.
+        SaveAs(script);
+        EXPECT_EQ(ReadBytes(script), "A RCDATA \"\xE9t\xE9.bin\"\r\nB ICON b.ico");
+    }
+}
+
+// What a label or group box shows of its text: "&&" is one "&", a lone "&" only marks the next letter.
+std::wstring DisplayedCaption(std::wstring_view text) {
+    std::wstring shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && ++i == text.size()) {
+            break;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
+TEST_F(MainWindowTest, AnAmpersandInTheFileNameShowsAsItIs) {
+    const fs::path script = m_workFolder / L"R&D.rc";
+    WriteBytes(script, "x");
+    OpenFile(script);
+    EXPECT_EQ(DisplayedCaption(ReadText(m_groupBox1)), L"Fichier R&D.rc");
+    EXPECT_EQ(ReadText(m_edit1), L"R&D.rc");
+}
+
+// A long Open keeps the window from answering: the wait cursor says it is working.
+TEST_F(MainWindowTest, ALongOpenShowsTheWaitCursor) {
+    const fs::path script = m_workFolder / L"long.rc";
+    std::string bytes;
+    for (int i = 0; bytes.size() < (3 << 20); ++i) {
+        bytes += "R" + std::to_string(i) + " RCDATA \"donnees.bin\"\r\n";
+    }
+    WriteBytes(script, bytes);
+    FileDialog dialog = WaitForDialog(kCmdOuvrir, kOpenTitle);
+    // Sharing the window's input state, this thread sees the cursor that window sets. The system
+    // cursors are each process's own handles: the wait cursor is known as the one that differs.
+    const DWORD windowThread = GetWindowThreadProcessId(m_main, nullptr);
+    ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), windowThread, TRUE));
+    const HCURSOR former = GetCursor();
+    ASSERT_TRUE(dialog.ChooseFile(script.wstring()));
+    // Only the cursor is watched meanwhile: a message to the busy window would wait for it.
+    EXPECT_TRUE(WaitUntil([&] { return GetCursor() != former; }, 30000, 1)) << "no wait cursor";
+    EXPECT_TRUE(WaitForText(m_label2, kOpenedStatus, 60000));
+    EXPECT_EQ(GetCursor(), former) << "the wait cursor stayed";
+    AttachThreadInput(GetCurrentThreadId(), windowThread, FALSE);
+}
+
+// Wine's dialogs overflow on a path longer than MAX_PATH, which ended the program and lost the memo.
+TEST_F(MainWindowTest, AnOverlongPathTypedInEitherDialogIsRefusedAndLosesNothing) {
+    Type(L"kept");
+    std::wstring path = m_workFolder.wstring();
+    while (path.size() < 300) {
+        path += L"\\dossier-aux-noms-longs";
+    }
+    path += L"\\script.rc";
+    for (auto [id, title] : {std::pair{kCmdOuvrir, kOpenTitle}, std::pair{kCmdEnregistrer, kSaveTitle}}) {
+        FileDialog dialog = WaitForDialog(id, title);
+        dialog.SetFileName(path);
+        ASSERT_TRUE(WaitForText(dialog.FileNameField(), path, 3000));
+        dialog.Confirm();
+        auto box = WaitForBox(kApplicationTitle);
+        ASSERT_TRUE(box) << "the program " << (m_process.IsRunning() ? "is still running" : "has ended");
+        EXPECT_EQ(box->Text(), L"Le chemin du fichier est trop long : " + std::to_wstring(path.size()) +
+                                   L" caractères, 259 au plus.");
+        Dismiss(*box);
+        dialog.Cancel();
+        ASSERT_TRUE(dialog.WaitClosed());
+    }
+    EXPECT_EQ(ReadText(m_memo), L"kept");
+    EXPECT_EQ(ReadText(m_edit1), L"");
 }
 
 TEST_F(MainWindowTest, CancelOfEitherDialogChangesNothing) {
@@ -689,6 +827,44 @@ TEST_F(SlowBrcc32Test, TheWindowAnswersWhileBrcc32Runs) {
     EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus, 20000));
 }
 
+TEST_F(SlowBrcc32Test, AReportThatEndsAfterNewLeavesItsStatus) {
+    Type(L"slow");
+    SaveAs(m_workFolder / L"slow.rc");
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    Command(kCmdNouveau);
+    ASSERT_TRUE(WaitForText(m_label2, kStartStatus));
+    ASSERT_TRUE(WaitForBrcc32Ends(1));
+    EXPECT_FALSE(WaitUntil([&] { return ReadText(m_label2) != kStartStatus; }, 2 * kSettleMs))
+        << Narrow(ReadText(m_label2));
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kBlack)) << Narrow(ColourName(ForegroundColour(m_label2)));
+}
+
+class TalkativeFailingBrcc32Test : public MainWindowTest {
+protected:
+    StartOptions Options() const override { return {.brcc32ExitCode = 1, .brcc32ErrorLines = 12}; }
+};
+
+// Without a console the user would never see why the script failed.
+TEST_F(TalkativeFailingBrcc32Test, AFailedCompileShowsTheCompilersFirstLines) {
+    Type(L"bad");
+    SaveAs(m_workFolder / L"bad.rc");
+    Command(kCmdCompiler);
+    auto box = WaitForBox(kApplicationTitle);
+    ASSERT_TRUE(box);
+    std::wstring expected;
+    for (int i = 1; i <= 10; ++i) {
+        expected += L"fake.rc(" + std::to_wstring(i) + L"): error: ligne " + std::to_wstring(i) + L"\n";
+    }
+    expected += L"\u2026.";
+    EXPECT_EQ(box->Text(), expected);
+    EXPECT_TRUE(box->HasErrorIcon());
+    EXPECT_EQ(ReadText(m_label2), L"Échec de la compilation (code 1) !");
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    Dismiss(*box);
+    EXPECT_TRUE(FileNamesIn(m_tempFolder).empty()) << "the captured output was left behind";
+}
+
 class MissingBrcc32Test : public MainWindowTest {
 protected:
     StartOptions Options() const override { return {.withBrcc32 = false}; }
@@ -733,6 +909,7 @@ TEST_F(RealBrcc32Test, AValidScriptCompilesToAResFileInGreen) {
     EXPECT_GT(res.size(), 32u + 2 * 10u);
     EXPECT_NE(res.find("0123456789"), std::string::npos);
     EXPECT_EQ(FileNamesIn(m_workFolder), (std::vector<std::wstring>{L"appli.rc", L"appli.res", L"donnees.bin"}));
+    ExpectNoTopLevelBox();
 }
 
 TEST_F(RealBrcc32Test, AnInvalidScriptFailsInRedAndKeepsTheOldResFile) {
@@ -742,6 +919,11 @@ TEST_F(RealBrcc32Test, AnInvalidScriptFailsInRedAndKeepsTheOldResFile) {
     Command(kCmdCompiler);
     EXPECT_TRUE(WaitForText(m_label2, L"Échec de la compilation (code 1) !", 20000)) << Narrow(ReadText(m_label2));
     EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    auto box = WaitForBox(kApplicationTitle);
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->Text().starts_with(L"appli.rc(1): error: ")) << Narrow(box->Text());
+    EXPECT_EQ(std::ranges::count(box->Text(), L'\n'), 0) << Narrow(box->Text());
+    Dismiss(*box);
     EXPECT_EQ(ReadBytes(m_workFolder / L"appli.res"), "old output");
     EXPECT_EQ(FileNamesIn(m_workFolder), (std::vector<std::wstring>{L"appli.rc", L"appli.res"}));
 }

@@ -1,10 +1,12 @@
-// Bare names, folders and the compiler's command line.
+// Bare names, folders, the compiler's command line and what the window tells of its result.
 #include "main_window/compile_command.h"
 
 #include <gtest/gtest.h>
 
 using talvorine::BareName;
 using talvorine::CompileCommandLine;
+using talvorine::CompileFailureStatus;
+using talvorine::CompilerReport;
 using talvorine::FolderOf;
 
 TEST(CompileCommand, BareNameIsWhatFollowsTheLastBackslashOrColon) {
@@ -26,4 +28,35 @@ TEST(CompileCommand, NameIsQuotedOnlyWhenItHoldsABlank) {
     EXPECT_EQ(CompileCommandLine(L"app.rc"), L"brcc32 app.rc");
     EXPECT_EQ(CompileCommandLine(L"mon appli.rc"), L"brcc32 \"mon appli.rc\"");
     EXPECT_EQ(CompileCommandLine(L"été-1.rc"), L"brcc32 été-1.rc");
+}
+
+TEST(CompileCommand, ANameThatLooksLikeAnOptionIsGivenWithItsFolder) {
+    EXPECT_EQ(CompileCommandLine(L"-fo.rc"), L"brcc32 .\\-fo.rc");
+    EXPECT_EQ(CompileCommandLine(L"/x.rc"), L"brcc32 .\\/x.rc");
+    EXPECT_EQ(CompileCommandLine(L"-mon appli.rc"), L"brcc32 \".\\-mon appli.rc\"");
+    EXPECT_EQ(CompileCommandLine(L"a-b.rc"), L"brcc32 a-b.rc");
+}
+
+TEST(CompileCommand, FailureStatusNamesTheCodeOrSaysItIsUnknown) {
+    EXPECT_EQ(CompileFailureStatus(1u), L"Échec de la compilation (code 1) !");
+    EXPECT_EQ(CompileFailureStatus(0x7FFFFFFFu), L"Échec de la compilation (code 2147483647) !");
+    EXPECT_EQ(CompileFailureStatus(0xC0000005u), L"Échec de la compilation (code 0xC0000005) !");
+    EXPECT_EQ(CompileFailureStatus(0x80000003u), L"Échec de la compilation (code 0x80000003) !");
+    EXPECT_EQ(CompileFailureStatus(std::nullopt), L"Résultat de la compilation inconnu !");
+}
+
+TEST(CompileCommand, ReportKeepsTheFirstNonBlankLines) {
+    EXPECT_EQ(CompilerReport(L""), L"");
+    EXPECT_EQ(CompilerReport(L"\r\n  \r\n\t\n"), L"");
+    EXPECT_EQ(CompilerReport(L"a.rc(2): error: x  \r\n\r\nb.h(7): error: y"), L"a.rc(2): error: x\nb.h(7): error: y");
+    std::wstring eleven;
+    std::wstring ten;
+    for (int i = 1; i <= 11; ++i) {
+        eleven += L"l" + std::to_wstring(i) + L"\n";
+        if (i <= 10) {
+            ten += (i > 1 ? L"\nl" : L"l") + std::to_wstring(i);
+        }
+    }
+    EXPECT_EQ(CompilerReport(eleven), ten + L"\n…");
+    EXPECT_EQ(CompilerReport(eleven.substr(0, eleven.find(L"l11"))), ten);
 }

@@ -41,3 +41,27 @@ TEST(ScriptText, LargeMixedTextKeepsEveryLine) {
     }
     EXPECT_EQ(ScriptTextFromFileBytes(bytes), expected);
 }
+
+TEST(ScriptText, ByteOrderMarksNameTheEncoding) {
+    using talvorine::ScriptEncoding;
+    const struct {
+        const char* bytes;
+        ScriptEncoding encoding;
+        size_t length;
+    } cases[] = {
+        {"\xEF\xBB\xBF!", ScriptEncoding::kUtf8, 3}, {"\xFF\xFE!", ScriptEncoding::kUtf16Le, 2},
+        {"\xFE\xFF", ScriptEncoding::kUtf16Be, 2},   {"\xEF\xBB!", ScriptEncoding::kAnsi, 0},
+        {"\xFF!", ScriptEncoding::kAnsi, 0},         {"", ScriptEncoding::kAnsi, 0},
+    };
+    for (const auto& c : cases) {
+        const auto mark = talvorine::DetectByteOrderMark(c.bytes);
+        EXPECT_EQ(mark.encoding, c.encoding) << c.bytes;
+        EXPECT_EQ(mark.length, c.length) << c.bytes;
+    }
+}
+
+TEST(ScriptText, Utf16UnitsInEitherOrderAndAHalfUnitMarked) {
+    EXPECT_EQ(talvorine::Utf16UnitsFromBytes("a\0\xE9\0"s, false), L"a\u00e9");
+    EXPECT_EQ(talvorine::Utf16UnitsFromBytes("\0a\x20\xAC"s, true), L"a\u20ac");
+    EXPECT_EQ(talvorine::Utf16UnitsFromBytes("a\0b"s, false), L"a\uFFFD");
+}

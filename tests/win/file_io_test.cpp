@@ -144,3 +144,20 @@ TEST(ReplaceWholeFile, TargetThatCannotBeReplacedKeepsItsContent) {
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::wstring>{L"lecture-seule.rc", L"ouvert.rc"}));
 }
+
+TEST(ReplaceWholeFile, TheNewFileKeepsTheAttributesOfTheOldOne) {
+    ScratchFolder folder;
+    const std::wstring path = folder / L"cach\u00e9.rc";
+    WriteBytes(path, "OLD");
+    ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    ReplaceWholeFile(path, "NEW");
+    EXPECT_EQ(ReadBytes(path), "NEW");
+    EXPECT_EQ(::GetFileAttributesW(path.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"cach\u00e9.rc"});
+}
+
+TEST(SystemErrorDescription, SpeaksFrenchWhereTheSystemCan) {
+    // Wine, which runs these tests, has its messages in French too.
+    EXPECT_EQ(framework::SystemErrorDescription(ERROR_FILE_NOT_FOUND), L"Fichier introuvable");
+}

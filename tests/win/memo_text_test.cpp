@@ -82,3 +82,16 @@ TEST(AnsiText, ACharacterTheCodePageLacksIsNamedWithItsLineNotWrittenAsALookAlik
               L"enregistrer");
     EXPECT_EQ(framework::WideToAnsi(L"\u0153uvre \u20AC \u00E9t\u00E9"), "\x9Cuvre \x80 \xE9t\xE9");
 }
+
+TEST(AnsiText, DecomposedAccentsAreComposedBeforeTheyAreRefused) {
+    // "e" and a combining acute accent, as some systems type or paste "é".
+    EXPECT_EQ(framework::WideToAnsi(L"e\u0301t\u00E9 A\u030A"), "\xE9t\xE9 \xC5");
+    try {
+        framework::WideToAnsi(L"e\u0301\r\nn\u0307");  // "ṅ" has no byte even composed
+        FAIL() << "no error";
+    } catch (const framework::Error& e) {
+        EXPECT_EQ(e.Message(),
+                  L"Le texte contient « \u1E45 » (ligne 2), un caractère que la page de code du "
+                  L"système ne peut pas enregistrer");
+    }
+}
