@@ -538,6 +538,19 @@ TEST_F(PreprocessedIdentity, MenuExAndDialogMenu) {
     EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
 }
 
+// What llvm-rc lacks, against GNU windres: MENUEX, a dialog's MENU, the data of a DIALOGEX control.
+TEST_F(PreprocessedIdentity, WhatLlvmRcLacksAgainstWindres) {
+    m_folder.Write("ours.rc", std::string("1 MENUEX\nBEGIN\n  POPUP \"&F\", 300, 0, 0, 77\n  BEGIN\n"
+                                          "    MENUITEM \"&Open\", 301, 0, 8\n    MENUITEM \"\", 0, 0x800\n  END\n"
+                                          "  MENUITEM \"L\", 302\nEND\n2 DIALOG 1, 2, 3, 4\nMENU Main\nBEGIN\nEND\n"
+                                          "3 DIALOGEX 1, 2, 3, 4\nBEGIN\n  PUSHBUTTON \"p\", 102, 1, 2, 3, 4\n"
+                                          "  BEGIN 1, 2L, \"ab\" END\n  LTEXT \"t\", 103, 1, 2, 3, 4\nEND\n"));
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").m_exitCode, 0);
+    const RunResult windres = RunIn(m_folder.Path(), "i686-w64-mingw32-windres -O res -i ours.rc -o theirs.res");
+    ASSERT_EQ(windres.m_exitCode, 0) << windres.m_stderr;
+    EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
+}
+
 // Borland's inline hex data gives the resource the same bytes as the file it spells out.
 TEST_F(PreprocessedIdentity, HexBlocksEqualTheirFiles) {
     m_folder.Write("pic.bmp", MakeBitmapFile(3, 2, 24));
