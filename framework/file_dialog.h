@@ -12,7 +12,14 @@ struct FileDialogSpec {
     const wchar_t* title;
     const wchar_t* filter;            // description and pattern pairs, each ended by a NUL; a final NUL ends the list
     const wchar_t* defaultExtension;  // without its dot
+    // The template of the dialog's encoding row, a resource of the executable; null: no row.
+    const wchar_t* encodingRowTemplate = nullptr;
 };
+
+// The encoding row's entries, in the order shown. Choosing one changes nothing that is
+// read or written: the row only remembers the choice.
+inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",  L"ASCII", L"Unicode", L"Big Endian Unicode",
+                                                        L"UTF-8", L"UTF-7"};
 
 class TextFileDialog {
 public:
@@ -27,8 +34,14 @@ public:
     // The full path of the last confirmed choice, proposed again at the next use.
     const std::wstring& FileName() const { return m_fileName; }
 
+    // The encoding row's entry selected when the dialog last closed, confirmed or cancelled.
+    int EncodingIndex() const { return m_encodingIndex; }
+
 private:
+    static UINT_PTR CALLBACK HookProc(HWND row, UINT message, WPARAM wParam, LPARAM lParam);
+
     FileDialogSpec m_spec;
+    int m_encodingIndex = 0;
     std::wstring m_initialDir;
     std::wstring m_fileName;
 };

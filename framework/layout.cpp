@@ -5,7 +5,9 @@
 
 #include <climits>
 
+#include "framework/control_bar.h"
 #include "framework/error.h"
+#include "framework/tool_bar.h"
 
 namespace framework {
 namespace {
@@ -27,12 +29,12 @@ KindTraits TraitsOf(ControlKind kind) {
         case ControlKind::Edit:
             return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::StatusBar:
-            return {STATUSCLASSNAMEW, 0, 0};
+            // The form places it (docking), not the bar itself.
+            return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0};
         case ControlKind::ControlBar:
-            return {REBARCLASSNAMEW, RBS_VARHEIGHT | RBS_BANDBORDERS | CCS_NODIVIDER, 0};
+            return {kControlBarClassName, 0, WS_EX_CONTROLPARENT};
         case ControlKind::ToolBar:
-            return {TOOLBARCLASSNAMEW,
-                    TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TRANSPARENT, 0};
+            return {TOOLBARCLASSNAMEW, ToolBarStyle(), 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -63,21 +65,26 @@ LRESULT CALLBACK NoTabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlSpec& entry, HFONT font) {
+HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, HFONT font) {
+    if (entry.kind == ControlKind::ControlBar) {
+        RegisterControlBarClass();
+    }
     const KindTraits traits = TraitsOf(entry.kind);
-    DWORD style = WS_CHILD | WS_VISIBLE | traits.style | entry.style;
+    // Scrolled controls pass under the docked bars: siblings must not paint over each other.
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | traits.style | entry.style;
     if (entry.tabStop) {
         style |= WS_TABSTOP;
     }
-    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, entry.text, style, entry.bounds.left,
-                                  entry.bounds.top, entry.bounds.width, entry.bounds.height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), ::GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND hwnd = ::CreateWindowExW(
+        traits.exStyle, traits.className, entry.text, style, bounds.left, bounds.top, bounds.width, bounds.height,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), ::GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         throw Error(L"Impossible de créer le contrôle " + std::wstring(entry.name) + L" : " +
                     SystemErrorDescription(::GetLastError()));
     }
-    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (entry.kind != ControlKind::StatusBar) {  // the status bar keeps the system's status-bar font
+        ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
     if (entry.autoSize) {
         HDC dc = ::GetDC(hwnd);
         HGDIOBJ old = ::SelectObject(dc, font);

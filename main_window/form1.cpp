@@ -39,9 +39,6 @@ constexpr CommandBinding kCommands[] = {
     {kCmdQuitter, &TForm1::tlbtnQuitterClick},
 };
 
-// Stand-in glyphs from the system's standard set, by glyph index.
-constexpr int kStandardGlyphs[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PROPERTIES, STD_HELP, STD_DELETE};
-
 // The folder of the running executable, with its trailing backslash.
 std::wstring ExecutableFolder() {
     std::vector<wchar_t> buffer(MAX_PATH);
@@ -81,152 +78,34 @@ std::wstring MemoTextFromFile(std::string bytes) {
 // Enough of the compiler's output for the lines the error box shows.
 constexpr size_t kOutputHead = 64 * 1024;
 
-framework::UniqueGdiObject CreateWindowFont() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
-    LOGFONTW font{};
-    font.lfHeight = -::MulDiv(8, dpi, 72);  // Tahoma, 8 points
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    wcscpy(font.lfFaceName, L"Tahoma");
-    return framework::UniqueGdiObject(::CreateFontIndirectW(&font));
-}
-
 }  // namespace
 
 TForm1::TForm1()
-    : m_statusColour(kBlack),
+    : Form(kForm1, kForm1Controls),
       m_openTextFileDialog1(kOpenTextFileDialog1),
       m_saveTextFileDialog1(kSaveTextFileDialog1) {
-    WNDCLASSEXW windowClass{};
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kForm1ClassName;
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.hIcon = ::LoadIconW(windowClass.hInstance, L"MAINICON");
-    Register(windowClass);
-
-    m_font = CreateWindowFont();
-    framework::UniqueMenu menu = framework::BuildMenu(kMainMenu1);
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - kForm1Width) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - kForm1Height) / 2;
-    Create(0, kForm1ClassName, kForm1Caption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
-           left, top, kForm1Width, kForm1Height, nullptr, menu.get());
-    menu.release();  // the window owns its menu now
-    CreateControls();
-    FormCreate();
+    CreateForm(nullptr, framework::BuildMenu(kMainMenu1));
 }
 
-TForm1::~TForm1() {
-    // The window goes before the members its controls use (the font).
-    Destroy();
-}
-
-void TForm1::Show() {
-    ::ShowWindow(Handle(), SW_SHOWNORMAL);
-    ::UpdateWindow(Handle());
-    ::SetFocus(Control(kIdMemo1));
-}
-
-HWND TForm1::Control(int id) const { return m_controls.at(id); }
-
-void TForm1::CreateControls() {
-    for (const framework::ControlSpec& entry : kForm1Controls) {
-        HWND parent = entry.parentId == 0 ? Handle() : Control(entry.parentId);
-        m_controls[entry.id] = framework::CreateControl(parent, entry, static_cast<HFONT>(m_font.get()));
-    }
+void TForm1::ControlsCreated() {
     int statusParts[] = {-1};  // the one panel reaches the bar's right end
     ::SendMessageW(Control(kIdStatusBar1), SB_SETPARTS, std::size(statusParts),
                    reinterpret_cast<LPARAM>(statusParts));
     ::SendMessageW(Control(kIdStatusBar1), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(kMakersNotice));
-    CreateToolBarButtons();
-}
-
-void TForm1::CreateToolBarButtons() {
-    HWND toolBar = Control(kIdToolBar1);
-    ::SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    ::SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-    ::SendMessageW(toolBar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
-    std::vector<TBBUTTON> buttons;
-    for (const ToolButtonSpec& entry : kToolBar1Buttons) {
-        TBBUTTON button{};
-        if (entry.separator) {
-            button.iBitmap = kToolSeparatorWidth;
-            button.fsStyle = BTNS_SEP;
-        } else {
-            button.iBitmap = kStandardGlyphs[entry.glyph];
-            button.idCommand = static_cast<int>(entry.commandId);
-            button.fsStyle = BTNS_BUTTON;
-            button.fsState = entry.enabled ? TBSTATE_ENABLED : 0;
-        }
-        buttons.push_back(button);
-    }
-    ::SendMessageW(toolBar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-    ::SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(kToolButtonWidth, kToolButtonHeight));
-
-    REBARBANDINFOW band{};
-    band.cbSize = sizeof(band);
-    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE;
-    band.fStyle = RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE;
-    band.hwndChild = toolBar;
-    band.cxMinChild = 0;
-    band.cyMinChild = kToolButtonHeight + 2;
-    band.cx = 444;
-    ::SendMessageW(Control(kIdControlBar1), RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+    m_imageList1 = framework::LoadGlyphList(kImageList1, kGlyphSize, kGlyphCount);
+    framework::AddToolButtons(Control(kIdToolBar1), kToolBar1Buttons, kToolBar1, m_imageList1.get(), Scale());
+    m_compile = framework::Command(Control(kIdToolBar1), Handle(), kCmdCompiler);
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_CTLCOLORSTATIC:
-            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_SIZE:
-            // The two bars follow the window's width; nothing else moves.
-            for (const int id : {kIdStatusBar1, kIdControlBar1}) {
-                const auto bar = m_controls.find(id);
-                if (bar != m_controls.end()) {
-                    ::SendMessageW(bar->second, WM_SIZE, 0, 0);
-                }
-            }
-            return 0;
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = ::GetFocus();
-                if (focus != nullptr && ::IsChild(Handle(), focus)) {
-                    m_lastFocus = focus;
-                }
-            }
-            return ::DefWindowProcW(Handle(), message, wParam, lParam);
-        case WM_SETFOCUS:
-            ::SetFocus(m_lastFocus != nullptr && ::IsWindow(m_lastFocus) ? m_lastFocus : Control(kIdMemo1));
-            return 0;
-        case kMsgCompileEnded:
-            OnCompileEnded(wParam);
-            return 0;
-        case WM_CLOSE: {
-            TCloseAction action = caHide;
-            FormClose(action);
-            // The window stays until the loop has ended; the application destroys it then.
-            if (action != caNone) {
-                framework::Application::Instance().Terminate();
-            }
-            return 0;
-        }
-        case WM_DESTROY:
-            FormDestroy();
-            return 0;
-        default:
-            return Window::HandleMessage(message, wParam, lParam);
+    if (message == kMsgCompileEnded) {
+        OnCompileEnded(wParam);
+        return 0;
     }
+    return Form::HandleMessage(message, wParam, lParam);
 }
 
-bool TForm1::CommandEnabled(UINT id) const {
-    const UINT state = ::GetMenuState(::GetMenu(Handle()), id, MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
-}
+bool TForm1::CommandEnabled(UINT id) const { return framework::Command(Control(kIdToolBar1), Handle(), id).Enabled(); }
 
 void TForm1::OnCommand(UINT id, UINT code, HWND control) {
     if (id == kIdMemo1 && code == EN_CHANGE && control == Control(kIdMemo1)) {
@@ -247,30 +126,11 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
     }
 }
 
-LRESULT TForm1::OnControlColour(HDC dc, HWND control) {
-    for (const framework::ControlSpec& entry : kForm1Controls) {
-        const auto found = m_controls.find(entry.id);
-        if (entry.colour != kDefaultColour && found != m_controls.end() && found->second == control) {
-            ::SetTextColor(dc, entry.id == kIdLabel2 ? m_statusColour : entry.colour);
-            ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-        }
-    }
-    return ::DefWindowProcW(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                            reinterpret_cast<LPARAM>(control));
-}
-
-void TForm1::SetCompileEnabled(bool enabled) {
-    ::SendMessageW(Control(kIdToolBar1), TB_ENABLEBUTTON, kCmdCompiler, MAKELPARAM(enabled ? TRUE : FALSE, 0));
-    ::EnableMenuItem(::GetMenu(Handle()), kCmdCompiler, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    ::DrawMenuBar(Handle());
-}
+void TForm1::SetCompileEnabled(bool enabled) { m_compile.SetEnabled(enabled); }
 
 void TForm1::SetStatus(const std::wstring& text, COLORREF colour) {
-    m_statusColour = colour;
-    HWND label = Control(kIdLabel2);
-    framework::SetText(label, text);
-    ::InvalidateRect(label, nullptr, TRUE);
+    framework::SetText(Control(kIdLabel2), text);
+    SetTextColour(kIdLabel2, colour);
 }
 
 void TForm1::SetCommandStatus(const std::wstring& text, COLORREF colour) {

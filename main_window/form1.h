@@ -7,22 +7,20 @@
 #include <memory>
 #include <string>
 
+#include "framework/command.h"
 #include "framework/file_dialog.h"
+#include "framework/form.h"
 #include "framework/handles.h"
 #include "framework/process.h"
-#include "framework/window.h"
 
 namespace talvorine {
 
-// What the close event may do with the window.
-enum TCloseAction { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
+using framework::TCloseAction;
+using enum framework::TCloseAction;
 
-class TForm1 final : public framework::Window {
+class TForm1 final : public framework::Form {
 public:
     TForm1();
-    ~TForm1() override;
-
-    void Show() override;
 
     // Commands, shared by each menu item and the tool button of the same command.
     void tlbtnNouveauClick();
@@ -35,18 +33,15 @@ public:
     void Memo1Change();
 
 private:
-    void FormCreate();
-    void FormClose(TCloseAction& action);
-    void FormDestroy();
+    void ControlsCreated() override;
+    void FormCreate() override;
+    void FormClose(TCloseAction& action) override;
+    void FormDestroy() override;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void CreateControls();
-    void CreateToolBarButtons();
-    void OnCommand(UINT id, UINT code, HWND control);
-    LRESULT OnControlColour(HDC dc, HWND control);
+    void OnCommand(UINT id, UINT code, HWND control) override;
     void OnCompileEnded(WPARAM cookie);
 
-    HWND Control(int id) const;
     bool CommandEnabled(UINT id) const;
     void SetCompileEnabled(bool enabled);
     void SetStatus(const std::wstring& text, COLORREF colour);
@@ -55,10 +50,9 @@ private:
     // Memo text set by a command: not a change of the user's.
     void ReplaceMemoText(const std::wstring& text, const std::wstring& former);
 
-    framework::UniqueGdiObject m_font;
-    std::map<int, HWND> m_controls;
-    HWND m_lastFocus = nullptr;
-    COLORREF m_statusColour;
+    framework::UniqueImageList m_imageList1;
+    // tlbtnCompiler and Compiler1: one flag.
+    framework::Command m_compile;
     bool m_settingMemoText = false;
 
     framework::TextFileDialog m_openTextFileDialog1;

@@ -5,8 +5,10 @@
 #include <commctrl.h>
 
 #include "framework/file_dialog.h"
+#include "framework/form.h"
 #include "framework/layout.h"
 #include "framework/menu.h"
+#include "framework/tool_bar.h"
 #include "main_window/form1_ids.h"
 
 namespace talvorine {
@@ -26,28 +28,43 @@ inline constexpr wchar_t kStartStatus[] = L"Créez ou ouvrez un fichier .rc !";
 inline constexpr wchar_t kMakersNotice[] = L"Talvorine 1.0 - © 2026 les développeurs de Talvorine";
 
 using framework::ControlKind;
+using framework::Dock;
 using framework::kDefaultColour;
+
+inline constexpr framework::FontSpec kTahoma8 = {L"Tahoma", 8};
+
+inline constexpr framework::FormSpec kForm1 = {
+    kForm1ClassName, kForm1Caption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, 0,
+    kForm1Width,     kForm1Height,  L"MAINICON",
+    kTahoma8,        kIdMemo1,      true,
+};
+
+// The tool bar's glyphs: a bitmap of six 16 × 16 images side by side.
+inline constexpr wchar_t kImageList1[] = L"IMAGELIST1";
+inline constexpr int kGlyphSize = 16;
+inline constexpr int kGlyphCount = 6;
 
 inline constexpr framework::ControlSpec kForm1Controls[] = {
     {ControlKind::GroupBox, L"GroupBox1", kIdGroupBox1, 0, {8, 40, 441, 153}, kStartCaption, 0, kDefaultColour,
      false, false},
     {ControlKind::Label, L"Label1", kIdLabel1, kIdGroupBox1, {16, 24, 410, 13},
-     L"NOM LOGICIEL TYPE_RESSOURCE \"NOM_DE_RESSOURCE.EXTENSION_RESSOURCE\"", 0, kPurple, true, false},
+     L"NOM LOGICIEL TYPE_RESSOURCE \"NOM_DE_RESSOURCE.EXTENSION_RESSOURCE\"", 0, kPurple, true, false, Dock::None,
+     kTahoma8},
     {ControlKind::Memo, L"Memo1", kIdMemo1, kIdGroupBox1, {16, 48, 409, 89}, L"", 0, kDefaultColour, false, true},
     {ControlKind::StatusBar, L"StatusBar1", kIdStatusBar1, 0, {0, 280, 457, 19}, kMakersNotice, SBARS_SIZEGRIP,
-     kDefaultColour, false, false},
+     kDefaultColour, false, false, Dock::Bottom},
     {ControlKind::GroupBox, L"GroupBox2", kIdGroupBox2, 0, {8, 200, 169, 65}, L"Nom fichier .rc : ", 0,
      kDefaultColour, false, false},
     {ControlKind::Edit, L"Edit1", kIdEdit1, kIdGroupBox2, {16, 28, 137, 21}, L"", ES_READONLY, kDefaultColour, false,
      false},
     {ControlKind::ControlBar, L"ControlBar1", kIdControlBar1, 0, {0, 0, 457, 28}, L"", 0, kDefaultColour, false,
-     false},
+     false, Dock::Top},
     {ControlKind::ToolBar, L"ToolBar1", kIdToolBar1, kIdControlBar1, {11, 2, 444, 24}, L"", 0, kDefaultColour, false,
      false},
     {ControlKind::GroupBox, L"GroupBox3", kIdGroupBox3, 0, {184, 200, 265, 65}, L"Opération : ", 0, kDefaultColour,
      false, false},
     {ControlKind::Label, L"Label2", kIdLabel2, kIdGroupBox3, {16, 32, 233, 13}, kStartStatus, SS_CENTER, kBlack,
-     false, false},
+     false, false, Dock::None, kTahoma8},
 };
 
 inline constexpr framework::MenuItemSpec kMainMenu1[] = {
@@ -65,20 +82,9 @@ inline constexpr framework::MenuItemSpec kMainMenu1[] = {
     {L"Aproposde1", 8, L"A &propos de...", kCmdAPropos, true},
 };
 
-struct ToolButtonSpec {
-    const wchar_t* name;
-    int left;
-    bool separator;
-    int glyph;
-    UINT commandId;
-    bool enabled;
-};
+inline constexpr framework::ToolBarSpec kToolBar1 = {23, 22, 8};
 
-inline constexpr int kToolButtonWidth = 23;
-inline constexpr int kToolButtonHeight = 22;
-inline constexpr int kToolSeparatorWidth = 8;
-
-inline constexpr ToolButtonSpec kToolBar1Buttons[] = {
+inline constexpr framework::ToolButtonSpec kToolBar1Buttons[] = {
     {L"tlbtnNouveau", 0, false, 0, kCmdNouveau, true},
     {L"tlbtnOuvrir", 23, false, 1, kCmdOuvrir, true},
     {L"tlbtnEnregistrer", 46, false, 2, kCmdEnregistrer, true},
@@ -90,8 +96,8 @@ inline constexpr ToolButtonSpec kToolBar1Buttons[] = {
 };
 
 inline constexpr framework::FileDialogSpec kOpenTextFileDialog1 = {
-    false, L"Ouvrir fichier...", L"Fichier .rc\0*.rc\0", L"rc"};
+    false, L"Ouvrir fichier...", L"Fichier .rc\0*.rc\0", L"rc", L"TEXTFILEDLG"};
 inline constexpr framework::FileDialogSpec kSaveTextFileDialog1 = {
-    true, L"Enregistrer sous...", L"Fichier .rc\0*.rc\0", L"rc"};
+    true, L"Enregistrer sous...", L"Fichier .rc\0*.rc\0", L"rc", L"TEXTFILEDLG"};
 
 }  // namespace talvorine

@@ -1,0 +1,437 @@
+// The base of the program's forms.
+#include "framework/form.h"
+
+#include <algorithm>
+
+#include "framework/application.h"
+#include "framework/control_bar.h"
+#include "framework/error.h"
+#include "framework/error_box.h"
+
+namespace framework {
+namespace {
+
+// One line of scrolling, in pixels; a page is the client area.
+constexpr int kScrollLine = 8;
+
+int DesignFontHeight(int points) { return -MulDivRound(points, kDesignDpi, 72); }
+
+UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height) {
+    LOGFONTW font{};
+    font.lfHeight = height;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    UniqueGdiObject created(::CreateFontIndirectW(&font));
+    if (!created) {
+        throw Error(L"Impossible de créer la police " + std::wstring(face));
+    }
+    return created;
+}
+
+// The height of a line of text in the font, as the layout counts it.
+int TextHeight(HWND window, HFONT font) {
+    HDC dc = ::GetDC(window);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, L"0", 1, &extent);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    return extent.cy;
+}
+
+int ScreenDpi() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls) : m_spec(spec), m_controls(controls) {
+    for (const ControlSpec& entry : controls) {
+        if (entry.colour != kDefaultColour) {
+            m_textColours[entry.id] = entry.colour;
+        }
+    }
+}
+
+Form::~Form() {
+    // The window and its controls go before the fonts they use.
+    Destroy();
+}
+
+HWND Form::Control(int id) const {
+    for (const Placed& placed : m_placed) {
+        if (placed.entry->id == id) {
+            return placed.hwnd;
+        }
+    }
+    throw Error(L"Contrôle inconnu : " + std::to_wstring(id));
+}
+
+void Form::CreateForm(HWND owner, UniqueMenu menu) {
+    WNDCLASSEXW windowClass{};
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = m_spec.className;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (m_spec.icon != nullptr) {
+        windowClass.hIcon = ::LoadIconW(windowClass.hInstance, m_spec.icon);
+        windowClass.hIconSm = static_cast<HICON>(::LoadImageW(windowClass.hInstance, m_spec.icon, IMAGE_ICON,
+                                                              ::GetSystemMetrics(SM_CXSMICON),
+                                                              ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    }
+    Register(windowClass);
+
+    // Centred on the screen at its first show.
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - m_spec.width) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - m_spec.height) / 2;
+    const DWORD style = m_spec.style | (m_spec.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0);
+    Create(m_spec.exStyle, m_spec.className, m_spec.caption, style, left, top, m_spec.width, m_spec.height, owner,
+           menu.get());
+    menu.release();  // the window owns its menu now
+    if (m_spec.autoScroll) {
+        // Shown only while the controls do not fit.
+        ::ShowScrollBar(Handle(), SB_BOTH, FALSE);
+    }
+
+    CreateFonts(Handle());
+    for (const ControlSpec& entry : m_controls) {
+        HWND parent = entry.parentId == 0 ? Handle() : Control(entry.parentId);
+        const Bounds bounds{m_scale(entry.bounds.left), m_scale(entry.bounds.top),
+                            m_scale.Extent(entry.bounds.left, entry.bounds.width),
+                            m_scale.Extent(entry.bounds.top, entry.bounds.height)};
+        HWND hwnd = CreateControl(parent, entry, bounds, FontFor(entry));
+        if (IsControlBar(parent)) {
+            AdoptBand(parent, hwnd);
+        }
+        m_placed.push_back({&entry, hwnd, bounds});
+    }
+    for (const Placed& placed : m_placed) {
+        if (placed.entry->parentId != 0 || placed.entry->dock != Dock::None) {
+            continue;
+        }
+        m_rangeX = std::max(m_rangeX, placed.bounds.left + placed.bounds.width);
+        m_rangeY = std::max(m_rangeY, placed.bounds.top + placed.bounds.height);
+    }
+    for (const Placed& placed : m_placed) {
+        if (placed.entry->parentId == 0 && placed.entry->dock == Dock::Bottom) {
+            m_rangeY += placed.bounds.height;  // what lies under a bottom bar is out of sight
+        }
+        if (placed.entry->parentId == 0 && placed.entry->dock != Dock::None) {
+            // Docked bars stay above the controls that scroll beneath them.
+            ::SetWindowPos(placed.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    ControlsCreated();
+    UpdateScrollBars();
+    LayOut();
+    RunGuarded([&] { FormCreate(); });
+}
+
+void Form::CreateFonts(HWND window) {
+    // The form's font follows the display's resolution; when its text height then differs
+    // from the design's, every place, size and own font follows that text height.
+    m_font = CreateFontOfHeight(m_spec.font.face, FontHeightForDpi(DesignFontHeight(m_spec.font.points), ScreenDpi()));
+    m_scale = LayoutScale(TextHeight(window, static_cast<HFONT>(m_font.get())));
+    ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
+}
+
+HFONT Form::FontFor(const ControlSpec& entry) {
+    if (entry.font.face == nullptr) {
+        return static_cast<HFONT>(m_font.get());
+    }
+    m_ownFonts.push_back(CreateFontOfHeight(entry.font.face, m_scale(DesignFontHeight(entry.font.points))));
+    return static_cast<HFONT>(m_ownFonts.back().get());
+}
+
+void Form::Show() {
+    ::ShowWindow(Handle(), SW_SHOWNORMAL);
+    ::UpdateWindow(Handle());
+    if (m_spec.initialFocus != 0) {
+        ::SetFocus(Control(m_spec.initialFocus));
+    }
+}
+
+int Form::ShowModal(HWND owner) {
+    m_modal = true;
+    m_modalResult = 0;
+    const bool ownerWasEnabled = owner != nullptr && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) {
+        ::EnableWindow(owner, FALSE);
+    }
+    Show();
+    MSG msg;
+    while (m_modal && Handle() != nullptr) {
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));  // the application's own loop ends too
+            }
+            break;
+        }
+        if (!::IsDialogMessageW(Handle(), &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    m_modal = false;
+    // The owner is enabled before the form hides, so that it gets the activation back.
+    if (ownerWasEnabled) {
+        ::EnableWindow(owner, TRUE);
+    }
+    if (Handle() != nullptr) {
+        ::ShowWindow(Handle(), SW_HIDE);
+    }
+    return m_modalResult;
+}
+
+void Form::EndModal(int result) {
+    m_modalResult = result;
+    m_modal = false;
+}
+
+void Form::SetTextColour(int id, COLORREF colour) {
+    m_textColours[id] = colour;
+    ::InvalidateRect(Control(id), nullptr, TRUE);
+}
+
+COLORREF Form::TextColour(int id) const {
+    const auto found = m_textColours.find(id);
+    return found == m_textColours.end() ? kDefaultColour : found->second;
+}
+
+void Form::ApplyCloseAction(TCloseAction action) {
+    switch (action) {
+        case caNone:
+            return;
+        case caMinimize:
+            ::ShowWindow(Handle(), SW_MINIMIZE);
+            return;
+        case caHide:
+        case caFree:
+            if (m_modal) {
+                EndModal(IDCANCEL);
+            } else {
+                // The main form: the window stays until the loop has ended; the application destroys it then.
+                Application::Instance().Terminate();
+            }
+            return;
+    }
+}
+
+LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
+    for (const Placed& placed : m_placed) {
+        if (placed.hwnd != control) {
+            continue;
+        }
+        const COLORREF colour = TextColour(placed.entry->id);
+        if (colour == kDefaultColour) {
+            break;
+        }
+        ::SetTextColor(dc, colour);
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return ::DefWindowProcW(Handle(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+void Form::LayOut() {
+    RECT client;
+    ::GetClientRect(Handle(), &client);
+    HDWP batch = ::BeginDeferWindowPos(static_cast<int>(m_placed.size()));
+    for (const Placed& placed : m_placed) {
+        if (placed.entry->parentId != 0) {
+            continue;
+        }
+        const Bounds& b = placed.bounds;
+        int x = b.left - m_scrollX;
+        int y = b.top - m_scrollY;
+        int width = b.width;
+        if (placed.entry->dock != Dock::None) {
+            x = 0;
+            width = client.right;
+            y = placed.entry->dock == Dock::Top ? 0 : client.bottom - b.height;
+        }
+        if (batch != nullptr) {
+            batch = ::DeferWindowPos(batch, placed.hwnd, nullptr, x, y, width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    if (batch != nullptr) {
+        ::EndDeferWindowPos(batch);
+    }
+}
+
+void Form::UpdateScrollBars() {
+    if (!m_spec.autoScroll || m_updatingScrollBars) {
+        return;  // a bar shown or hidden below resizes the client area: the outer call finishes the work
+    }
+    m_updatingScrollBars = true;
+    // Showing one bar narrows the room for the other: settle in a few rounds.
+    for (int round = 0; round < 3; ++round) {
+        RECT client;
+        ::GetClientRect(Handle(), &client);
+        bool changed = false;
+        for (const auto& [bar, range, extent, position] :
+             {std::tuple{SB_HORZ, m_rangeX, static_cast<int>(client.right), &m_scrollX},
+              std::tuple{SB_VERT, m_rangeY, static_cast<int>(client.bottom), &m_scrollY}}) {
+            const int limit = std::max(0, range - extent);
+            const int clamped = std::clamp(*position, 0, limit);
+            changed = changed || clamped != *position;
+            *position = clamped;
+            SCROLLINFO info{sizeof(info),
+                            SIF_RANGE | SIF_PAGE | SIF_POS,
+                            0,
+                            range > 0 ? range - 1 : 0,
+                            static_cast<UINT>(std::max(extent, 0)),
+                            *position,
+                            0};
+            ::SetScrollInfo(Handle(), bar, &info, TRUE);
+        }
+        RECT after;
+        ::GetClientRect(Handle(), &after);
+        if (!changed && after.right == client.right && after.bottom == client.bottom) {
+            break;
+        }
+    }
+    m_updatingScrollBars = false;
+}
+
+void Form::ScrollTo(int bar, int position) {
+    RECT client;
+    ::GetClientRect(Handle(), &client);
+    const bool horizontal = bar == SB_HORZ;
+    int& current = horizontal ? m_scrollX : m_scrollY;
+    const int limit = std::max(
+        0, horizontal ? m_rangeX - static_cast<int>(client.right) : m_rangeY - static_cast<int>(client.bottom));
+    const int target = std::clamp(position, 0, limit);
+    if (target == current) {
+        return;
+    }
+    current = target;
+    SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, target, 0};
+    ::SetScrollInfo(Handle(), bar, &info, TRUE);
+    LayOut();
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Form::OnScroll(int bar, WORD request) {
+    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+    ::GetScrollInfo(Handle(), bar, &info);
+    int position = info.nPos;
+    switch (request) {
+        case SB_LINEUP:
+            position -= kScrollLine;
+            break;
+        case SB_LINEDOWN:
+            position += kScrollLine;
+            break;
+        case SB_PAGEUP:
+            position -= static_cast<int>(info.nPage);
+            break;
+        case SB_PAGEDOWN:
+            position += static_cast<int>(info.nPage);
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            position = info.nTrackPos;
+            break;
+        case SB_TOP:
+            position = 0;
+            break;
+        case SB_BOTTOM:
+            position = info.nMax;
+            break;
+        default:
+            return;
+    }
+    ScrollTo(bar, position);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) {
+                UpdateScrollBars();
+                LayOut();
+            }
+            return 0;
+        case WM_HSCROLL:
+            if (lParam == 0) {
+                OnScroll(SB_HORZ, LOWORD(wParam));
+            }
+            return 0;
+        case WM_VSCROLL:
+            if (lParam == 0) {
+                OnScroll(SB_VERT, LOWORD(wParam));
+            }
+            return 0;
+        case WM_MOUSEWHEEL: {
+            if (!m_spec.autoScroll) {
+                break;
+            }
+            UINT lines = 3;
+            ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+            const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+            RECT client;
+            ::GetClientRect(Handle(), &client);
+            // The wheel scrolls down the form, or across it when it only needs scrolling across.
+            const bool vertical = m_rangeY > client.bottom || m_rangeX <= client.right;
+            const int step = static_cast<int>(std::min(lines, 100u)) * kScrollLine;
+            if (vertical) {
+                ScrollTo(SB_VERT, m_scrollY - notches * step);
+            } else {
+                ScrollTo(SB_HORZ, m_scrollX - notches * step);
+            }
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                if (focus != nullptr && ::IsChild(Handle(), focus)) {
+                    m_lastFocus = focus;
+                }
+            }
+            break;
+        case WM_SETFOCUS: {
+            HWND target = m_lastFocus != nullptr && ::IsWindow(m_lastFocus) ? m_lastFocus : nullptr;
+            if (target == nullptr && m_spec.initialFocus != 0 && !m_placed.empty()) {
+                target = Control(m_spec.initialFocus);
+            }
+            if (target != nullptr) {
+                ::SetFocus(target);
+            }
+            return 0;
+        }
+        case WM_SYSCOMMAND:
+            // Without a maximise box there is no way to maximise: not by the caption's
+            // double-click, the system menu or the keyboard, which all come this way.
+            if ((wParam & 0xFFF0) == SC_MAXIMIZE && (m_spec.style & WS_MAXIMIZEBOX) == 0) {
+                return 0;
+            }
+            break;
+        case WM_CLOSE: {
+            TCloseAction action = caHide;
+            FormClose(action);
+            ApplyCloseAction(action);
+            return 0;
+        }
+        case WM_DESTROY:
+            FormDestroy();
+            return 0;
+        default:
+            break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace framework

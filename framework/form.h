@@ -1,0 +1,104 @@
+// The base of the program's forms: a window laid out from its table of controls, with its
+// font, colours, docking, resolution scaling, auto-scroll, focus and close handling.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <span>
+#include <vector>
+
+#include "framework/dpi_scale.h"
+#include "framework/handles.h"
+#include "framework/layout.h"
+#include "framework/window.h"
+
+namespace framework {
+
+// What the close event may do with the form.
+enum TCloseAction { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
+
+struct FormSpec {
+    const wchar_t* className;
+    const wchar_t* caption;
+    DWORD style;
+    DWORD exStyle;
+    int width;  // outer size, frame, title bar and menu bar included; the same at any resolution
+    int height;
+    const wchar_t* icon;  // resource name of the form's icon, or nullptr
+    FontSpec font;        // every control's font unless its entry gives its own
+    int initialFocus;     // id of the control that has the focus at first show, 0: none
+    bool autoScroll;      // scroll bars when the client area is smaller than the controls
+};
+
+class Form : public Window {
+public:
+    ~Form() override;
+
+    HWND Control(int id) const;
+    // Shows the form and gives the focus to its initial control.
+    void Show() override;
+    // Shows the form modally over `owner` until it closes or EndModal; returns the modal result.
+    int ShowModal(HWND owner);
+    void EndModal(int result);
+
+    // The run-time text colour of a control that has one of its own.
+    void SetTextColour(int id, COLORREF colour);
+    COLORREF TextColour(int id) const;
+
+    // The factor between the table's 96-dpi design pixels and the pixels on screen.
+    const LayoutScale& Scale() const { return m_scale; }
+
+protected:
+    Form(const FormSpec& spec, std::span<const ControlSpec> controls);
+
+    // Creates the window (which owns `menu` from then on), applies the table in its order,
+    // runs ControlsCreated, then the creation event under the handlers' guard.
+    void CreateForm(HWND owner, UniqueMenu menu = UniqueMenu());
+
+    // Events, named as the forms name them.
+    virtual void ControlsCreated() {}
+    virtual void FormCreate() {}
+    virtual void FormClose(TCloseAction& /*action*/) {}
+    virtual void FormDestroy() {}
+    virtual void OnCommand(UINT /*id*/, UINT /*code*/, HWND /*control*/) {}
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    HFONT FormFont() const { return static_cast<HFONT>(m_font.get()); }
+
+private:
+    struct Placed {
+        const ControlSpec* entry;
+        HWND hwnd;
+        Bounds bounds;  // on screen pixels, before any scrolling
+    };
+
+    void CreateFonts(HWND window);
+    HFONT FontFor(const ControlSpec& entry);
+    void ApplyCloseAction(TCloseAction action);
+    LRESULT OnControlColour(UINT message, HDC dc, HWND control);
+    void LayOut();
+    void UpdateScrollBars();
+    void ScrollTo(int bar, int position);
+    void OnScroll(int bar, WORD request);
+
+    FormSpec m_spec;
+    std::span<const ControlSpec> m_controls;
+    LayoutScale m_scale;
+    UniqueGdiObject m_font;
+    std::vector<UniqueGdiObject> m_ownFonts;
+    std::vector<Placed> m_placed;  // in creation order
+    std::map<int, COLORREF> m_textColours;
+    HWND m_lastFocus = nullptr;
+    // The extent of the undocked controls and the room the docked bars take.
+    int m_rangeX = 0;
+    int m_rangeY = 0;
+    int m_scrollX = 0;
+    int m_scrollY = 0;
+    bool m_updatingScrollBars = false;
+    bool m_modal = false;
+    int m_modalResult = 0;
+};
+
+}  // namespace framework
