@@ -59,7 +59,9 @@ TEST_F(WindowsBuild, CompilesLikeTheLibraryAndReplacesTheOldFile) {
     const std::filesystem::path scriptName = std::filesystem::path(L"caf\u00E9.rc");
     Write(scriptName, script);
     Write(std::filesystem::path(L"caf\u00E9.res"), std::string("an older file"));
-    ASSERT_EQ(RunExe(L"caf\u00E9.rc"), 0) << std::string(Read("errors.txt").begin(), Read("errors.txt").end());
+    const int exitCode = RunExe(L"caf\u00E9.rc");
+    const Bytes errors = Read("errors.txt");
+    ASSERT_EQ(exitCode, 0) << std::string(errors.begin(), errors.end());
 
     // The same resources, compiled in-process from the LF and slash form of the script.
     Write("expected.rc", std::string("1 ICON icons/app.ico\nArrow CURSOR \"arrow.cur\"\n3 RCDATA ./data.bin\n"));
