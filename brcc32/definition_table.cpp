@@ -1,12 +1,17 @@
 // Definition table: the keys in one string and an open-addressed table of where each starts.
 #include "brcc32/definition_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace brcc {
 namespace {
 
 constexpr std::size_t kInitialSlots = 1024;
+constexpr unsigned kOffsetBits = 16;
+constexpr std::size_t kBlockSize = std::size_t{1} << kOffsetBits;
+constexpr std::size_t kOffsetMask = kBlockSize - 1;
+constexpr std::size_t kMaxBlocks = (std::size_t{UINT32_MAX} >> kOffsetBits) - 1;  // the last key + 1 fits 32 bits
 constexpr char kOrdinalMark = '#';
 constexpr char kTextMark = '$';
 
@@ -38,8 +43,9 @@ std::size_t HashOf(std::string_view key) {
 
 }  // namespace
 
-std::string_view DefinitionTable::KeyAt(std::uint32_t start) const {
-    const std::string_view keys = m_keys;
+std::string_view DefinitionTable::KeyAt(std::uint32_t key) const {
+    const std::string_view keys = m_blocks[(key - 1) >> kOffsetBits];
+    const std::size_t start = (key - 1) & kOffsetMask;
     const std::size_t end = IdKeyEnd(keys, IdKeyEnd(keys, start)) + 2;  // type, name, then the language
     return keys.substr(start, end - start);
 }
@@ -62,11 +68,16 @@ std::optional<int> DefinitionTable::Define(const ResourceId& type, const Resourc
             return m_slots[slot].m_line;
         }
     }
-    if (m_keys.size() + m_key.size() > UINT32_MAX) {
-        throw std::runtime_error("the script defines too many resources");
+    // A key longer than a block starts a block of its own, at offset 0.
+    if (m_blocks.empty() || m_blocks.back().size() + m_key.size() > kBlockSize) {
+        if (m_blocks.size() == kMaxBlocks) {
+            throw std::runtime_error("the script defines too many resources");
+        }
+        m_blocks.emplace_back().reserve(std::max(kBlockSize, m_key.size()));
     }
-    m_slots[slot] = Slot{static_cast<std::uint32_t>(m_keys.size()), line};
-    m_keys += m_key;
+    std::string& block = m_blocks.back();
+    m_slots[slot] = Slot{static_cast<std::uint32_t>(((m_blocks.size() - 1) << kOffsetBits | block.size()) + 1), line};
+    block += m_key;
     ++m_count;
     return std::nullopt;
 }

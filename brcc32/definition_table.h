@@ -19,14 +19,16 @@ public:
 
 private:
     struct Slot {
-        std::uint32_t m_key = 0;  // where the key starts in m_keys; 0, before any key, marks a free slot
+        std::uint32_t m_key = 0;  // 1 + where the key starts (block << 16 | offset); 0 marks a free slot
         std::int32_t m_line = 0;
     };
 
-    std::string_view KeyAt(std::uint32_t start) const;
+    std::string_view KeyAt(std::uint32_t key) const;
     void Grow();
 
-    std::string m_keys = std::string(1, '\0');  // the keys one after another: each tells where it ends
+    // The keys one after another, each telling where it ends, in blocks that are never moved: one string grown by
+    // doubling would hold its old and new copies at once, the largest share of a long script's peak memory.
+    std::vector<std::string> m_blocks;
     std::vector<Slot> m_slots;
     std::size_t m_count = 0;
     std::string m_key;

@@ -76,6 +76,15 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+// The characters that end a line, join it to the next, start a comment or a literal, or end a CR LF.
+constexpr std::array<bool, 256> kLineSpecial = [] {
+    std::array<bool, 256> special{};
+    for (const char c : std::string_view("\n\r\\\"'/")) {
+        special[static_cast<unsigned char>(c)] = true;
+    }
+    return special;
+}();
+
 // The end of the preprocessing token that starts at `i`: an identifier, a number, a quoted literal or one character.
 std::size_t TokenEnd(std::string_view text, std::size_t i) {
     const char c = text[i];
@@ -112,6 +121,12 @@ std::size_t TokenEnd(std::string_view text, std::size_t i) {
     }
     return i + 1;
 }
+
+// Lets a name be looked up as it lies in the line, without a string made of it for each identifier.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
 
 struct Macro {
     bool m_functionLike = false;
@@ -467,7 +482,7 @@ private:
     PreprocessOptions m_options;
     FileReader m_reader;
     PreprocessedScript m_script;
-    std::unordered_map<std::string, Macro> m_macros;
+    std::unordered_map<std::string, Macro, NameHash, std::equal_to<>> m_macros;
     std::unordered_map<std::string_view, Macro> m_builtInCache;
     unsigned m_builtInGroups = 0;
     std::array<bool, 256> m_firstChars{};  // of names that may be macros: most identifiers of a script are not
@@ -605,6 +620,19 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
     auto flush = [&](std::size_t end) { line.m_text.append(text, runStart, end - runStart); };
     char quote = 0;
     while (i < text.size()) {
+        // Most of a line is none of the characters below: it is passed in one step.
+        if (quote == 0) {
+            while (i < text.size() && !kLineSpecial[static_cast<unsigned char>(text[i])]) {
+                ++i;
+            }
+        } else {
+            while (i < text.size() && text[i] != quote && text[i] != '\\' && text[i] != '\n' && text[i] != '\r') {
+                ++i;
+            }
+        }
+        if (i >= text.size()) {
+            break;
+        }
         const char c = text[i];
         if (c == '\n') {
             break;
@@ -983,7 +1011,7 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
         return nullptr;
     }
     if (!m_macros.empty()) {
-        const auto found = m_macros.find(std::string(name));
+        const auto found = m_macros.find(name);
         if (found != m_macros.end()) {
             return found->second.m_undefined ? nullptr : &found->second;
         }
@@ -1023,8 +1051,14 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
             i = (c == '"' || c == '\'' || IsDigit(c)) ? TokenEnd(text, i) : i + 1;
             continue;
         }
+        if (!m_firstChars[static_cast<unsigned char>(c)]) {
+            // Not a macro's name; an L"…" prefix left here is read as a literal by the next step.
+            while (++i < text.size() && IsIdentifierChar(text[i])) {
+            }
+            continue;
+        }
         const std::size_t end = TokenEnd(text, i);
-        if (!m_firstChars[static_cast<unsigned char>(c)] || text[end - 1] == '"' || text[end - 1] == '\'') {
+        if (text[end - 1] == '"' || text[end - 1] == '\'') {
             i = end;
             continue;
         }

@@ -319,7 +319,7 @@ void ResourceCompiler::WriteStringTables() {
 }
 
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
-                       const PreprocessOptions& options, const std::string& shownName) {
+                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers) {
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::string bytes;
     try {
@@ -330,7 +330,7 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
     try {
         AtomicFile out(output);
-        ResourceCompiler compiler(script.parent_path(), out.Stream());
+        ResourceCompiler compiler(script.parent_path(), out.Stream(), readers);
         compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
         out.Commit();
     } catch (const ScriptError& error) {

@@ -62,9 +62,11 @@ private:
 };
 
 // Reads `script`, preprocesses and compiles it, and replaces `output` only on success. Throws ScriptError, placed in
-// the file it concerns; `shownName` is what messages call the script.
+// the file it concerns; `shownName` is what messages call the script. `readers` as for ResourceCompiler: the
+// benchmark compares a run without them.
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
-                       const PreprocessOptions& options = {}, const std::string& shownName = "");
+                       const PreprocessOptions& options = {}, const std::string& shownName = "",
+                       std::size_t readers = DefaultReaderCount());
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

@@ -148,6 +148,13 @@ TEST(DefinitionTable, RemembersTheFirstLineOfEveryKey) {
     EXPECT_EQ(table.Define(ResourceId::Text("A"), ResourceId::Text("B"), 0, 6), std::nullopt);
     EXPECT_EQ(table.Define(ResourceId::Text("AB"), ResourceId::Text(""), 0, 7), std::nullopt);
     EXPECT_EQ(table.Define(ResourceId::Text("A"), ResourceId::Text("B"), 0, 8), 6);
+    // Keys are kept in blocks of 64 KB: one longer than a block, and the keys around it, are still found.
+    const ResourceId huge = ResourceId::Text(std::string(70000, 'H'));
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), huge, 0, 9), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), ResourceId::Text("after"), 0, 10), std::nullopt);
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), huge, 0, 11), 9);
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), ResourceId::Text("after"), 0, 12), 10);
+    EXPECT_EQ(table.Define(ResourceId::Ordinal(10), id(kKeys - 1), 0x0409, 13), kKeys);
 }
 
 TEST(AtomicFile, TargetChangesOnlyOnCommit) {
