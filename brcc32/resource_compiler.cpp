@@ -9,6 +9,7 @@
 #include "brcc32/atomic_file.h"
 #include "brcc32/bitmap_file.h"
 #include "brcc32/byte_order.h"
+#include "brcc32/font_file.h"
 #include "brcc32/icon_file.h"
 #include "brcc32/input_file.h"
 #include "brcc32/script_error.h"
@@ -25,6 +26,9 @@ constexpr std::uint64_t kMaxDataSize = 0xFFFFFFF0u;
 constexpr std::uint16_t kTypeStringTable = 6;
 constexpr std::uint16_t kTypeVersionInfo = 16;
 constexpr std::size_t kStringsPerBundle = 16;
+constexpr std::uint16_t kTypeFontDirectory = 7;
+constexpr std::uint16_t kTypeFont = 8;
+constexpr std::uint16_t kFontDirectoryFlags = kMemMoveable | kMemPure | kMemDiscardable;
 
 std::string TypeWord(const ResourceStatement& statement) {
     switch (statement.m_kind) {
@@ -35,6 +39,10 @@ std::string TypeWord(const ResourceStatement& statement) {
         case ResourceKind::kBitmap:
             return "bitmap";
         case ResourceKind::kRaw:
+            if (statement.m_type.m_isOrdinal && statement.m_type.m_ordinal == kTypeFont) {
+                return "font";
+            }
+            break;
         case ResourceKind::kData:
         case ResourceKind::kStrings:
             break;
@@ -147,6 +155,7 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
         std::rethrow_exception(parseError);
     }
     WriteStringTables();
+    WriteFontDirectory();
     m_writer.Finish();
 }
 
@@ -251,6 +260,10 @@ void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileRea
 }
 
 void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAhead& files) {
+    if (statement.m_type.m_isOrdinal && statement.m_type.m_ordinal == kTypeFont) {
+        CompileFont(statement, files);
+        return;
+    }
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
     StagedFile file = files.Take();
     if (file.Size() > kMaxDataSize) {
@@ -259,6 +272,45 @@ void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAh
     m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
                          static_cast<std::uint32_t>(file.Size()));
     CopyData(file);
+}
+
+void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadAhead& files) {
+    if (!statement.m_name.m_isOrdinal) {
+        throw ScriptError(statement.m_nameLine, "a FONT needs a number as its name, not '" + statement.m_name.m_text +
+                                                    "': Windows lists fonts by number in the font directory");
+    }
+    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    StagedFile file = files.Take();
+    if (file.Size() > kMaxDataSize) {
+        throw FileAccessError("it is too large for a resource");
+    }
+    const std::vector<std::uint8_t> font = file.TakeRest();
+    const std::vector<std::uint8_t> entry = ReadFontDirEntry(font);
+    if (m_fontCount == 0xFFFF) {
+        throw ScriptError(statement.m_nameLine, "too many fonts: the font directory counts at most 65535");
+    }
+    if (m_fontCount++ == 0) {
+        m_fontDirectory.assign(2, 0);
+        m_fontDirectoryLanguage = statement.m_language;
+        m_fontDirectoryLine = statement.m_nameLine;
+    }
+    std::uint8_t ordinal[2];
+    WriteU16(ordinal, statement.m_name.m_ordinal);
+    m_fontDirectory.insert(m_fontDirectory.end(), ordinal, ordinal + 2);
+    m_fontDirectory.insert(m_fontDirectory.end(), entry.begin(), entry.end());
+    m_writer.WriteResource(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language, font);
+}
+
+// After every other resource, as it can only be written once every font is known.
+void ResourceCompiler::WriteFontDirectory() {
+    if (m_fontCount == 0) {
+        return;
+    }
+    WriteU16(m_fontDirectory.data(), m_fontCount);
+    const ResourceId type = ResourceId::Ordinal(kTypeFontDirectory);
+    const ResourceId name = ResourceId::Text("FONTDIR");
+    Claim(type, name, m_fontDirectoryLanguage, m_fontDirectoryLine);
+    m_writer.WriteResource(type, name, kFontDirectoryFlags, m_fontDirectoryLanguage, m_fontDirectory);
 }
 
 void ResourceCompiler::CompileData(const ResourceStatement& statement) {

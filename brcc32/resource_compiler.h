@@ -33,9 +33,11 @@ private:
     void CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files);
     void CompileBitmap(const ResourceStatement& statement, FileReadAhead& files);
     void CompileRaw(const ResourceStatement& statement, FileReadAhead& files);
+    void CompileFont(const ResourceStatement& statement, FileReadAhead& files);
     void CompileData(const ResourceStatement& statement);
     void AddStrings(const ResourceStatement& statement);
     void WriteStringTables();
+    void WriteFontDirectory();
     void Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line);
     void CopyData(StagedFile& file);
 
@@ -58,6 +60,12 @@ private:
         std::array<int, 16> m_lines{};
     };
     std::vector<StringBundle> m_bundles;
+
+    // The FONTDIR resource: a count, then each font's number and directory entry, in the order of the script.
+    std::vector<std::uint8_t> m_fontDirectory;
+    std::uint16_t m_fontCount = 0;
+    std::uint16_t m_fontDirectoryLanguage = 0;
+    int m_fontDirectoryLine = 0;
     std::unordered_map<std::uint32_t, std::size_t> m_bundleIndex;  // by name << 16 | language
 };
 

@@ -171,7 +171,15 @@ TEST_F(Refusals, MissingAndInvalidFiles) {
     core[14] = 99;  // an unknown header size
     m_folder.Write("odd-header.bmp", core);
     m_folder.Write("jpeg.ico", MakeIconFile({{std::vector<std::uint8_t>(64, 0xFF), 16, 16, 32}}));
+    std::vector<std::uint8_t> font = MakeFontFile("Face");
+    font.resize(font.size() - 42);  // its face name cut before its NUL
+    m_folder.Write("cut.fnt", font);
+    m_folder.Write("good.fnt", MakeFontFile("Face"));
     ExpectRefused({
+        {"1 FONT data.bin\n", 1, "'data.bin' is not a valid font file: it is shorter than a font header"},
+        {"1 FONT good.cur\n", 1, "not a Windows .fnt font"},
+        {"1 FONT cut.fnt\n", 1, "its face name does not end before the end of the file"},
+        {"1 FONT good.fnt\nSerif FONT good.fnt\n", 2, "a FONT needs a number as its name"},
         {"1 RCDATA data.bin\n2 RCDATA missing.bin\n", 2, "cannot read 'missing.bin': file not found"},
         {"1 ICON\n  nowhere.ico\n", 2, "file not found"},
         {"1 RCDATA folder\n", 1, "folder"},

@@ -125,4 +125,24 @@ Bytes MakeBitmapFile(int width, int height, int bitCount, std::uint32_t headerSi
     return out;
 }
 
+Bytes MakeFontFile(const std::string& face, const std::string& device) {
+    constexpr std::size_t kHeaderSize = 148;
+    Bytes out;
+    Put16(out, 0x0300);
+    // Metrics and copyright as a pattern: a field taken from a wrong offset shows.
+    PutPattern(out, 101 - out.size(), static_cast<std::uint32_t>(face.size()));
+    const std::size_t deviceOffset = device.empty() ? 0 : kHeaderSize;
+    Put32(out, static_cast<std::uint32_t>(deviceOffset));
+    Put32(out, static_cast<std::uint32_t>(kHeaderSize + (device.empty() ? 0 : device.size() + 1)));
+    PutPattern(out, kHeaderSize - out.size(), 7);
+    for (const std::string* name : {&device, &face}) {
+        if (!name->empty() || name == &face) {
+            out.insert(out.end(), name->begin(), name->end());
+            out.push_back(0);
+        }
+    }
+    PutPattern(out, 40, 3);
+    return out;
+}
+
 }  // namespace brcc::test

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace brcc::test {
@@ -25,5 +26,7 @@ struct IconEntry {
 Bytes MakeIconFile(const std::vector<IconEntry>& entries, bool isCursor = false);
 // A .bmp file; headerSize 12 writes a core header, 40/108/124 the info header and its later versions.
 Bytes MakeBitmapFile(int width, int height, int bitCount, std::uint32_t headerSize = 40);
+// A Windows 3.0 .fnt font: its 148-byte header, the device name (offset 0 when empty), the face name, glyph bytes.
+Bytes MakeFontFile(const std::string& face, const std::string& device = "");
 
 }  // namespace brcc::test

@@ -1,4 +1,4 @@
-// Fuzz target: arbitrary bytes read as an icon, a cursor and a bitmap, then written as resources.
+// Fuzz target: arbitrary bytes read as an icon, a cursor, a bitmap and a font, then written as resources.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "brcc32/bitmap_file.h"
+#include "brcc32/font_file.h"
 #include "brcc32/icon_file.h"
 #include "brcc32/res_writer.h"
 #include "brcc32/script_error.h"
@@ -24,6 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         brcc::CheckBitmapFile(file.first(std::min(size, brcc::kBitmapProbeSize)), size);
+    } catch (const brcc::FileFormatError&) {
+    }
+    try {
+        brcc::ReadFontDirEntry(file);
     } catch (const brcc::FileFormatError&) {
     }
     return 0;
