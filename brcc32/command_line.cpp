@@ -1,6 +1,11 @@
 // Command-line parsing, kept apart from main so tests reach it.
 #include "brcc32/command_line.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <string_view>
+
 #include "brcc32/input_file.h"
 
 namespace brcc {
@@ -39,6 +44,37 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             hasOutput = true;
             continue;
         }
+        // Borland's brcc32 spells these -i and -d, llvm-rc and Microsoft's rc -I and -D; both are taken.
+        if (argument.size() > 1 && argument[0] == '-' &&
+            std::string_view("iIdDU").find(argument[1]) != std::string_view::npos) {
+            std::string value = argument.substr(2);
+            if (value.empty()) {
+                if (i + 1 == arguments.size()) {
+                    return fail(argument + " needs a value");
+                }
+                value = arguments[++i];
+            }
+            switch (argument[1]) {
+                case 'i':
+                case 'I':
+                    result.m_preprocess.m_includeFolders.push_back(PathFromUtf8(value));
+                    break;
+                case 'U':
+                    result.m_preprocess.m_undefines.push_back(value);
+                    break;
+                default:
+                    result.m_preprocess.m_defines.push_back(value);
+                    break;
+            }
+            const std::string name = argument[1] == 'i' || argument[1] == 'I' ? "x" : value.substr(0, value.find('='));
+            if (name.empty() ||
+                !std::all_of(name.begin(), name.end(),
+                             [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }) ||
+                std::isdigit(static_cast<unsigned char>(name[0]))) {
+                return fail("'" + value + "' is not a macro name");
+            }
+            continue;
+        }
         if (argument.size() > 1 && argument[0] == '-') {
             return fail("unknown option '" + argument + "'");
         }
@@ -56,6 +92,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (!hasOutput) {
         result.m_output = result.m_script;
         result.m_output.replace_extension(".res");
+    }
+    // The INCLUDE environment variable lists folders as Windows does, separated by ';'.
+    if (const char* include = std::getenv("INCLUDE")) {
+        std::string_view folders(include);
+        while (!folders.empty()) {
+            const std::size_t end = std::min(folders.find(';'), folders.size());
+            if (end > 0) {
+                result.m_preprocess.m_includeFolders.push_back(PathFromUtf8(folders.substr(0, end)));
+            }
+            folders.remove_prefix(std::min(end + 1, folders.size()));
+        }
     }
     result.m_action = CommandLine::Action::kCompile;
     return result;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "brcc32/preprocessor.h"
+
 namespace brcc {
 
 struct CommandLine {
@@ -14,22 +16,28 @@ struct CommandLine {
     std::filesystem::path m_output;
     std::string m_scriptArgument;  // as typed, for messages
     std::string m_error;           // for kUsageError
+    PreprocessOptions m_preprocess;
 };
 
 // Arguments without the program name, in UTF-8.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
-    "Usage: brcc32 [-fo OUTPUT.res] SCRIPT.rc\n"
-    "Compiles a resource script of one-line resources (NAME TYPE file) into a 32-bit .res file,\n"
-    "written beside the script as SCRIPT.res unless -fo names another.\n"
+    "Usage: brcc32 [options] SCRIPT.rc\n"
+    "Preprocesses and compiles a resource script into a 32-bit .res file, written beside the script\n"
+    "as SCRIPT.res unless -fo names another.\n"
     "\n"
-    "  -fo FILE     write the .res file to FILE (also -foFILE)\n"
-    "  -h, --help   show this help and exit\n"
-    "  --version    show the version and exit\n"
+    "  -fo FILE         write the .res file to FILE (also -foFILE)\n"
+    "  -i DIR, -I DIR   look for #include files in DIR too (also -iDIR); then in the INCLUDE folders\n"
+    "  -d NAME[=VALUE], -D NAME[=VALUE]\n"
+    "                   define a macro (also -dNAME)\n"
+    "  -U NAME          undefine a macro (also -UNAME)\n"
+    "  -h, --help       show this help and exit\n"
+    "  --version        show the version and exit\n"
     "\n"
     "Exit status: 0 when the .res file was written, 1 on an error in the script or its files,\n"
-    "2 on a command-line error. Errors are printed as SCRIPT.rc(LINE): error: MESSAGE.\n";
+    "2 on a command-line error. Errors are printed as FILE(LINE): error: MESSAGE, FILE being the\n"
+    "script or the included file where the fault is.\n";
 
 inline constexpr const char* kVersion = "brcc32 (Talvorine) 1.0\n";
 

@@ -31,11 +31,13 @@ int Run(const std::vector<std::string>& arguments) {
             break;
     }
     try {
-        brcc::CompileScriptFile(commandLine.m_script, commandLine.m_output);
+        brcc::CompileScriptFile(commandLine.m_script, commandLine.m_output, commandLine.m_preprocess,
+                                commandLine.m_scriptArgument);
         return 0;
     } catch (const brcc::ScriptError& error) {
         const std::string where = error.Line() > 0 ? "(" + std::to_string(error.Line()) + ")" : "";
-        std::fprintf(stderr, "%s%s: error: %s\n", commandLine.m_scriptArgument.c_str(), where.c_str(), error.what());
+        const std::string& file = error.File().empty() ? commandLine.m_scriptArgument : error.File();
+        std::fprintf(stderr, "%s%s: error: %s\n", file.c_str(), where.c_str(), error.what());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: error: %s\n", commandLine.m_scriptArgument.c_str(), error.what());
     }

@@ -35,7 +35,8 @@ ResWriter::ResWriter(std::streambuf& out) : m_out(out) {
 }
 
 void ResWriter::WriteHeader(const ResourceId& type, const ResourceId& name, std::uint16_t memoryFlags,
-                            std::uint16_t language, std::uint32_t dataSize) {
+                            std::uint16_t language, std::uint32_t dataSize, std::uint32_t version,
+                            std::uint32_t characteristics) {
     if (m_pendingData != 0) {
         throw std::logic_error("a resource header was written before the previous resource's data");
     }
@@ -47,6 +48,8 @@ void ResWriter::WriteHeader(const ResourceId& type, const ResourceId& name, std:
     header.resize(tail + kFixedHeaderTail);
     WriteU16(header.data() + tail + 4, memoryFlags);
     WriteU16(header.data() + tail + 6, language);
+    WriteU32(header.data() + tail + 8, version);
+    WriteU32(header.data() + tail + 12, characteristics);
     WriteU32(header.data(), dataSize);
     WriteU32(header.data() + 4, static_cast<std::uint32_t>(header.size()));
     Put(header);
@@ -69,8 +72,9 @@ void ResWriter::WriteData(std::span<const std::uint8_t> bytes) {
 }
 
 void ResWriter::WriteResource(const ResourceId& type, const ResourceId& name, std::uint16_t memoryFlags,
-                              std::uint16_t language, std::span<const std::uint8_t> data) {
-    WriteHeader(type, name, memoryFlags, language, static_cast<std::uint32_t>(data.size()));
+                              std::uint16_t language, std::span<const std::uint8_t> data, std::uint32_t version,
+                              std::uint32_t characteristics) {
+    WriteHeader(type, name, memoryFlags, language, static_cast<std::uint32_t>(data.size()), version, characteristics);
     if (!data.empty()) {
         WriteData(data);
     }

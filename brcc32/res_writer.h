@@ -17,11 +17,12 @@ public:
 
     // Data of exactly `dataSize` bytes must follow through WriteData before the next header.
     void WriteHeader(const ResourceId& type, const ResourceId& name, std::uint16_t memoryFlags, std::uint16_t language,
-                     std::uint32_t dataSize);
+                     std::uint32_t dataSize, std::uint32_t version = 0, std::uint32_t characteristics = 0);
     void WriteData(std::span<const std::uint8_t> bytes);
 
     void WriteResource(const ResourceId& type, const ResourceId& name, std::uint16_t memoryFlags,
-                       std::uint16_t language, std::span<const std::uint8_t> data);
+                       std::uint16_t language, std::span<const std::uint8_t> data, std::uint32_t version = 0,
+                       std::uint32_t characteristics = 0);
 
     // Hands the last buffered bytes to the stream. Writes throw std::runtime_error when the stream refuses bytes.
     void Finish();

@@ -22,6 +22,9 @@ constexpr std::size_t kGroupEntrySize = 14;
 constexpr std::uint16_t kGroupFlags = kMemMoveable | kMemPure | kMemDiscardable;
 constexpr std::uint32_t kMaxImageId = 0xFFFF;
 constexpr std::uint64_t kMaxDataSize = 0xFFFFFFF0u;
+constexpr std::uint16_t kTypeStringTable = 6;
+constexpr std::uint16_t kTypeVersionInfo = 16;
+constexpr std::size_t kStringsPerBundle = 16;
 
 std::string TypeWord(const ResourceStatement& statement) {
     switch (statement.m_kind) {
@@ -32,6 +35,8 @@ std::string TypeWord(const ResourceStatement& statement) {
         case ResourceKind::kBitmap:
             return "bitmap";
         case ResourceKind::kRaw:
+        case ResourceKind::kData:
+        case ResourceKind::kStrings:
             break;
     }
     return "data";
@@ -54,9 +59,18 @@ std::string DescribeType(const ResourceId& type) {
             return "CURSOR";
         case kTypeGroupIcon:
             return "ICON";
+        case kTypeStringTable:
+            return "STRINGTABLE";
+        case kTypeVersionInfo:
+            return "VERSIONINFO";
         default:
             return "type " + std::to_string(type.m_ordinal);
     }
+}
+
+// A file the script names, or the bytes a Borland hex block gave in its place.
+StagedFile TakeFile(const ResourceStatement& statement, FileReadAhead& files) {
+    return statement.m_inline ? StagedFile(statement.m_data) : files.Take();
 }
 
 std::string HexLanguage(std::uint16_t language) {
@@ -72,8 +86,8 @@ std::string DescribeId(const ResourceId& id) { return id.m_isOrdinal ? std::to_s
 ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers)
     : m_baseFolder(std::move(baseFolder)), m_readers(readers), m_writer(out) {}
 
-void ResourceCompiler::Compile(std::string_view scriptText) {
-    ScriptParser parser(scriptText);
+void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
+    ScriptParser parser(scriptText, std::move(codePages));
     FileReadAhead files(m_baseFolder, m_readers);
     // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
     // waits its turn: an error of an earlier statement's file is the one to report.
@@ -88,7 +102,10 @@ void ResourceCompiler::Compile(std::string_view scriptText) {
                     parsed = true;
                     break;
                 }
-                files.Add(statement->m_file);
+                if (statement->m_kind != ResourceKind::kData && statement->m_kind != ResourceKind::kStrings &&
+                    !statement->m_inline) {
+                    files.Add(statement->m_file);
+                }
                 statements.push_back(std::move(*statement));
             } catch (const ScriptError&) {
                 parseError = std::current_exception();
@@ -112,6 +129,12 @@ void ResourceCompiler::Compile(std::string_view scriptText) {
                 case ResourceKind::kRaw:
                     CompileRaw(statement, files);
                     break;
+                case ResourceKind::kData:
+                    CompileData(statement);
+                    break;
+                case ResourceKind::kStrings:
+                    AddStrings(statement);
+                    break;
             }
         } catch (const FileFormatError& error) {
             throw ScriptError(statement.m_fileLine, "'" + statement.m_file + "' is not a valid " + TypeWord(statement) +
@@ -123,6 +146,7 @@ void ResourceCompiler::Compile(std::string_view scriptText) {
     if (parseError) {
         std::rethrow_exception(parseError);
     }
+    WriteStringTables();
     m_writer.Finish();
 }
 
@@ -153,7 +177,7 @@ void ResourceCompiler::CopyData(StagedFile& file) {
 void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files) {
     const bool isIcon = statement.m_kind == ResourceKind::kIcon;
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    const std::vector<std::uint8_t> file = files.Take().TakeRest();
+    const std::vector<std::uint8_t> file = TakeFile(statement, files).TakeRest();
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
         throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
@@ -211,7 +235,7 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
 
 void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileReadAhead& files) {
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    StagedFile file = files.Take();
+    StagedFile file = TakeFile(statement, files);
     if (file.Size() > kMaxDataSize) {
         throw FileAccessError("it is too large for a resource");
     }
@@ -237,25 +261,86 @@ void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAh
     CopyData(file);
 }
 
-void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output) {
-    std::string text;
+void ResourceCompiler::CompileData(const ResourceStatement& statement) {
+    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    m_writer.WriteResource(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
+                           statement.m_data, statement.m_version, statement.m_characteristics);
+}
+
+void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
+    for (const ResourceStatement::String& string : statement.m_strings) {
+        const auto name = static_cast<std::uint16_t>((string.m_id >> 4) + 1);
+        const std::uint32_t key = static_cast<std::uint32_t>(name) << 16 | statement.m_language;
+        auto [found, added] = m_bundleIndex.try_emplace(key, m_bundles.size());
+        if (added) {
+            Claim(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(name), statement.m_language,
+                  string.m_line);
+            m_bundles.push_back({name,
+                                 statement.m_language,
+                                 statement.m_memoryFlags,
+                                 statement.m_version,
+                                 statement.m_characteristics,
+                                 {},
+                                 {}});
+        }
+        StringBundle& bundle = m_bundles[found->second];
+        const std::size_t slot = string.m_id % kStringsPerBundle;
+        if (bundle.m_strings[slot]) {
+            throw ScriptError(string.m_line, "duplicate string: id " + std::to_string(string.m_id) + " in language " +
+                                                 HexLanguage(statement.m_language) + " is already defined on line " +
+                                                 std::to_string(bundle.m_lines[slot]));
+        }
+        if (string.m_text.size() > 0xFFFF) {
+            throw ScriptError(string.m_line,
+                              "string " + std::to_string(string.m_id) + " is longer than 65535 characters");
+        }
+        bundle.m_strings[slot] = string.m_text;
+        bundle.m_lines[slot] = string.m_line;
+    }
+}
+
+void ResourceCompiler::WriteStringTables() {
+    std::vector<std::uint8_t> data;
+    for (const StringBundle& bundle : m_bundles) {
+        data.clear();
+        for (const std::optional<std::u16string>& string : bundle.m_strings) {
+            const std::size_t length = string ? string->size() : 0;
+            data.push_back(static_cast<std::uint8_t>(length));
+            data.push_back(static_cast<std::uint8_t>(length >> 8));
+            for (std::size_t i = 0; i < length; ++i) {
+                data.push_back(static_cast<std::uint8_t>((*string)[i]));
+                data.push_back(static_cast<std::uint8_t>((*string)[i] >> 8));
+            }
+        }
+        m_writer.WriteResource(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(bundle.m_name),
+                               bundle.m_memoryFlags, bundle.m_language, data, bundle.m_version,
+                               bundle.m_characteristics);
+    }
+}
+
+void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
+                       const PreprocessOptions& options, const std::string& shownName) {
+    const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
+    std::string bytes;
     try {
-        text = ReadTextFile(script);
+        bytes = ReadTextFile(script);
     } catch (const FileAccessError& error) {
-        throw ScriptError(0, std::string("cannot read the script: ") + error.what());
+        throw ScriptError(name, 0, std::string("cannot read the script: ") + error.what());
     }
-    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
-        throw ScriptError(0, "the script is saved as UTF-16; save it as UTF-8 or ANSI text");
-    }
+    PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
     try {
         AtomicFile out(output);
         ResourceCompiler compiler(script.parent_path(), out.Stream());
-        compiler.Compile(text);
+        compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
         out.Commit();
-    } catch (const ScriptError&) {
-        throw;
+    } catch (const ScriptError& error) {
+        if (error.IsPlaced() || error.Line() <= 0) {
+            throw;
+        }
+        const PreprocessedScript::Place place = preprocessed.Locate(error.Line());
+        throw ScriptError(*place.m_file, place.m_line, error.what());
     } catch (const std::runtime_error& error) {
-        throw ScriptError(0, error.what());
+        throw ScriptError(name, 0, error.what());
     }
 }
 

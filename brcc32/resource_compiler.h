@@ -1,15 +1,19 @@
 // Compiles a resource script into a .res stream: the part of brcc32 between the command line and the files.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "brcc32/definition_table.h"
 #include "brcc32/file_read_ahead.h"
+#include "brcc32/preprocessor.h"
 #include "brcc32/res_writer.h"
 #include "brcc32/script_parser.h"
 
@@ -21,14 +25,17 @@ public:
     ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers = DefaultReaderCount());
 
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
-    // On success every byte has been handed to `out`.
-    void Compile(std::string_view scriptText);
+    // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
+    void Compile(std::string_view scriptText, CodePageChanges codePages = {});
 
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
     void CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files);
     void CompileBitmap(const ResourceStatement& statement, FileReadAhead& files);
     void CompileRaw(const ResourceStatement& statement, FileReadAhead& files);
+    void CompileData(const ResourceStatement& statement);
+    void AddStrings(const ResourceStatement& statement);
+    void WriteStringTables();
     void Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line);
     void CopyData(StagedFile& file);
 
@@ -38,10 +45,26 @@ private:
     std::uint32_t m_nextImageId = 1;
     DefinitionTable m_definitions;
     std::vector<std::uint8_t> m_chunk;
+
+    // Strings go into bundles of 16 by id and language, written after every other resource, in the order of their
+    // first string.
+    struct StringBundle {
+        std::uint16_t m_name;
+        std::uint16_t m_language;
+        std::uint16_t m_memoryFlags;
+        std::uint32_t m_version;
+        std::uint32_t m_characteristics;
+        std::array<std::optional<std::u16string>, 16> m_strings;
+        std::array<int, 16> m_lines{};
+    };
+    std::vector<StringBundle> m_bundles;
+    std::unordered_map<std::uint32_t, std::size_t> m_bundleIndex;  // by name << 16 | language
 };
 
-// Reads `script`, compiles it and replaces `output` only on success. Throws ScriptError.
-void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output);
+// Reads `script`, preprocesses and compiles it, and replaces `output` only on success. Throws ScriptError, placed in
+// the file it concerns; `shownName` is what messages call the script.
+void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
+                       const PreprocessOptions& options = {}, const std::string& shownName = "");
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

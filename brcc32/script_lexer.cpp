@@ -1,6 +1,8 @@
 // Tokenizer of resource scripts: the token rules follow llvm-rc so both read a script alike.
 #include "brcc32/script_lexer.h"
 
+#include <algorithm>
+
 #include "brcc32/script_error.h"
 
 namespace brcc {
@@ -93,6 +95,17 @@ Token ScriptLexer::Scan() {
         token.m_kind = wide ? TokenKind::kWideString : TokenKind::kString;
         token.m_text = m_text.substr(contentStart, m_pos - contentStart);
         ++m_pos;
+        return token;
+    }
+    std::size_t end = std::string_view::npos;
+    if (c == '\'') {
+        end = m_text.find_first_of("'\n", m_pos + 1);
+        end = end != std::string_view::npos && m_text[end] == '\'' ? end : std::string_view::npos;
+    }
+    if (end != std::string_view::npos) {
+        token.m_kind = TokenKind::kHexString;
+        token.m_text = m_text.substr(m_pos + 1, end - m_pos - 1);
+        m_pos = end + 1;
         return token;
     }
     if (IsDigit(c)) {

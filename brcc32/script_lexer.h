@@ -11,6 +11,7 @@ enum class TokenKind {
     kIdentifier,  // letters, digits, '_', '.', '/', '\'
     kString,      // "text", quotes stripped, "" kept as written
     kWideString,  // L"text"
+    kHexString,   // 'hex bytes', quotes stripped: Borland's inline data
     kComma,
     kHash,
     kBrace,

@@ -1,10 +1,13 @@
-// Parser of the one-line resource language, refusing the rest of the resource language by name.
+// Parser of the resource statements; each kind of statement has its own member, so that more slot in beside them.
 #include "brcc32/script_parser.h"
 
 #include <algorithm>
 #include <array>
 
+#include "brcc32/code_page.h"
 #include "brcc32/script_error.h"
+#include "brcc32/script_strings.h"
+#include "brcc32/script_syntax.h"
 
 namespace brcc {
 namespace {
@@ -16,71 +19,37 @@ constexpr int kSubLanguageShift = 10;
 constexpr std::uint16_t kIconImageFlags = kMemMoveable | kMemDiscardable;
 constexpr std::uint16_t kOtherFlags = kMemMoveable | kMemPure;
 
-// Statements of the full resource language that need more than one line, or a preprocessor.
-constexpr std::array<std::string_view, 16> kRefusedTypes = {
-    "STRINGTABLE",  "DIALOG", "DIALOGEX",  "MENU",    "MENUEX",   "VERSIONINFO", "ACCELERATORS", "FONT",
-    "MESSAGETABLE", "HTML",   "ANICURSOR", "ANIICON", "PLUGPLAY", "VXD",         "DLGINCLUDE",   "TEXTINCLUDE"};
-constexpr std::array<std::string_view, 3> kRefusedStatements = {"STRINGTABLE", "CHARACTERISTICS", "VERSION"};
+// Statements of the resource language that this compiler does not take yet.
+struct TypeKeyword {
+    std::string_view m_word;
+    std::uint16_t m_ordinal;
+    ResourceKind m_kind;
+    std::uint16_t m_memoryFlags;
+};
 
-char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string ToUpperAscii(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return ToUpperAscii(c); });
-    return upper;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return ToUpperAscii(x) == ToUpperAscii(y); });
-}
-
-template <std::size_t N>
-bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words) {
-    return std::any_of(words.begin(), words.end(), [word](std::string_view w) { return EqualsNoCase(word, w); });
-}
-
-std::string Enclose(std::string_view before, std::string_view text, std::string_view after) {
-    std::string result;
-    result.reserve(before.size() + text.size() + after.size());
-    result.append(before).append(text).append(after);
-    return result;
-}
-
-std::string Describe(const Token& token) {
-    switch (token.m_kind) {
-        case TokenKind::kEnd:
-            return "the end of the script";
-        case TokenKind::kString:
-            return Enclose("\"", token.m_text, "\"");
-        case TokenKind::kWideString:
-            return Enclose("L\"", token.m_text, "\"");
-        default: {
-            const unsigned char first = static_cast<unsigned char>(token.m_text.front());
-            if (token.m_text.size() == 1 && (first < 0x20 || first >= 0x7F)) {
-                static constexpr char kHex[] = "0123456789ABCDEF";
-                return std::string("the byte 0x") + kHex[first >> 4] + kHex[first & 0xF];
-            }
-            return Enclose("'", token.m_text, "'");
-        }
-    }
-}
-
-[[noreturn]] void Refuse(const Token& token, const std::string& message) { throw ScriptError(token.m_line, message); }
-
-// Tokens that cannot start or continue a one-line resource get a message naming what they are.
-void RefuseStructure(const Token& token) {
-    if (token.m_kind == TokenKind::kHash) {
-        Refuse(token, "preprocessor lines ('#...') are not supported; list each resource as NAME TYPE file");
-    }
-    if (token.m_kind == TokenKind::kBrace) {
-        Refuse(token, "blocks ('{ ... }') are not supported; a resource takes its data from a file");
-    }
-    if (token.m_kind == TokenKind::kIdentifier &&
-        (EqualsNoCase(token.m_text, "BEGIN") || EqualsNoCase(token.m_text, "END"))) {
-        Refuse(token, "blocks (BEGIN ... END) are not supported; a resource takes its data from a file");
-    }
-}
+// Types known by name, beyond ICON, CURSOR and BITMAP; kData ones are read from a block of their own form.
+constexpr std::array<TypeKeyword, 15> kTypeKeywords = {{
+    {"RCDATA", 10, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"HTML", 23, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"VERSIONINFO", 16, ResourceKind::kData, kMemMoveable | kMemPure},
+    {"DIALOG", 5, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"DIALOGEX", 5, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"MENU", 4, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"MENUEX", 4, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
+    {"ACCELERATORS", 9, ResourceKind::kData, kMemMoveable | kMemPure},
+    {"DLGINCLUDE", 17, ResourceKind::kData, kMemMoveable | kMemPure},
+    {"MESSAGETABLE", 11, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"FONT", 8, ResourceKind::kRaw, kMemMoveable | kMemPure | kMemDiscardable},
+    {"PLUGPLAY", 19, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"VXD", 20, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"ANICURSOR", 21, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"ANIICON", 22, ResourceKind::kRaw, kMemMoveable | kMemPure},
+}};
+constexpr std::uint16_t kTypeStringTable = 6;
+constexpr std::uint16_t kStringTableFlags = kMemMoveable | kMemPure | kMemDiscardable;
+constexpr std::uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
+constexpr std::uint32_t kFixedFileInfoVersion = 0x00010000;
+constexpr std::size_t kFixedFileInfoSize = 52;
 
 }  // namespace
 
@@ -122,7 +91,19 @@ std::optional<std::uint32_t> ParseScriptInteger(std::string_view text) {
     return static_cast<std::uint32_t>(value);
 }
 
-ScriptParser::ScriptParser(std::string_view text) : m_text(text), m_lexer(text) {}
+ScriptParser::ScriptParser(std::string_view text, CodePageChanges codePages)
+    : m_text(text), m_lexer(text), m_codePages(std::move(codePages)) {}
+
+std::uint32_t ScriptParser::CodePageAt(int line) const {
+    std::uint32_t codePage = 1252;
+    for (const auto& [from, page] : m_codePages) {
+        if (from > line) {
+            break;
+        }
+        codePage = page;
+    }
+    return codePage;
+}
 
 std::optional<ResourceStatement> ScriptParser::Next() {
     while (true) {
@@ -130,60 +111,214 @@ std::optional<ResourceStatement> ScriptParser::Next() {
         if (first.m_kind == TokenKind::kEnd) {
             return std::nullopt;
         }
-        RefuseStructure(first);
-        if (first.m_kind == TokenKind::kIdentifier && EqualsNoCase(first.m_text, "LANGUAGE")) {
-            ParseLanguage(first);
+        RefuseHash(first);
+        if (IsWord(first, "LANGUAGE")) {
+            ParseLanguage(first, m_language);
             continue;
         }
-        if (first.m_kind == TokenKind::kIdentifier && IsOneOf(first.m_text, kRefusedStatements)) {
-            Refuse(first, ToUpperAscii(first.m_text) + " is not supported; list each resource as NAME TYPE file");
-        }
         ResourceStatement statement;
-        statement.m_name = ParseName(first);
-        statement.m_nameLine = first.m_line;
         statement.m_language = m_language;
+        statement.m_nameLine = first.m_line;
+        if (IsWord(first, "STRINGTABLE")) {
+            ParseStringTable(first, statement);
+            return statement;
+        }
+        if (IsWord(first, "CHARACTERISTICS") || IsWord(first, "VERSION")) {
+            Refuse(first, ToUpperAscii(first.m_text) +
+                              " belongs to one resource: write it after the resource's type, before its data");
+        }
+        if (IsBlockBegin(first) || IsWord(first, "END") || IsChar(first, '}')) {
+            Refuse(first, "a block (" + std::string(first.m_text) + ") must follow a resource's type");
+        }
+        statement.m_name = ParseName(first);
         Token typeToken = m_lexer.Next();
         if (typeToken.m_kind == TokenKind::kEnd) {
             typeToken.m_line = first.m_line;
         }
         ParseType(typeToken, statement);
+        if (statement.m_kind == ResourceKind::kData) {
+            const std::string type = ToUpperAscii(typeToken.m_text);
+            if (type == "VERSIONINFO") {
+                ParseVersionInfo(typeToken, statement);
+                return statement;
+            }
+            ParseMemoryFlags(statement);
+            if (type == "DIALOG" || type == "DIALOGEX") {
+                ParseDialog(typeToken, statement, type == "DIALOGEX");
+            } else if (type == "MENU" || type == "MENUEX") {
+                ParseMenu(typeToken, statement, type == "MENUEX");
+            } else if (type == "ACCELERATORS") {
+                ParseAccelerators(typeToken, statement);
+            } else {
+                // DLGINCLUDE keeps the name of the header the dialog editor reads, not the header itself.
+                const Token name = m_lexer.Next();
+                if (name.m_kind != TokenKind::kString) {
+                    Refuse(name.m_kind == TokenKind::kEnd ? typeToken : name,
+                           "expected the quoted name of a header after DLGINCLUDE, found " + Describe(name));
+                }
+                const std::string text = DecodeNarrowString(name.m_text);
+                statement.m_data.assign(text.begin(), text.end());
+                statement.m_data.push_back(0);
+            }
+            return statement;
+        }
         ParseMemoryFlags(statement);
+        if (statement.m_type == ResourceId::Text("DESIGNINFO") && IsBlockBegin(m_lexer.Peek())) {
+            SkipBlock(typeToken);  // guides of the dialog editor, of no use to the program
+            continue;
+        }
+        if (statement.m_kind != ResourceKind::kRaw && IsBlockBegin(m_lexer.Peek())) {
+            ParseHexBlock(typeToken, statement);
+            return statement;
+        }
+        if (statement.m_kind == ResourceKind::kRaw) {
+            Optional optional{m_language};
+            while (ParseOptionalStatement(optional)) {
+            }
+            statement.m_language = optional.m_language;
+            statement.m_version = optional.m_version;
+            statement.m_characteristics = optional.m_characteristics;
+            if (IsBlockBegin(m_lexer.Peek())) {
+                ParseUserData(typeToken, statement);
+                return statement;
+            }
+        }
         ParseFile(typeToken, statement);
         return statement;
     }
 }
 
-void ScriptParser::ParseLanguage(const Token& keyword) {
-    const std::uint16_t primary = ParseLanguagePart("primary language", kMaxPrimaryLanguage);
+void ScriptParser::ParseLanguage(const Token& keyword, std::uint16_t& language) {
+    const ScriptInteger primary = ParseInteger("primary language of LANGUAGE");
     const Token comma = m_lexer.Next();
     if (comma.m_kind != TokenKind::kComma) {
         Refuse(comma.m_kind == TokenKind::kEnd || comma.m_line != keyword.m_line ? keyword : comma,
                "expected ',' between the two numbers of LANGUAGE, found " + Describe(comma));
     }
-    const std::uint16_t sub = ParseLanguagePart("sublanguage", kMaxSubLanguage);
-    m_language = static_cast<std::uint16_t>(primary | (sub << kSubLanguageShift));
+    const ScriptInteger sub = ParseInteger("sublanguage of LANGUAGE");
+    if (primary.m_value > kMaxPrimaryLanguage) {
+        Refuse(keyword, "the primary language " + std::to_string(primary.m_value) + " is out of range (0-" +
+                            std::to_string(kMaxPrimaryLanguage) + ")");
+    }
+    if (sub.m_value > kMaxSubLanguage) {
+        Refuse(keyword, "the sublanguage " + std::to_string(sub.m_value) + " is out of range (0-" +
+                            std::to_string(kMaxSubLanguage) + ")");
+    }
+    language = static_cast<std::uint16_t>(primary.m_value | (sub.m_value << kSubLanguageShift));
 }
 
-std::uint16_t ScriptParser::ParseLanguagePart(std::string_view what, std::uint32_t limit) {
+bool ScriptParser::ParseOptionalStatement(Optional& optional) {
+    const Token& token = m_lexer.Peek();
+    if (IsWord(token, "LANGUAGE")) {
+        const Token keyword = m_lexer.Next();
+        ParseLanguage(keyword, optional.m_language);
+    } else if (IsWord(token, "VERSION")) {
+        m_lexer.Next();
+        optional.m_version = ParseInteger("VERSION").m_value;
+    } else if (IsWord(token, "CHARACTERISTICS")) {
+        m_lexer.Next();
+        optional.m_characteristics = ParseInteger("CHARACTERISTICS").m_value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+ScriptInteger ScriptParser::ParseInteger(std::string_view what) { return ParseSum(what).m_integer; }
+
+// Binary operators have one precedence and apply left to right, as Windows' resource compiler reads them.
+ScriptParser::MaskedInteger ScriptParser::ParseSum(std::string_view what) {
+    MaskedInteger result = ParseTerm(what);
+    while (true) {
+        const Token& op = m_lexer.Peek();
+        if (!IsChar(op, '+') && !IsChar(op, '-') && !IsChar(op, '|') && !IsChar(op, '&')) {
+            return result;
+        }
+        const char c = m_lexer.Next().m_text[0];
+        const MaskedInteger right = ParseTerm(what);
+        std::uint32_t& value = result.m_integer.m_value;
+        value &= ~right.m_notMask;
+        switch (c) {
+            case '+':
+                value += right.m_integer.m_value;
+                break;
+            case '-':
+                value -= right.m_integer.m_value;
+                break;
+            case '|':
+                value |= right.m_integer.m_value;
+                break;
+            default:
+                value &= right.m_integer.m_value;
+                break;
+        }
+        result.m_notMask |= right.m_notMask;
+        result.m_integer.m_isLong = result.m_integer.m_isLong || right.m_integer.m_isLong;
+    }
+}
+
+ScriptParser::MaskedInteger ScriptParser::ParseTerm(std::string_view what) {
     const Token token = m_lexer.Next();
-    if (token.m_kind != TokenKind::kInteger) {
-        Refuse(token, "expected a number for the " + std::string(what) + " of LANGUAGE, found " + Describe(token));
+    if (IsChar(token, '-')) {
+        MaskedInteger result = ParseTerm(what);
+        result.m_integer.m_value = 0u - result.m_integer.m_value;
+        return result;
     }
-    const std::optional<std::uint32_t> value = ParseScriptInteger(token.m_text);
-    if (!value) {
-        Refuse(token, "'" + std::string(token.m_text) + "' is not a valid number");
+    if (IsChar(token, '~')) {
+        MaskedInteger result = ParseTerm(what);
+        result.m_integer.m_value = ~result.m_integer.m_value;
+        result.m_notMask = 0;
+        return result;
     }
-    if (*value > limit) {
-        Refuse(token, "the " + std::string(what) + " " + std::string(token.m_text) + " is out of range (0-" +
-                          std::to_string(limit) + ")");
+    if (IsWord(token, "NOT")) {
+        const MaskedInteger operand = ParseTerm(what);
+        return MaskedInteger{ScriptInteger{0, operand.m_integer.m_isLong}, operand.m_integer.m_value};
     }
-    return static_cast<std::uint16_t>(*value);
+    if (IsChar(token, '(')) {
+        const MaskedInteger result = ParseSum(what);
+        const Token close = m_lexer.Next();
+        if (!IsChar(close, ')')) {
+            Refuse(close.m_kind == TokenKind::kEnd ? token : close,
+                   "expected ')' in the " + std::string(what) + ", found " + Describe(close));
+        }
+        return result;
+    }
+    if (token.m_kind == TokenKind::kInteger) {
+        const std::optional<std::uint32_t> value = ParseScriptInteger(token.m_text);
+        if (!value) {
+            Refuse(token, "'" + std::string(token.m_text) + "' is not a valid number");
+        }
+        const char last = token.m_text.back();
+        return MaskedInteger{ScriptInteger{*value, last == 'L' || last == 'l'}, 0};
+    }
+    if (token.m_kind == TokenKind::kIdentifier) {
+        Refuse(token, "expected a number for the " + std::string(what) + ", found '" + std::string(token.m_text) +
+                          "' (a name that no #define or included header defines)");
+    }
+    Refuse(token, "expected a number for the " + std::string(what) + ", found " + Describe(token));
 }
 
 ResourceId ScriptParser::ParseName(const Token& token) {
     switch (token.m_kind) {
         case TokenKind::kInteger: {
+            const Token& next = m_lexer.Peek();
+            const bool joined = next.m_kind == TokenKind::kIdentifier &&
+                                next.m_text.data() == token.m_text.data() + token.m_text.size();
             const std::optional<std::uint32_t> value = ParseScriptInteger(token.m_text);
+            const bool hasLetters =
+                std::any_of(token.m_text.begin(), token.m_text.end() - 1,
+                            [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }) ||
+                !(token.m_text.back() == 'L' || token.m_text.back() == 'l' ||
+                  (token.m_text.back() >= '0' && token.m_text.back() <= '9'));
+            const bool isHex = token.m_text.size() > 1 && (token.m_text[1] == 'x' || token.m_text[1] == 'X');
+            if (joined || (!value && hasLetters && !isHex)) {
+                const std::string whole(
+                    token.m_text.data(),
+                    joined ? next.m_text.data() + next.m_text.size() - token.m_text.data() : token.m_text.size());
+                Refuse(token, "the name '" + whole +
+                                  "' starts with digits: a resource name is a number, or a name that starts with a "
+                                  "letter or '_'");
+            }
             if (!value) {
                 Refuse(token, "'" + std::string(token.m_text) + "' is not a valid number");
             }
@@ -203,7 +338,7 @@ ResourceId ScriptParser::ParseName(const Token& token) {
 }
 
 void ScriptParser::ParseType(const Token& token, ResourceStatement& statement) {
-    RefuseStructure(token);
+    RefuseHash(token);
     if (token.m_kind == TokenKind::kEnd) {
         Refuse(token, "expected a resource type after the name, found the end of the script");
     }
@@ -222,27 +357,30 @@ void ScriptParser::ParseType(const Token& token, ResourceStatement& statement) {
         statement.m_type = ResourceId::Ordinal(static_cast<std::uint16_t>(*value));
         return;
     }
-    if (token.m_kind != TokenKind::kIdentifier) {
+    if (token.m_kind != TokenKind::kIdentifier || IsWord(token, "BEGIN") || IsWord(token, "END")) {
         Refuse(token, "expected a resource type (a number or an identifier), found " + Describe(token));
     }
     const std::string upper = ToUpperAscii(token.m_text);
-    if (IsOneOf(upper, kRefusedTypes)) {
-        Refuse(token, upper +
-                          " resources are not supported; this compiler takes ICON, CURSOR, BITMAP, RCDATA "
-                          "and user types, each read from a file");
-    }
     if (upper == "ICON" || upper == "CURSOR") {
         statement.m_kind = upper == "ICON" ? ResourceKind::kIcon : ResourceKind::kCursor;
         statement.m_type = ResourceId::Ordinal(upper == "ICON" ? kTypeGroupIcon : kTypeGroupCursor);
         statement.m_memoryFlags = kIconImageFlags;
-    } else if (upper == "BITMAP") {
+        return;
+    }
+    if (upper == "BITMAP") {
         statement.m_kind = ResourceKind::kBitmap;
         statement.m_type = ResourceId::Ordinal(kTypeBitmap);
-    } else if (upper == "RCDATA") {
-        statement.m_type = ResourceId::Ordinal(kTypeRcData);
-    } else {
-        statement.m_type = ResourceId::Text(upper);
+        return;
     }
+    for (const TypeKeyword& keyword : kTypeKeywords) {
+        if (upper == keyword.m_word) {
+            statement.m_kind = keyword.m_kind;
+            statement.m_type = ResourceId::Ordinal(keyword.m_ordinal);
+            statement.m_memoryFlags = keyword.m_memoryFlags;
+            return;
+        }
+    }
+    statement.m_type = ResourceId::Text(upper);
 }
 
 void ScriptParser::ParseMemoryFlags(ResourceStatement& statement) {
@@ -272,7 +410,7 @@ void ScriptParser::ParseMemoryFlags(ResourceStatement& statement) {
 
 void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statement) {
     const Token token = m_lexer.Next();
-    RefuseStructure(token);
+    RefuseHash(token);
     if (token.m_kind == TokenKind::kWideString) {
         Refuse(token, "a wide file name (L\"...\") is not supported; write \"file\"");
     }
@@ -280,7 +418,7 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
         const Token& where = token.m_kind == TokenKind::kEnd ? typeToken : token;
         Refuse(where, "expected a file name after " + ToUpperAscii(typeToken.m_text) + ", found " + Describe(token));
     }
-    if (token.m_kind == TokenKind::kIdentifier && EqualsNoCase(token.m_text, "LANGUAGE")) {
+    if (IsWord(token, "LANGUAGE")) {
         Refuse(token, "LANGUAGE must be a line of its own before the resources it applies to");
     }
     const std::size_t begin = static_cast<std::size_t>(token.m_text.data() - m_text.data());
@@ -302,6 +440,266 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
     }
     statement.m_file = std::string(token.m_text);
     statement.m_fileLine = token.m_line;
+}
+
+void ScriptParser::SkipBlock(const Token& typeToken) {
+    const Token opening = m_lexer.Next();
+    int depth = 1;
+    while (depth > 0) {
+        const Token token = m_lexer.Next();
+        if (token.m_kind == TokenKind::kEnd) {
+            Refuse(opening, "the block of " + ToUpperAscii(typeToken.m_text) + " is not closed with END or '}'");
+        }
+        depth += IsBlockBegin(token) ? 1 : IsBlockEnd(token) ? -1 : 0;
+    }
+}
+
+Token ScriptParser::ExpectBlockBegin(const Token& after, std::string_view what) {
+    const Token token = m_lexer.Next();
+    if (!IsBlockBegin(token)) {
+        Refuse(token.m_kind == TokenKind::kEnd ? after : token,
+               "expected BEGIN or '{' to open " + std::string(what) + ", found " + Describe(token));
+    }
+    return token;
+}
+
+bool ScriptParser::IsBlockEnd(const Token& token) const { return IsChar(token, '}') || IsWord(token, "END"); }
+
+std::u16string ScriptParser::StringText(const Token& token) {
+    const std::uint32_t codePage = CodePageAt(token.m_line);
+    if (token.m_kind == TokenKind::kWideString) {
+        return DecodeWideString(token.m_text, codePage);
+    }
+    return ToUtf16(DecodeNarrowString(token.m_text), codePage);
+}
+
+// Strings as bytes, numbers as 16-bit words or, with an L, 32-bit ones: the resource is the bytes written.
+void ScriptParser::ParseUserData(const Token& typeToken, ResourceStatement& statement) {
+    const Token opening = m_lexer.Next();
+    statement.m_kind = ResourceKind::kData;
+    std::vector<std::uint8_t>& out = statement.m_data;
+    while (true) {
+        const Token& next = m_lexer.Peek();
+        if (IsBlockEnd(next)) {
+            m_lexer.Next();
+            return;
+        }
+        if (next.m_kind == TokenKind::kEnd) {
+            Refuse(opening, "the data of " + ToUpperAscii(typeToken.m_text) + " is not closed with END or '}'");
+        }
+        if (next.m_kind == TokenKind::kString) {
+            const std::string bytes = DecodeNarrowString(m_lexer.Next().m_text);
+            out.insert(out.end(), bytes.begin(), bytes.end());
+        } else if (next.m_kind == TokenKind::kHexString) {
+            // Borland's hex lines read as they would for a bitmap.
+            ResourceStatement hex;
+            ParseHexLine(m_lexer.Next(), hex.m_data);
+            out.insert(out.end(), hex.m_data.begin(), hex.m_data.end());
+        } else if (next.m_kind == TokenKind::kWideString) {
+            PutUtf16(out, StringText(m_lexer.Next()), false);
+        } else {
+            const ScriptInteger value = ParseInteger("data");
+            value.m_isLong ? PutU32(out, value.m_value) : PutU16(out, value.m_value);
+        }
+        if (m_lexer.Peek().m_kind == TokenKind::kComma) {
+            m_lexer.Next();
+        }
+    }
+}
+
+void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& statement) {
+    statement.m_kind = ResourceKind::kStrings;
+    statement.m_type = ResourceId::Ordinal(kTypeStringTable);
+    statement.m_memoryFlags = kStringTableFlags;
+    Optional optional{m_language};
+    do {
+        ParseMemoryFlags(statement);
+    } while (ParseOptionalStatement(optional));
+    statement.m_language = optional.m_language;
+    statement.m_version = optional.m_version;
+    statement.m_characteristics = optional.m_characteristics;
+    const Token opening = ExpectBlockBegin(keyword, "the STRINGTABLE");
+    while (true) {
+        const Token& next = m_lexer.Peek();
+        if (IsBlockEnd(next)) {
+            m_lexer.Next();
+            return;
+        }
+        if (next.m_kind == TokenKind::kEnd) {
+            Refuse(opening, "the STRINGTABLE is not closed with END or '}'");
+        }
+        const int line = next.m_line;
+        const ScriptInteger id = ParseInteger("string id");
+        if (id.m_value > kMaxId) {
+            Refuse(next, "the string id " + std::to_string(id.m_value) + " is out of range (0-65535)");
+        }
+        if (m_lexer.Peek().m_kind == TokenKind::kComma) {
+            m_lexer.Next();
+        }
+        const Token text = m_lexer.Next();
+        if (text.m_kind != TokenKind::kString && text.m_kind != TokenKind::kWideString) {
+            Refuse(text.m_kind == TokenKind::kEnd ? keyword : text,
+                   "expected the quoted text of string " + std::to_string(id.m_value) + ", found " + Describe(text));
+        }
+        ResourceStatement::String string{static_cast<std::uint16_t>(id.m_value), line, StringText(text)};
+        while (m_lexer.Peek().m_kind == TokenKind::kString || m_lexer.Peek().m_kind == TokenKind::kWideString) {
+            string.m_text += StringText(m_lexer.Next());
+        }
+        statement.m_strings.push_back(std::move(string));
+    }
+}
+
+void ScriptParser::ParseVersionInfo(const Token& typeToken, ResourceStatement& statement) {
+    statement.m_memoryFlags = kOtherFlags;
+    ParseMemoryFlags(statement);
+    std::uint32_t fixed[13] = {kFixedFileInfoSignature, kFixedFileInfoVersion};
+    while (true) {
+        const Token& token = m_lexer.Peek();
+        if (IsBlockBegin(token) || token.m_kind != TokenKind::kIdentifier) {
+            break;
+        }
+        const Token keyword = m_lexer.Next();
+        const std::string word = ToUpperAscii(keyword.m_text);
+        if (word == "FILEVERSION" || word == "PRODUCTVERSION") {
+            std::uint32_t parts[4] = {};
+            for (int part = 0; part < 4; ++part) {
+                parts[part] = ParseInteger(word).m_value;
+                if (parts[part] > kMaxId) {
+                    Refuse(keyword, "each part of " + word + " is at most 65535, not " + std::to_string(parts[part]));
+                }
+                if (m_lexer.Peek().m_kind != TokenKind::kComma) {
+                    break;
+                }
+                m_lexer.Next();
+            }
+            const std::size_t at = word == "FILEVERSION" ? 2 : 4;
+            fixed[at] = parts[0] << 16 | parts[1];
+            fixed[at + 1] = parts[2] << 16 | parts[3];
+        } else {
+            static constexpr std::array<std::string_view, 5> kFields = {"FILEFLAGSMASK", "FILEFLAGS", "FILEOS",
+                                                                        "FILETYPE", "FILESUBTYPE"};
+            const auto field = std::find(kFields.begin(), kFields.end(), word);
+            if (field == kFields.end()) {
+                Refuse(keyword, "'" + std::string(keyword.m_text) +
+                                    "' is not a VERSIONINFO statement: FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, "
+                                    "FILEFLAGS, FILEOS, FILETYPE or FILESUBTYPE, then BEGIN");
+            }
+            fixed[6 + (field - kFields.begin())] = ParseInteger(word).m_value;
+        }
+    }
+    const Token opening = ExpectBlockBegin(typeToken, "the VERSIONINFO");
+    std::vector<std::uint8_t>& out = statement.m_data;
+    PutU16(out, 0);
+    PutU16(out, kFixedFileInfoSize);
+    PutU16(out, 0);
+    PutUtf16(out, u"VS_VERSION_INFO", true);
+    PadTo4(out);
+    for (const std::uint32_t value : fixed) {
+        PutU32(out, value);
+    }
+    ParseVersionBlockContents(out, opening);
+    if (out.size() > 0xFFFF) {
+        Refuse(typeToken, "the VERSIONINFO is larger than 64 KB");
+    }
+    PatchU16(out, 0, out.size());
+}
+
+// BLOCK "name" BEGIN ... END and VALUE "name", values, up to the END of the block that `opening` began.
+void ScriptParser::ParseVersionBlockContents(std::vector<std::uint8_t>& out, const Token& opening) {
+    while (true) {
+        const Token token = m_lexer.Next();
+        if (IsBlockEnd(token)) {
+            return;
+        }
+        if (token.m_kind == TokenKind::kEnd) {
+            Refuse(opening, "this block of the VERSIONINFO is not closed with END or '}'");
+        }
+        if (IsWord(token, "VALUE")) {
+            ParseVersionValue(out);
+            continue;
+        }
+        if (!IsWord(token, "BLOCK")) {
+            Refuse(token, "expected BLOCK, VALUE or END in the VERSIONINFO, found " + Describe(token));
+        }
+        const Token name = m_lexer.Next();
+        if (name.m_kind != TokenKind::kString && name.m_kind != TokenKind::kWideString) {
+            Refuse(name.m_kind == TokenKind::kEnd ? token : name,
+                   "expected the quoted name of the BLOCK, found " + Describe(name));
+        }
+        PadTo4(out);
+        const std::size_t start = out.size();
+        PutU16(out, 0);
+        PutU16(out, 0);
+        PutU16(out, 1);
+        PutUtf16(out, CutAtNul(StringText(name)), true);
+        PadTo4(out);
+        ParseVersionBlockContents(out, ExpectBlockBegin(name, "the BLOCK"));
+        if (out.size() - start > 0xFFFF) {
+            Refuse(token, "this BLOCK of the VERSIONINFO is larger than 64 KB");
+        }
+        PatchU16(out, start, out.size() - start);
+    }
+}
+
+// Numbers and strings are not mixed: a value is text (its length counted in characters) or binary (in bytes).
+void ScriptParser::ParseVersionValue(std::vector<std::uint8_t>& out) {
+    const Token key = m_lexer.Next();
+    if (key.m_kind != TokenKind::kString && key.m_kind != TokenKind::kWideString) {
+        Refuse(key, "expected the quoted name of the VALUE, found " + Describe(key));
+    }
+    PadTo4(out);
+    const std::size_t start = out.size();
+    PutU16(out, 0);
+    PutU16(out, 0);
+    PutU16(out, 0);
+    PutUtf16(out, CutAtNul(StringText(key)), true);
+    PadTo4(out);
+    const std::size_t data = out.size();
+    if (m_lexer.Peek().m_kind != TokenKind::kComma) {
+        Refuse(m_lexer.Peek().m_kind == TokenKind::kEnd ? key : m_lexer.Peek(),
+               "expected ',' after the name of the VALUE, found " + Describe(m_lexer.Peek()));
+    }
+    m_lexer.Next();
+    bool hasStrings = false;
+    bool hasNumbers = false;
+    while (true) {
+        const Token& next = m_lexer.Peek();
+        if (next.m_kind == TokenKind::kIdentifier && !IsWord(next, "NOT")) {
+            break;
+        }
+        if (IsBlockEnd(next) || next.m_kind == TokenKind::kEnd) {
+            break;
+        }
+        if (next.m_kind == TokenKind::kString || next.m_kind == TokenKind::kWideString) {
+            const Token text = m_lexer.Next();
+            const bool comma = m_lexer.Peek().m_kind == TokenKind::kComma;
+            const Token& after = m_lexer.Peek();
+            const bool last = !comma && after.m_kind != TokenKind::kString && after.m_kind != TokenKind::kWideString &&
+                              after.m_kind != TokenKind::kInteger;
+            PutUtf16(out, CutAtNul(StringText(text)), comma || last);
+            hasStrings = true;
+        } else {
+            const ScriptInteger value = ParseInteger("VALUE");
+            value.m_isLong ? PutU32(out, value.m_value) : PutU16(out, value.m_value);
+            hasNumbers = true;
+        }
+        if (hasStrings && hasNumbers) {
+            Refuse(key, "the VALUE \"" + std::string(key.m_text) + "\" mixes numbers and strings");
+        }
+        if (m_lexer.Peek().m_kind == TokenKind::kComma) {
+            m_lexer.Next();
+        }
+    }
+    if (!hasStrings && !hasNumbers) {
+        Refuse(key, "the VALUE \"" + std::string(key.m_text) + "\" has no value");
+    }
+    const std::size_t valueLength = hasStrings ? (out.size() - data) / 2 : out.size() - data;
+    if (out.size() - start > 0xFFFF) {
+        Refuse(key, "the VALUE \"" + std::string(key.m_text) + "\" is larger than 64 KB");
+    }
+    PatchU16(out, start, out.size() - start);
+    PatchU16(out, start + 2, valueLength);
+    PatchU16(out, start + 4, hasStrings ? 1 : 0);
 }
 
 }  // namespace brcc

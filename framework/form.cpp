@@ -16,11 +16,11 @@ constexpr int kScrollLine = 8;
 
 int DesignFontHeight(int points) { return -MulDivRound(points, kDesignDpi, 72); }
 
-UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height) {
+UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height, bool bold = false) {
     LOGFONTW font{};
     font.lfHeight = height;
-    font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
     UniqueGdiObject created(::CreateFontIndirectW(&font));
     if (!created) {
@@ -86,11 +86,16 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
     Register(windowClass);
 
     // Centred on the screen at its first show.
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - m_spec.width) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - m_spec.height) / 2;
     const DWORD style = m_spec.style | (m_spec.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0);
-    Create(m_spec.exStyle, m_spec.className, m_spec.caption, style, left, top, m_spec.width, m_spec.height, owner,
-           menu.get());
+    RECT outer{0, 0, m_spec.width, m_spec.height};
+    if (m_spec.clientSize) {
+        ::AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, m_spec.exStyle);
+    }
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    Create(m_spec.exStyle, m_spec.className, m_spec.caption, style, left, top, width, height, owner, menu.get());
     menu.release();  // the window owns its menu now
     if (m_spec.autoScroll) {
         // Shown only while the controls do not fit.
@@ -98,16 +103,17 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
     }
 
     CreateFonts(Handle());
+    if (m_spec.clientSize && !m_scale.IsIdentity()) {
+        // A client area given by the table follows the text height like the controls in it.
+        RECT scaled{0, 0, m_scale(m_spec.width), m_scale(m_spec.height)};
+        ::AdjustWindowRectEx(&scaled, style, ::GetMenu(Handle()) != nullptr, m_spec.exStyle);
+        const int w = scaled.right - scaled.left;
+        const int h = scaled.bottom - scaled.top;
+        ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - w) / 2,
+                       (::GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     for (const ControlSpec& entry : m_controls) {
-        HWND parent = entry.parentId == 0 ? Handle() : Control(entry.parentId);
-        const Bounds bounds{m_scale(entry.bounds.left), m_scale(entry.bounds.top),
-                            m_scale.Extent(entry.bounds.left, entry.bounds.width),
-                            m_scale.Extent(entry.bounds.top, entry.bounds.height)};
-        HWND hwnd = CreateControl(parent, entry, bounds, FontFor(entry));
-        if (IsControlBar(parent)) {
-            AdoptBand(parent, hwnd);
-        }
-        m_placed.push_back({&entry, hwnd, bounds});
+        PlaceControl(entry);
     }
     for (const Placed& placed : m_placed) {
         if (placed.entry->parentId != 0 || placed.entry->dock != Dock::None) {
@@ -131,6 +137,58 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
     RunGuarded([&] { FormCreate(); });
 }
 
+void Form::PlaceControl(const ControlSpec& entry) {
+    HWND parent = entry.parentId == 0 ? Handle() : Control(entry.parentId);
+    const Bounds bounds{m_scale(entry.bounds.left), m_scale(entry.bounds.top),
+                        m_scale.Extent(entry.bounds.left, entry.bounds.width),
+                        m_scale.Extent(entry.bounds.top, entry.bounds.height)};
+    if (entry.kind == ControlKind::Windowless) {
+        GraphicControl* control = GraphicControlFor(entry.id);
+        if (control == nullptr) {
+            throw Error(L"Contrôle sans objet : " + std::wstring(entry.name));
+        }
+        control->SetParent(Handle());
+        control->SetBounds(bounds.left, bounds.top, bounds.width,
+                           entry.bounds.height == 0 ? control->Height() : bounds.height);
+        m_graphicControls.Add(*control);
+        return;
+    }
+    HWND hwnd = CreateControl(parent, entry, bounds, FontFor(entry));
+    // Placed before anything can fail, so that the window goes with the form.
+    m_placed.push_back({&entry, hwnd, bounds});
+    if (IsControlBar(parent)) {
+        AdoptBand(parent, hwnd);
+    }
+    if (entry.kind == ControlKind::Image && entry.text != nullptr && entry.text[0] != L'\0') {
+        UniqueBitmap picture(static_cast<HBITMAP>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), entry.text, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        if (!picture) {
+            throw Error(L"Image introuvable : " + std::wstring(entry.text));
+        }
+        ::SendMessageW(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+        m_pictures.push_back(std::move(picture));
+    }
+}
+
+void Form::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(Handle(), &ps);
+    if (dc != nullptr) {
+        m_graphicControls.Paint(dc, ps.rcPaint);
+    }
+    ::EndPaint(Handle(), &ps);
+}
+
+void Form::SetControlText(int id, const std::wstring& text) {
+    HWND control = Control(id);
+    SetText(control, text);
+    for (const Placed& placed : m_placed) {
+        if (placed.hwnd == control && placed.entry->autoSize) {
+            FitToText(control);
+        }
+    }
+}
+
 void Form::CreateFonts(HWND window) {
     // The form's font follows the display's resolution; when its text height then differs
     // from the design's, every place, size and own font follows that text height.
@@ -143,7 +201,8 @@ HFONT Form::FontFor(const ControlSpec& entry) {
     if (entry.font.face == nullptr) {
         return static_cast<HFONT>(m_font.get());
     }
-    m_ownFonts.push_back(CreateFontOfHeight(entry.font.face, m_scale(DesignFontHeight(entry.font.points))));
+    m_ownFonts.push_back(
+        CreateFontOfHeight(entry.font.face, m_scale(DesignFontHeight(entry.font.points)), entry.font.bold));
     return static_cast<HFONT>(m_ownFonts.back().get());
 }
 
@@ -162,6 +221,16 @@ int Form::ShowModal(HWND owner) {
     if (ownerWasEnabled) {
         ::EnableWindow(owner, FALSE);
     }
+    // However the show ends, the owner takes input again.
+    struct Reenable {
+        HWND owner;
+        bool armed;
+        ~Reenable() {
+            if (armed) {
+                ::EnableWindow(owner, TRUE);
+            }
+        }
+    } reenable{owner, ownerWasEnabled};
     Show();
     MSG msg;
     while (m_modal && Handle() != nullptr) {
@@ -181,6 +250,7 @@ int Form::ShowModal(HWND owner) {
     // The owner is enabled before the form hides, so that it gets the activation back.
     if (ownerWasEnabled) {
         ::EnableWindow(owner, TRUE);
+        reenable.armed = false;
     }
     if (Handle() != nullptr) {
         ::ShowWindow(Handle(), SW_HIDE);
@@ -250,13 +320,16 @@ void Form::LayOut() {
         int x = b.left - m_scrollX;
         int y = b.top - m_scrollY;
         int width = b.width;
+        // Only docked bars change size; the others keep theirs (a label's follows its text).
+        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE;
         if (placed.entry->dock != Dock::None) {
             x = 0;
             width = client.right;
             y = placed.entry->dock == Dock::Top ? 0 : client.bottom - b.height;
+            flags &= ~SWP_NOSIZE;
         }
         if (batch != nullptr) {
-            batch = ::DeferWindowPos(batch, placed.hwnd, nullptr, x, y, width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+            batch = ::DeferWindowPos(batch, placed.hwnd, nullptr, x, y, width, b.height, flags);
         }
     }
     if (batch != nullptr) {
@@ -419,6 +492,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_PAINT:
+            Paint();
+            return 0;
         case WM_CLOSE: {
             TCloseAction action = caHide;
             FormClose(action);

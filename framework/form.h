@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/dpi_scale.h"
+#include "framework/graphic_control.h"
 #include "framework/handles.h"
 #include "framework/layout.h"
 #include "framework/window.h"
@@ -29,6 +30,8 @@ struct FormSpec {
     FontSpec font;        // every control's font unless its entry gives its own
     int initialFocus;     // id of the control that has the focus at first show, 0: none
     bool autoScroll;      // scroll bars when the client area is smaller than the controls
+    // Width and height are the client area's, not the outer size.
+    bool clientSize = false;
 };
 
 class Form : public Window {
@@ -41,6 +44,9 @@ public:
     // Shows the form modally over `owner` until it closes or EndModal; returns the modal result.
     int ShowModal(HWND owner);
     void EndModal(int result);
+
+    // Sets a control's text; a label that sizes itself takes the size of the new text.
+    void SetControlText(int id, const std::wstring& text);
 
     // The run-time text colour of a control that has one of its own.
     void SetTextColour(int id, COLORREF colour);
@@ -55,6 +61,10 @@ protected:
     // Creates the window (which owns `menu` from then on), applies the table in its order,
     // runs ControlsCreated, then the creation event under the handlers' guard.
     void CreateForm(HWND owner, UniqueMenu menu = UniqueMenu());
+
+    // The form's own object for a windowless entry of its table; the form places it, paints
+    // it in table order beneath the windowed controls, and must outlive its window.
+    virtual GraphicControl* GraphicControlFor(int /*id*/) { return nullptr; }
 
     // Events, named as the forms name them.
     virtual void ControlsCreated() {}
@@ -75,6 +85,8 @@ private:
     };
 
     void CreateFonts(HWND window);
+    void PlaceControl(const ControlSpec& entry);
+    void Paint();
     HFONT FontFor(const ControlSpec& entry);
     void ApplyCloseAction(TCloseAction action);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
@@ -89,6 +101,8 @@ private:
     UniqueGdiObject m_font;
     std::vector<UniqueGdiObject> m_ownFonts;
     std::vector<Placed> m_placed;  // in creation order
+    GraphicControls m_graphicControls;
+    std::vector<UniqueBitmap> m_pictures;
     std::map<int, COLORREF> m_textColours;
     HWND m_lastFocus = nullptr;
     // The extent of the undocked controls and the room the docked bars take.

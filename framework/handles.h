@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include <utility>
@@ -59,6 +60,14 @@ struct GdiTraits {
     static void Release(Handle h) { ::DeleteObject(h); }
 };
 
+// The same release for each kind of GDI object, typed so that a pen cannot be handed where a brush is due.
+template <typename H>
+struct TypedGdiTraits {
+    using Handle = H;
+    static Handle None() { return nullptr; }
+    static void Release(Handle h) { ::DeleteObject(h); }
+};
+
 struct WaitTraits {
     using Handle = HANDLE;
     static Handle None() { return nullptr; }
@@ -74,5 +83,47 @@ using UniqueMenu = UniqueHandle<NullIsNone<HMENU, ::DestroyMenu>>;
 using UniqueModule = UniqueHandle<NullIsNone<HMODULE, ::FreeLibrary>>;
 using UniqueImageList = UniqueHandle<NullIsNone<HIMAGELIST, ::ImageList_Destroy>>;
 using UniqueWait = UniqueHandle<WaitTraits>;
+using UniquePen = UniqueHandle<TypedGdiTraits<HPEN>>;
+using UniqueBrush = UniqueHandle<TypedGdiTraits<HBRUSH>>;
+using UniqueBitmap = UniqueHandle<TypedGdiTraits<HBITMAP>>;
+using UniqueFont = UniqueHandle<TypedGdiTraits<HFONT>>;
+using UniqueIcon = UniqueHandle<NullIsNone<HICON, ::DestroyIcon>>;
+using UniqueMemoryDc = UniqueHandle<NullIsNone<HDC, ::DeleteDC>>;
+
+// Puts an object into a DC for one scope, then puts the former one back, so that the
+// object can be deleted afterwards (a selected object cannot).
+class ScopedSelectObject {
+public:
+    ScopedSelectObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_former(::SelectObject(dc, object)) {}
+    ScopedSelectObject(const ScopedSelectObject&) = delete;
+    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+    ~ScopedSelectObject() {
+        if (m_former != nullptr && m_former != HGDI_ERROR) {
+            ::SelectObject(m_dc, m_former);
+        }
+    }
+
+private:
+    HDC m_dc;  // not owned
+    HGDIOBJ m_former;
+};
+
+// A window's DC, given back when the scope ends.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (m_dc != nullptr) {
+            ::ReleaseDC(m_window, m_dc);
+        }
+    }
+    HDC get() const { return m_dc; }
+
+private:
+    HWND m_window;  // not owned
+    HDC m_dc;
+};
 
 }  // namespace framework

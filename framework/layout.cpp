@@ -7,6 +7,7 @@
 
 #include "framework/control_bar.h"
 #include "framework/error.h"
+#include "framework/handles.h"
 #include "framework/tool_bar.h"
 
 namespace framework {
@@ -35,6 +36,13 @@ KindTraits TraitsOf(ControlKind kind) {
             return {kControlBarClassName, 0, WS_EX_CONTROLPARENT};
         case ControlKind::ToolBar:
             return {TOOLBARCLASSNAMEW, ToolBarStyle(), 0};
+        case ControlKind::Button:
+            return {L"BUTTON", BS_PUSHBUTTON, 0};
+        case ControlKind::Image:
+            // The form sets the picture; one named by the window text would be the control's to free.
+            return {L"STATIC", 0, 0};
+        case ControlKind::Windowless:
+            break;
     }
     return {L"STATIC", 0, 0};
 }
@@ -75,9 +83,10 @@ HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, 
     if (entry.tabStop) {
         style |= WS_TABSTOP;
     }
-    HWND hwnd = ::CreateWindowExW(
-        traits.exStyle, traits.className, entry.text, style, bounds.left, bounds.top, bounds.width, bounds.height,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), ::GetModuleHandleW(nullptr), nullptr);
+    const wchar_t* text = entry.kind == ControlKind::Image ? L"" : entry.text;
+    HWND hwnd = ::CreateWindowExW(traits.exStyle, traits.className, text, style, bounds.left, bounds.top, bounds.width,
+                                  bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                  ::GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         throw Error(L"Impossible de créer le contrôle " + std::wstring(entry.name) + L" : " +
                     SystemErrorDescription(::GetLastError()));
@@ -86,13 +95,7 @@ HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, 
         ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     if (entry.autoSize) {
-        HDC dc = ::GetDC(hwnd);
-        HGDIOBJ old = ::SelectObject(dc, font);
-        RECT extent{0, 0, 0, 0};
-        ::DrawTextW(dc, entry.text, -1, &extent, DT_CALCRECT | DT_SINGLELINE);
-        ::SelectObject(dc, old);
-        ::ReleaseDC(hwnd, dc);
-        ::SetWindowPos(hwnd, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        FitToText(hwnd);
     }
     if (entry.kind == ControlKind::GroupBox) {
         ForwardNotificationsToParent(hwnd);
@@ -103,6 +106,15 @@ HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, 
         RefuseTabKey(hwnd);
     }
     return hwnd;
+}
+
+void FitToText(HWND label) {
+    const std::wstring text = GetText(label);
+    WindowDc dc(label);
+    ScopedSelectObject font(dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT extent{0, 0, 0, 0};
+    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
+    ::SetWindowPos(label, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ForwardNotificationsToParent(HWND container) { ::SetWindowSubclass(container, &ForwardingProc, 1, 0); }

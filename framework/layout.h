@@ -8,7 +8,9 @@
 
 namespace framework {
 
-enum class ControlKind { GroupBox, Label, Memo, Edit, StatusBar, ControlBar, ToolBar };
+// Image: a bitmap named by the entry's text, or an icon the form puts in later (style SS_ICON).
+// Windowless: a control of the form's own that paints on the form (see Form::GraphicControlFor).
+enum class ControlKind { GroupBox, Label, Memo, Edit, StatusBar, ControlBar, ToolBar, Button, Image, Windowless };
 
 struct Bounds {
     int left, top, width, height;
@@ -20,6 +22,7 @@ inline constexpr COLORREF kDefaultColour = CLR_INVALID;
 struct FontSpec {
     const wchar_t* face = nullptr;
     int points = 0;
+    bool bold = false;
 };
 
 // A control docked to an edge of its form spans the form's width there and does not scroll.
@@ -30,6 +33,7 @@ struct ControlSpec {
     const wchar_t* name;  // the designer's name, for readers of the table
     int id;
     int parentId;  // 0: the window itself
+    // A windowless control given no height keeps its own.
     Bounds bounds;
     const wchar_t* text;
     DWORD style;      // added to the kind's own style
@@ -51,6 +55,9 @@ void ForwardNotificationsToParent(HWND container);
 
 // The memo takes no Tab: the key stays with the form, whose only tab stop is the memo.
 void RefuseTabKey(HWND edit);
+
+// Gives a label the size of its current text in its font.
+void FitToText(HWND label);
 
 std::wstring GetText(HWND control);
 void SetText(HWND control, const std::wstring& text);

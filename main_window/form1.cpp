@@ -84,7 +84,11 @@ TForm1::TForm1()
     : Form(kForm1, kForm1Controls),
       m_openTextFileDialog1(kOpenTextFileDialog1),
       m_saveTextFileDialog1(kSaveTextFileDialog1) {
+    AboutBox1.SetProductName(kAboutBox1.productName);
+    AboutBox1.SetVersion(kAboutBox1.version);
+    AboutBox1.SetCopyright(kAboutBox1.copyright);
     CreateForm(nullptr, framework::BuildMenu(kMainMenu1));
+    AboutBox1.SetOwner(Handle());
 }
 
 void TForm1::ControlsCreated() {
@@ -302,9 +306,7 @@ void TForm1::tlbtnAideClick() {
     hh::HtmlHelp(::GetDesktopWindow(), ansiPath.c_str(), hh::HH_DISPLAY_TOPIC, 0);
 }
 
-void TForm1::Aproposde1Click() {
-    // Shows the About box once it exists.
-}
+void TForm1::Aproposde1Click() { AboutBox1.Execute(); }
 
 void TForm1::tlbtnQuitterClick() { framework::Application::Instance().Terminate(); }
 

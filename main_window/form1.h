@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "about/about.h"
 #include "framework/command.h"
 #include "framework/file_dialog.h"
 #include "framework/form.h"
@@ -51,6 +52,7 @@ private:
     void ReplaceMemoText(const std::wstring& text, const std::wstring& former);
 
     framework::UniqueImageList m_imageList1;
+    TAboutBox AboutBox1;
     // tlbtnCompiler and Compiler1: one flag.
     framework::Command m_compile;
     bool m_settingMemoText = false;

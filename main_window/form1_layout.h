@@ -31,6 +31,15 @@ using framework::ControlKind;
 using framework::Dock;
 using framework::kDefaultColour;
 
+// AboutBox1's three texts.
+struct AboutBoxSpec {
+    const wchar_t* productName;
+    const wchar_t* version;
+    const wchar_t* copyright;
+};
+inline constexpr AboutBoxSpec kAboutBox1 = {L"Talvorine", L"Version 1.0 - Win9x - WinXP",
+                                            L"© 2026 les développeurs de Talvorine"};
+
 inline constexpr framework::FontSpec kTahoma8 = {L"Tahoma", 8};
 
 inline constexpr framework::FormSpec kForm1 = {

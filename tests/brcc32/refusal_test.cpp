@@ -14,7 +14,8 @@ namespace {
 struct Refusal {
     std::string m_script;
     int m_line;
-    std::string m_message;  // a part of the message that tells the user what is wrong
+    std::string m_message;          // a part of the message that tells the user what is wrong
+    std::string m_file = "bad.rc";  // where the fault is: the script or a file it includes
 };
 
 class Refusals : public ::testing::Test {
@@ -37,7 +38,7 @@ protected:
             std::vector<std::string> before = m_folder.FileNames();
             const RunResult result = RunBrcc32(m_folder.Path(), "bad.rc");
             EXPECT_EQ(result.m_exitCode, 1);
-            const std::string prefix = "bad.rc(" + std::to_string(refusal.m_line) + "): error: ";
+            const std::string prefix = refusal.m_file + "(" + std::to_string(refusal.m_line) + "): error: ";
             EXPECT_TRUE(result.m_stderr.starts_with(prefix)) << result.m_stderr;
             EXPECT_NE(result.m_stderr.find(refusal.m_message), std::string::npos) << result.m_stderr;
             EXPECT_EQ(std::count(result.m_stderr.begin(), result.m_stderr.end(), '\n'), 1) << result.m_stderr;
@@ -52,23 +53,73 @@ protected:
     TestFolder m_folder;
 };
 
-TEST_F(Refusals, OtherStatementsOfTheResourceLanguage) {
+TEST_F(Refusals, MisplacedStatements) {
     ExpectRefused({
-        {"1 RCDATA data.bin\n#include \"x.h\"\n", 2, "preprocessor"},
-        {"#define X 1\n", 1, "preprocessor"},
-        {"\n\nSTRINGTABLE\nBEGIN\n1 \"a\"\nEND\n", 3, "STRINGTABLE"},
-        {"1 DIALOG 0, 0, 10, 10\n", 1, "DIALOG resources are not supported"},
-        {"1 DIALOGEX 0, 0, 10, 10\n", 1, "DIALOGEX"},
-        {"1 RCDATA data.bin\n2 menu\n", 2, "MENU"},
-        {"1 VERSIONINFO\n", 1, "VERSIONINFO"},
-        {"1 ACCELERATORS\n", 1, "ACCELERATORS"},
-        {"1 FONT data.bin\n", 1, "FONT"},
-        {"1 MESSAGETABLE data.bin\n", 1, "MESSAGETABLE"},
-        {"1 HTML data.bin\n", 1, "HTML"},
-        {"1 RCDATA\nBEGIN\n1, 2\nEND\n", 2, "blocks"},
-        {"1 RCDATA { 1, 2 }\n", 1, "blocks"},
-        {"CHARACTERISTICS 1\n", 1, "CHARACTERISTICS"},
+        {"1 ICON { 1 }\n", 1, "lines of hex bytes in single quotes"},
+        {"1 BITMAP {\n '42 4D 0'\n}\n", 2, "odd number of digits"},
+        {"1 BITMAP {\n '42 4G'\n}\n", 2, "'G' is not a hex digit"},
+        {"1 BITMAP { '42 4D' }\n", 1, "not a valid bitmap file"},
+        {"BEGIN 1 END\n", 1, "must follow a resource's type"},
+        {"CHARACTERISTICS 1\n", 1, "CHARACTERISTICS belongs to one resource"},
         {"1 ICON LANGUAGE 7, 1 good.ico\n", 1, "LANGUAGE must be a line of its own"},
+    });
+}
+
+TEST_F(Refusals, Preprocessor) {
+    m_folder.Write("inc/resource.h", std::string("#define IDI_APP 1\nint f(void);\n#if IDI_APP\n"));
+    m_folder.Write("inc/deep.h", std::string("#define A 1\n\n#bogus\n"));
+    m_folder.Write("self.rc", std::string("#include \"self.rc\"\n"));
+    ExpectRefused({
+        {"#if 1\n1 RCDATA data.bin\n#else\n", 1, "#if without #endif"},
+        {"#include \"inc/resource.h\"\n", 3, "#if without #endif", "inc/resource.h"},
+        {"// first\n#include <missing.h>\n", 2, "cannot find the include file 'missing.h'"},
+        {"#include \"inc/deep.h\"\n", 3, "unknown preprocessor directive '#bogus'", "inc/deep.h"},
+        {"#define A B\n#define B A\n\n1 RCDATA { A }\n", 4, "macro 'A' refers to itself"},
+        {"#if 1 +\n#endif\n", 1, "is not valid"},
+        {"#if (2\n#endif\n", 1, "'(' without ')'"},
+        {"#if 1 / 0\n#endif\n", 1, "division by zero"},
+        {"#define F(a, b) a\n\n1 RCDATA { F(1) }\n", 3, "takes 2 arguments, given 1"},
+        {"\n#error stop here\n", 2, "#error stop here"},
+        {"#endif\n", 1, "#endif without #if"},
+        {"#if 0\n#else\n#else\n#endif\n", 3, "#else after #else"},
+        {"#pragma code_page(932)\n", 1, "code page 932 is not supported"},
+        {"#include \"self.rc\"\n", 1, "includes nest more than 200 deep", "self.rc"},
+        {"#define N 5\n1 RCDATA { N \\\n  UNDEFINED }\n", 2, "found 'UNDEFINED'"},
+    });
+}
+
+TEST_F(Refusals, MalformedBlocks) {
+    ExpectRefused({
+        {"1 DIALOG 0, 0, 10\nBEGIN\nEND\n", 2, "expected ','"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  LTEXT \"a\", 1, 2, 3, 4, 5\n  BUTTON \"b\", 2, 1, 1, 1, 1\nEND\n", 4,
+         "'BUTTON' is not a dialog control"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  EDITTEXT 70000, 1, 2, 3, 4\nEND\n", 3, "does not fit the 16 bits"},
+        {"1 DIALOG 0, 0, 10, 10\nFONT 8, \"A\", 700\nBEGIN\nEND\n", 2, "belong to DIALOGEX"},
+        {"1 DIALOG 0, 0, 10, 10\nTITLE \"x\"\nBEGIN\nEND\n", 2, "expected a dialog statement"},
+        {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  CONTROL \"a\", 1, BUTTON, 0, 1, 2, 3, 4\nEND\n", 3,
+         "expected the control's class"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  LTEXT \"a\", 1, 2, 3, 4, 5\n", 2, "not closed with END"},
+        {"1 MENU\nBEGIN\n  MENUITEM \"a\"\nEND\n", 4, "expected ',' before the MENUITEM's id"},
+        {"1 MENU\nBEGIN\n  MENUITEM \"a\", 1, BOLD\nEND\n", 3, "expected CHECKED"},
+        {"1 MENU\nBEGIN\n  POPUP \"a\"\n  MENUITEM \"b\", 2\nEND\n", 4, "expected BEGIN or '{' to open the POPUP"},
+        {"1 MENU\nBEGIN\n  ITEM \"a\", 1\nEND\n", 3, "expected MENUITEM, POPUP or END"},
+        {"1 ACCELERATORS { \"ab\", 1 }\n", 1, "one character"},
+        {"1 MENU { MENUITEM \"a\", 70000 }\n", 1, "does not fit the 16 bits of a MENU"},
+        {"G DESIGNINFO\nBEGIN\n  1, DIALOG\n  BEGIN\n    LEFTMARGIN, 7\nEND\n", 2, "not closed with END"},
+        {"1 ACCELERATORS { \"a\", 1, SHIFT }\n", 1, "VIRTKEY accelerators only"},
+        {"1 ACCELERATORS { \"^1\", 1 }\n", 1, "no control character"},
+        {"1 RCDATA {\n1, 2\n", 1, "not closed with END"},
+        {"STRINGTABLE\nBEGIN\n1 \"a\"\n\n1 \"b\"\nEND\n", 5, "duplicate string: id 1"},
+        {"STRINGTABLE { 1 \"a\" }\nSTRINGTABLE { 2, L\"b\"\n 1 \"c\" }\n", 3, "already defined on line 1"},
+        {"STRINGTABLE { 1 2 }\n", 1, "expected the quoted text of string 1"},
+        {"STRINGTABLE 1 \"a\"\n", 1, "expected BEGIN or '{'"},
+        {"1 VERSIONINFO FILEVERSION 1,2,3,65536 BEGIN END\n", 1, "at most 65535"},
+        {"1 VERSIONINFO FILEDATE 1 BEGIN END\n", 1, "not a VERSIONINFO statement"},
+        {"1 VERSIONINFO\nBEGIN\nVALUE \"A\", 1, \"x\"\nEND\n", 3, "mixes numbers and strings"},
+        {"1 VERSIONINFO\nBEGIN\n  BLOCK \"S\"\n  BEGIN\n", 4, "not closed with END"},
+        {"1 VERSIONINFO\nBEGIN\n VALUE \"A\" 1\nEND\n", 3, "expected ','"},
+        {"LANGUAGE (9, 1\n", 1, "expected ')'"},
+        {"1_DOWN BITMAP good.bmp\n", 1, "the name '1_DOWN' starts with digits"},
     });
 }
 
@@ -80,7 +131,7 @@ TEST_F(Refusals, MalformedStatements) {
         {"1 RCDATA data.bin\n\n2 RCDATA\n", 3, "expected a file name after RCDATA"},
         {"1\n", 1, "expected a resource type"},
         {"1 RCDATA , data.bin\n", 1, "expected a file name"},
-        {"1abc RCDATA data.bin\n", 1, "'1abc' is not a valid number"},
+        {"1abc RCDATA data.bin\n", 1, "'1abc' starts with digits"},
         {"09 RCDATA data.bin\n", 1, "'09' is not a valid number"},
         {"1+2 RCDATA data.bin\n", 1, "expected a resource type"},
         {"-1 RCDATA data.bin\n", 1, "expected a resource name"},
@@ -146,25 +197,26 @@ TEST_F(Refusals, ErrorsInALongScript) {
     }
     ExpectRefused({
         {head + "401 RCDATA missing.bin\n402 RCDATA data.bin\n#define X\n", 401, "file not found"},
-        {head + "401 RCDATA data.bin\n#define X\n403 RCDATA missing.bin\n", 402, "preprocessor"},
+        {head + "401 RCDATA data.bin\n#define X ,\n403 ICON X\n404 RCDATA missing.bin\n", 403,
+         "expected a file name after ICON"},
         {head + "401 RCDATA folder\n" + head, 401, "folder"},
         {head + "8 ICON missing.ico\n", 401, "already defined on line 8"},
     });
 }
 
 TEST_F(Refusals, UnreadableScriptAndCommandLineErrors) {
-    m_folder.Write("utf16.rc", std::string("\xFF\xFE"
-                                           "1\0 \0",
-                                           6));
+    // Saved as UTF-16 without its byte-order mark: the first NUL byte is on line 2.
+    m_folder.Write("utf16.rc", std::string("\n1\0 \0", 5));
     RunResult result = RunBrcc32(m_folder.Path(), "utf16.rc");
     EXPECT_EQ(result.m_exitCode, 1);
-    EXPECT_EQ(result.m_stderr, "utf16.rc: error: the script is saved as UTF-16; save it as UTF-8 or ANSI text\n");
+    EXPECT_TRUE(result.m_stderr.starts_with("utf16.rc(2): error: the file holds NUL bytes")) << result.m_stderr;
     result = RunBrcc32(m_folder.Path(), "absent.rc");
     EXPECT_EQ(result.m_exitCode, 1);
     EXPECT_EQ(result.m_stderr, "absent.rc: error: cannot read the script: file not found\n");
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "absent.res"));
 
-    for (const std::string arguments : {"", "a.rc b.rc", "-x a.rc", "-fo", "-fo a.res -fo b.res a.rc"}) {
+    for (const std::string arguments :
+         {"", "a.rc b.rc", "-x a.rc", "-fo", "-fo a.res -fo b.res a.rc", "-I", "-D 1X a.rc", "-DA-B a.rc"}) {
         result = RunBrcc32(m_folder.Path(), arguments);
         EXPECT_EQ(result.m_exitCode, 2) << arguments;
         EXPECT_TRUE(result.m_stderr.starts_with("brcc32: error: ")) << result.m_stderr;

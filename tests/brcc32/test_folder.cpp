@@ -70,4 +70,10 @@ RunResult RunLlvmRc(const std::filesystem::path& folder, const std::string& scri
     return RunIn(folder, std::string(LLVM_RC_PATH) + " /no-preprocess /fo '" + output + "' '" + script + "'");
 }
 
+RunResult RunLlvmRcPreprocessed(const std::filesystem::path& folder, const std::string& script,
+                                const std::string& output, const std::string& options) {
+    return RunIn(folder, std::string(LLVM_RC_PATH) + " " + options + " -I " + kMingwInclude + " /fo '" + output +
+                             "' '" + script + "'");
+}
+
 }  // namespace brcc::test

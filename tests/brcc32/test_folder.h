@@ -36,5 +36,9 @@ RunResult RunIn(const std::filesystem::path& folder, const std::string& command)
 RunResult RunBrcc32(const std::filesystem::path& folder, const std::string& arguments);
 // The reference compiler, run as Talvorine would run ours: from the script's folder.
 RunResult RunLlvmRc(const std::filesystem::path& folder, const std::string& script, const std::string& output);
+// The reference with its C preprocessor (clang) and the MinGW-w64 headers, which our compiler has built in.
+inline constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
+RunResult RunLlvmRcPreprocessed(const std::filesystem::path& folder, const std::string& script,
+                                const std::string& output, const std::string& options = "");
 
 }  // namespace brcc::test

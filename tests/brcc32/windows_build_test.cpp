@@ -85,6 +85,28 @@ TEST_F(WindowsBuild, FailureKeepsTheOldFileAndSaysWhere) {
     EXPECT_EQ(files, 6u) << "a temporary file was left behind";
 }
 
+// Includes named with backslashes, a header with C declarations, the built-in Windows headers; an error in an
+// included file names that file.
+TEST_F(WindowsBuild, IncludesAndTheirErrors) {
+    std::filesystem::create_directories(m_folder / "inc");
+    Write("inc/res.h", std::string("#define IDI_APP 7\r\nint Compute(const char* s);\r\n"));
+    Write("inc/bad.h", std::string("#define A 1\r\n#if A\r\n"));
+    Write("main.rc", std::string("#include \"inc\\res.h\"\r\n#include <windows.h>\r\nIDI_APP ICON icons\\app.ico\r\n"
+                                 "LANGUAGE LANG_FRENCH, SUBLANG_FRENCH\r\n1 RCDATA { WS_VISIBLE, \"x\" }\r\n"));
+    const int exitCode = RunExe(L"main.rc");
+    const Bytes report = Read("errors.txt");
+    ASSERT_EQ(exitCode, 0) << std::string(report.begin(), report.end());
+    Write("expected.rc", std::string("7 ICON icons/app.ico\nLANGUAGE 12, 1\n1 RCDATA { 0x10000000L, \"x\" }\n"));
+    CompileScriptFile(m_folder / "expected.rc", m_folder / "expected.res");
+    EXPECT_EQ(Read("main.res"), Read("expected.res"));
+
+    Write("broken.rc", std::string("#include \"inc\\bad.h\"\r\n"));
+    EXPECT_EQ(RunExe(L"broken.rc"), 1);
+    const Bytes errors = Read("errors.txt");
+    EXPECT_EQ(std::string(errors.begin(), errors.end()),
+              "inc\\bad.h(2): error: #if without #endif: the file ends inside it\r\n");
+}
+
 // Long enough for the files to be read ahead on threads: the same bytes as one thread, and the first error wins.
 TEST_F(WindowsBuild, LongScriptsReadAheadOnThreads) {
     std::string script;

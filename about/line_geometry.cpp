@@ -1,0 +1,123 @@
+// The segment of a line control and the size changes it brings.
+#include "about/line_geometry.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+namespace talvorine {
+namespace {
+
+constexpr int kRestingSize = 65;
+
+// Sizes stay representable however large a pen or an end point is set.
+int Saturated(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); }
+
+int ThicknessFor(int penWidth) { return Saturated(std::int64_t{10} * penWidth); }
+
+}  // namespace
+
+bool LineGeometry::SetCoordinate(int& coordinate, int value) {
+    if (m_line != ltCustom) {
+        return false;
+    }
+    coordinate = value;
+    return true;
+}
+
+std::optional<LineSize> LineGeometry::SetLine(TLineType line, LineSize current) {
+    if (line == m_line) {
+        return std::nullopt;
+    }
+    LineSize size = current;
+    if (m_line == ltHorizontal) {
+        switch (line) {
+            case ltVertical:
+                size = {current.height, current.width};
+                break;
+            case ltTop:
+            case ltBottom:
+            case ltUpDiagonal:
+            case ltDownDiagonal:
+                size.height = kRestingSize;
+                break;
+            case ltLeft:
+            case ltRight:
+                size = {kRestingSize, current.width};
+                break;
+            default:
+                break;
+        }
+    } else if (m_line == ltVertical) {
+        switch (line) {
+            case ltHorizontal:
+                size = {current.height, current.width};
+                break;
+            case ltTop:
+            case ltBottom:
+                size = {current.height, kRestingSize};
+                break;
+            case ltLeft:
+            case ltRight:
+            case ltUpDiagonal:
+            case ltDownDiagonal:
+                size.width = kRestingSize;
+                break;
+            default:
+                break;
+        }
+    }
+    m_line = line;
+    return size;
+}
+
+LineGeometry::Plan LineGeometry::PlanPaint(LineSize current, int penWidth) {
+    // Taken once: the size changes below are for the next paint, not this one.
+    const int w1 = Saturated(std::int64_t{current.width} - 1);
+    const int h1 = Saturated(std::int64_t{current.height} - 1);
+    LineSize size = current;
+    LineSegment& s = m_segment;
+    switch (m_line) {
+        case ltCustom:
+            s.toX = std::max(s.toX, 0);
+            s.fromX = std::max(s.fromX, 0);
+            if (w1 < s.toX || w1 < s.fromX) {
+                size.width = Saturated(std::int64_t{std::max(s.toX, s.fromX)} + 1);
+            }
+            s.toY = std::max(s.toY, 0);
+            s.fromY = std::max(s.fromY, 0);
+            if (h1 < s.toY || h1 < s.fromY) {
+                size.height = Saturated(std::int64_t{std::max(s.toY, s.fromY)} + 1);
+            }
+            break;
+        case ltHorizontal:
+            s = {0, h1 / 2, w1, h1 / 2};
+            size.height = ThicknessFor(penWidth);
+            break;
+        case ltVertical:
+            s = {w1 / 2, 0, w1 / 2, h1};
+            size.width = ThicknessFor(penWidth);
+            break;
+        case ltTop:
+            s = {0, 0, w1, 0};
+            break;
+        case ltBottom:
+            s = {0, h1, w1, h1};
+            break;
+        case ltLeft:
+            s = {0, 0, 0, h1};
+            break;
+        case ltRight:
+            s = {w1, 0, w1, h1};
+            break;
+        case ltUpDiagonal:
+            s = {0, h1, w1, 0};
+            break;
+        case ltDownDiagonal:
+            s = {0, 0, w1, h1};
+            break;
+    }
+    return {s, size};
+}
+
+}  // namespace talvorine

@@ -1,0 +1,64 @@
+// The C preprocessor that runs before a script is parsed: includes, macros, conditionals, code pages.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "brcc32/code_page.h"
+
+namespace brcc {
+
+struct PreprocessOptions {
+    // Searched after the including file's folder, in this order, before the built-in Windows headers.
+    std::vector<std::filesystem::path> m_includeFolders;
+    // NAME or NAME=VALUE, then names to undefine, applied in that order after RC_INVOKED is defined.
+    std::vector<std::string> m_defines;
+    std::vector<std::string> m_undefines;
+};
+
+// The text the resource parser reads, and for each of its lines the file and line it came from.
+struct PreprocessedScript {
+    std::string m_text;
+    std::vector<std::string> m_files;  // as messages name them; the script first
+    CodePageChanges m_codePages;
+
+    struct Segment {
+        int m_outputLine;
+        int m_file;
+        int m_line;
+    };
+    std::vector<Segment> m_segments;  // by output line
+
+    struct Place {
+        const std::string* m_file;
+        int m_line;
+    };
+    Place Locate(int outputLine) const;
+};
+
+// Reads a file the way includes are read; tests and the fuzz target give their own.
+using FileReader = std::function<std::optional<std::string>(const std::filesystem::path&)>;
+
+class Preprocessor {
+public:
+    explicit Preprocessor(PreprocessOptions options, FileReader reader = {});
+    ~Preprocessor();
+
+    // `text` is the script's bytes; `path` where its includes are taken from; `name` what messages call it.
+    // Throws ScriptError with the file and line of the fault. The text is taken, and becomes the result's where
+    // it can: a long script is held once, not twice.
+    PreprocessedScript Run(std::string text, const std::filesystem::path& path, const std::string& name);
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+}  // namespace brcc
