@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,38 @@ int ScreenDpi() {
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
     return dpi;
+}
+
+// The part of a control that the window's client area shows, in screen coordinates.
+RECT ShownPart(HWND control, HWND main) {
+    RECT shown{};
+    ::GetWindowRect(control, &shown);
+    for (HWND parent = ::GetParent(control); parent != nullptr; parent = ::GetParent(parent)) {
+        RECT client{};
+        ::GetClientRect(parent, &client);
+        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        ::IntersectRect(&shown, &shown, &client);
+        if (parent == main) {
+            break;
+        }
+    }
+    return shown;
+}
+
+// The control is shown and the screen draws it: a control with a frame, text or glyphs has
+// several colours where a window drawn blank has one (and a caret).
+void ExpectDrawnOnScreen(const wintest::ScreenPicture& picture, HWND main, HWND control) {
+    EXPECT_TRUE(::IsWindowVisible(control));
+    RECT shown = ShownPart(control, main);
+    ::IntersectRect(&shown, &shown, &picture.area);
+    ASSERT_FALSE(::IsRectEmpty(&shown)) << "out of the client area";
+    std::set<COLORREF> colours;
+    for (int y = shown.top; y < shown.bottom; ++y) {
+        for (int x = shown.left; x < shown.right; ++x) {
+            colours.insert(picture.At(x - picture.area.left, y - picture.area.top));
+        }
+    }
+    EXPECT_GE(colours.size(), 3u) << "drawn blank";
 }
 
 class Form1Window : public ::testing::Test {
@@ -355,7 +388,12 @@ TEST_F(Form1Window, ScrollBarsComeWithASmallWindowAndGoWithALargeOne) {
     EXPECT_TRUE(StyleOf(m_main) & WS_VSCROLL);
     EXPECT_TRUE(StyleOf(m_main) & WS_HSCROLL);
     Pump();
-    wintest::SaveScreenshot(m_main, L"main-window-small-" + std::to_wstring(m_dpi));
+    const wintest::ScreenPicture small =
+        wintest::SaveScreenshot(m_main, L"main-window-small-" + std::to_wstring(m_dpi));
+    for (int id : {kIdControlBar1, kIdGroupBox1, kIdStatusBar1}) {
+        SCOPED_TRACE(id);
+        ExpectDrawnOnScreen(small, m_main, Control(id));
+    }
 
     ::SendMessageW(m_main, WM_VSCROLL, SB_LINEDOWN, 0);
     ::SendMessageW(m_main, WM_HSCROLL, SB_LINEDOWN, 0);
@@ -428,10 +466,23 @@ TEST_F(Form1Window, TheBandMovesAlongItsRowByItsHandleOnly) {
     EXPECT_EQ(PlaceOf(toolBar), before);
 }
 
-TEST_F(Form1Window, Screenshot) {
+// What a person sees: the bars, the tool bar and the script group box drawn on screen, the
+// hint in purple.
+TEST_F(Form1Window, TheScreenShowsTheControls) {
     Pump();
-    wintest::SaveScreenshot(m_main, L"main-window-" + std::to_wstring(m_dpi));
-    SUCCEED();
+    const wintest::ScreenPicture picture = wintest::SaveScreenshot(m_main, L"main-window-" + std::to_wstring(m_dpi));
+    for (int id : {kIdControlBar1, kIdToolBar1, kIdGroupBox1, kIdMemo1, kIdStatusBar1}) {
+        SCOPED_TRACE(id);
+        ExpectDrawnOnScreen(picture, m_main, Control(id));
+    }
+    RECT hint = ShownPart(Control(kIdLabel1), m_main);
+    int purple = 0;
+    for (int y = hint.top; y < hint.bottom; ++y) {
+        for (int x = hint.left; x < hint.right; ++x) {
+            purple += picture.At(x - picture.area.left, y - picture.area.top) == kPurple;
+        }
+    }
+    EXPECT_GT(purple, 0);
 }
 
 // Runs this program again, its tests seeing a display of `dpi` dots per inch.
