@@ -165,8 +165,8 @@ bool FileReadAhead::ReserveBytes(std::uint64_t size) {
 
 std::size_t DefaultReaderCount() {
 #ifdef _WIN32
-    // Opening a file costs tens of microseconds here, enough to overlap; the compiler's own thread opens files too
-    // when the readers fall behind, so a reader that gets no core costs little.
+    // Opening a file costs far more here than on Linux, enough for the overlap to pay where a core is free; the
+    // compiler's own thread opens files too when the readers fall behind or get no core.
     const unsigned cores = std::thread::hardware_concurrency();
     return cores < 2 ? 0 : std::min<std::size_t>(cores - 1, 3);
 #else
