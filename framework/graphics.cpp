@@ -14,46 +14,42 @@ constexpr int kRasterOperations[] = {
 
 constexpr int kHatches[] = {0, 0, HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
 
-}  // namespace
-
-void TPen::Change(const Attributes& attributes) {
-    if (attributes == m_attributes) {
+// The owner redraws on every notification, so a setter that changes nothing must not send one.
+template <class Attributes>
+void ChangeAttributes(Attributes& current, const Attributes& next, const std::function<void()>& onChange) {
+    if (next == current) {
         return;
     }
-    m_attributes = attributes;
-    if (OnChange) {
-        OnChange();
+    current = next;
+    if (onChange) {
+        onChange();
     }
 }
 
-void TPen::SetColor(COLORREF color) {
-    Attributes a = m_attributes;
-    a.color = color;
-    Change(a);
+template <class Attributes, class Field>
+void ChangeAttribute(Attributes& current, Field Attributes::*field, Field value,
+                     const std::function<void()>& onChange) {
+    Attributes next = current;
+    next.*field = value;
+    ChangeAttributes(current, next, onChange);
 }
+
+}  // namespace
+
+void TPen::SetColor(COLORREF color) { ChangeAttribute(m_attributes, &Attributes::color, color, OnChange); }
 
 void TPen::SetWidth(int width) {
     if (width < 0) {
         return;
     }
-    Attributes a = m_attributes;
-    a.width = width;
-    Change(a);
+    ChangeAttribute(m_attributes, &Attributes::width, width, OnChange);
 }
 
-void TPen::SetStyle(TPenStyle style) {
-    Attributes a = m_attributes;
-    a.style = style;
-    Change(a);
-}
+void TPen::SetStyle(TPenStyle style) { ChangeAttribute(m_attributes, &Attributes::style, style, OnChange); }
 
-void TPen::SetMode(TPenMode mode) {
-    Attributes a = m_attributes;
-    a.mode = mode;
-    Change(a);
-}
+void TPen::SetMode(TPenMode mode) { ChangeAttribute(m_attributes, &Attributes::mode, mode, OnChange); }
 
-void TPen::Assign(const TPen& source) { Change(source.m_attributes); }
+void TPen::Assign(const TPen& source) { ChangeAttributes(m_attributes, source.m_attributes, OnChange); }
 
 UniquePen TPen::CreateHandle() const {
     return UniquePen(::CreatePen(kPenStyles[m_attributes.style], m_attributes.width, m_attributes.color));
@@ -61,35 +57,13 @@ UniquePen TPen::CreateHandle() const {
 
 int TPen::RasterOperation() const { return kRasterOperations[m_attributes.mode]; }
 
-void TBrush::Change(const Attributes& attributes) {
-    if (attributes == m_attributes) {
-        return;
-    }
-    m_attributes = attributes;
-    if (OnChange) {
-        OnChange();
-    }
-}
+void TBrush::SetColor(COLORREF color) { ChangeAttribute(m_attributes, &Attributes::color, color, OnChange); }
 
-void TBrush::SetColor(COLORREF color) {
-    Attributes a = m_attributes;
-    a.color = color;
-    Change(a);
-}
+void TBrush::SetStyle(TBrushStyle style) { ChangeAttribute(m_attributes, &Attributes::style, style, OnChange); }
 
-void TBrush::SetStyle(TBrushStyle style) {
-    Attributes a = m_attributes;
-    a.style = style;
-    Change(a);
-}
+void TBrush::SetBitmap(HBITMAP bitmap) { ChangeAttribute(m_attributes, &Attributes::bitmap, bitmap, OnChange); }
 
-void TBrush::SetBitmap(HBITMAP bitmap) {
-    Attributes a = m_attributes;
-    a.bitmap = bitmap;
-    Change(a);
-}
-
-void TBrush::Assign(const TBrush& source) { Change(source.m_attributes); }
+void TBrush::Assign(const TBrush& source) { ChangeAttributes(m_attributes, source.m_attributes, OnChange); }
 
 UniqueBrush TBrush::CreateHandle() const {
     if (m_attributes.bitmap != nullptr) {

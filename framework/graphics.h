@@ -68,7 +68,6 @@ private:
         TPenMode mode = pmCopy;
         bool operator==(const Attributes&) const = default;
     };
-    void Change(const Attributes& attributes);
     Attributes m_attributes;
 };
 
@@ -99,7 +98,6 @@ private:
         HBITMAP bitmap = nullptr;  // not owned
         bool operator==(const Attributes&) const = default;
     };
-    void Change(const Attributes& attributes);
     Attributes m_attributes;
 };
 

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "help/unit_scope.h"
+
 namespace hh {
 
 using THtmlHelpA = HWND(WINAPI*)(HWND caller, LPCSTR file, UINT command, DWORD_PTR data);
@@ -31,12 +33,6 @@ void Initialize();
 void Finalize();
 
 // Binds the engine for as long as it lives.
-class Unit {
-public:
-    Unit() { Initialize(); }
-    ~Unit() { Finalize(); }
-    Unit(const Unit&) = delete;
-    Unit& operator=(const Unit&) = delete;
-};
+using Unit = help::UnitScope<Initialize, Finalize>;
 
 }  // namespace hh

@@ -155,6 +155,16 @@ ReportLocale ThreadLocale() {
 
 void DecideDebugMode() { _DebugMode = IsFile(_ModuleDir + kMarkerFileName) || HasDebugSwitch(CommandLineParameters()); }
 
+// The probe's callers take a version as four parts and its text.
+void Unpack(const TVersion& version, std::uint16_t& major, std::uint16_t& minor, std::uint16_t& release,
+            std::uint16_t& build, std::string& text) {
+    major = version.major;
+    minor = version.minor;
+    release = version.release;
+    build = version.build;
+    text = VersionText(version);
+}
+
 }  // namespace
 
 std::string GetSystemDir() {
@@ -215,13 +225,9 @@ void GetFileVer(const std::string& fileName, std::uint16_t& major, std::uint16_t
         fixedSize < sizeof(VS_FIXEDFILEINFO)) {
         return;
     }
-    const TVersion version{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-                           HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
-    major = version.major;
-    minor = version.minor;
-    release = version.release;
-    build = version.build;
-    text = VersionText(version);
+    Unpack({HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+            LOWORD(fixed->dwFileVersionLS)},
+           major, minor, release, build, text);
 }
 
 std::string GetHHFriendlyVerStr() {
@@ -237,12 +243,7 @@ void GetIEVer(std::uint16_t& major, std::uint16_t& minor, std::uint16_t& release
     if (text.empty()) {
         return;
     }
-    const TVersion fixed = FixUpIEVersion({major, minor, release, build});
-    major = fixed.major;
-    minor = fixed.minor;
-    release = fixed.release;
-    build = fixed.build;
-    text = VersionText(fixed);
+    Unpack(FixUpIEVersion({major, minor, release, build}), major, minor, release, build, text);
 }
 
 std::string GetIEFriendlyVerStr() {

@@ -12,6 +12,7 @@
 
 #include "help/hh_text.h"
 #include "help/hh_versions.h"
+#include "help/unit_scope.h"
 
 namespace hh_funcs {
 
@@ -56,12 +57,6 @@ void WriteStartupReport();
 void Initialize();
 void Finalize();
 
-class Unit {
-public:
-    Unit() { Initialize(); }
-    ~Unit() { Finalize(); }
-    Unit(const Unit&) = delete;
-    Unit& operator=(const Unit&) = delete;
-};
+using Unit = help::UnitScope<Initialize, Finalize>;
 
 }  // namespace hh_funcs

@@ -15,6 +15,7 @@
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
 #include "tests/win/screenshot.h"
+#include "tests/win/window_probe.h"
 
 namespace talvorine {
 namespace {
@@ -37,33 +38,10 @@ bool WaitUntil(const auto& condition, DWORD timeoutMs = 15000) {
     return true;
 }
 
-struct Rect {
-    int left, top, width, height;
-    bool operator==(const Rect&) const = default;
-};
-
-void PrintTo(const Rect& r, std::ostream* out) {
-    *out << "{" << r.left << ", " << r.top << ", " << r.width << ", " << r.height << "}";
-}
-
-Rect PlaceOf(HWND window) {
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    ::GetWindowTextW(window, text, 256);
-    return text;
-}
-
-LOGFONTW FontOf(HWND control) {
-    LOGFONTW font{};
-    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font;
-}
+using wintest::FontOf;
+using wintest::PlaceOf;
+using wintest::Rect;
+using wintest::TextOf;
 
 SIZE TextExtent(HWND control, const std::wstring& text) {
     HDC dc = ::GetDC(control);

@@ -17,6 +17,7 @@
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
 #include "tests/win/screenshot.h"
+#include "tests/win/window_probe.h"
 
 namespace talvorine {
 namespace {
@@ -24,33 +25,15 @@ namespace {
 constexpr COLORREF kPurple = 0x00800080;
 constexpr COLORREF kBlack = 0x00000000;
 
-struct Rect {
-    int left, top, width, height;
-    bool operator==(const Rect&) const = default;
-};
-
-void PrintTo(const Rect& r, std::ostream* out) {
-    *out << "{" << r.left << ", " << r.top << ", " << r.width << ", " << r.height << "}";
-}
-
-// Where a window lies in its parent's client area.
-Rect PlaceOf(HWND window) {
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+using wintest::FontOf;
+using wintest::PlaceOf;
+using wintest::Rect;
+using wintest::TextOf;
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
     ::GetClassNameW(window, name, 64);
     return name;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    ::GetWindowTextW(window, text, 256);
-    return text;
 }
 
 std::string Narrow(const std::wstring& text) {
@@ -70,12 +53,6 @@ COLORREF TextColourOf(HWND control) {
     const COLORREF colour = ::GetTextColor(dc);
     ::ReleaseDC(control, dc);
     return colour;
-}
-
-LOGFONTW FontOf(HWND control) {
-    LOGFONTW font{};
-    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font;
 }
 
 SIZE TextExtent(HWND control, const std::wstring& text) {
