@@ -13,7 +13,7 @@ namespace brcc {
 
 StagedFile::StagedFile(InputFile file) : m_size(file.Size()) { m_file.emplace(std::move(file)); }
 
-StagedFile::StagedFile(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)), m_size(m_bytes.size()) {}
+StagedFile::StagedFile(FileBytes bytes) : m_bytes(std::move(bytes)), m_size(m_bytes.size()) {}
 
 void StagedFile::Read(std::span<std::uint8_t> bytes) {
     if (bytes.size() > m_size - m_position) {
@@ -27,7 +27,7 @@ void StagedFile::Read(std::span<std::uint8_t> bytes) {
     m_position += bytes.size();
 }
 
-std::vector<std::uint8_t> StagedFile::TakeRest() {
+FileBytes StagedFile::TakeRest() {
     if (!m_file && m_position == 0) {
         m_position = m_size;
         return std::move(m_bytes);
@@ -35,13 +35,13 @@ std::vector<std::uint8_t> StagedFile::TakeRest() {
     if (Left() > SIZE_MAX) {
         throw FileAccessError("the file is too large");
     }
-    std::vector<std::uint8_t> rest(static_cast<std::size_t>(Left()));
+    FileBytes rest(static_cast<std::size_t>(Left()));
     Read(rest);
     return rest;
 }
 
 FileReadAhead::FileReadAhead(std::filesystem::path baseFolder, std::size_t readers)
-    : m_baseFolder(std::move(baseFolder)), m_readers(readers), m_slots(kLookAhead) {}
+    : m_folder(std::move(baseFolder)), m_readers(readers), m_slots(kLookAhead) {}
 
 FileReadAhead::~FileReadAhead() {
     {
@@ -139,13 +139,13 @@ void FileReadAhead::Work() {
 
 void FileReadAhead::Stage(Slot& slot) {
     try {
-        InputFile file(ScriptFilePath(m_baseFolder, slot.m_name));
+        InputFile file(m_folder.NativePath(slot.m_name));
         if (file.Size() != 0 && !ReserveBytes(file.Size())) {
             slot.m_file.emplace(std::move(file));
             return;
         }
         slot.m_heldBytes = file.Size();
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
+        FileBytes bytes(static_cast<std::size_t>(file.Size()));
         file.Read(bytes);
         slot.m_file.emplace(std::move(bytes));
     } catch (...) {

@@ -21,7 +21,7 @@ namespace {
 
 #ifdef _WIN32
 using FileStatus = struct _stat64;
-int OpenForReading(const std::filesystem::path& path) { return _wopen(path.c_str(), _O_RDONLY | _O_BINARY); }
+int OpenForReading(const wchar_t* path) { return _wopen(path, _O_RDONLY | _O_BINARY); }
 int StatusOf(int descriptor, FileStatus& status) { return _fstat64(descriptor, &status); }
 long long ReadSome(int descriptor, std::uint8_t* bytes, std::size_t size) {
     return _read(descriptor, bytes, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
@@ -32,7 +32,7 @@ bool IsRegularFile(const FileStatus& status) { return (status.st_mode & _S_IFMT)
 using FileStatus = struct stat;
 // Non-blocking, so that a FIFO is refused as not a regular file rather than waited on; reads of a regular file
 // are not affected.
-int OpenForReading(const std::filesystem::path& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); }
+int OpenForReading(const char* path) { return open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK); }
 int StatusOf(int descriptor, FileStatus& status) { return fstat(descriptor, &status); }
 long long ReadSome(int descriptor, std::uint8_t* bytes, std::size_t size) {
     return read(descriptor, bytes, std::min<std::size_t>(size, INT_MAX));
@@ -58,15 +58,18 @@ bool IsRegularFile(const FileStatus& status) { return S_ISREG(status.st_mode); }
 
 }  // namespace
 
-InputFile::InputFile(const std::filesystem::path& path) : m_descriptor(OpenForReading(path)) {
+InputFile::InputFile(const std::filesystem::path& path) : InputFile(path.native()) {}
+
+InputFile::InputFile(const std::filesystem::path::string_type& nativePath)
+    : m_descriptor(OpenForReading(nativePath.c_str())) {
     if (m_descriptor < 0) {
-        ThrowOpenFailure(path);
+        ThrowOpenFailure(nativePath);
     }
     FileStatus status{};
     if (StatusOf(m_descriptor, status) != 0 || !IsRegularFile(status)) {
         CloseDescriptor(m_descriptor);
         m_descriptor = -1;
-        ThrowOpenFailure(path);
+        ThrowOpenFailure(nativePath);
     }
     m_size = static_cast<std::uint64_t>(status.st_size);
 }
@@ -101,6 +104,38 @@ std::filesystem::path ScriptFilePath(const std::filesystem::path& baseFolder, st
     std::replace(portable.begin(), portable.end(), '\\', '/');
     std::filesystem::path path = PathFromScriptText(portable);
     return path.has_root_directory() ? path : baseFolder / path;
+}
+
+ScriptFolder::ScriptFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+    m_prefix = (m_folder / "x").native();
+    m_prefix.pop_back();
+}
+
+std::filesystem::path::string_type ScriptFolder::NativePath(std::string_view name) const {
+    // A name with a root (a leading separator, or a drive on Windows) is not simply appended; on Windows only
+    // ASCII widens byte for byte. These rare names take the general way.
+    bool appended = !name.empty() && name.front() != '/' && name.front() != '\\';
+#ifdef _WIN32
+    appended = appended && std::all_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && c != ':';
+    });
+#endif
+    if (!appended) {
+        return ScriptFilePath(m_folder, name).native();
+    }
+    std::filesystem::path::string_type path = m_prefix;
+    const std::size_t start = path.size();
+#ifdef _WIN32
+    path.append(name.begin(), name.end());
+#else
+    if (IsValidUtf8(name)) {
+        path.append(name);
+    } else {
+        path.append(Windows1252ToUtf8(name));
+    }
+#endif
+    std::replace(path.begin() + static_cast<std::ptrdiff_t>(start), path.end(), '\\', '/');
+    return path;
 }
 
 std::string ReadTextFile(const std::filesystem::path& path) {

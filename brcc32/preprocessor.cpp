@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
+#include <string_view>
 #include <unordered_set>
 
 #include "brcc32/code_page.h"
@@ -14,16 +17,71 @@
 namespace brcc {
 namespace {
 
-// Arrays, not pointers: a table of pointers would be relocated, so read whole, at every start of the program.
-struct BuiltInMacro {
-    char m_name[52];
-    char m_value[88];
+struct BuiltInSource {
+    std::string_view m_name;
+    std::string_view m_value;
     unsigned char m_groups;
 };
 
-constexpr BuiltInMacro kBuiltInMacros[] = {
+// Read only while compiling, to build kBuiltInMacros: it holds pointers, which would be relocated, so read whole,
+// at every start of the program.
+constexpr BuiltInSource kBuiltInSources[] = {
 #include "brcc32/windows_headers.inc"
 };
+
+constexpr std::size_t BuiltInTextSize() {
+    std::size_t size = 0;
+    for (const BuiltInSource& source : kBuiltInSources) {
+        size += source.m_name.size() + source.m_value.size();
+    }
+    return size;
+}
+
+constexpr std::size_t kBuiltInCount = std::size(kBuiltInSources);
+
+// Each entry's name and value follow one another in one array of text, and entries say where: records of
+// fixed-size text arrays made the table four times larger.
+struct BuiltInEntry {
+    std::uint32_t m_offset;
+    std::uint8_t m_nameSize;
+    std::uint8_t m_valueSize;
+    std::uint8_t m_groups;
+};
+
+struct BuiltInTable {
+    std::array<char, BuiltInTextSize()> m_text;
+    std::array<BuiltInEntry, kBuiltInCount> m_entries;
+};
+
+constexpr BuiltInTable PackBuiltIns() {
+    BuiltInTable table{};
+    std::size_t offset = 0;
+    for (std::size_t i = 0; i < kBuiltInCount; ++i) {
+        const BuiltInSource& source = kBuiltInSources[i];
+        if (source.m_name.size() > 255 || source.m_value.size() > 255) {
+            throw "a built-in name or value is longer than an entry can say";
+        }
+        table.m_entries[i] = {static_cast<std::uint32_t>(offset), static_cast<std::uint8_t>(source.m_name.size()),
+                              static_cast<std::uint8_t>(source.m_value.size()), source.m_groups};
+        for (const char c : source.m_name) {
+            table.m_text[offset++] = c;
+        }
+        for (const char c : source.m_value) {
+            table.m_text[offset++] = c;
+        }
+    }
+    return table;
+}
+
+constexpr BuiltInTable kBuiltInMacros = PackBuiltIns();
+
+std::string_view BuiltInName(const BuiltInEntry& entry) {
+    return {kBuiltInMacros.m_text.data() + entry.m_offset, entry.m_nameSize};
+}
+
+std::string_view BuiltInValue(const BuiltInEntry& entry) {
+    return {kBuiltInMacros.m_text.data() + entry.m_offset + entry.m_nameSize, entry.m_valueSize};
+}
 
 constexpr unsigned kGroupWindows = 1;
 constexpr unsigned kGroupWinRes = 2;
@@ -1019,15 +1077,15 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
     if (m_builtInGroups == 0) {
         return nullptr;
     }
-    const auto* end = std::end(kBuiltInMacros);
-    const auto* entry =
-        std::lower_bound(std::begin(kBuiltInMacros), end, name,
-                         [](const BuiltInMacro& m, std::string_view n) { return std::string_view(m.m_name) < n; });
-    if (entry == end || std::string_view(entry->m_name) != name || (entry->m_groups & m_builtInGroups) == 0) {
+    const auto end = kBuiltInMacros.m_entries.end();
+    const auto entry =
+        std::lower_bound(kBuiltInMacros.m_entries.begin(), end, name,
+                         [](const BuiltInEntry& m, std::string_view n) { return BuiltInName(m) < n; });
+    if (entry == end || BuiltInName(*entry) != name || (entry->m_groups & m_builtInGroups) == 0) {
         return nullptr;
     }
-    Macro& cached = m_builtInCache[std::string_view(entry->m_name)];
-    cached.m_body = entry->m_value;
+    Macro& cached = m_builtInCache[BuiltInName(*entry)];
+    cached.m_body = BuiltInValue(*entry);
     return &cached;
 }
 

@@ -78,7 +78,7 @@ std::string DescribeType(const ResourceId& type) {
 
 // A file the script names, or the bytes a Borland hex block gave in its place.
 StagedFile TakeFile(const ResourceStatement& statement, FileReadAhead& files) {
-    return statement.m_inline ? StagedFile(statement.m_data) : files.Take();
+    return statement.m_inline ? StagedFile(FileBytes(statement.m_data.begin(), statement.m_data.end())) : files.Take();
 }
 
 std::string HexLanguage(std::uint16_t language) {
@@ -186,7 +186,7 @@ void ResourceCompiler::CopyData(StagedFile& file) {
 void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files) {
     const bool isIcon = statement.m_kind == ResourceKind::kIcon;
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    const std::vector<std::uint8_t> file = TakeFile(statement, files).TakeRest();
+    const FileBytes file = TakeFile(statement, files).TakeRest();
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
         throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
@@ -284,7 +284,7 @@ void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadA
     if (file.Size() > kMaxDataSize) {
         throw FileAccessError("it is too large for a resource");
     }
-    const std::vector<std::uint8_t> font = file.TakeRest();
+    const FileBytes font = file.TakeRest();
     const std::vector<std::uint8_t> entry = ReadFontDirEntry(font);
     if (m_fontCount == 0xFFFF) {
         throw ScriptError(statement.m_nameLine, "too many fonts: the font directory counts at most 65535");
