@@ -13,6 +13,7 @@
 #include "brcc32/script_error.h"
 #include "brcc32/script_lexer.h"
 #include "brcc32/script_parser.h"
+#include "script_folder_check.h"
 #include "test_folder.h"
 #include "test_images.h"
 
@@ -124,6 +125,8 @@ TEST(ScriptFileNames, AnsiTextIsReadAsWindows1252) {
     EXPECT_EQ(Windows1252ToUtf8("donn\xE9\x65s \x80\x9C.bin"), "donn\xC3\xA9\x65s \xE2\x82\xAC\xC5\x93.bin");
     EXPECT_EQ(PathFromScriptText("donn\xE9\x65s.bin"), PathFromScriptText("donn\xC3\xA9\x65s.bin"));
 }
+
+TEST(ScriptFileNames, AFolderBuildsTheSamePathsAsScriptFilePath) { ExpectScriptFolderAgreesWithScriptFilePath(); }
 
 // Through every growth of the table, each key keeps the line that defined it, and near keys stay apart.
 TEST(DefinitionTable, RemembersTheFirstLineOfEveryKey) {

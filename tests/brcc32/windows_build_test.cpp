@@ -9,6 +9,7 @@
 #include <string>
 
 #include "brcc32/resource_compiler.h"
+#include "script_folder_check.h"
 #include "test_images.h"
 
 namespace brcc::test {
@@ -53,6 +54,8 @@ protected:
 
     std::filesystem::path m_folder;
 };
+
+TEST(WindowsFileNames, AFolderBuildsTheSamePathsAsScriptFilePath) { ExpectScriptFolderAgreesWithScriptFilePath(); }
 
 TEST_F(WindowsBuild, CompilesLikeTheLibraryAndReplacesTheOldFile) {
     const std::string script = "1 ICON icons\\app.ico\r\nArrow CURSOR \"arrow.cur\"\r\n3 RCDATA .\\data.bin\r\n";
