@@ -13,11 +13,11 @@ namespace talvorine {
 
 inline constexpr wchar_t kAboutBanner[] = L"ABOUTBANNER";
 
-inline constexpr framework::FontSpec kMsSansSerif8 = {L"MS Sans Serif", 8};
-inline constexpr framework::FontSpec kMsSansSerif10Bold = {L"MS Sans Serif", 10, true};
+inline constexpr framework::FontDesign kMsSansSerif8 = {L"MS Sans Serif", 8};
+inline constexpr framework::FontDesign kMsSansSerif10Bold = {L"MS Sans Serif", 10, true};
 
 // A fixed dialog frame with the system menu and the close box only, 294 × 268 inside.
-inline constexpr framework::FormSpec kFAbout = {
+inline constexpr framework::FormDesign kFAbout = {
     kFAboutClassName,
     kFAboutCaption,
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
@@ -38,7 +38,7 @@ using framework::Dock;
 using framework::kDefaultColour;
 inline constexpr COLORREF kTextBlack = framework::clBlack;
 
-inline constexpr framework::ControlSpec kControls[] = {
+inline constexpr framework::ControlDesign kControls[] = {
     {ControlKind::Image,
      L"Image1",
      kIdImage1,

@@ -184,28 +184,28 @@ bool TextFileDialog::Execute(HWND owner) {
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = owner;
-    ofn.lpstrFilter = m_spec.filter;
+    ofn.lpstrFilter = m_design.filter;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrInitialDir = m_initialDir.empty() ? nullptr : m_initialDir.c_str();
-    ofn.lpstrTitle = m_spec.title;
-    ofn.lpstrDefExt = m_spec.defaultExtension;
+    ofn.lpstrTitle = m_design.title;
+    ofn.lpstrDefExt = m_design.defaultExtension;
     // The dialog must not move the current directory: the command that reads or writes the
     // chosen file moves it, once that has succeeded.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (m_spec.encodingRowTemplate != nullptr) {
+    if (m_design.encodingRowTemplate != nullptr) {
         ofn.Flags |= OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
         ofn.hInstance = ::GetModuleHandleW(nullptr);
-        ofn.lpTemplateName = m_spec.encodingRowTemplate;
+        ofn.lpTemplateName = m_design.encodingRowTemplate;
         ofn.lpfnHook = &TextFileDialog::HookProc;
         ofn.lCustData = reinterpret_cast<LPARAM>(this);
     }
 
     BOOL confirmed = FALSE;
     {
-        LongPathGuard guard(m_spec.defaultExtension);
-        confirmed = m_spec.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
+        LongPathGuard guard(m_design.defaultExtension);
+        confirmed = m_design.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
     }
     if (!confirmed) {
         const DWORD code = ::CommDlgExtendedError();

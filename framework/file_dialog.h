@@ -7,7 +7,7 @@
 
 namespace framework {
 
-struct FileDialogSpec {
+struct FileDialogDesign {
     bool save;
     const wchar_t* title;
     const wchar_t* filter;            // description and pattern pairs, each ended by a NUL; a final NUL ends the list
@@ -23,7 +23,7 @@ inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",  L"ASCII", L"Un
 
 class TextFileDialog {
 public:
-    explicit TextFileDialog(const FileDialogSpec& settings) : m_spec(settings) {}
+    explicit TextFileDialog(const FileDialogDesign& settings) : m_design(settings) {}
 
     void SetInitialDir(std::wstring folder) { m_initialDir = std::move(folder); }
 
@@ -40,7 +40,7 @@ public:
 private:
     static UINT_PTR CALLBACK HookProc(HWND row, UINT message, WPARAM wParam, LPARAM lParam);
 
-    FileDialogSpec m_spec;
+    FileDialogDesign m_design;
     int m_encodingIndex = 0;
     std::wstring m_initialDir;
     std::wstring m_fileName;

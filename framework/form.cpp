@@ -49,8 +49,8 @@ int ScreenDpi() {
 
 }  // namespace
 
-Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls) : m_spec(spec), m_controls(controls) {
-    for (const ControlSpec& entry : controls) {
+Form::Form(const FormDesign& design, std::span<const ControlDesign> controls) : m_design(design), m_controls(controls) {
+    for (const ControlDesign& entry : controls) {
         if (entry.colour != kDefaultColour) {
             m_textColours[entry.id] = entry.colour;
         }
@@ -74,45 +74,45 @@ HWND Form::Control(int id) const {
 void Form::CreateForm(HWND owner, UniqueMenu menu) {
     WNDCLASSEXW windowClass{};
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = m_spec.className;
+    windowClass.lpszClassName = m_design.className;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    if (m_spec.icon != nullptr) {
-        windowClass.hIcon = ::LoadIconW(windowClass.hInstance, m_spec.icon);
-        windowClass.hIconSm = static_cast<HICON>(::LoadImageW(windowClass.hInstance, m_spec.icon, IMAGE_ICON,
+    if (m_design.icon != nullptr) {
+        windowClass.hIcon = ::LoadIconW(windowClass.hInstance, m_design.icon);
+        windowClass.hIconSm = static_cast<HICON>(::LoadImageW(windowClass.hInstance, m_design.icon, IMAGE_ICON,
                                                               ::GetSystemMetrics(SM_CXSMICON),
                                                               ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     }
     Register(windowClass);
 
     // Centred on the screen at its first show.
-    const DWORD style = m_spec.style | (m_spec.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0);
-    RECT outer{0, 0, m_spec.width, m_spec.height};
-    if (m_spec.clientSize) {
-        ::AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, m_spec.exStyle);
+    const DWORD style = m_design.style | (m_design.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0);
+    RECT outer{0, 0, m_design.width, m_design.height};
+    if (m_design.clientSize) {
+        ::AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, m_design.exStyle);
     }
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    Create(m_spec.exStyle, m_spec.className, m_spec.caption, style, left, top, width, height, owner, menu.get());
+    Create(m_design.exStyle, m_design.className, m_design.caption, style, left, top, width, height, owner, menu.get());
     menu.release();  // the window owns its menu now
-    if (m_spec.autoScroll) {
+    if (m_design.autoScroll) {
         // Shown only while the controls do not fit.
         ::ShowScrollBar(Handle(), SB_BOTH, FALSE);
     }
 
     CreateFonts(Handle());
-    if (m_spec.clientSize && !m_scale.IsIdentity()) {
+    if (m_design.clientSize && !m_scale.IsIdentity()) {
         // A client area given by the table follows the text height like the controls in it.
-        RECT scaled{0, 0, m_scale(m_spec.width), m_scale(m_spec.height)};
-        ::AdjustWindowRectEx(&scaled, style, ::GetMenu(Handle()) != nullptr, m_spec.exStyle);
+        RECT scaled{0, 0, m_scale(m_design.width), m_scale(m_design.height)};
+        ::AdjustWindowRectEx(&scaled, style, ::GetMenu(Handle()) != nullptr, m_design.exStyle);
         const int w = scaled.right - scaled.left;
         const int h = scaled.bottom - scaled.top;
         ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - w) / 2,
                        (::GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    for (const ControlSpec& entry : m_controls) {
+    for (const ControlDesign& entry : m_controls) {
         PlaceControl(entry);
     }
     for (const Placed& placed : m_placed) {
@@ -137,7 +137,7 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
     RunGuarded([&] { FormCreate(); });
 }
 
-void Form::PlaceControl(const ControlSpec& entry) {
+void Form::PlaceControl(const ControlDesign& entry) {
     HWND parent = entry.parentId == 0 ? Handle() : Control(entry.parentId);
     const Bounds bounds{m_scale(entry.bounds.left), m_scale(entry.bounds.top),
                         m_scale.Extent(entry.bounds.left, entry.bounds.width),
@@ -192,12 +192,12 @@ void Form::SetControlText(int id, const std::wstring& text) {
 void Form::CreateFonts(HWND window) {
     // The form's font follows the display's resolution; when its text height then differs
     // from the design's, every place, size and own font follows that text height.
-    m_font = CreateFontOfHeight(m_spec.font.face, FontHeightForDpi(DesignFontHeight(m_spec.font.points), ScreenDpi()));
+    m_font = CreateFontOfHeight(m_design.font.face, FontHeightForDpi(DesignFontHeight(m_design.font.points), ScreenDpi()));
     m_scale = LayoutScale(TextHeight(window, static_cast<HFONT>(m_font.get())));
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
 }
 
-HFONT Form::FontFor(const ControlSpec& entry) {
+HFONT Form::FontFor(const ControlDesign& entry) {
     if (entry.font.face == nullptr) {
         return static_cast<HFONT>(m_font.get());
     }
@@ -209,8 +209,8 @@ HFONT Form::FontFor(const ControlSpec& entry) {
 void Form::Show() {
     ::ShowWindow(Handle(), SW_SHOWNORMAL);
     ::UpdateWindow(Handle());
-    if (m_spec.initialFocus != 0) {
-        ::SetFocus(Control(m_spec.initialFocus));
+    if (m_design.initialFocus != 0) {
+        ::SetFocus(Control(m_design.initialFocus));
     }
 }
 
@@ -338,7 +338,7 @@ void Form::LayOut() {
 }
 
 void Form::UpdateScrollBars() {
-    if (!m_spec.autoScroll || m_updatingScrollBars) {
+    if (!m_design.autoScroll || m_updatingScrollBars) {
         return;  // a bar shown or hidden below resizes the client area: the outer call finishes the work
     }
     m_updatingScrollBars = true;
@@ -449,7 +449,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_MOUSEWHEEL: {
-            if (!m_spec.autoScroll) {
+            if (!m_design.autoScroll) {
                 break;
             }
             UINT lines = 3;
@@ -477,8 +477,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SETFOCUS: {
             HWND target = m_lastFocus != nullptr && ::IsWindow(m_lastFocus) ? m_lastFocus : nullptr;
-            if (target == nullptr && m_spec.initialFocus != 0 && !m_placed.empty()) {
-                target = Control(m_spec.initialFocus);
+            if (target == nullptr && m_design.initialFocus != 0 && !m_placed.empty()) {
+                target = Control(m_design.initialFocus);
             }
             if (target != nullptr) {
                 ::SetFocus(target);
@@ -488,7 +488,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             // Without a maximise box there is no way to maximise: not by the caption's
             // double-click, the system menu or the keyboard, which all come this way.
-            if ((wParam & 0xFFF0) == SC_MAXIMIZE && (m_spec.style & WS_MAXIMIZEBOX) == 0) {
+            if ((wParam & 0xFFF0) == SC_MAXIMIZE && (m_design.style & WS_MAXIMIZEBOX) == 0) {
                 return 0;
             }
             break;

@@ -19,7 +19,7 @@ namespace framework {
 // What the close event may do with the form.
 enum TCloseAction { caNone = 0, caHide = 1, caFree = 2, caMinimize = 3 };
 
-struct FormSpec {
+struct FormDesign {
     const wchar_t* className;
     const wchar_t* caption;
     DWORD style;
@@ -27,7 +27,7 @@ struct FormSpec {
     int width;  // outer size, frame, title bar and menu bar included; the same at any resolution
     int height;
     const wchar_t* icon;  // resource name of the form's icon, or nullptr
-    FontSpec font;        // every control's font unless its entry gives its own
+    FontDesign font;        // every control's font unless its entry gives its own
     int initialFocus;     // id of the control that has the focus at first show, 0: none
     bool autoScroll;      // scroll bars when the client area is smaller than the controls
     // Width and height are the client area's, not the outer size.
@@ -56,7 +56,7 @@ public:
     const LayoutScale& Scale() const { return m_scale; }
 
 protected:
-    Form(const FormSpec& spec, std::span<const ControlSpec> controls);
+    Form(const FormDesign& design, std::span<const ControlDesign> controls);
 
     // Creates the window (which owns `menu` from then on), applies the table in its order,
     // runs ControlsCreated, then the creation event under the handlers' guard.
@@ -79,15 +79,15 @@ protected:
 
 private:
     struct Placed {
-        const ControlSpec* entry;
+        const ControlDesign* entry;
         HWND hwnd;
         Bounds bounds;  // on screen pixels, before any scrolling
     };
 
     void CreateFonts(HWND window);
-    void PlaceControl(const ControlSpec& entry);
+    void PlaceControl(const ControlDesign& entry);
     void Paint();
-    HFONT FontFor(const ControlSpec& entry);
+    HFONT FontFor(const ControlDesign& entry);
     void ApplyCloseAction(TCloseAction action);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void LayOut();
@@ -95,8 +95,8 @@ private:
     void ScrollTo(int bar, int position);
     void OnScroll(int bar, WORD request);
 
-    FormSpec m_spec;
-    std::span<const ControlSpec> m_controls;
+    FormDesign m_design;
+    std::span<const ControlDesign> m_controls;
     LayoutScale m_scale;
     UniqueGdiObject m_font;
     std::vector<UniqueGdiObject> m_ownFonts;

@@ -73,7 +73,7 @@ LRESULT CALLBACK NoTabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, HFONT font) {
+HWND CreateControl(HWND parent, const ControlDesign& entry, const Bounds& bounds, HFONT font) {
     if (entry.kind == ControlKind::ControlBar) {
         RegisterControlBarClass();
     }

@@ -19,7 +19,7 @@ struct Bounds {
 inline constexpr COLORREF kDefaultColour = CLR_INVALID;
 
 // A font by face and size in points; a null face means the form's font.
-struct FontSpec {
+struct FontDesign {
     const wchar_t* face = nullptr;
     int points = 0;
     bool bold = false;
@@ -28,7 +28,7 @@ struct FontSpec {
 // A control docked to an edge of its form spans the form's width there and does not scroll.
 enum class Dock { None, Top, Bottom };
 
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind;
     const wchar_t* name;  // the designer's name, for readers of the table
     int id;
@@ -41,13 +41,13 @@ struct ControlSpec {
     bool autoSize;    // a label that takes the size of its text
     bool tabStop;
     Dock dock = Dock::None;
-    FontSpec font = {};  // its own font, or the form's
+    FontDesign font = {};  // its own font, or the form's
 };
 
 // Creates one control as a child of `parent` (the window or an earlier control), at
 // `bounds` (the entry's, scaled for the display), with the given font; a label that
 // sizes itself takes the size of its text in that font.
-HWND CreateControl(HWND parent, const ControlSpec& entry, const Bounds& bounds, HFONT font);
+HWND CreateControl(HWND parent, const ControlDesign& entry, const Bounds& bounds, HFONT font);
 
 // Group boxes are real parents of their controls but the form handles the controls'
 // notifications: this sends them on to the group box's own parent.

@@ -7,11 +7,11 @@
 
 namespace framework {
 
-UniqueMenu BuildMenu(std::span<const MenuItemSpec> items) {
+UniqueMenu BuildMenu(std::span<const MenuItemDesign> items) {
     UniqueMenu bar(::CreateMenu());
     std::vector<HMENU> submenus(items.size(), nullptr);
     for (size_t i = 0; i < items.size(); ++i) {
-        const MenuItemSpec& item = items[i];
+        const MenuItemDesign& item = items[i];
         HMENU owner = item.parent < 0 ? bar.get() : submenus[static_cast<size_t>(item.parent)];
         BOOL ok;
         if (item.caption[0] == L'-' && item.caption[1] == L'\0') {

@@ -9,7 +9,7 @@
 
 namespace framework {
 
-struct MenuItemSpec {
+struct MenuItemDesign {
     const wchar_t* name;  // the designer's name, for readers of the table
     int parent;           // index of the parent item in the table, or -1 for the menu bar
     const wchar_t* caption;  // "-" for a separator
@@ -18,6 +18,6 @@ struct MenuItemSpec {
 };
 
 // Builds the menu bar; parents must come before their items.
-UniqueMenu BuildMenu(std::span<const MenuItemSpec> items);
+UniqueMenu BuildMenu(std::span<const MenuItemDesign> items);
 
 }  // namespace framework

@@ -83,12 +83,12 @@ UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count) {
     return list;
 }
 
-void AddToolButtons(HWND toolBar, std::span<const ToolButtonSpec> buttons, const ToolBarSpec& sizes, HIMAGELIST images,
+void AddToolButtons(HWND toolBar, std::span<const ToolButtonDesign> buttons, const ToolBarDesign& sizes, HIMAGELIST images,
                     const LayoutScale& scale) {
     ::SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     ::SendMessageW(toolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     std::vector<TBBUTTON> entries;
-    for (const ToolButtonSpec& entry : buttons) {
+    for (const ToolButtonDesign& entry : buttons) {
         TBBUTTON button{};
         if (entry.separator) {
             button.iBitmap = scale(sizes.separatorWidth);

@@ -12,7 +12,7 @@
 
 namespace framework {
 
-struct ToolButtonSpec {
+struct ToolButtonDesign {
     const wchar_t* name;  // the designer's name, for readers of the table
     int left;             // where the table places it, for readers: the bar lines its buttons up itself
     bool separator;
@@ -21,7 +21,7 @@ struct ToolButtonSpec {
     bool enabled;
 };
 
-struct ToolBarSpec {
+struct ToolBarDesign {
     int buttonWidth;
     int buttonHeight;
     int separatorWidth;
@@ -40,7 +40,7 @@ DWORD ToolBarStyle();
 UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count);
 
 // Adds the table's buttons with glyphs from `images` (which must outlive the bar).
-void AddToolButtons(HWND toolBar, std::span<const ToolButtonSpec> buttons, const ToolBarSpec& sizes, HIMAGELIST images,
+void AddToolButtons(HWND toolBar, std::span<const ToolButtonDesign> buttons, const ToolBarDesign& sizes, HIMAGELIST images,
                     const LayoutScale& scale);
 
 }  // namespace framework

@@ -32,17 +32,17 @@ using framework::Dock;
 using framework::kDefaultColour;
 
 // AboutBox1's three texts.
-struct AboutBoxSpec {
+struct AboutBoxDesign {
     const wchar_t* productName;
     const wchar_t* version;
     const wchar_t* copyright;
 };
-inline constexpr AboutBoxSpec kAboutBox1 = {L"Talvorine", L"Version 1.0 - Win9x - WinXP",
+inline constexpr AboutBoxDesign kAboutBox1 = {L"Talvorine", L"Version 1.0 - Win9x - WinXP",
                                             L"© 2026 les développeurs de Talvorine"};
 
-inline constexpr framework::FontSpec kTahoma8 = {L"Tahoma", 8};
+inline constexpr framework::FontDesign kTahoma8 = {L"Tahoma", 8};
 
-inline constexpr framework::FormSpec kForm1 = {
+inline constexpr framework::FormDesign kForm1 = {
     kForm1ClassName, kForm1Caption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, 0,
     kForm1Width,     kForm1Height,  L"MAINICON",
     kTahoma8,        kIdMemo1,      true,
@@ -53,7 +53,7 @@ inline constexpr wchar_t kImageList1[] = L"IMAGELIST1";
 inline constexpr int kGlyphSize = 16;
 inline constexpr int kGlyphCount = 6;
 
-inline constexpr framework::ControlSpec kForm1Controls[] = {
+inline constexpr framework::ControlDesign kForm1Controls[] = {
     {ControlKind::GroupBox, L"GroupBox1", kIdGroupBox1, 0, {8, 40, 441, 153}, kStartCaption, 0, kDefaultColour,
      false, false},
     {ControlKind::Label, L"Label1", kIdLabel1, kIdGroupBox1, {16, 24, 410, 13},
@@ -76,7 +76,7 @@ inline constexpr framework::ControlSpec kForm1Controls[] = {
      false, false, Dock::None, kTahoma8},
 };
 
-inline constexpr framework::MenuItemSpec kMainMenu1[] = {
+inline constexpr framework::MenuItemDesign kMainMenu1[] = {
     {L"Fichier1", -1, L"&Fichier", 0, true},
     {L"Nouveau1", 0, L"&Nouveau", kCmdNouveau, true},
     {L"Ouvrir1", 0, L"&Ouvrir", kCmdOuvrir, true},
@@ -91,9 +91,9 @@ inline constexpr framework::MenuItemSpec kMainMenu1[] = {
     {L"Aproposde1", 8, L"A &propos de...", kCmdAPropos, true},
 };
 
-inline constexpr framework::ToolBarSpec kToolBar1 = {23, 22, 8};
+inline constexpr framework::ToolBarDesign kToolBar1 = {23, 22, 8};
 
-inline constexpr framework::ToolButtonSpec kToolBar1Buttons[] = {
+inline constexpr framework::ToolButtonDesign kToolBar1Buttons[] = {
     {L"tlbtnNouveau", 0, false, 0, kCmdNouveau, true},
     {L"tlbtnOuvrir", 23, false, 1, kCmdOuvrir, true},
     {L"tlbtnEnregistrer", 46, false, 2, kCmdEnregistrer, true},
@@ -104,9 +104,9 @@ inline constexpr framework::ToolButtonSpec kToolBar1Buttons[] = {
     {L"tlbtnQuitter", 131, false, 5, kCmdQuitter, true},
 };
 
-inline constexpr framework::FileDialogSpec kOpenTextFileDialog1 = {
+inline constexpr framework::FileDialogDesign kOpenTextFileDialog1 = {
     false, L"Ouvrir fichier...", L"Fichier .rc\0*.rc\0", L"rc", L"TEXTFILEDLG"};
-inline constexpr framework::FileDialogSpec kSaveTextFileDialog1 = {
+inline constexpr framework::FileDialogDesign kSaveTextFileDialog1 = {
     true, L"Enregistrer sous...", L"Fichier .rc\0*.rc\0", L"rc", L"TEXTFILEDLG"};
 
 }  // namespace talvorine
