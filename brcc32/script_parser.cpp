@@ -172,12 +172,8 @@ std::optional<ResourceStatement> ScriptParser::Next() {
             return statement;
         }
         if (statement.m_kind == ResourceKind::kRaw) {
-            Optional optional{m_language};
-            while (ParseOptionalStatement(optional)) {
+            while (ParseOptionalStatement(statement)) {
             }
-            statement.m_language = optional.m_language;
-            statement.m_version = optional.m_version;
-            statement.m_characteristics = optional.m_characteristics;
             if (IsBlockBegin(m_lexer.Peek())) {
                 ParseUserData(typeToken, statement);
                 return statement;
@@ -207,17 +203,17 @@ void ScriptParser::ParseLanguage(const Token& keyword, std::uint16_t& language) 
     language = static_cast<std::uint16_t>(primary.m_value | (sub.m_value << kSubLanguageShift));
 }
 
-bool ScriptParser::ParseOptionalStatement(Optional& optional) {
+bool ScriptParser::ParseOptionalStatement(ResourceStatement& statement) {
     const Token& token = m_lexer.Peek();
     if (IsWord(token, "LANGUAGE")) {
         const Token keyword = m_lexer.Next();
-        ParseLanguage(keyword, optional.m_language);
+        ParseLanguage(keyword, statement.m_language);
     } else if (IsWord(token, "VERSION")) {
         m_lexer.Next();
-        optional.m_version = ParseInteger("VERSION").m_value;
+        statement.m_version = ParseInteger("VERSION").m_value;
     } else if (IsWord(token, "CHARACTERISTICS")) {
         m_lexer.Next();
-        optional.m_characteristics = ParseInteger("CHARACTERISTICS").m_value;
+        statement.m_characteristics = ParseInteger("CHARACTERISTICS").m_value;
     } else {
         return false;
     }
@@ -511,13 +507,9 @@ void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& sta
     statement.m_kind = ResourceKind::kStrings;
     statement.m_type = ResourceId::Ordinal(kTypeStringTable);
     statement.m_memoryFlags = kStringTableFlags;
-    Optional optional{m_language};
     do {
         ParseMemoryFlags(statement);
-    } while (ParseOptionalStatement(optional));
-    statement.m_language = optional.m_language;
-    statement.m_version = optional.m_version;
-    statement.m_characteristics = optional.m_characteristics;
+    } while (ParseOptionalStatement(statement));
     const Token opening = ExpectBlockBegin(keyword, "the STRINGTABLE");
     while (true) {
         const Token& next = m_lexer.Peek();

@@ -59,11 +59,6 @@ public:
     std::optional<ResourceStatement> Next();
 
 private:
-    struct Optional {
-        std::uint16_t m_language;
-        std::uint32_t m_version = 0;
-        std::uint32_t m_characteristics = 0;
-    };
     // An integer expression with the bits that a NOT in it clears, as styles are written: WS_CHILD | NOT WS_BORDER.
     struct MaskedInteger {
         ScriptInteger m_integer;
@@ -74,7 +69,8 @@ private:
     ResourceId ParseName(const Token& token);
     void ParseType(const Token& token, ResourceStatement& statement);
     void ParseMemoryFlags(ResourceStatement& statement);
-    bool ParseOptionalStatement(Optional& optional);
+    // LANGUAGE, VERSION or CHARACTERISTICS of one resource, into the statement; false on any other token.
+    bool ParseOptionalStatement(ResourceStatement& statement);
     void ParseFile(const Token& typeToken, ResourceStatement& statement);
     void ParseUserData(const Token& typeToken, ResourceStatement& statement);
     void ParseStringTable(const Token& keyword, ResourceStatement& statement);

@@ -131,12 +131,8 @@ void ScriptParser::PutNameOrOrdinal(std::vector<std::uint8_t>& out, const Token&
 
 void ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& statement) {
     statement.m_kind = ResourceKind::kData;
-    Optional optional{statement.m_language};
-    while (ParseOptionalStatement(optional)) {
+    while (ParseOptionalStatement(statement)) {
     }
-    statement.m_language = optional.m_language;
-    statement.m_version = optional.m_version;
-    statement.m_characteristics = optional.m_characteristics;
     const Token opening = ExpectBlockBegin(typeToken, "the ACCELERATORS");
     std::vector<std::uint8_t>& out = statement.m_data;
     std::size_t lastFlags = 0;
@@ -211,12 +207,8 @@ void ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& 
 
 void ScriptParser::ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended) {
     statement.m_kind = ResourceKind::kData;
-    Optional optional{statement.m_language};
-    while (ParseOptionalStatement(optional)) {
+    while (ParseOptionalStatement(statement)) {
     }
-    statement.m_language = optional.m_language;
-    statement.m_version = optional.m_version;
-    statement.m_characteristics = optional.m_characteristics;
     const Token opening = ExpectBlockBegin(typeToken, extended ? "the MENUEX" : "the MENU");
     std::vector<std::uint8_t>& out = statement.m_data;
     if (extended) {
@@ -349,7 +341,6 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     if (extended && AcceptComma()) {
         helpId = ParseInteger("dialog's help id").m_value;
     }
-    Optional optional{statement.m_language};
     std::optional<std::uint32_t> style;
     std::uint32_t exStyle = 0;
     std::u16string caption;
@@ -357,7 +348,7 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     std::vector<std::uint8_t> windowClass = {0, 0};
     std::optional<std::vector<std::uint8_t>> font;
     while (!IsBlockBegin(m_lexer.Peek())) {
-        if (ParseOptionalStatement(optional)) {
+        if (ParseOptionalStatement(statement)) {
             continue;
         }
         const Token keyword = m_lexer.Next();
@@ -417,9 +408,6 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
                        Describe(keyword));
         }
     }
-    statement.m_language = optional.m_language;
-    statement.m_version = optional.m_version;
-    statement.m_characteristics = optional.m_characteristics;
     const Token opening = m_lexer.Next();
     std::vector<std::uint8_t> controls;
     std::uint32_t count = 0;
