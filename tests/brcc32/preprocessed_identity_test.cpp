@@ -36,17 +36,9 @@ protected:
     void ExpectIdentical(const std::string& script, const std::string& llvmArguments = "") {
         m_folder.Write("ours.rc", script);
         m_folder.Write("theirs.rc", script);
-        const RunResult ours = RunBrcc32(m_folder.Path(), "ours.rc");
-        ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr << "\n" << script;
-        const RunResult theirs = RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res", llvmArguments);
-        ASSERT_EQ(theirs.m_exitCode, 0) << theirs.m_stderr;
-        const std::vector<std::uint8_t> ourBytes = m_folder.Read("ours.res");
-        const std::vector<std::uint8_t> theirBytes = m_folder.Read("theirs.res");
-        ASSERT_EQ(ourBytes.size(), theirBytes.size()) << script;
-        if (ourBytes != theirBytes) {
-            const auto difference = std::mismatch(ourBytes.begin(), ourBytes.end(), theirBytes.begin()).first;
-            FAIL() << "first difference at byte " << difference - ourBytes.begin() << " of\n" << script;
-        }
+        ExpectSameRes(m_folder, script, [&] {
+            return RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res", llvmArguments);
+        });
     }
 
     TestFolder m_folder;

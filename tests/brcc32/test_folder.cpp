@@ -1,8 +1,10 @@
 // Scratch folders under the system's temporary folder, removed with the test.
 #include "test_folder.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -74,6 +76,20 @@ RunResult RunLlvmRcPreprocessed(const std::filesystem::path& folder, const std::
                                 const std::string& output, const std::string& options) {
     return RunIn(folder, std::string(LLVM_RC_PATH) + " " + options + " -I " + kMingwInclude + " /fo '" + output +
                              "' '" + script + "'");
+}
+
+void ExpectSameRes(const TestFolder& folder, const std::string& script, const std::function<RunResult()>& reference) {
+    const RunResult ours = RunBrcc32(folder.Path(), "ours.rc");
+    ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr << "\n" << script;
+    const RunResult theirs = reference();
+    ASSERT_EQ(theirs.m_exitCode, 0) << theirs.m_stderr;
+    const std::vector<std::uint8_t> ourBytes = folder.Read("ours.res");
+    const std::vector<std::uint8_t> theirBytes = folder.Read("theirs.res");
+    ASSERT_EQ(ourBytes.size(), theirBytes.size()) << script;
+    if (ourBytes != theirBytes) {
+        const auto difference = std::mismatch(ourBytes.begin(), ourBytes.end(), theirBytes.begin()).first;
+        FAIL() << "first difference at byte " << difference - ourBytes.begin() << " of\n" << script;
+    }
 }
 
 }  // namespace brcc::test

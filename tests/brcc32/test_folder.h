@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,9 @@ RunResult RunLlvmRc(const std::filesystem::path& folder, const std::string& scri
 inline constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
 RunResult RunLlvmRcPreprocessed(const std::filesystem::path& folder, const std::string& script,
                                 const std::string& output, const std::string& options = "");
+
+// Our compiler on ours.rc, then `reference` (which writes theirs.res): the two .res files must be alike byte for byte.
+// `script` is what a failure shows.
+void ExpectSameRes(const TestFolder& folder, const std::string& script, const std::function<RunResult()>& reference);
 
 }  // namespace brcc::test
