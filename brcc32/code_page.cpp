@@ -110,6 +110,16 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
+std::string Windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte < 0x80 ? byte : kWindows1252High[byte - 0x80]);
+    }
+    return out;
+}
+
 std::optional<std::string> Utf16FileToUtf8(std::string_view bytes) {
     const bool little = bytes.starts_with("\xFF\xFE");
     if (!little && !bytes.starts_with("\xFE\xFF")) {

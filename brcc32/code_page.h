@@ -22,6 +22,8 @@ bool IsSupportedCodePage(std::uint32_t codePage);
 // Bytes of the given code page as UTF-16; a byte sequence that is no UTF-8 becomes U+FFFD, as Windows does.
 std::u16string ToUtf16(std::string_view text, std::uint32_t codePage);
 void AppendUtf8(std::string& out, char32_t code);
+// Windows-1252 bytes as UTF-8, as Windows editors save file names that a script then writes.
+std::string Windows1252ToUtf8(std::string_view text);
 
 // A UTF-16 file (with its byte-order mark) as UTF-8, or nothing when the bytes are not a UTF-16 text.
 std::optional<std::string> Utf16FileToUtf8(std::string_view bytes);

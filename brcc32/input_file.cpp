@@ -8,6 +8,7 @@
 #include <climits>
 #include <utility>
 
+#include "brcc32/code_page.h"
 #include "brcc32/script_error.h"
 
 #ifdef _WIN32
@@ -174,30 +175,6 @@ bool IsValidUtf8(std::string_view text) {
         i += length;
     }
     return true;
-}
-
-std::string Windows1252ToUtf8(std::string_view text) {
-    // 0x80-0x9F differ from Latin-1; unassigned bytes keep their Latin-1 code point.
-    static constexpr char16_t kHigh[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
-                                           0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char16_t code = byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return out;
 }
 
 std::filesystem::path PathFromUtf8(std::string_view text) {

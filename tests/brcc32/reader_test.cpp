@@ -7,6 +7,7 @@
 
 #include "brcc32/atomic_file.h"
 #include "brcc32/bitmap_file.h"
+#include "brcc32/code_page.h"
 #include "brcc32/definition_table.h"
 #include "brcc32/icon_file.h"
 #include "brcc32/input_file.h"
