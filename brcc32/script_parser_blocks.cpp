@@ -150,10 +150,11 @@ void ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& 
         if (isText) {
             text = DecodeNarrowString(event.m_text);
         } else if (event.m_kind == TokenKind::kInteger) {
-            key = ParseScriptInteger(event.m_text).value_or(0);
-            if (!ParseScriptInteger(event.m_text)) {
+            const std::optional<std::uint32_t> value = ParseScriptInteger(event.m_text);
+            if (!value) {
                 Refuse(event, "'" + std::string(event.m_text) + "' is not a valid number");
             }
+            key = *value;
         } else {
             Refuse(event, "expected a key (\"a\", \"^C\" or a number) in the ACCELERATORS, found " + Describe(event));
         }
