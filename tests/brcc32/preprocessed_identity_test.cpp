@@ -36,9 +36,8 @@ protected:
     void ExpectIdentical(const std::string& script, const std::string& llvmArguments = "") {
         m_folder.Write("ours.rc", script);
         m_folder.Write("theirs.rc", script);
-        ExpectSameRes(m_folder, script, [&] {
-            return RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res", llvmArguments);
-        });
+        ExpectSameRes(m_folder, script,
+                      [&] { return RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res", llvmArguments); });
     }
 
     TestFolder m_folder;
