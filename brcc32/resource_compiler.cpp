@@ -23,11 +23,7 @@ constexpr std::size_t kGroupEntrySize = 14;
 constexpr std::uint16_t kGroupFlags = kMemMoveable | kMemPure | kMemDiscardable;
 constexpr std::uint32_t kMaxImageId = 0xFFFF;
 constexpr std::uint64_t kMaxDataSize = 0xFFFFFFF0u;
-constexpr std::uint16_t kTypeStringTable = 6;
-constexpr std::uint16_t kTypeVersionInfo = 16;
 constexpr std::size_t kStringsPerBundle = 16;
-constexpr std::uint16_t kTypeFontDirectory = 7;
-constexpr std::uint16_t kTypeFont = 8;
 constexpr std::uint16_t kFontDirectoryFlags = kMemMoveable | kMemPure | kMemDiscardable;
 
 std::string TypeWord(const ResourceStatement& statement) {

@@ -21,9 +21,13 @@ struct ResourceId {
 inline constexpr std::uint16_t kTypeCursor = 1;
 inline constexpr std::uint16_t kTypeBitmap = 2;
 inline constexpr std::uint16_t kTypeIcon = 3;
+inline constexpr std::uint16_t kTypeStringTable = 6;
+inline constexpr std::uint16_t kTypeFontDirectory = 7;
+inline constexpr std::uint16_t kTypeFont = 8;
 inline constexpr std::uint16_t kTypeRcData = 10;
 inline constexpr std::uint16_t kTypeGroupCursor = 12;
 inline constexpr std::uint16_t kTypeGroupIcon = 14;
+inline constexpr std::uint16_t kTypeVersionInfo = 16;
 
 // Memory flags as the 16-bit resource format keeps them.
 inline constexpr std::uint16_t kMemMoveable = 0x0010;

@@ -29,9 +29,9 @@ struct TypeKeyword {
 
 // Types known by name, beyond ICON, CURSOR and BITMAP; kData ones are read from a block of their own form.
 constexpr std::array<TypeKeyword, 15> kTypeKeywords = {{
-    {"RCDATA", 10, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"RCDATA", kTypeRcData, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"HTML", 23, ResourceKind::kRaw, kMemMoveable | kMemPure},
-    {"VERSIONINFO", 16, ResourceKind::kData, kMemMoveable | kMemPure},
+    {"VERSIONINFO", kTypeVersionInfo, ResourceKind::kData, kMemMoveable | kMemPure},
     {"DIALOG", 5, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
     {"DIALOGEX", 5, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
     {"MENU", 4, ResourceKind::kData, kMemMoveable | kMemPure | kMemDiscardable},
@@ -39,13 +39,12 @@ constexpr std::array<TypeKeyword, 15> kTypeKeywords = {{
     {"ACCELERATORS", 9, ResourceKind::kData, kMemMoveable | kMemPure},
     {"DLGINCLUDE", 17, ResourceKind::kData, kMemMoveable | kMemPure},
     {"MESSAGETABLE", 11, ResourceKind::kRaw, kMemMoveable | kMemPure},
-    {"FONT", 8, ResourceKind::kRaw, kMemMoveable | kMemPure | kMemDiscardable},
+    {"FONT", kTypeFont, ResourceKind::kRaw, kMemMoveable | kMemPure | kMemDiscardable},
     {"PLUGPLAY", 19, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"VXD", 20, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"ANICURSOR", 21, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"ANIICON", 22, ResourceKind::kRaw, kMemMoveable | kMemPure},
 }};
-constexpr std::uint16_t kTypeStringTable = 6;
 constexpr std::uint16_t kStringTableFlags = kMemMoveable | kMemPure | kMemDiscardable;
 constexpr std::uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
 constexpr std::uint32_t kFixedFileInfoVersion = 0x00010000;
