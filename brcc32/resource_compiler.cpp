@@ -290,9 +290,7 @@ void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadA
         m_fontDirectoryLanguage = statement.m_language;
         m_fontDirectoryLine = statement.m_nameLine;
     }
-    std::uint8_t ordinal[2];
-    WriteU16(ordinal, statement.m_name.m_ordinal);
-    m_fontDirectory.insert(m_fontDirectory.end(), ordinal, ordinal + 2);
+    PutU16(m_fontDirectory, statement.m_name.m_ordinal);
     m_fontDirectory.insert(m_fontDirectory.end(), entry.begin(), entry.end());
     m_writer.WriteResource(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language, font);
 }
@@ -352,13 +350,9 @@ void ResourceCompiler::WriteStringTables() {
     for (const StringBundle& bundle : m_bundles) {
         data.clear();
         for (const std::optional<std::u16string>& string : bundle.m_strings) {
-            const std::size_t length = string ? string->size() : 0;
-            data.push_back(static_cast<std::uint8_t>(length));
-            data.push_back(static_cast<std::uint8_t>(length >> 8));
-            for (std::size_t i = 0; i < length; ++i) {
-                data.push_back(static_cast<std::uint8_t>((*string)[i]));
-                data.push_back(static_cast<std::uint8_t>((*string)[i] >> 8));
-            }
+            const std::u16string_view text = string ? std::u16string_view(*string) : std::u16string_view();
+            PutU16(data, static_cast<std::uint32_t>(text.size()));
+            PutUtf16(data, text, false);
         }
         m_writer.WriteResource(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(bundle.m_name),
                                bundle.m_memoryFlags, bundle.m_language, data, bundle.m_version,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "brcc32/byte_order.h"
 #include "brcc32/script_error.h"
 #include "brcc32/script_lexer.h"
 
@@ -80,31 +81,11 @@ inline void RefuseHash(const Token& token) {
     }
 }
 
-inline void PutU16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-inline void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
-
 inline void PatchU16(std::vector<std::uint8_t>& out, std::size_t at, std::size_t value) {
-    out[at] = static_cast<std::uint8_t>(value);
-    out[at + 1] = static_cast<std::uint8_t>(value >> 8);
+    WriteU16(out.data() + at, static_cast<std::uint16_t>(value));
 }
 
 inline void PadTo4(std::vector<std::uint8_t>& out) { out.resize((out.size() + 3) & ~std::size_t{3}); }
-
-inline void PutUtf16(std::vector<std::uint8_t>& out, std::u16string_view text, bool terminate) {
-    for (const char16_t c : text) {
-        PutU16(out, c);
-    }
-    if (terminate) {
-        PutU16(out, 0);
-    }
-}
 
 inline std::u16string_view CutAtNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
 
