@@ -77,6 +77,15 @@ StagedFile TakeFile(const ResourceStatement& statement, FileReadAhead& files) {
     return statement.m_inline ? StagedFile(FileBytes(statement.m_data.begin(), statement.m_data.end())) : files.Take();
 }
 
+// The same, refused when it is too large to be one resource's data.
+StagedFile TakeDataFile(const ResourceStatement& statement, FileReadAhead& files) {
+    StagedFile file = TakeFile(statement, files);
+    if (file.Size() > kMaxDataSize) {
+        throw FileAccessError("it is too large for a resource");
+    }
+    return file;
+}
+
 std::string HexLanguage(std::uint16_t language) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(language));
@@ -240,10 +249,7 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
 
 void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileReadAhead& files) {
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    StagedFile file = TakeFile(statement, files);
-    if (file.Size() > kMaxDataSize) {
-        throw FileAccessError("it is too large for a resource");
-    }
+    StagedFile file = TakeDataFile(statement, files);
     std::uint8_t probe[kBitmapProbeSize];
     const std::size_t probeSize = static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), sizeof probe));
     file.Read(std::span(probe, probeSize));
@@ -261,10 +267,7 @@ void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAh
         return;
     }
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    StagedFile file = files.Take();
-    if (file.Size() > kMaxDataSize) {
-        throw FileAccessError("it is too large for a resource");
-    }
+    StagedFile file = TakeDataFile(statement, files);
     m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
                          static_cast<std::uint32_t>(file.Size()));
     CopyData(file);
@@ -276,10 +279,7 @@ void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadA
                                                     "': Windows lists fonts by number in the font directory");
     }
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    StagedFile file = files.Take();
-    if (file.Size() > kMaxDataSize) {
-        throw FileAccessError("it is too large for a resource");
-    }
+    StagedFile file = TakeDataFile(statement, files);
     const FileBytes font = file.TakeRest();
     const std::vector<std::uint8_t> entry = ReadFontDirEntry(font);
     if (m_fontCount == 0xFFFF) {
