@@ -39,8 +39,8 @@ void AppendUtf16(std::u16string& out, char32_t code) {
     }
 }
 
-// One code point from `text` at `i`, moving `i` past it; U+FFFD for a malformed sequence, which is then one byte.
-char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
+// One code point from `text` at `i`, moving `i` past it; nothing for a malformed sequence, which is then one byte.
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     ++i;
     if (lead < 0x80) {
@@ -51,25 +51,35 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
                                : lead >= 0xF0 && lead < 0xF5 ? 4
                                                              : 0;
     if (length == 0 || i + length - 1 > text.size()) {
-        return 0xFFFD;
+        return std::nullopt;
     }
     char32_t code = lead & (0xFF >> (length + 1));
     for (std::size_t k = 0; k + 1 < length; ++k) {
         const auto next = static_cast<unsigned char>(text[i + k]);
         if ((next & 0xC0) != 0x80) {
-            return 0xFFFD;
+            return std::nullopt;
         }
         code = (code << 6) | (next & 0x3F);
     }
+    // No overlong forms, no surrogates, nothing past U+10FFFF: what a UTF-16 conversion accepts.
     const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
     if (code < least || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
-        return 0xFFFD;
+        return std::nullopt;
     }
     i += length - 1;
     return code;
 }
 
 }  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (!DecodeUtf8(text, i)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool IsSupportedCodePage(std::uint32_t codePage) {
     return codePage == kCodePageUtf8 || codePage == kCodePageWestern || codePage == kCodePageCentralEuropean;
@@ -80,7 +90,7 @@ std::u16string ToUtf16(std::string_view text, std::uint32_t codePage) {
     out.reserve(text.size());
     if (codePage == kCodePageUtf8) {
         for (std::size_t i = 0; i < text.size();) {
-            AppendUtf16(out, DecodeUtf8(text, i));
+            AppendUtf16(out, DecodeUtf8(text, i).value_or(0xFFFD));
         }
         return out;
     }

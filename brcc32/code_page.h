@@ -18,6 +18,8 @@ inline constexpr std::uint32_t kCodePageCentralEuropean = 1250;
 using CodePageChanges = std::vector<std::pair<int, std::uint32_t>>;
 
 bool IsSupportedCodePage(std::uint32_t codePage);
+// Whether the bytes are UTF-8 that converts to UTF-16 whole: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool IsValidUtf8(std::string_view text);
 
 // Bytes of the given code page as UTF-16; a byte sequence that is no UTF-8 becomes U+FFFD, as Windows does.
 std::u16string ToUtf16(std::string_view text, std::uint32_t codePage);

@@ -56,6 +56,5 @@ std::filesystem::path PathFromUtf8(std::string_view text);
 std::string PathToUtf8(const std::filesystem::path& path);
 // A file name as a script writes it: UTF-8, or else the Windows-1252 text that Windows editors save.
 std::filesystem::path PathFromScriptText(std::string_view text);
-bool IsValidUtf8(std::string_view text);
 
 }  // namespace brcc
