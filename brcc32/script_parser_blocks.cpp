@@ -96,13 +96,6 @@ bool IsString(const Token& token) {
 // Ids that fit 16 bits, as a number or as a negative one (-1 for IDC_STATIC).
 bool Fits16(std::uint32_t value) { return value <= 0xFFFF || value >= 0xFFFF8000u; }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
 
 bool ScriptParser::AcceptComma() {
@@ -596,7 +589,7 @@ void ScriptParser::ParseHexLine(const Token& token, std::vector<std::uint8_t>& o
         if (c == ' ' || c == '\t') {
             continue;
         }
-        const int digit = HexValue(c);
+        const int digit = HexDigit(c);
         if (digit < 0) {
             Refuse(token, "'" + std::string(1, c) + "' is not a hex digit");
         }

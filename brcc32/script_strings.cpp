@@ -4,7 +4,6 @@
 #include "brcc32/code_page.h"
 
 namespace brcc {
-namespace {
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -12,6 +11,8 @@ int HexDigit(char c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+
+namespace {
 
 // Reads the escape at raw[i] == '\\'; returns the code it stands for, or -1 when it stays as written. Moves `i`.
 long ReadEscape(std::string_view raw, std::size_t& i, std::size_t hexDigits, std::size_t octalDigits) {

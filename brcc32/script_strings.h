@@ -11,5 +11,7 @@ namespace brcc {
 std::string DecodeNarrowString(std::string_view raw);
 // The UTF-16 of L"text"; characters other than escapes are read in `codePage`.
 std::u16string DecodeWideString(std::string_view raw, std::uint32_t codePage);
+// The value of a hex digit, or -1; for \x escapes and Borland's hex data lines alike.
+int HexDigit(char c);
 
 }  // namespace brcc
