@@ -54,25 +54,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 }
                 value = arguments[++i];
             }
-            switch (argument[1]) {
-                case 'i':
-                case 'I':
-                    result.m_preprocess.m_includeFolders.push_back(PathFromUtf8(value));
-                    break;
-                case 'U':
-                    result.m_preprocess.m_undefines.push_back(value);
-                    break;
-                default:
-                    result.m_preprocess.m_defines.push_back(value);
-                    break;
+            if (argument[1] == 'i' || argument[1] == 'I') {
+                result.m_preprocess.m_includeFolders.push_back(PathFromUtf8(value));
+                continue;
             }
-            const std::string name = argument[1] == 'i' || argument[1] == 'I' ? "x" : value.substr(0, value.find('='));
+            const std::string name = value.substr(0, value.find('='));
             if (name.empty() ||
                 !std::all_of(name.begin(), name.end(),
                              [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }) ||
                 std::isdigit(static_cast<unsigned char>(name[0]))) {
                 return fail("'" + value + "' is not a macro name");
             }
+            (argument[1] == 'U' ? result.m_preprocess.m_undefines : result.m_preprocess.m_defines).push_back(value);
             continue;
         }
         if (argument.size() > 1 && argument[0] == '-') {
