@@ -94,7 +94,7 @@ ScriptParser::ScriptParser(std::string_view text, CodePageChanges codePages)
     : m_text(text), m_lexer(text), m_codePages(std::move(codePages)) {}
 
 std::uint32_t ScriptParser::CodePageAt(int line) const {
-    std::uint32_t codePage = 1252;
+    std::uint32_t codePage = kCodePageWestern;
     for (const auto& [from, page] : m_codePages) {
         if (from > line) {
             break;
