@@ -34,8 +34,14 @@ protected:
     // Ours without any include folder (the Windows headers built in) against llvm-rc with the MinGW-w64 headers.
     // llvm-rc does not read #pragma code_page: a script with one is given its code page by /C.
     void ExpectIdentical(const std::string& script, const std::string& llvmArguments = "") {
+        ExpectIdenticalTo(script, script, llvmArguments);
+    }
+
+    // Ours on `script` against llvm-rc on `theirs`: the same resources, in a form llvm-rc reads.
+    void ExpectIdenticalTo(const std::string& script, const std::string& theirs,
+                           const std::string& llvmArguments = "") {
         m_folder.Write("ours.rc", script);
-        m_folder.Write("theirs.rc", script);
+        m_folder.Write("theirs.rc", theirs);
         ExpectSameRes(m_folder, script,
                       [&] { return RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res", llvmArguments); });
     }
@@ -522,15 +528,13 @@ TEST_F(PreprocessedIdentity, TypesLlvmRcStoresAsText) {
     const Bytes font = MakeFontFile("Tiny");
     m_folder.Write("tiny.fnt", font);
     m_folder.Write("fontdir.bin", FontDirectory({{2, font}}, {{"", "Tiny"}}));
-    m_folder.Write("ours.rc", std::string("1 MESSAGETABLE page.htm\n2 FONT tiny.fnt\n3 ANICURSOR page.htm\n"
-                                          "4 ANIICON page.htm\n5 PLUGPLAY page.htm\n6 VXD page.htm\n"
-                                          "7 DLGINCLUDE \"resource.h\"\n"));
-    m_folder.Write("theirs.rc", std::string("1 11 page.htm\n2 8 DISCARDABLE tiny.fnt\n3 21 page.htm\n"
-                                            "4 22 page.htm\n5 19 page.htm\n6 20 page.htm\n"
-                                            "7 17 { \"resource.h\\0\" }\nFONTDIR 7 DISCARDABLE fontdir.bin\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").m_exitCode, 0);
-    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").m_exitCode, 0);
-    EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
+    ExpectIdenticalTo(
+        "1 MESSAGETABLE page.htm\n2 FONT tiny.fnt\n3 ANICURSOR page.htm\n"
+        "4 ANIICON page.htm\n5 PLUGPLAY page.htm\n6 VXD page.htm\n"
+        "7 DLGINCLUDE \"resource.h\"\n",
+        "1 11 page.htm\n2 8 DISCARDABLE tiny.fnt\n3 21 page.htm\n"
+        "4 22 page.htm\n5 19 page.htm\n6 20 page.htm\n"
+        "7 17 { \"resource.h\\0\" }\nFONTDIR 7 DISCARDABLE fontdir.bin\n");
 }
 
 // Fonts in two languages, one naming its device: one directory, in the first font's language, in script order.
@@ -541,30 +545,25 @@ TEST_F(PreprocessedIdentity, FontDirectoryListsEveryFont) {
     m_folder.Write("printer.fnt", printer);
     m_folder.Write("fontdir.bin",
                    FontDirectory({{9, printer}, {0x7FFF, screen}}, {{"PRINTER", "Courier"}, {"", "Small Fonts"}}));
-    m_folder.Write("ours.rc", std::string("LANGUAGE 7, 1\n9 FONT printer.fnt\nLANGUAGE 9, 1\n"
-                                          "0x7FFF FONT PRELOAD screen.fnt\n1 RCDATA page.htm\n"));
-    m_folder.Write("theirs.rc", std::string("LANGUAGE 7, 1\n9 8 DISCARDABLE printer.fnt\nLANGUAGE 9, 1\n"
-                                            "0x7FFF 8 DISCARDABLE PRELOAD screen.fnt\n1 RCDATA page.htm\n"
-                                            "LANGUAGE 7, 1\nFONTDIR 7 DISCARDABLE fontdir.bin\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").m_exitCode, 0);
-    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").m_exitCode, 0);
-    EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
+    ExpectIdenticalTo(
+        "LANGUAGE 7, 1\n9 FONT printer.fnt\nLANGUAGE 9, 1\n"
+        "0x7FFF FONT PRELOAD screen.fnt\n1 RCDATA page.htm\n",
+        "LANGUAGE 7, 1\n9 8 DISCARDABLE printer.fnt\nLANGUAGE 9, 1\n"
+        "0x7FFF 8 DISCARDABLE PRELOAD screen.fnt\n1 RCDATA page.htm\n"
+        "LANGUAGE 7, 1\nFONTDIR 7 DISCARDABLE fontdir.bin\n");
 }
 
 // llvm-rc has no MENUEX, nor MENU in a dialog: their layout, written out as data for it to copy.
 TEST_F(PreprocessedIdentity, MenuExAndDialogMenu) {
-    m_folder.Write("ours.rc", std::string("1 MENUEX\nBEGIN\n  POPUP \"&F\", 300, 0, 0, 77\n  BEGIN\n"
-                                          "    MENUITEM \"&Open\", 301, 0, 8\n    MENUITEM SEPARATOR\n  END\n"
-                                          "  MENUITEM \"L\", 302\nEND\n"
-                                          "2 DIALOG 1, 2, 3, 4\nMENU Main\nBEGIN\nEND\n"));
-    m_folder.Write("theirs.rc",
-                   std::string("1 4 DISCARDABLE { 1, 4, 0L,  0L, 0L, 300L, 1, L\"&F\\0\", 77L,"
-                               "  0L, 8L, 301L, 0, L\"&Open\\0\", 0,  0x800L, 0L, 0L, 0x80, 0,"
-                               "  0L, 0L, 302L, 0x80, L\"L\\0\" }\n"
-                               "2 5 DISCARDABLE { 0x80880000L, 0L, 0, 1, 2, 3, 4, L\"MAIN\\0\", 0, 0 }\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").m_exitCode, 0);
-    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").m_exitCode, 0);
-    EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
+    ExpectIdenticalTo(
+        "1 MENUEX\nBEGIN\n  POPUP \"&F\", 300, 0, 0, 77\n  BEGIN\n"
+        "    MENUITEM \"&Open\", 301, 0, 8\n    MENUITEM SEPARATOR\n  END\n"
+        "  MENUITEM \"L\", 302\nEND\n"
+        "2 DIALOG 1, 2, 3, 4\nMENU Main\nBEGIN\nEND\n",
+        "1 4 DISCARDABLE { 1, 4, 0L,  0L, 0L, 300L, 1, L\"&F\\0\", 77L,"
+        "  0L, 8L, 301L, 0, L\"&Open\\0\", 0,  0x800L, 0L, 0L, 0x80, 0,"
+        "  0L, 0L, 302L, 0x80, L\"L\\0\" }\n"
+        "2 5 DISCARDABLE { 0x80880000L, 0L, 0, 1, 2, 3, 4, L\"MAIN\\0\", 0, 0 }\n");
 }
 
 // What llvm-rc lacks, against GNU windres: MENUEX, a dialog's MENU, the data of a DIALOGEX control.
