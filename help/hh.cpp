@@ -64,8 +64,8 @@ void LoadHHLibrary() {
     if (HHLibHandle != nullptr) {
         return;
     }
-    const std::string path = LocateHHLibrary();
-    if (path.empty() || !IsFile(path)) {
+    const std::string path = LocateHHLibrary();  // empty unless it names a file
+    if (path.empty()) {
         return;
     }
     HHLibHandle = ::LoadLibraryA(path.c_str());
