@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "help/file_kind.h"
 #include "help/hh.h"
 #include "help/hh_report.h"
 
@@ -31,6 +32,9 @@ std::string _ModuleName;
 
 namespace {
 
+using help::IsDirectory;
+using help::IsFile;
+
 constexpr char kProbeFileName[] = "\\$_Temp_$.$$$";
 constexpr char kMarkerFileName[] = "\\debug.debug";
 
@@ -39,16 +43,6 @@ int g_unitCounter = 0;
 bool IsLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
 void StripTrailingBackslash(std::string& path) { StripTrailingChar(path, '\\', IsLeadByte); }
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool IsDirectory(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 // Read whole, however long: a cut path would send the probe to a wrong folder.
 std::string ModuleFileName(HMODULE module) {
