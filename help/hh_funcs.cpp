@@ -307,13 +307,14 @@ void Initialize() {
     // The write test runs at every start, the log on or off.
     _LogDir = IsDirWritable(_ModuleDir) ? _ModuleDir : GetTempDir();
     DecideDebugMode();
+    // Each library's version is read once; its release name comes from what was read.
     GetFileVer(hh::LocateHHLibrary(), _hhVerMajor, _hhVerMinor, _hhVerRelease, _hhVerBuild, _hhVerStr);
     _hhInstalled = !_hhVerStr.empty();
-    _hhFriendlyVerStr = GetHHFriendlyVerStr();
-    std::uint16_t ignored[4] = {};
-    GetIEVer(ignored[0], ignored[1], ignored[2], ignored[3], _ieVerStr);
+    _hhFriendlyVerStr = _hhInstalled ? HHReleaseName({_hhVerMajor, _hhVerMinor, _hhVerRelease, _hhVerBuild}) : "";
+    TVersion ie;
+    GetIEVer(ie.major, ie.minor, ie.release, ie.build, _ieVerStr);
     _ieInstalled = !_ieVerStr.empty();
-    _ieFriendlyVerStr = GetIEFriendlyVerStr();
+    _ieFriendlyVerStr = _ieInstalled ? IEReleaseName(ie) : "";
     WriteStartupReport();
 }
 
