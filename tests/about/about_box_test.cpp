@@ -14,6 +14,7 @@
 #include "framework/error_box.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
+#include "tests/e2e/window_driver.h"
 #include "tests/win/screenshot.h"
 #include "tests/win/window_probe.h"
 
@@ -27,17 +28,7 @@ BOOL WINAPI CountBeep(UINT) {
     return TRUE;
 }
 
-bool WaitUntil(const auto& condition, DWORD timeoutMs = 15000) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > deadline) {
-            return false;
-        }
-        ::Sleep(15);
-    }
-    return true;
-}
-
+using e2e::WaitUntil;
 using wintest::FontOf;
 using wintest::PlaceOf;
 using wintest::Rect;
