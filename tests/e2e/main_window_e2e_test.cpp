@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -108,14 +107,8 @@ protected:
     virtual StartOptions Options() const { return {}; }
 
     void SetUp() override {
-        static std::atomic<int> counter = 0;
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        wchar_t longTemp[MAX_PATH] = {};
-        GetLongPathNameW(temp, longTemp, MAX_PATH);
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = fs::path(longTemp) / (L"talvorine-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                       std::to_wstring(++counter) + L"-" + Widen(info->name()));
+        m_root = NewScratchFolder(L"talvorine-e2e-" + Widen(info->name()));
         m_appFolder = m_root / L"app";
         m_workFolder = m_root / L"work";
         m_otherFolder = m_root / L"other";

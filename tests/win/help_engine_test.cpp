@@ -168,11 +168,7 @@ TEST(HelpProbe, TemporaryFolderFallsBackToDriveC) {
 class ProbeStart : public ::testing::Test {
 protected:
     void SetUp() override {
-        static int counter = 0;
-        wchar_t base[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, base);
-        m_root = fs::path(base) /
-                 (L"talvorine-probe-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+        m_root = talvorine::e2e::NewScratchFolder(L"talvorine-probe");
         m_app = m_root / L"app";
         m_temp = m_root / L"temp";
         fs::create_directories(m_app);
