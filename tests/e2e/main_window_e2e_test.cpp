@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -45,16 +44,6 @@ constexpr DWORD kSettleMs = 700;
 std::wstring g_talvorineExe;
 std::wstring g_fakeBrcc32Exe;
 std::wstring g_realBrcc32Exe;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 std::vector<std::wstring> FileNamesIn(const fs::path& folder) {
     std::vector<std::wstring> names;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cwctype>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 
@@ -139,6 +141,16 @@ std::filesystem::path NewScratchFolder(std::wstring_view prefix) {
         (std::wstring(prefix) + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
     std::filesystem::create_directories(folder);
     return folder;
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::wstring Widen(std::string_view utf8) {

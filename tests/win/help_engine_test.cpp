@@ -20,16 +20,12 @@ namespace fs = std::filesystem;
 using talvorine::e2e::EnvVar;
 using talvorine::e2e::LinuxPathToWindows;
 using talvorine::e2e::Process;
+using talvorine::e2e::ReadBytes;
 
 constexpr wchar_t kServerKey[] = L"CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 
 std::wstring g_probeHost;
 std::wstring g_helpFile;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -194,7 +190,7 @@ protected:
         return process.ExitCode().value_or(0xDEAD);
     }
 
-    std::vector<std::string> Log(const fs::path& folder) const { return Lines(ReadFile(folder / L"HHDebug.txt")); }
+    std::vector<std::string> Log(const fs::path& folder) const { return Lines(ReadBytes(folder / L"HHDebug.txt")); }
 
     fs::path m_root;
     fs::path m_app;
@@ -213,7 +209,7 @@ TEST_F(ProbeStart, NormalStartDeletesOldLogAndProbeFile) {
 TEST_F(ProbeStart, SwitchAsThirdParameterWritesTheReport) {
     ASSERT_EQ(Start(L"a \"b c\" -DEBUG d"), 0u);
     const std::vector<std::string> log = Log(m_app);
-    ASSERT_EQ(log.size(), 22u) << ReadFile(m_app / L"HHDebug.txt");
+    ASSERT_EQ(log.size(), 22u) << ReadBytes(m_app / L"HHDebug.txt");
     // The layout of every line is pinned by the unit tests; here, what the probe gathered on Wine.
     const std::string app = m_app.string();
     const std::string expected[22] = {"Filename:             \t" + app + "\\HHDebug.txt",
