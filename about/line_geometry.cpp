@@ -8,8 +8,6 @@
 namespace talvorine {
 namespace {
 
-constexpr int kRestingSize = 65;
-
 // Sizes stay representable however large a pen or an end point is set.
 int Saturated(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); }
 
@@ -48,11 +46,11 @@ std::optional<LineSize> LineGeometry::SetLine(TLineType line, LineSize current) 
             case ltBottom:
             case ltUpDiagonal:
             case ltDownDiagonal:
-                size.height = kRestingSize;
+                size.height = kLineRestingSize;
                 break;
             case ltLeft:
             case ltRight:
-                size = {kRestingSize, current.width};
+                size = {kLineRestingSize, current.width};
                 break;
             default:
                 break;
@@ -64,13 +62,13 @@ std::optional<LineSize> LineGeometry::SetLine(TLineType line, LineSize current) 
                 break;
             case ltTop:
             case ltBottom:
-                size = {current.height, kRestingSize};
+                size = {current.height, kLineRestingSize};
                 break;
             case ltLeft:
             case ltRight:
             case ltUpDiagonal:
             case ltDownDiagonal:
-                size.width = kRestingSize;
+                size.width = kLineRestingSize;
                 break;
             default:
                 break;
