@@ -31,19 +31,15 @@ UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height, bool bold = 
 
 // The height of a line of text in the font, as the layout counts it.
 int TextHeight(HWND window, HFONT font) {
-    HDC dc = ::GetDC(window);
-    HGDIOBJ old = ::SelectObject(dc, font);
+    WindowDc dc(window);
+    ScopedSelectObject selected(dc.get(), font);
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, L"0", 1, &extent);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window, dc);
+    ::GetTextExtentPoint32W(dc.get(), L"0", 1, &extent);
     return extent.cy;
 }
 
 int ScreenDpi() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const int dpi = ::GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
