@@ -101,13 +101,6 @@ public:
     LongPathGuard& operator=(const LongPathGuard&) = delete;
 };
 
-RECT RectIn(HWND window, HWND coordinatesOf) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, coordinatesOf, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // The row's label lines up with the dialog's file-type label, its list with the
 // file-type list, whose width it follows.
 void AlignEncodingRow(HWND row) {
@@ -119,14 +112,14 @@ void AlignEncodingRow(HWND row) {
     if (typeList == nullptr || label == nullptr || list == nullptr) {
         return;
     }
-    const RECT typeListRect = RectIn(typeList, row);
-    const RECT listRect = RectIn(list, row);
+    const RECT typeListRect = WindowRectIn(typeList, row);
+    const RECT listRect = WindowRectIn(list, row);
     RECT droppedRect{};
     ::SendMessageW(list, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&droppedRect));
     const int droppedHeight = std::max<int>(droppedRect.bottom - droppedRect.top, listRect.bottom - listRect.top);
     ::SetWindowPos(list, nullptr, typeListRect.left, listRect.top, typeListRect.right - typeListRect.left,
                    droppedHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    const int labelLeft = typeLabel != nullptr ? static_cast<int>(RectIn(typeLabel, row).left) : 0;
+    const int labelLeft = typeLabel != nullptr ? static_cast<int>(WindowRectIn(typeLabel, row).left) : 0;
     ::SetWindowPos(label, nullptr, labelLeft, listRect.top + 2, 90, 21, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
