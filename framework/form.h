@@ -75,8 +75,6 @@ protected:
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    HFONT FormFont() const { return static_cast<HFONT>(m_font.get()); }
-
 private:
     struct Placed {
         const ControlDesign* entry;
