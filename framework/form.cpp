@@ -14,8 +14,6 @@ namespace {
 // One line of scrolling, in pixels; a page is the client area.
 constexpr int kScrollLine = 8;
 
-int DesignFontHeight(int points) { return -MulDivRound(points, kDesignDpi, 72); }
-
 UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height, bool bold = false) {
     LOGFONTW font{};
     font.lfHeight = height;
