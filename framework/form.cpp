@@ -36,6 +36,20 @@ int TextHeight(HWND window, HFONT font) {
     return extent.cy;
 }
 
+// Where a window whose table gives `width` and `height` (its client area's when
+// `clientSize`, else its outer size) lies centred on the screen, frame included.
+RECT CentredOuterRect(int width, int height, bool clientSize, DWORD style, DWORD exStyle, bool hasMenu) {
+    RECT outer{0, 0, width, height};
+    if (clientSize) {
+        ::AdjustWindowRectEx(&outer, style, hasMenu ? TRUE : FALSE, exStyle);
+    }
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2;
+    return {left, top, left + outerWidth, top + outerHeight};
+}
+
 int ScreenDpi() {
     const int dpi = ::GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignDpi;
@@ -81,15 +95,11 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
 
     // Centred on the screen at its first show.
     const DWORD style = m_design.style | (m_design.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0);
-    RECT outer{0, 0, m_design.width, m_design.height};
-    if (m_design.clientSize) {
-        ::AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, m_design.exStyle);
-    }
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    Create(m_design.exStyle, m_design.className, m_design.caption, style, left, top, width, height, owner, menu.get());
+    const bool hasMenu = static_cast<bool>(menu);
+    const RECT outer =
+        CentredOuterRect(m_design.width, m_design.height, m_design.clientSize, style, m_design.exStyle, hasMenu);
+    Create(m_design.exStyle, m_design.className, m_design.caption, style, outer.left, outer.top,
+           outer.right - outer.left, outer.bottom - outer.top, owner, menu.get());
     menu.release();  // the window owns its menu now
     if (m_design.autoScroll) {
         // Shown only while the controls do not fit.
@@ -99,12 +109,10 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
     CreateFonts(Handle());
     if (m_design.clientSize && !m_scale.IsIdentity()) {
         // A client area given by the table follows the text height like the controls in it.
-        RECT scaled{0, 0, m_scale(m_design.width), m_scale(m_design.height)};
-        ::AdjustWindowRectEx(&scaled, style, ::GetMenu(Handle()) != nullptr, m_design.exStyle);
-        const int w = scaled.right - scaled.left;
-        const int h = scaled.bottom - scaled.top;
-        ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                       (::GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT scaled = CentredOuterRect(m_scale(m_design.width), m_scale(m_design.height), true, style,
+                                             m_design.exStyle, hasMenu);
+        ::SetWindowPos(Handle(), nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                       scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (const ControlDesign& entry : m_controls) {
         PlaceControl(entry);
