@@ -14,13 +14,13 @@ namespace {
 // One line of scrolling, in pixels; a page is the client area.
 constexpr int kScrollLine = 8;
 
-UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height, bool bold = false) {
+UniqueFont CreateFontOfHeight(const wchar_t* face, int height, bool bold = false) {
     LOGFONTW font{};
     font.lfHeight = height;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    UniqueGdiObject created(::CreateFontIndirectW(&font));
+    UniqueFont created(::CreateFontIndirectW(&font));
     if (!created) {
         throw Error(L"Impossible de créer la police " + std::wstring(face));
     }
@@ -195,17 +195,17 @@ void Form::CreateFonts(HWND window) {
     // The form's font follows the display's resolution; when its text height then differs
     // from the design's, every place, size and own font follows that text height.
     m_font = CreateFontOfHeight(m_design.font.face, FontHeightForDpi(DesignFontHeight(m_design.font.points), ScreenDpi()));
-    m_scale = LayoutScale(TextHeight(window, static_cast<HFONT>(m_font.get())));
+    m_scale = LayoutScale(TextHeight(window, m_font.get()));
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
 }
 
 HFONT Form::FontFor(const ControlDesign& entry) {
     if (entry.font.face == nullptr) {
-        return static_cast<HFONT>(m_font.get());
+        return m_font.get();
     }
     m_ownFonts.push_back(
         CreateFontOfHeight(entry.font.face, m_scale(DesignFontHeight(entry.font.points)), entry.font.bold));
-    return static_cast<HFONT>(m_ownFonts.back().get());
+    return m_ownFonts.back().get();
 }
 
 void Form::Show() {
