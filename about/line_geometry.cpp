@@ -8,12 +8,19 @@
 namespace talvorine {
 namespace {
 
-constexpr int kRestingSize = 65;
-
 // Sizes stay representable however large a pen or an end point is set.
 int Saturated(std::int64_t value) { return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX)); }
 
 int ThicknessFor(int penWidth) { return Saturated(std::int64_t{10} * penWidth); }
+
+// One axis of a custom line: its end points kept off the negative side, the extent grown to hold both.
+void GrowToHold(int& from, int& to, int last, int& extent) {
+    to = std::max(to, 0);
+    from = std::max(from, 0);
+    if (last < to || last < from) {
+        extent = Saturated(std::int64_t{std::max(to, from)} + 1);
+    }
+}
 
 }  // namespace
 
@@ -39,11 +46,11 @@ std::optional<LineSize> LineGeometry::SetLine(TLineType line, LineSize current) 
             case ltBottom:
             case ltUpDiagonal:
             case ltDownDiagonal:
-                size.height = kRestingSize;
+                size.height = kLineRestingSize;
                 break;
             case ltLeft:
             case ltRight:
-                size = {kRestingSize, current.width};
+                size = {kLineRestingSize, current.width};
                 break;
             default:
                 break;
@@ -55,13 +62,13 @@ std::optional<LineSize> LineGeometry::SetLine(TLineType line, LineSize current) 
                 break;
             case ltTop:
             case ltBottom:
-                size = {current.height, kRestingSize};
+                size = {current.height, kLineRestingSize};
                 break;
             case ltLeft:
             case ltRight:
             case ltUpDiagonal:
             case ltDownDiagonal:
-                size.width = kRestingSize;
+                size.width = kLineRestingSize;
                 break;
             default:
                 break;
@@ -79,16 +86,8 @@ LineGeometry::Plan LineGeometry::PlanPaint(LineSize current, int penWidth) {
     LineSegment& s = m_segment;
     switch (m_line) {
         case ltCustom:
-            s.toX = std::max(s.toX, 0);
-            s.fromX = std::max(s.fromX, 0);
-            if (w1 < s.toX || w1 < s.fromX) {
-                size.width = Saturated(std::int64_t{std::max(s.toX, s.fromX)} + 1);
-            }
-            s.toY = std::max(s.toY, 0);
-            s.fromY = std::max(s.fromY, 0);
-            if (h1 < s.toY || h1 < s.fromY) {
-                size.height = Saturated(std::int64_t{std::max(s.toY, s.fromY)} + 1);
-            }
+            GrowToHold(s.fromX, s.toX, w1, size.width);
+            GrowToHold(s.fromY, s.toY, h1, size.height);
             break;
         case ltHorizontal:
             s = {0, h1 / 2, w1, h1 / 2};

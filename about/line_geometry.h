@@ -18,6 +18,10 @@ enum TLineType : std::uint8_t {
     ltDownDiagonal,
 };
 
+// A new line control's width and height, and the side a line turned from straight to an edge or a
+// diagonal takes across.
+inline constexpr int kLineRestingSize = 65;
+
 struct LineSize {
     int width;
     int height;

@@ -6,7 +6,7 @@ namespace talvorine {
 TLine::TLine() {
     m_brush.OnChange = [this] { StyleChanged(); };
     m_pen.OnChange = [this] { StyleChanged(); };
-    SetBounds(0, 0, 65, 65);
+    SetBounds(0, 0, kLineRestingSize, kLineRestingSize);
     SetFromX(0);
     SetFromY(0);
     SetToX(35);

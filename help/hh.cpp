@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "help/file_kind.h"
+
 namespace hh {
 
 HMODULE HHLibHandle = nullptr;
@@ -16,11 +18,6 @@ namespace {
 constexpr char kHHControlServerKey[] = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 
 int g_unitCounter = 0;
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 // The key's default value when it is a string; anything else counts as absent.
 std::string DefaultStringValue(HKEY key) {
@@ -54,7 +51,7 @@ std::string LocateHHLibrary() {
     // Used as stored: a %VAR% in it stays unexpanded, and so names no file.
     std::string path = DefaultStringValue(key);
     ::RegCloseKey(key);
-    if (!path.empty() && !IsFile(path)) {
+    if (!path.empty() && !help::IsFile(path)) {
         path.clear();
     }
     return path;
@@ -64,8 +61,8 @@ void LoadHHLibrary() {
     if (HHLibHandle != nullptr) {
         return;
     }
-    const std::string path = LocateHHLibrary();
-    if (path.empty() || !IsFile(path)) {
+    const std::string path = LocateHHLibrary();  // empty unless it names a file
+    if (path.empty()) {
         return;
     }
     HHLibHandle = ::LoadLibraryA(path.c_str());

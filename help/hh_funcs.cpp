@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "help/file_kind.h"
 #include "help/hh.h"
 #include "help/hh_report.h"
 
@@ -31,6 +32,9 @@ std::string _ModuleName;
 
 namespace {
 
+using help::IsDirectory;
+using help::IsFile;
+
 constexpr char kProbeFileName[] = "\\$_Temp_$.$$$";
 constexpr char kMarkerFileName[] = "\\debug.debug";
 
@@ -39,16 +43,6 @@ int g_unitCounter = 0;
 bool IsLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
 void StripTrailingBackslash(std::string& path) { StripTrailingChar(path, '\\', IsLeadByte); }
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool IsDirectory(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 // Read whole, however long: a cut path would send the probe to a wrong folder.
 std::string ModuleFileName(HMODULE module) {
@@ -313,13 +307,14 @@ void Initialize() {
     // The write test runs at every start, the log on or off.
     _LogDir = IsDirWritable(_ModuleDir) ? _ModuleDir : GetTempDir();
     DecideDebugMode();
+    // Each library's version is read once; its release name comes from what was read.
     GetFileVer(hh::LocateHHLibrary(), _hhVerMajor, _hhVerMinor, _hhVerRelease, _hhVerBuild, _hhVerStr);
     _hhInstalled = !_hhVerStr.empty();
-    _hhFriendlyVerStr = GetHHFriendlyVerStr();
-    std::uint16_t ignored[4] = {};
-    GetIEVer(ignored[0], ignored[1], ignored[2], ignored[3], _ieVerStr);
+    _hhFriendlyVerStr = _hhInstalled ? HHReleaseName({_hhVerMajor, _hhVerMinor, _hhVerRelease, _hhVerBuild}) : "";
+    TVersion ie;
+    GetIEVer(ie.major, ie.minor, ie.release, ie.build, _ieVerStr);
     _ieInstalled = !_ieVerStr.empty();
-    _ieFriendlyVerStr = GetIEFriendlyVerStr();
+    _ieFriendlyVerStr = _ieInstalled ? IEReleaseName(ie) : "";
     WriteStartupReport();
 }
 

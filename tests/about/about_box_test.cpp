@@ -14,6 +14,7 @@
 #include "framework/error_box.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
+#include "tests/e2e/window_driver.h"
 #include "tests/win/screenshot.h"
 #include "tests/win/window_probe.h"
 
@@ -27,31 +28,12 @@ BOOL WINAPI CountBeep(UINT) {
     return TRUE;
 }
 
-bool WaitUntil(const auto& condition, DWORD timeoutMs = 15000) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > deadline) {
-            return false;
-        }
-        ::Sleep(15);
-    }
-    return true;
-}
-
+using e2e::WaitUntil;
 using wintest::FontOf;
 using wintest::PlaceOf;
 using wintest::Rect;
+using wintest::TextExtent;
 using wintest::TextOf;
-
-SIZE TextExtent(HWND control, const std::wstring& text) {
-    HDC dc = ::GetDC(control);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    RECT extent{0, 0, 0, 0};
-    ::DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
-    return {extent.right, extent.bottom};
-}
 
 // The columns of one client row of the window that show `colour`, as [first, last].
 std::pair<int, int> ColumnsOf(HWND window, int y, COLORREF colour) {
@@ -247,9 +229,7 @@ HHOOK g_refusal = nullptr;
 // Refuses to create the About dialog's window, as a system out of resources would.
 LRESULT CALLBACK RefuseAboutWindow(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
-        wchar_t name[64] = {};
-        ::GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64);
-        if (std::wstring(name) == kFAboutClassName) {
+        if (e2e::ClassNameOf(reinterpret_cast<HWND>(wParam)) == kFAboutClassName) {
             return 1;
         }
     }

@@ -113,11 +113,7 @@ protected:
 
     // Talvorine.exe in a folder of its own (with the help file beside it when asked), started and shown.
     void Start(const std::wstring& folderName = L"app", bool withHelpFile = true) {
-        static int counter = 0;
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        m_root = fs::path(temp) /
-                 (L"talvorine-help-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+        m_root = NewScratchFolder(L"talvorine-help");
         m_app = m_root / folderName;
         fs::create_directories(m_app);
         fs::copy_file(g_talvorineExe, m_app / L"Talvorine.exe");

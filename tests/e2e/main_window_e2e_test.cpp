@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -46,16 +44,6 @@ constexpr DWORD kSettleMs = 700;
 std::wstring g_talvorineExe;
 std::wstring g_fakeBrcc32Exe;
 std::wstring g_realBrcc32Exe;
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 std::vector<std::wstring> FileNamesIn(const fs::path& folder) {
     std::vector<std::wstring> names;
@@ -108,14 +96,8 @@ protected:
     virtual StartOptions Options() const { return {}; }
 
     void SetUp() override {
-        static std::atomic<int> counter = 0;
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        wchar_t longTemp[MAX_PATH] = {};
-        GetLongPathNameW(temp, longTemp, MAX_PATH);
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = fs::path(longTemp) / (L"talvorine-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                       std::to_wstring(++counter) + L"-" + Widen(info->name()));
+        m_root = NewScratchFolder(L"talvorine-e2e-" + Widen(info->name()));
         m_appFolder = m_root / L"app";
         m_workFolder = m_root / L"work";
         m_otherFolder = m_root / L"other";

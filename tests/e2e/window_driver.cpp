@@ -2,7 +2,10 @@
 #include "tests/e2e/window_driver.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cwctype>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 
@@ -125,6 +128,29 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
         }
         Sleep(pollMs);
     }
+}
+
+std::filesystem::path NewScratchFolder(std::wstring_view prefix) {
+    static std::atomic<int> counter = 0;
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    wchar_t longTemp[MAX_PATH] = {};
+    GetLongPathNameW(temp, longTemp, MAX_PATH);
+    const std::filesystem::path folder =
+        std::filesystem::path(longTemp) /
+        (std::wstring(prefix) + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::wstring Widen(std::string_view utf8) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -36,6 +37,14 @@ private:
 
 // Polls until the condition holds; returns false when the time runs out first.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs, DWORD pollMs = kPollMs);
+
+// A new empty folder "<prefix>-<process id>-<count>" in the temporary folder, named in its long form so
+// that it reads the same as the paths a program is given; the caller removes it.
+std::filesystem::path NewScratchFolder(std::wstring_view prefix);
+
+// A whole file's bytes, empty when it cannot be read; and a file made or replaced with the bytes.
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // "/x/y" (Linux) becomes "Z:\x\y", Wine's view of the host file system; a Windows path is kept.
 std::wstring LinuxPathToWindows(std::string_view path);

@@ -16,6 +16,7 @@
 #include "framework/dpi_scale.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
+#include "tests/e2e/window_driver.h"
 #include "tests/win/screenshot.h"
 #include "tests/win/window_probe.h"
 
@@ -25,22 +26,14 @@ namespace {
 constexpr COLORREF kPurple = 0x00800080;
 constexpr COLORREF kBlack = 0x00000000;
 
+using e2e::ClassNameOf;
+using e2e::Narrow;
 using wintest::FontOf;
 using wintest::PlaceOf;
+using wintest::Pump;
 using wintest::Rect;
+using wintest::TextExtent;
 using wintest::TextOf;
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    ::GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
-    return out;
-}
 
 LONG StyleOf(HWND window) { return ::GetWindowLongW(window, GWL_STYLE); }
 
@@ -53,24 +46,6 @@ COLORREF TextColourOf(HWND control) {
     const COLORREF colour = ::GetTextColor(dc);
     ::ReleaseDC(control, dc);
     return colour;
-}
-
-SIZE TextExtent(HWND control, const std::wstring& text) {
-    HDC dc = ::GetDC(control);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
-    return extent;
-}
-
-void Pump() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
 }
 
 int ScreenDpi() {
@@ -219,7 +194,7 @@ TEST_F(Form1Window, EveryControlAtItsPlaceWithItsClassAndText) {
             place.width = Client().width;  // docked: spans the client area
         }
         EXPECT_EQ(PlaceOf(control), place);
-        EXPECT_EQ(ClassOf(control), e.className);
+        EXPECT_EQ(ClassNameOf(control), e.className);
         EXPECT_EQ(TextOf(control), e.text);
     }
 
@@ -261,7 +236,7 @@ TEST_F(Form1Window, EveryControlAtItsPlaceWithItsClassAndText) {
 
 TEST_F(Form1Window, StatusBarIsOnePanelDockedAtTheBottom) {
     HWND status = Control(kIdStatusBar1);
-    EXPECT_EQ(ClassOf(status), L"msctls_statusbar32");
+    EXPECT_EQ(ClassNameOf(status), L"msctls_statusbar32");
     EXPECT_TRUE(StyleOf(status) & SBARS_SIZEGRIP);
     const Rect client = Client();
     const int height = Scaled({0, 0, 0, 19}).height;

@@ -20,16 +20,12 @@ namespace fs = std::filesystem;
 using talvorine::e2e::EnvVar;
 using talvorine::e2e::LinuxPathToWindows;
 using talvorine::e2e::Process;
+using talvorine::e2e::ReadBytes;
 
 constexpr wchar_t kServerKey[] = L"CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 
 std::wstring g_probeHost;
 std::wstring g_helpFile;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -168,11 +164,7 @@ TEST(HelpProbe, TemporaryFolderFallsBackToDriveC) {
 class ProbeStart : public ::testing::Test {
 protected:
     void SetUp() override {
-        static int counter = 0;
-        wchar_t base[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, base);
-        m_root = fs::path(base) /
-                 (L"talvorine-probe-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+        m_root = talvorine::e2e::NewScratchFolder(L"talvorine-probe");
         m_app = m_root / L"app";
         m_temp = m_root / L"temp";
         fs::create_directories(m_app);
@@ -198,7 +190,7 @@ protected:
         return process.ExitCode().value_or(0xDEAD);
     }
 
-    std::vector<std::string> Log(const fs::path& folder) const { return Lines(ReadFile(folder / L"HHDebug.txt")); }
+    std::vector<std::string> Log(const fs::path& folder) const { return Lines(ReadBytes(folder / L"HHDebug.txt")); }
 
     fs::path m_root;
     fs::path m_app;
@@ -217,7 +209,7 @@ TEST_F(ProbeStart, NormalStartDeletesOldLogAndProbeFile) {
 TEST_F(ProbeStart, SwitchAsThirdParameterWritesTheReport) {
     ASSERT_EQ(Start(L"a \"b c\" -DEBUG d"), 0u);
     const std::vector<std::string> log = Log(m_app);
-    ASSERT_EQ(log.size(), 22u) << ReadFile(m_app / L"HHDebug.txt");
+    ASSERT_EQ(log.size(), 22u) << ReadBytes(m_app / L"HHDebug.txt");
     // The layout of every line is pinned by the unit tests; here, what the probe gathered on Wine.
     const std::string app = m_app.string();
     const std::string expected[22] = {"Filename:             \t" + app + "\\HHDebug.txt",

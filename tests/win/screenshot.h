@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/window_probe.h"
+
 namespace wintest {
 
 // Pixels read from the screen, row by row from the top, as 0x00BBGGRR.
@@ -29,11 +31,7 @@ inline void LetPaintReachScreen(HWND window) {
     const ULONGLONG end = ::GetTickCount64() + 300;
     for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
         ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+        Pump();
     }
 }
 
