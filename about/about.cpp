@@ -7,6 +7,7 @@
 #include <string>
 
 #include "about/fabout_layout.h"
+#include "framework/ansi.h"
 #include "framework/error.h"
 
 namespace talvorine {
@@ -30,17 +31,6 @@ std::string ToAnsi(std::wstring_view text) {
     std::string ansi(static_cast<size_t>(std::max(size, 0)), '\0');
     ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), size, nullptr, nullptr);
     return ansi;
-}
-
-std::wstring FromAnsi(const std::string& ansi) {
-    if (ansi.empty()) {
-        return {};
-    }
-    std::wstring text(ansi.size(), L'\0');
-    const int written = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), text.data(),
-                                              static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(written > 0 ? written : 0));
-    return text;
 }
 
 std::wstring ThousandsSeparator() {
@@ -111,9 +101,9 @@ void TFAbout::Button1Click() { ::SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 TAboutBox::TAboutBox(HWND owner) : m_owner(owner) { SetCopyright(kDefaultCopyright); }
 
-std::wstring TAboutBox::ProductName() const { return FromAnsi(m_productName.Value()); }
-std::wstring TAboutBox::Version() const { return FromAnsi(m_version.Value()); }
-std::wstring TAboutBox::Copyright() const { return FromAnsi(m_copyright.Value()); }
+std::wstring TAboutBox::ProductName() const { return framework::AnsiToWide(m_productName.Value()); }
+std::wstring TAboutBox::Version() const { return framework::AnsiToWide(m_version.Value()); }
+std::wstring TAboutBox::Copyright() const { return framework::AnsiToWide(m_copyright.Value()); }
 void TAboutBox::SetProductName(std::wstring_view text) { m_productName.Assign(ToAnsi(text)); }
 void TAboutBox::SetVersion(std::wstring_view text) { m_version.Assign(ToAnsi(text)); }
 void TAboutBox::SetCopyright(std::wstring_view text) { m_copyright.Assign(ToAnsi(text)); }

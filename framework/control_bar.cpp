@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/error.h"
+#include "framework/layout.h"
 
 namespace framework {
 namespace {
@@ -20,9 +21,7 @@ BarState* StateOf(HWND bar) { return reinterpret_cast<BarState*>(::GetWindowLong
 
 // The band: its handle and its child, in the container's client coordinates.
 RECT BandRect(HWND bar, const BarState& state) {
-    RECT child{};
-    ::GetWindowRect(state.band, &child);
-    ::MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&child), 2);
+    const RECT child = WindowRectIn(state.band, bar);
     return {child.left - state.grabWidth, child.top - state.margin, child.right, child.bottom + state.margin};
 }
 
@@ -57,9 +56,7 @@ void Paint(HWND bar, const BarState& state) {
 void DragTo(HWND bar, BarState& state, int mouseX) {
     RECT client;
     ::GetClientRect(bar, &client);
-    RECT child{};
-    ::GetWindowRect(state.band, &child);
-    ::MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&child), 2);
+    const RECT child = WindowRectIn(state.band, bar);
     const int width = child.right - child.left;
     // One row: the band moves along it and stops at its ends; it is never torn off.
     const int rightmost = std::max(state.grabWidth, static_cast<int>(client.right) - width);
@@ -159,9 +156,7 @@ void AdoptBand(HWND controlBar, HWND child) {
     if (state == nullptr) {
         return;
     }
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(nullptr, controlBar, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = WindowRectIn(child, controlBar);
     state->band = child;
     state->grabWidth = rect.left;
     state->margin = rect.top;

@@ -17,6 +17,8 @@ int MulDivRound(int value, int numerator, int denominator) {
     return static_cast<int>(negative ? -quotient : quotient);
 }
 
+int DesignFontHeight(int points) { return -MulDivRound(points, kDesignDpi, 72); }
+
 int FontHeightForDpi(int designHeight, int dpi) { return MulDivRound(designHeight, dpi, kDesignDpi); }
 
 }  // namespace framework

@@ -11,6 +11,9 @@ inline constexpr int kDesignTextHeight = 13;
 // zero: the platform's MulDiv, so that a height scaled here matches one scaled there.
 int MulDivRound(int value, int numerator, int denominator);
 
+// A font's character height (negative) in design pixels for its size in points.
+int DesignFontHeight(int points);
+
 // A font's pixel height (negative: character height) for the display's resolution.
 int FontHeightForDpi(int designHeight, int dpi);
 

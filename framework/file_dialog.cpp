@@ -20,8 +20,8 @@ namespace {
 
 // Wine's dialog copies the chosen path into a buffer of MAX_PATH characters on its own
 // stack, whatever buffer it was given: a longer path typed in the name field overflows
-// it and ends the program, with the memo's text. The dialog is watched from its creation
-// on and refuses such a path before Wine's own code sees it.
+// it and ends the program, with the memo's text. The dialog is watched from its
+// initialisation on and refuses such a path before Wine's own code sees it.
 constexpr size_t kWineLongestPath = MAX_PATH - 1;
 
 // The full path the dialog would make of what the name field holds, its default extension included.
@@ -63,51 +63,6 @@ LRESULT CALLBACK LongPathGuardProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return ::DefSubclassProc(dialog, message, wParam, lParam);
 }
 
-// Set for the time of one dialog; the first top-level dialog window created is the file dialog.
-thread_local HHOOK t_dialogHook = nullptr;
-thread_local const wchar_t* t_defaultExtension = nullptr;
-
-LRESULT CALLBACK WatchDialogCreation(int code, WPARAM wParam, LPARAM lParam) {
-    const HHOOK hook = t_dialogHook;
-    if (code == HCBT_CREATEWND) {
-        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        wchar_t className[16] = {};
-        ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
-        if ((create->style & WS_CHILD) == 0 && wcscmp(className, L"#32770") == 0) {
-            ::SetWindowSubclass(window, &LongPathGuardProc, 1, reinterpret_cast<DWORD_PTR>(t_defaultExtension));
-            ::UnhookWindowsHookEx(hook);
-            t_dialogHook = nullptr;
-        }
-    }
-    return ::CallNextHookEx(hook, code, wParam, lParam);
-}
-
-class LongPathGuard {
-public:
-    explicit LongPathGuard(const wchar_t* defaultExtension) {
-        if (RunningUnderWine()) {
-            t_defaultExtension = defaultExtension;
-            t_dialogHook = ::SetWindowsHookExW(WH_CBT, &WatchDialogCreation, nullptr, ::GetCurrentThreadId());
-        }
-    }
-    ~LongPathGuard() {
-        if (t_dialogHook != nullptr) {
-            ::UnhookWindowsHookEx(t_dialogHook);
-            t_dialogHook = nullptr;
-        }
-    }
-    LongPathGuard(const LongPathGuard&) = delete;
-    LongPathGuard& operator=(const LongPathGuard&) = delete;
-};
-
-RECT RectIn(HWND window, HWND coordinatesOf) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, coordinatesOf, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // The row's label lines up with the dialog's file-type label, its list with the
 // file-type list, whose width it follows.
 void AlignEncodingRow(HWND row) {
@@ -119,14 +74,14 @@ void AlignEncodingRow(HWND row) {
     if (typeList == nullptr || label == nullptr || list == nullptr) {
         return;
     }
-    const RECT typeListRect = RectIn(typeList, row);
-    const RECT listRect = RectIn(list, row);
+    const RECT typeListRect = WindowRectIn(typeList, row);
+    const RECT listRect = WindowRectIn(list, row);
     RECT droppedRect{};
     ::SendMessageW(list, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&droppedRect));
     const int droppedHeight = std::max<int>(droppedRect.bottom - droppedRect.top, listRect.bottom - listRect.top);
     ::SetWindowPos(list, nullptr, typeListRect.left, listRect.top, typeListRect.right - typeListRect.left,
                    droppedHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    const int labelLeft = typeLabel != nullptr ? static_cast<int>(RectIn(typeLabel, row).left) : 0;
+    const int labelLeft = typeLabel != nullptr ? static_cast<int>(WindowRectIn(typeLabel, row).left) : 0;
     ::SetWindowPos(label, nullptr, labelLeft, listRect.top + 2, 90, 21, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -139,6 +94,7 @@ LRESULT CALLBACK DialogSizeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     return result;
 }
 
+constexpr UINT_PTR kLongPathSubclassId = 1;
 constexpr UINT_PTR kSizeSubclassId = 7;
 
 }  // namespace
@@ -153,6 +109,10 @@ UINT_PTR CALLBACK TextFileDialog::HookProc(HWND row, UINT message, WPARAM, LPARA
                 ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
             }
             ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(self->m_encodingIndex), 0);
+            if (RunningUnderWine()) {
+                ::SetWindowSubclass(::GetParent(row), &LongPathGuardProc, kLongPathSubclassId,
+                                    reinterpret_cast<DWORD_PTR>(self->m_design.defaultExtension));
+            }
             return FALSE;  // the focus stays where the dialog puts it: the file name
         }
         case WM_NOTIFY:
@@ -193,20 +153,14 @@ bool TextFileDialog::Execute(HWND owner) {
     ofn.lpstrDefExt = m_design.defaultExtension;
     // The dialog must not move the current directory: the command that reads or writes the
     // chosen file moves it, once that has succeeded.
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (m_design.encodingRowTemplate != nullptr) {
-        ofn.Flags |= OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
-        ofn.hInstance = ::GetModuleHandleW(nullptr);
-        ofn.lpTemplateName = m_design.encodingRowTemplate;
-        ofn.lpfnHook = &TextFileDialog::HookProc;
-        ofn.lCustData = reinterpret_cast<LPARAM>(this);
-    }
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_ENABLETEMPLATE |
+                OFN_ENABLEHOOK;
+    ofn.hInstance = ::GetModuleHandleW(nullptr);
+    ofn.lpTemplateName = m_design.encodingRowTemplate;
+    ofn.lpfnHook = &TextFileDialog::HookProc;
+    ofn.lCustData = reinterpret_cast<LPARAM>(this);
 
-    BOOL confirmed = FALSE;
-    {
-        LongPathGuard guard(m_design.defaultExtension);
-        confirmed = m_design.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
-    }
+    const BOOL confirmed = m_design.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
     if (!confirmed) {
         const DWORD code = ::CommDlgExtendedError();
         if (code != 0) {

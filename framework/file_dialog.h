@@ -12,8 +12,8 @@ struct FileDialogDesign {
     const wchar_t* title;
     const wchar_t* filter;            // description and pattern pairs, each ended by a NUL; a final NUL ends the list
     const wchar_t* defaultExtension;  // without its dot
-    // The template of the dialog's encoding row, a resource of the executable; null: no row.
-    const wchar_t* encodingRowTemplate = nullptr;
+    // The template of the dialog's encoding row, a resource of the executable.
+    const wchar_t* encodingRowTemplate;
 };
 
 // The encoding row's entries, in the order shown. Choosing one changes nothing that is

@@ -14,15 +14,13 @@ namespace {
 // One line of scrolling, in pixels; a page is the client area.
 constexpr int kScrollLine = 8;
 
-int DesignFontHeight(int points) { return -MulDivRound(points, kDesignDpi, 72); }
-
-UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height, bool bold = false) {
+UniqueFont CreateFontOfHeight(const wchar_t* face, int height, bool bold = false) {
     LOGFONTW font{};
     font.lfHeight = height;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    UniqueGdiObject created(::CreateFontIndirectW(&font));
+    UniqueFont created(::CreateFontIndirectW(&font));
     if (!created) {
         throw Error(L"Impossible de créer la police " + std::wstring(face));
     }
@@ -31,19 +29,29 @@ UniqueGdiObject CreateFontOfHeight(const wchar_t* face, int height, bool bold = 
 
 // The height of a line of text in the font, as the layout counts it.
 int TextHeight(HWND window, HFONT font) {
-    HDC dc = ::GetDC(window);
-    HGDIOBJ old = ::SelectObject(dc, font);
+    WindowDc dc(window);
+    ScopedSelectObject selected(dc.get(), font);
     SIZE extent{};
-    ::GetTextExtentPoint32W(dc, L"0", 1, &extent);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window, dc);
+    ::GetTextExtentPoint32W(dc.get(), L"0", 1, &extent);
     return extent.cy;
 }
 
+// Where a window whose table gives `width` and `height` (its client area's when
+// `clientSize`, else its outer size) lies centred on the screen, frame included.
+RECT CentredOuterRect(int width, int height, bool clientSize, DWORD style, DWORD exStyle, bool hasMenu) {
+    RECT outer{0, 0, width, height};
+    if (clientSize) {
+        ::AdjustWindowRectEx(&outer, style, hasMenu ? TRUE : FALSE, exStyle);
+    }
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2;
+    return {left, top, left + outerWidth, top + outerHeight};
+}
+
 int ScreenDpi() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const int dpi = ::GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
@@ -87,15 +95,11 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
 
     // Centred on the screen at its first show.
     const DWORD style = m_design.style | (m_design.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0);
-    RECT outer{0, 0, m_design.width, m_design.height};
-    if (m_design.clientSize) {
-        ::AdjustWindowRectEx(&outer, style, menu ? TRUE : FALSE, m_design.exStyle);
-    }
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    Create(m_design.exStyle, m_design.className, m_design.caption, style, left, top, width, height, owner, menu.get());
+    const bool hasMenu = static_cast<bool>(menu);
+    const RECT outer =
+        CentredOuterRect(m_design.width, m_design.height, m_design.clientSize, style, m_design.exStyle, hasMenu);
+    Create(m_design.exStyle, m_design.className, m_design.caption, style, outer.left, outer.top,
+           outer.right - outer.left, outer.bottom - outer.top, owner, menu.get());
     menu.release();  // the window owns its menu now
     if (m_design.autoScroll) {
         // Shown only while the controls do not fit.
@@ -105,12 +109,10 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
     CreateFonts(Handle());
     if (m_design.clientSize && !m_scale.IsIdentity()) {
         // A client area given by the table follows the text height like the controls in it.
-        RECT scaled{0, 0, m_scale(m_design.width), m_scale(m_design.height)};
-        ::AdjustWindowRectEx(&scaled, style, ::GetMenu(Handle()) != nullptr, m_design.exStyle);
-        const int w = scaled.right - scaled.left;
-        const int h = scaled.bottom - scaled.top;
-        ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                       (::GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT scaled = CentredOuterRect(m_scale(m_design.width), m_scale(m_design.height), true, style,
+                                             m_design.exStyle, hasMenu);
+        ::SetWindowPos(Handle(), nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                       scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (const ControlDesign& entry : m_controls) {
         PlaceControl(entry);
@@ -193,17 +195,17 @@ void Form::CreateFonts(HWND window) {
     // The form's font follows the display's resolution; when its text height then differs
     // from the design's, every place, size and own font follows that text height.
     m_font = CreateFontOfHeight(m_design.font.face, FontHeightForDpi(DesignFontHeight(m_design.font.points), ScreenDpi()));
-    m_scale = LayoutScale(TextHeight(window, static_cast<HFONT>(m_font.get())));
+    m_scale = LayoutScale(TextHeight(window, m_font.get()));
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
 }
 
 HFONT Form::FontFor(const ControlDesign& entry) {
     if (entry.font.face == nullptr) {
-        return static_cast<HFONT>(m_font.get());
+        return m_font.get();
     }
     m_ownFonts.push_back(
         CreateFontOfHeight(entry.font.face, m_scale(DesignFontHeight(entry.font.points)), entry.font.bold));
-    return static_cast<HFONT>(m_ownFonts.back().get());
+    return m_ownFonts.back().get();
 }
 
 void Form::Show() {

@@ -75,8 +75,6 @@ protected:
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    HFONT FormFont() const { return static_cast<HFONT>(m_font.get()); }
-
 private:
     struct Placed {
         const ControlDesign* entry;
@@ -98,8 +96,8 @@ private:
     FormDesign m_design;
     std::span<const ControlDesign> m_controls;
     LayoutScale m_scale;
-    UniqueGdiObject m_font;
-    std::vector<UniqueGdiObject> m_ownFonts;
+    UniqueFont m_font;
+    std::vector<UniqueFont> m_ownFonts;
     std::vector<Placed> m_placed;  // in creation order
     GraphicControls m_graphicControls;
     std::vector<UniqueBitmap> m_pictures;

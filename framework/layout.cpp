@@ -117,6 +117,13 @@ void FitToText(HWND label) {
     ::SetWindowPos(label, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT WindowRectIn(HWND window, HWND coordinatesOf) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, coordinatesOf, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 void ForwardNotificationsToParent(HWND container) { ::SetWindowSubclass(container, &ForwardingProc, 1, 0); }
 
 void RefuseTabKey(HWND edit) { ::SetWindowSubclass(edit, &NoTabProc, 2, 0); }

@@ -59,6 +59,9 @@ void RefuseTabKey(HWND edit);
 // Gives a label the size of its current text in its font.
 void FitToText(HWND label);
 
+// The window's outer rectangle in the client coordinates of `coordinatesOf`.
+RECT WindowRectIn(HWND window, HWND coordinatesOf);
+
 std::wstring GetText(HWND control);
 void SetText(HWND control, const std::wstring& text);
 

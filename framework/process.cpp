@@ -7,6 +7,13 @@
 #include "framework/error.h"
 
 namespace framework {
+namespace {
+
+[[noreturn]] void RaiseOutputFileError(DWORD code) {
+    throw Error(L"Impossible de créer le fichier temporaire de la compilation : " + SystemErrorDescription(code));
+}
+
+}  // namespace
 
 OutputFile::OutputFile() {
     const DWORD folderLength = ::GetTempPathW(0, nullptr);
@@ -14,8 +21,7 @@ OutputFile::OutputFile() {
     folder.resize(::GetTempPathW(folderLength, folder.data()));
     std::wstring name(folder.size() + MAX_PATH + 1, L'\0');
     if (folder.empty() || ::GetTempFileNameW(folder.c_str(), L"tlv", 0, name.data()) == 0) {
-        throw Error(L"Impossible de créer le fichier temporaire de la compilation : " +
-                    SystemErrorDescription(::GetLastError()));
+        RaiseOutputFileError(::GetLastError());
     }
     name.resize(wcslen(name.c_str()));
     m_file.reset(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -24,7 +30,7 @@ OutputFile::OutputFile() {
     if (!m_file) {
         const DWORD code = ::GetLastError();
         ::DeleteFileW(name.c_str());
-        throw Error(L"Impossible de créer le fichier temporaire de la compilation : " + SystemErrorDescription(code));
+        RaiseOutputFileError(code);
     }
 }
 

@@ -52,8 +52,8 @@ DWORD ToolBarStyle() {
 }
 
 UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count) {
-    UniqueGdiObject strip(
-        ::LoadImageW(::GetModuleHandleW(nullptr), bitmapName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    UniqueBitmap strip(static_cast<HBITMAP>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), bitmapName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     DIBSECTION dib{};
     if (!strip || ::GetObjectW(strip.get(), sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBitsPixel != 32 ||
         dib.dsBm.bmWidth < size * count || dib.dsBm.bmHeight < size) {
@@ -74,10 +74,10 @@ UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count) {
             }
         }
     }
-    UniqueGdiObject mask(::CreateBitmap(width, height, 1, 1, maskBits.data()));
+    UniqueBitmap mask(::CreateBitmap(width, height, 1, 1, maskBits.data()));
     UniqueImageList list(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, count, 4));
     if (!mask || !list ||
-        ::ImageList_Add(list.get(), static_cast<HBITMAP>(strip.get()), static_cast<HBITMAP>(mask.get())) < 0) {
+        ::ImageList_Add(list.get(), strip.get(), mask.get()) < 0) {
         throw Error(L"Impossible de créer la liste d'images de la barre d'outils");
     }
     return list;
