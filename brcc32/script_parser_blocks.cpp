@@ -493,8 +493,17 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
         if (IsString(classToken)) {
             PutUtf16(windowClass, CutAtNul(StringText(classToken)), true);
         } else if (classToken.m_kind == TokenKind::kInteger) {
+            // A class number that is not one, or that a 16-bit atom cannot hold, would name
+            // another class than the one written: refuse it rather than store 0 or a cut value.
+            const std::optional<std::uint32_t> atom = ParseScriptInteger(classToken.m_text);
+            if (!atom) {
+                Refuse(classToken, "'" + std::string(classToken.m_text) + "' is not a valid number");
+            }
+            if (!Fits16(*atom)) {
+                Refuse(classToken, "the control class " + std::to_string(*atom) + " does not fit 16 bits");
+            }
             PutU16(windowClass, 0xFFFF);
-            PutU16(windowClass, ParseScriptInteger(classToken.m_text).value_or(0));
+            PutU16(windowClass, *atom);
         } else {
             Refuse(classToken,
                    "expected the control's class, a quoted name such as \"Button\", found " + Describe(classToken));

@@ -95,6 +95,8 @@ TEST_F(Refusals, MalformedBlocks) {
          "'BUTTON' is not a dialog control"},
         {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  EDITTEXT 70000, 1, 2, 3, 4\nEND\n", 3, "does not fit the 16 bits"},
         {"1 DIALOG 0, 0, 10, 10\nFONT 8, \"A\", 700\nBEGIN\nEND\n", 2, "belong to DIALOGEX"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  CONTROL \"a\", 1, 09, 0, 1, 2, 3, 4\nEND\n", 3, "'09' is not a valid number"},
+        {"1 DIALOG 0, 0, 10, 10\nBEGIN\n  CONTROL \"a\", 1, 65536, 0, 1, 2, 3, 4\nEND\n", 3, "does not fit 16 bits"},
         {"1 DIALOG 0, 0, 10, 10\nTITLE \"x\"\nBEGIN\nEND\n", 2, "expected a dialog statement"},
         {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  CONTROL \"a\", 1, BUTTON, 0, 1, 2, 3, 4\nEND\n", 3,
          "expected the control's class"},
