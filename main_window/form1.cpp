@@ -144,10 +144,7 @@ void TForm1::SetCommandStatus(const std::wstring& text, COLORREF colour) {
 
 void TForm1::ReplaceMemoText(const std::wstring& text, const std::wstring& former) {
     m_settingMemoText = true;
-    struct Restore {
-        bool& flag;
-        ~Restore() { flag = false; }
-    } restore{m_settingMemoText};
+    const framework::ScopeExit restore([this] { m_settingMemoText = false; });
     framework::SetMemoText(Control(kIdMemo1), text, former);
 }
 
@@ -226,13 +223,10 @@ void TForm1::tlbtnEnregistrerClick() {
 
 void TForm1::tlbtnCompilerClick() {
     // Whatever happens below, a start that fails included, Compile ends disabled.
-    struct DisableCompile {
-        TForm1& form;
-        ~DisableCompile() {
-            form.SetCompileEnabled(false);
-            ::SetFocus(form.Control(kIdMemo1));
-        }
-    } disableCompile{*this};
+    const framework::ScopeExit disableCompile([this] {
+        SetCompileEnabled(false);
+        ::SetFocus(Control(kIdMemo1));
+    });
 
     const std::wstring bareName = framework::GetText(Control(kIdEdit1));
     if (bareName.empty()) {
