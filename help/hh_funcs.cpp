@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "framework/ansi.h"
 #include "framework/handles.h"
 #include "help/file_kind.h"
 #include "help/hh.h"
@@ -80,17 +81,6 @@ std::string DirectoryOf(const std::string& path) {
     return dir;
 }
 
-std::string ToAnsi(const wchar_t* wide) {
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string ansi(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi.data(), size, nullptr, nullptr);
-    ansi.resize(static_cast<std::size_t>(size - 1));
-    return ansi;
-}
-
 // Parameters 1 up to the count, as the program was given them.
 std::vector<std::string> CommandLineParameters() {
     std::vector<std::string> parameters;
@@ -100,7 +90,7 @@ std::vector<std::string> CommandLineParameters() {
         return parameters;
     }
     for (int i = 1; i < count; ++i) {
-        parameters.push_back(ToAnsi(arguments.get()[i]));
+        parameters.push_back(framework::WideToAnsiLenient(arguments.get()[i]));
     }
     return parameters;
 }
