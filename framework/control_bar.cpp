@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "framework/error.h"
 #include "framework/layout.h"
+#include "framework/window.h"
 
 namespace framework {
 namespace {
@@ -135,14 +135,11 @@ LRESULT CALLBACK ControlBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lP
 
 void RegisterControlBarClass() {
     WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &ControlBarProc;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kControlBarClassName;
-    if (::RegisterClassExW(&windowClass) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw Error(L"Impossible d'enregistrer la classe de fenêtre : " + SystemErrorDescription(::GetLastError()));
-    }
+    RegisterWindowClass(windowClass);
 }
 
 bool IsControlBar(HWND window) {
