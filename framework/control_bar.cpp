@@ -2,6 +2,7 @@
 #include "framework/control_bar.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "framework/layout.h"
 #include "framework/window.h"
@@ -71,12 +72,14 @@ LRESULT CALLBACK ControlBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lP
     BarState* state = StateOf(bar);
     switch (message) {
         case WM_NCCREATE:
-            ::SetWindowLongPtrW(bar, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new BarState));
+            // The window holds its state from here on; WM_NCDESTROY takes it back.
+            ::SetWindowLongPtrW(bar, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(std::make_unique<BarState>().release()));
             break;
-        case WM_NCDESTROY:
-            delete state;
+        case WM_NCDESTROY: {
+            const std::unique_ptr<BarState> owned(state);
             ::SetWindowLongPtrW(bar, GWLP_USERDATA, 0);
             break;
+        }
         case WM_PAINT:
             if (state != nullptr) {
                 Paint(bar, *state);
