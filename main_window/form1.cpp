@@ -13,6 +13,7 @@
 #include "framework/application.h"
 #include "framework/error.h"
 #include "framework/file_io.h"
+#include "framework/file_path.h"
 #include "framework/layout.h"
 #include "framework/menu.h"
 #include "framework/message_text.h"
@@ -24,6 +25,8 @@
 
 namespace talvorine {
 namespace {
+
+using framework::FolderOf;
 
 constexpr UINT kMsgCompileEnded = WM_APP + 1;
 
