@@ -10,6 +10,11 @@ set(TALVORINE_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 # packages hold.
 configure_file(${TALVORINE_PACKAGING_DIR}/LISEZMOI.txt ${TALVORINE_DIST_DIR}/LISEZMOI.txt COPYONLY)
 
+# The linker stamps a program with the time it linked it unless told not to: two builds of the same
+# sources would ship two different programs.
+target_link_options(Talvorine PRIVATE -Wl,--no-insert-timestamp)
+target_link_options(brcc32 PRIVATE -Wl,--no-insert-timestamp)
+
 # Everything lies flat in one folder: Compile finds brcc32.exe beside Talvorine.exe, Help the .chm.
 install(TARGETS Talvorine brcc32 RUNTIME DESTINATION .)
 install(FILES ${TALVORINE_DIST_DIR}/LISEZMOI.txt DESTINATION .)
@@ -27,7 +32,6 @@ set(CPACK_PACKAGE_VERSION ${CPACK_PACKAGE_VERSION_MAJOR}.${CPACK_PACKAGE_VERSION
 # The holder named in the About box's notice.
 set(CPACK_PACKAGE_VENDOR "les développeurs de Talvorine")
 set(CPACK_TALVORINE_COPYRIGHT "© 2026 ${CPACK_PACKAGE_VENDOR}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Talvorine - Shell pour BRCC32")
 # The zip's one folder; per_package.cmake names each package file after it.
 set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION})
 set(CPACK_PROJECT_CONFIG_FILE ${TALVORINE_PACKAGING_DIR}/per_package.cmake)
@@ -35,7 +39,6 @@ set(CPACK_TALVORINE_SOURCE_DIR ${CMAKE_SOURCE_DIR})
 # The same sources give the same packages.
 set(CPACK_PRE_BUILD_SCRIPTS ${TALVORINE_PACKAGING_DIR}/fixed_times.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${TALVORINE_PACKAGING_DIR}/sorted_zip.cmake)
-set(CPACK_STRIP_FILES OFF)
 
 # The installer: our own NSIS template (French only, the Start-menu folder and the uninstall key as below).
 set(CPACK_MODULE_PATH ${TALVORINE_PACKAGING_DIR})
