@@ -243,7 +243,7 @@ int Form::ShowModal(HWND owner) {
             }
             break;
         }
-        if (!::IsDialogMessageW(Handle(), &msg)) {
+        if (!PressFocusedButton(msg) && !::IsDialogMessageW(Handle(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
@@ -258,6 +258,22 @@ int Form::ShowModal(HWND owner) {
         ::ShowWindow(Handle(), SW_HIDE);
     }
     return m_modalResult;
+}
+
+bool Form::PressFocusedButton(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) {
+        return false;
+    }
+    // Enter, from the main keyboard or the keypad, presses the focused push button, as in every
+    // dialog. IsDialogMessage would send IDOK instead, which the form's buttons need not be.
+    HWND focus = ::GetFocus();
+    if (focus == nullptr || !::IsChild(Handle(), focus) || !::IsWindowEnabled(focus) ||
+        (::SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) {
+        return false;
+    }
+    ::SendMessageW(::GetParent(focus), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(focus));
+    return true;
 }
 
 void Form::EndModal(int result) {

@@ -87,6 +87,8 @@ private:
     void Paint();
     HFONT FontFor(const ControlDesign& entry);
     void ApplyCloseAction(TCloseAction action);
+    // Takes Enter for the focused push button; true when it did.
+    bool PressFocusedButton(const MSG& msg);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void LayOut();
     void UpdateScrollBars();
