@@ -353,6 +353,13 @@ void Form::LayOut() {
     if (batch != nullptr) {
         ::EndDeferWindowPos(batch);
     }
+    if (m_scrollX != m_laidOutScrollX || m_scrollY != m_laidOutScrollY) {
+        m_laidOutScrollX = m_scrollX;
+        m_laidOutScrollY = m_scrollY;
+        // Moved group boxes do not paint their inside, and the system copies what they showed
+        // to their new place: everything is painted again, as in a window just opened.
+        ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
 }
 
 void Form::UpdateScrollBars() {
@@ -405,7 +412,6 @@ void Form::ScrollTo(int bar, int position) {
     SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, target, 0};
     ::SetScrollInfo(Handle(), bar, &info, TRUE);
     LayOut();
-    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Form::OnScroll(int bar, WORD request) {

@@ -110,6 +110,8 @@ private:
     int m_rangeY = 0;
     int m_scrollX = 0;
     int m_scrollY = 0;
+    int m_laidOutScrollX = 0;  // where the controls were last placed
+    int m_laidOutScrollY = 0;
     bool m_updatingScrollBars = false;
     bool m_modal = false;
     int m_modalResult = 0;

@@ -437,6 +437,46 @@ TEST_F(Form1Window, TheScreenShowsTheControls) {
     EXPECT_GT(purple, 0);
 }
 
+// Scrolled to the far corner of a small window, then enlarged: the screen shows what a window
+// opened at that size shows, with nothing left of where the controls were before.
+TEST_F(Form1Window, AfterScrollingAndEnlargingTheScreenShowsWhatAFreshWindowShows) {
+    // Large enough for the scaled controls at every resolution tested: no scroll bars left.
+    const SIZE large = m_dpi == 96 ? SIZE{700, 500} : SIZE{1000, 740};
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    ::SetWindowPos(m_main, nullptr, 0, 0, 320, 260, SWP_NOZORDER);
+    wintest::LetPaintReachScreen(m_main);
+    ::SendMessageW(m_main, WM_VSCROLL, SB_BOTTOM, 0);
+    ::SendMessageW(m_main, WM_HSCROLL, SB_BOTTOM, 0);
+    ::SetFocus(nullptr);  // no caret, which blinks
+    wintest::WaitForPaint(m_main);
+    ::SetWindowPos(m_main, nullptr, 0, 0, large.cx, large.cy, SWP_NOZORDER);
+    wintest::WaitForPaint(m_main);
+    const wintest::ScreenPicture enlarged = wintest::CaptureScreen(m_main);
+    wintest::SavePicture(enlarged, L"main-window-scrolled-then-enlarged-" + std::to_wstring(m_dpi));
+
+    m_form.reset();
+    m_form = std::make_unique<TForm1>();
+    m_main = m_form->Handle();
+    ::SetWindowPos(m_main, nullptr, 0, 0, large.cx, large.cy, SWP_NOZORDER);
+    m_form->Show();
+    ::SetFocus(nullptr);
+    const wintest::ScreenPicture fresh =
+        wintest::SaveScreenshot(m_main, L"main-window-fresh-" + std::to_wstring(m_dpi));
+
+    ASSERT_EQ(enlarged.Width(), fresh.Width());
+    ASSERT_EQ(enlarged.Height(), fresh.Height());
+    int differing = 0;
+    std::string first;
+    for (int y = 0; y < fresh.Height(); ++y) {
+        for (int x = 0; x < fresh.Width(); ++x) {
+            if (enlarged.At(x, y) != fresh.At(x, y)) {
+                first = differing++ == 0 ? std::to_string(x) + "," + std::to_string(y) : first;
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0) << "first at " << first;
+}
+
 // Runs this program again, its tests seeing a display of `dpi` dots per inch.
 int RunAtDpi(int dpi, int argc, char** argv) {
     struct Value {
