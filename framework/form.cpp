@@ -66,7 +66,8 @@ Form::Form(const FormDesign& design, std::span<const ControlDesign> controls) : 
 }
 
 Form::~Form() {
-    // The window and its controls go before the fonts they use.
+    // A window still here is one whose form failed to be built (Whole<T> destroys it otherwise):
+    // it and its controls go before the fonts they use.
     Destroy();
 }
 

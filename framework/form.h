@@ -115,6 +115,23 @@ private:
     bool m_updatingScrollBars = false;
     bool m_modal = false;
     int m_modalResult = 0;
+
+    // Given by Whole<T> alone: a form class stays abstract until it is held as a Whole.
+    virtual void HeldWhole() = 0;
+};
+
+// A form as the program holds it. Its destructor, the first to run, destroys the window while
+// every part of the form is still there: the destroy event then runs once, on the whole form,
+// however the form goes (the owner's destructor included). A base destructor could only run
+// the base's event.
+template <class T>
+class Whole final : public T {
+public:
+    using T::T;
+    ~Whole() override { this->Destroy(); }
+
+private:
+    void HeldWhole() override {}
 };
 
 }  // namespace framework

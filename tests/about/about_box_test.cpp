@@ -59,7 +59,7 @@ public:
         std::promise<void> ready;
         m_thread = std::thread([&] {
             framework::RunGuarded([&] {
-                TForm1 form1;
+                framework::Whole<TForm1> form1;
                 m_main = form1.Handle();
                 m_threadId = ::GetCurrentThreadId();
                 ready.set_value();

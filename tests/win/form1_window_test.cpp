@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/dpi_scale.h"
+#include "help/hh.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
 #include "tests/e2e/window_driver.h"
@@ -96,7 +97,7 @@ protected:
             // A run at another resolution that got the usual one would prove nothing.
             ASSERT_EQ(m_dpi, _wtoi(expected));
         }
-        m_form = std::make_unique<TForm1>();
+        m_form = std::make_unique<framework::Whole<TForm1>>();
         m_form->Show();
         Pump();
         m_main = m_form->Handle();
@@ -126,7 +127,7 @@ protected:
     }
 
     int m_dpi = 96;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<framework::Whole<TForm1>> m_form;
     HWND m_main = nullptr;
 };
 
@@ -455,7 +456,7 @@ TEST_F(Form1Window, AfterScrollingAndEnlargingTheScreenShowsWhatAFreshWindowShow
     wintest::SavePicture(enlarged, L"main-window-scrolled-then-enlarged-" + std::to_wstring(m_dpi));
 
     m_form.reset();
-    m_form = std::make_unique<TForm1>();
+    m_form = std::make_unique<framework::Whole<TForm1>>();
     m_main = m_form->Handle();
     ::SetWindowPos(m_main, nullptr, 0, 0, large.cx, large.cy, SWP_NOZORDER);
     m_form->Show();
@@ -475,6 +476,32 @@ TEST_F(Form1Window, AfterScrollingAndEnlargingTheScreenShowsWhatAFreshWindowShow
         }
     }
     EXPECT_EQ(differing, 0) << "first at " << first;
+}
+
+int g_closeAllCalls = 0;
+
+HWND WINAPI CountCloseAll(HWND, LPCSTR, UINT command, DWORD_PTR) {
+    g_closeAllCalls += command == hh::HH_CLOSE_ALL ? 1 : 0;
+    return nullptr;
+}
+
+// The destroy event closes the help windows; it runs once however the form goes, here with the
+// object that holds it.
+TEST(Form1Lifetime, TheDestroyEventRunsOnceWhenTheFormGoesWithItsHolder) {
+    struct Holder {
+        framework::Whole<TForm1> form1;
+    };
+    const hh::THtmlHelpA bound = hh::HtmlHelp;
+    hh::HtmlHelp = &CountCloseAll;
+    g_closeAllCalls = 0;
+    {
+        Holder holder;
+        holder.form1.Show();
+        Pump();
+    }
+    Pump();
+    hh::HtmlHelp = bound;
+    EXPECT_EQ(g_closeAllCalls, 1);
 }
 
 // Runs this program again, its tests seeing a display of `dpi` dots per inch.
