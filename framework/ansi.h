@@ -1,6 +1,7 @@
 // The one place where text crosses between the system's ANSI code page and the wide strings of the windows.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,9 @@ std::wstring OutputTextToWide(std::string_view bytes);
 // composed (normalisation form C), raises an Error that names it and its line, rather
 // than reaching a file as "?" or a look-alike.
 std::string WideToAnsi(std::wstring_view wide);
+
+// The same conversion for a caller with another way when there is none: nothing where
+// WideToAnsi would raise.
+std::optional<std::string> AnsiForm(std::wstring_view wide);
 
 }  // namespace framework

@@ -300,17 +300,15 @@ void TForm1::tlbtnAideClick() {
                       MB_OK | MB_ICONWARNING);
         return;
     }
-    std::string ansiPath;
-    try {
-        ansiPath = framework::WideToAnsi(path);
-    } catch (const framework::Error&) {
+    const std::optional<std::string> ansiPath = framework::AnsiForm(path);
+    if (!ansiPath) {
         // A folder the ANSI code page cannot name: the wide entry point still opens the file.
         if (hh::HtmlHelpW != nullptr) {
             hh::HtmlHelpW(::GetDesktopWindow(), path.c_str(), hh::HH_DISPLAY_TOPIC, 0);
         }
         return;
     }
-    hh::HtmlHelp(::GetDesktopWindow(), ansiPath.c_str(), hh::HH_DISPLAY_TOPIC, 0);
+    hh::HtmlHelp(::GetDesktopWindow(), ansiPath->c_str(), hh::HH_DISPLAY_TOPIC, 0);
 }
 
 void TForm1::Aproposde1Click() { AboutBox1.Execute(); }
