@@ -36,11 +36,6 @@ std::wstring ThousandsSeparator() {
 
 TFAbout::TFAbout(HWND owner) : Form(kFAbout, fabout::kControls) { CreateForm(owner); }
 
-TFAbout::~TFAbout() {
-    // The window goes before the lines it paints and the icon it shows.
-    Destroy();
-}
-
 framework::GraphicControl* TFAbout::GraphicControlFor(int id) {
     switch (id) {
         case kIdLine1:
@@ -100,9 +95,9 @@ void TAboutBox::SetVersion(std::wstring_view text) { m_version.Assign(ToAnsi(tex
 void TAboutBox::SetCopyright(std::wstring_view text) { m_copyright.Assign(ToAnsi(text)); }
 
 bool TAboutBox::Execute() {
-    std::unique_ptr<TFAbout> dialog;
+    std::unique_ptr<framework::Whole<TFAbout>> dialog;
     try {
-        dialog = std::make_unique<TFAbout>(m_owner);
+        dialog = std::make_unique<framework::Whole<TFAbout>>(m_owner);
     } catch (const framework::Error&) {
         AboutMessageBeep(0);
         return false;

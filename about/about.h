@@ -16,11 +16,10 @@ namespace talvorine {
 // Every beep of the About box goes through here, so that a test can count them.
 extern BOOL(WINAPI* AboutMessageBeep)(UINT type);
 
-class TFAbout final : public framework::Form {
+class TFAbout : public framework::Form {
 public:
     // Builds the layout and runs FormCreate; throws a framework::Error when it cannot be built.
     explicit TFAbout(HWND owner);
-    ~TFAbout() override;
 
     void Button1Click();
 

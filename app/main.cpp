@@ -24,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.SetTitle(talvorine::kApplicationTitle);
     int exitCode = 0;
     framework::RunGuarded([&] {
-        talvorine::TForm1 form1;
+        framework::Whole<talvorine::TForm1> form1;
         exitCode = application.Run(form1);
     });
     return exitCode;

@@ -105,7 +105,13 @@ namespace {
 
 }  // namespace
 
-std::string WideToAnsi(std::wstring_view wide) {
+std::optional<std::string> AnsiForm(std::wstring_view wide) {
+    if (wide.empty()) {
+        return std::string();
+    }
+    if (wide.size() > INT_MAX) {
+        throw std::bad_alloc();
+    }
     Conversion direct = ToAnsi(wide);
     if (!direct.lossy) {
         return std::move(direct.ansi);
@@ -113,12 +119,19 @@ std::string WideToAnsi(std::wstring_view wide) {
     // Text pasted from some systems carries its accents as separate marks; composed, most
     // of them have a byte. Only what still has none is refused.
     std::string().swap(direct.ansi);
-    const std::wstring composed = Composed(wide);
-    Conversion retried = ToAnsi(composed);
+    Conversion retried = ToAnsi(Composed(wide));
     if (retried.lossy) {
-        RaiseUnrepresentable(composed, retried.ansi);
+        return std::nullopt;
     }
     return std::move(retried.ansi);
+}
+
+std::string WideToAnsi(std::wstring_view wide) {
+    if (std::optional<std::string> ansi = AnsiForm(wide)) {
+        return std::move(*ansi);
+    }
+    const std::wstring composed = Composed(wide);
+    RaiseUnrepresentable(composed, ToAnsi(composed).ansi);
 }
 
 std::string WideToAnsiLenient(std::wstring_view wide) { return FromWide(wide, 0, nullptr); }

@@ -1,6 +1,7 @@
 // The one place where text crosses between the system's ANSI code page and the wide strings of the windows.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,9 @@ std::string WideToAnsi(std::wstring_view wide);
 // For text that is only shown or logged, where a stand-in does no harm: a character the code
 // page has no byte for becomes the system's look-alike or "?". Never raises an Error.
 std::string WideToAnsiLenient(std::wstring_view wide);
+
+// The same conversion for a caller with another way when there is none: nothing where
+// WideToAnsi would raise.
+std::optional<std::string> AnsiForm(std::wstring_view wide);
 
 }  // namespace framework

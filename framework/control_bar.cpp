@@ -86,8 +86,16 @@ LRESULT CALLBACK ControlBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lP
                 return 0;
             }
             break;
-        case WM_ERASEBKGND:
-            return 1;  // painted whole in WM_PAINT
+        case WM_ERASEBKGND: {
+            // Painted whole in WM_PAINT; but the tool bar has its container erase beneath it with
+            // the tool bar's own DC before each of its paints. Left unerased there, a button's
+            // hover frame stays after the mouse has moved on.
+            RECT box;
+            if (::GetClipBox(reinterpret_cast<HDC>(wParam), &box) != ERROR) {
+                ::FillRect(reinterpret_cast<HDC>(wParam), &box, ::GetSysColorBrush(COLOR_BTNFACE));
+            }
+            return 1;
+        }
         case WM_SETCURSOR: {
             POINT point;
             ::GetCursorPos(&point);

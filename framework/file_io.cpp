@@ -139,6 +139,19 @@ void ReplaceWholeFile(const std::wstring& path, std::string_view data, WriteFile
     temporary.Keep();
 }
 
+bool FileHoldsBytes(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        return false;
+    }
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0);
+}
+
+std::wstring CannotCreateMessage(const std::wstring& path, std::wstring_view reason) {
+    return FormatText(kCreateError, {path, reason});
+}
+
 CurrentFolderChange::CurrentFolderChange(const std::wstring& folder, const std::wstring& failureMessage) {
     const DWORD length = ::GetCurrentDirectoryW(0, nullptr);
     m_former.resize(length);

@@ -22,6 +22,12 @@ using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERL
 // `write` is the system's WriteFile; tests pass one that fails.
 void ReplaceWholeFile(const std::wstring& path, std::string_view data, WriteFileFunction write = ::WriteFile);
 
+// True when `path` names a file that holds at least one byte.
+bool FileHoldsBytes(const std::wstring& path);
+
+// "Impossible de créer le fichier ..." with a reason of the caller's, for a refusal of its own.
+std::wstring CannotCreateMessage(const std::wstring& path, std::wstring_view reason);
+
 // Makes `folder` the process's current directory until destroyed, unless kept: a command
 // moves it before its work and keeps it only once all of that work has succeeded. Raises
 // `failureMessage` followed by the system's reason when the folder cannot be made current.

@@ -11,9 +11,6 @@
 namespace framework {
 namespace {
 
-// One line of scrolling, in pixels; a page is the client area.
-constexpr int kScrollLine = 8;
-
 UniqueFont CreateFontOfHeight(const wchar_t* face, int height, bool bold = false) {
     LOGFONTW font{};
     font.lfHeight = height;
@@ -66,7 +63,8 @@ Form::Form(const FormDesign& design, std::span<const ControlDesign> controls) : 
 }
 
 Form::~Form() {
-    // The window and its controls go before the fonts they use.
+    // A window still here is one whose form failed to be built (Whole<T> destroys it otherwise):
+    // it and its controls go before the fonts they use.
     Destroy();
 }
 
@@ -80,6 +78,25 @@ HWND Form::Control(int id) const {
 }
 
 void Form::CreateForm(HWND owner, UniqueMenu menu) {
+    const bool hasMenu = static_cast<bool>(menu);
+    RegisterWindowClass();
+    CreateCentredWindow(owner, std::move(menu));
+    CreateFonts(Handle());
+    FitClientAreaToScale(hasMenu);
+    for (const ControlDesign& entry : m_controls) {
+        PlaceControl(entry);
+    }
+    KeepDockedBarsAbove();
+    m_scroll.SetExtent(ControlsExtent());
+    ControlsCreated();
+    m_scroll.Update();
+    LayOut();
+    RunGuarded([&] { FormCreate(); });
+}
+
+DWORD Form::WindowStyle() const { return m_design.style | (m_design.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0); }
+
+void Form::RegisterWindowClass() const {
     WNDCLASSEXW windowClass{};
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = m_design.className;
@@ -92,51 +109,56 @@ void Form::CreateForm(HWND owner, UniqueMenu menu) {
                                                               ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     }
     Register(windowClass);
+}
 
-    // Centred on the screen at its first show.
-    const DWORD style = m_design.style | (m_design.autoScroll ? WS_HSCROLL | WS_VSCROLL : 0);
-    const bool hasMenu = static_cast<bool>(menu);
-    const RECT outer =
-        CentredOuterRect(m_design.width, m_design.height, m_design.clientSize, style, m_design.exStyle, hasMenu);
-    Create(m_design.exStyle, m_design.className, m_design.caption, style, outer.left, outer.top,
+void Form::CreateCentredWindow(HWND owner, UniqueMenu menu) {
+    const RECT outer = CentredOuterRect(m_design.width, m_design.height, m_design.clientSize, WindowStyle(),
+                                        m_design.exStyle, static_cast<bool>(menu));
+    Create(m_design.exStyle, m_design.className, m_design.caption, WindowStyle(), outer.left, outer.top,
            outer.right - outer.left, outer.bottom - outer.top, owner, menu.get());
     menu.release();  // the window owns its menu now
     if (m_design.autoScroll) {
-        // Shown only while the controls do not fit.
-        ::ShowScrollBar(Handle(), SB_BOTH, FALSE);
+        m_scroll.Attach(Handle());
     }
+}
 
-    CreateFonts(Handle());
-    if (m_design.clientSize && !m_scale.IsIdentity()) {
-        // A client area given by the table follows the text height like the controls in it.
-        const RECT scaled = CentredOuterRect(m_scale(m_design.width), m_scale(m_design.height), true, style,
-                                             m_design.exStyle, hasMenu);
-        ::SetWindowPos(Handle(), nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
-                       scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
+void Form::FitClientAreaToScale(bool hasMenu) {
+    if (!m_design.clientSize || m_scale.IsIdentity()) {
+        return;
     }
-    for (const ControlDesign& entry : m_controls) {
-        PlaceControl(entry);
-    }
+    // A client area given by the table follows the text height like the controls in it.
+    const RECT scaled = CentredOuterRect(m_scale(m_design.width), m_scale(m_design.height), true, WindowStyle(),
+                                         m_design.exStyle, hasMenu);
+    ::SetWindowPos(Handle(), nullptr, scaled.left, scaled.top, scaled.right - scaled.left, scaled.bottom - scaled.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::KeepDockedBarsAbove() {
     for (const Placed& placed : m_placed) {
-        if (placed.entry->parentId != 0 || placed.entry->dock != Dock::None) {
-            continue;
-        }
-        m_rangeX = std::max(m_rangeX, placed.bounds.left + placed.bounds.width);
-        m_rangeY = std::max(m_rangeY, placed.bounds.top + placed.bounds.height);
-    }
-    for (const Placed& placed : m_placed) {
-        if (placed.entry->parentId == 0 && placed.entry->dock == Dock::Bottom) {
-            m_rangeY += placed.bounds.height;  // what lies under a bottom bar is out of sight
-        }
         if (placed.entry->parentId == 0 && placed.entry->dock != Dock::None) {
             // Docked bars stay above the controls that scroll beneath them.
             ::SetWindowPos(placed.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
-    ControlsCreated();
-    UpdateScrollBars();
-    LayOut();
-    RunGuarded([&] { FormCreate(); });
+}
+
+SIZE Form::ControlsExtent() const {
+    SIZE extent{0, 0};
+    int bottomBars = 0;
+    for (const Placed& placed : m_placed) {
+        if (placed.entry->parentId != 0) {
+            continue;
+        }
+        const Bounds& b = placed.bounds;
+        if (placed.entry->dock == Dock::None) {
+            extent.cx = std::max(extent.cx, static_cast<LONG>(b.left + b.width));
+            extent.cy = std::max(extent.cy, static_cast<LONG>(b.top + b.height));
+        } else if (placed.entry->dock == Dock::Bottom) {
+            bottomBars += b.height;  // what lies under a bottom bar is out of sight
+        }
+    }
+    extent.cy += bottomBars;
+    return extent;
 }
 
 void Form::PlaceControl(const ControlDesign& entry) {
@@ -239,7 +261,7 @@ int Form::ShowModal(HWND owner) {
             }
             break;
         }
-        if (!::IsDialogMessageW(Handle(), &msg)) {
+        if (!PressFocusedButton(msg) && !::IsDialogMessageW(Handle(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
@@ -254,6 +276,22 @@ int Form::ShowModal(HWND owner) {
         ::ShowWindow(Handle(), SW_HIDE);
     }
     return m_modalResult;
+}
+
+bool Form::PressFocusedButton(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) {
+        return false;
+    }
+    // Enter, from the main keyboard or the keypad, presses the focused push button, as in every
+    // dialog. IsDialogMessage would send IDOK instead, which the form's buttons need not be.
+    HWND focus = ::GetFocus();
+    if (focus == nullptr || !::IsChild(Handle(), focus) || !::IsWindowEnabled(focus) ||
+        (::SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) {
+        return false;
+    }
+    ::SendMessageW(::GetParent(focus), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(focus));
+    return true;
 }
 
 void Form::EndModal(int result) {
@@ -309,14 +347,15 @@ LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
 void Form::LayOut() {
     RECT client;
     ::GetClientRect(Handle(), &client);
+    const POINT offset = m_scroll.Offset();
     HDWP batch = ::BeginDeferWindowPos(static_cast<int>(m_placed.size()));
     for (const Placed& placed : m_placed) {
         if (placed.entry->parentId != 0) {
             continue;
         }
         const Bounds& b = placed.bounds;
-        int x = b.left - m_scrollX;
-        int y = b.top - m_scrollY;
+        int x = b.left - offset.x;
+        int y = b.top - offset.y;
         int width = b.width;
         // Only docked bars change size; the others keep theirs (a label's follows its text).
         UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE;
@@ -333,92 +372,12 @@ void Form::LayOut() {
     if (batch != nullptr) {
         ::EndDeferWindowPos(batch);
     }
-}
-
-void Form::UpdateScrollBars() {
-    if (!m_design.autoScroll || m_updatingScrollBars) {
-        return;  // a bar shown or hidden below resizes the client area: the outer call finishes the work
+    if (offset.x != m_laidOutOffset.x || offset.y != m_laidOutOffset.y) {
+        m_laidOutOffset = offset;
+        // Moved group boxes do not paint their inside, and the system copies what they showed
+        // to their new place: everything is painted again, as in a window just opened.
+        ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
-    m_updatingScrollBars = true;
-    // Showing one bar narrows the room for the other: settle in a few rounds.
-    for (int round = 0; round < 3; ++round) {
-        RECT client;
-        ::GetClientRect(Handle(), &client);
-        bool changed = false;
-        for (const auto& [bar, range, extent, position] :
-             {std::tuple{SB_HORZ, m_rangeX, static_cast<int>(client.right), &m_scrollX},
-              std::tuple{SB_VERT, m_rangeY, static_cast<int>(client.bottom), &m_scrollY}}) {
-            const int limit = std::max(0, range - extent);
-            const int clamped = std::clamp(*position, 0, limit);
-            changed = changed || clamped != *position;
-            *position = clamped;
-            SCROLLINFO info{sizeof(info),
-                            SIF_RANGE | SIF_PAGE | SIF_POS,
-                            0,
-                            range > 0 ? range - 1 : 0,
-                            static_cast<UINT>(std::max(extent, 0)),
-                            *position,
-                            0};
-            ::SetScrollInfo(Handle(), bar, &info, TRUE);
-        }
-        RECT after;
-        ::GetClientRect(Handle(), &after);
-        if (!changed && after.right == client.right && after.bottom == client.bottom) {
-            break;
-        }
-    }
-    m_updatingScrollBars = false;
-}
-
-void Form::ScrollTo(int bar, int position) {
-    RECT client;
-    ::GetClientRect(Handle(), &client);
-    const bool horizontal = bar == SB_HORZ;
-    int& current = horizontal ? m_scrollX : m_scrollY;
-    const int limit = std::max(
-        0, horizontal ? m_rangeX - static_cast<int>(client.right) : m_rangeY - static_cast<int>(client.bottom));
-    const int target = std::clamp(position, 0, limit);
-    if (target == current) {
-        return;
-    }
-    current = target;
-    SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, target, 0};
-    ::SetScrollInfo(Handle(), bar, &info, TRUE);
-    LayOut();
-    ::InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-void Form::OnScroll(int bar, WORD request) {
-    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-    ::GetScrollInfo(Handle(), bar, &info);
-    int position = info.nPos;
-    switch (request) {
-        case SB_LINEUP:
-            position -= kScrollLine;
-            break;
-        case SB_LINEDOWN:
-            position += kScrollLine;
-            break;
-        case SB_PAGEUP:
-            position -= static_cast<int>(info.nPage);
-            break;
-        case SB_PAGEDOWN:
-            position += static_cast<int>(info.nPage);
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            position = info.nTrackPos;
-            break;
-        case SB_TOP:
-            position = 0;
-            break;
-        case SB_BOTTOM:
-            position = info.nMax;
-            break;
-        default:
-            return;
-    }
-    ScrollTo(bar, position);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -431,74 +390,34 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
             return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED) {
-                UpdateScrollBars();
-                LayOut();
-            }
+            OnSize(wParam);
             return 0;
         case WM_HSCROLL:
-            if (lParam == 0) {
-                OnScroll(SB_HORZ, LOWORD(wParam));
-            }
-            return 0;
         case WM_VSCROLL:
-            if (lParam == 0) {
-                OnScroll(SB_VERT, LOWORD(wParam));
-            }
+            OnScrollBar(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
-        case WM_MOUSEWHEEL: {
-            if (!m_design.autoScroll) {
-                break;
-            }
-            UINT lines = 3;
-            ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-            const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-            RECT client;
-            ::GetClientRect(Handle(), &client);
-            // The wheel scrolls down the form, or across it when it only needs scrolling across.
-            const bool vertical = m_rangeY > client.bottom || m_rangeX <= client.right;
-            const int step = static_cast<int>(std::min(lines, 100u)) * kScrollLine;
-            if (vertical) {
-                ScrollTo(SB_VERT, m_scrollY - notches * step);
-            } else {
-                ScrollTo(SB_HORZ, m_scrollX - notches * step);
-            }
-            return 0;
-        }
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = ::GetFocus();
-                if (focus != nullptr && ::IsChild(Handle(), focus)) {
-                    m_lastFocus = focus;
-                }
+        case WM_MOUSEWHEEL:
+            if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam))) {
+                return 0;
             }
             break;
-        case WM_SETFOCUS: {
-            HWND target = m_lastFocus != nullptr && ::IsWindow(m_lastFocus) ? m_lastFocus : nullptr;
-            if (target == nullptr && m_design.initialFocus != 0 && !m_placed.empty()) {
-                target = Control(m_design.initialFocus);
-            }
-            if (target != nullptr) {
-                ::SetFocus(target);
-            }
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wParam));
+            break;
+        case WM_SETFOCUS:
+            OnSetFocus();
             return 0;
-        }
         case WM_SYSCOMMAND:
-            // Without a maximise box there is no way to maximise: not by the caption's
-            // double-click, the system menu or the keyboard, which all come this way.
-            if ((wParam & 0xFFF0) == SC_MAXIMIZE && (m_design.style & WS_MAXIMIZEBOX) == 0) {
+            if (RefusesSystemCommand(wParam)) {
                 return 0;
             }
             break;
         case WM_PAINT:
             Paint();
             return 0;
-        case WM_CLOSE: {
-            TCloseAction action = caHide;
-            FormClose(action);
-            ApplyCloseAction(action);
+        case WM_CLOSE:
+            OnClose();
             return 0;
-        }
         case WM_DESTROY:
             FormDestroy();
             return 0;
@@ -506,6 +425,61 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return Window::HandleMessage(message, wParam, lParam);
+}
+
+void Form::OnSize(WPARAM kind) {
+    if (kind != SIZE_MINIMIZED) {
+        m_scroll.Update();
+        LayOut();
+    }
+}
+
+void Form::OnScrollBar(int bar, WORD request, HWND control) {
+    // A scroll bar control of the form's would send its own; only the window's bars scroll it.
+    if (control == nullptr && m_scroll.OnScroll(bar, request)) {
+        LayOut();
+    }
+}
+
+bool Form::OnMouseWheel(int delta) {
+    if (!m_scroll.Attached()) {
+        return false;
+    }
+    if (m_scroll.OnWheel(delta)) {
+        LayOut();
+    }
+    return true;
+}
+
+void Form::OnActivate(WORD state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(Handle(), focus)) {
+            m_lastFocus = focus;
+        }
+    }
+}
+
+void Form::OnSetFocus() {
+    HWND target = m_lastFocus != nullptr && ::IsWindow(m_lastFocus) ? m_lastFocus : nullptr;
+    if (target == nullptr && m_design.initialFocus != 0 && !m_placed.empty()) {
+        target = Control(m_design.initialFocus);
+    }
+    if (target != nullptr) {
+        ::SetFocus(target);
+    }
+}
+
+bool Form::RefusesSystemCommand(WPARAM command) const {
+    // Without a maximise box there is no way to maximise: not by the caption's double-click,
+    // the system menu or the keyboard, which all come this way.
+    return (command & 0xFFF0) == SC_MAXIMIZE && (m_design.style & WS_MAXIMIZEBOX) == 0;
+}
+
+void Form::OnClose() {
+    TCloseAction action = caHide;
+    FormClose(action);
+    ApplyCloseAction(action);
 }
 
 }  // namespace framework

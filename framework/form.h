@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "framework/auto_scroll.h"
 #include "framework/dpi_scale.h"
 #include "framework/graphic_control.h"
 #include "framework/handles.h"
@@ -82,16 +83,33 @@ private:
         Bounds bounds;  // on screen pixels, before any scrolling
     };
 
+    // The steps of CreateForm, in their order.
+    DWORD WindowStyle() const;
+    void RegisterWindowClass() const;
+    void CreateCentredWindow(HWND owner, UniqueMenu menu);
     void CreateFonts(HWND window);
+    void FitClientAreaToScale(bool hasMenu);
     void PlaceControl(const ControlDesign& entry);
+    void KeepDockedBarsAbove();
+    SIZE ControlsExtent() const;
+
+    // What the messages do, one member each.
+    void OnSize(WPARAM kind);
+    void OnScrollBar(int bar, WORD request, HWND control);
+    bool OnMouseWheel(int delta);
+    void OnActivate(WORD state);
+    void OnSetFocus();
+    bool RefusesSystemCommand(WPARAM command) const;
+    void OnClose();
     void Paint();
+    LRESULT OnControlColour(UINT message, HDC dc, HWND control);
+
     HFONT FontFor(const ControlDesign& entry);
     void ApplyCloseAction(TCloseAction action);
-    LRESULT OnControlColour(UINT message, HDC dc, HWND control);
+    // Takes Enter for the focused push button; true when it did.
+    bool PressFocusedButton(const MSG& msg);
+    // Places the controls at the scroll offset; a moved offset repaints the whole window.
     void LayOut();
-    void UpdateScrollBars();
-    void ScrollTo(int bar, int position);
-    void OnScroll(int bar, WORD request);
 
     FormDesign m_design;
     std::span<const ControlDesign> m_controls;
@@ -103,14 +121,27 @@ private:
     std::vector<UniqueBitmap> m_pictures;
     std::map<int, COLORREF> m_textColours;
     HWND m_lastFocus = nullptr;
-    // The extent of the undocked controls and the room the docked bars take.
-    int m_rangeX = 0;
-    int m_rangeY = 0;
-    int m_scrollX = 0;
-    int m_scrollY = 0;
-    bool m_updatingScrollBars = false;
+    AutoScroll m_scroll;
+    POINT m_laidOutOffset{0, 0};  // where the controls were last placed
     bool m_modal = false;
     int m_modalResult = 0;
+
+    // Given by Whole<T> alone: a form class stays abstract until it is held as a Whole.
+    virtual void HeldWhole() = 0;
+};
+
+// A form as the program holds it. Its destructor, the first to run, destroys the window while
+// every part of the form is still there: the destroy event then runs once, on the whole form,
+// however the form goes (the owner's destructor included). A base destructor could only run
+// the base's event.
+template <class T>
+class Whole final : public T {
+public:
+    using T::T;
+    ~Whole() override { this->Destroy(); }
+
+private:
+    void HeldWhole() override {}
 };
 
 }  // namespace framework

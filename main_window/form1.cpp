@@ -78,6 +78,8 @@ std::wstring MemoTextFromFile(std::string bytes) {
     return ScriptTextFromWideText(decoded);
 }
 
+constexpr wchar_t kEmptyTextKeepsFile[] = L"Le texte à enregistrer est vide ; le fichier existant est conservé";
+
 // Enough of the compiler's output for the lines the error box shows.
 constexpr size_t kOutputHead = 64 * 1024;
 
@@ -214,6 +216,11 @@ void TForm1::tlbtnEnregistrerClick() {
     framework::WaitCursor wait;
     const std::wstring path = m_saveTextFileDialog1.FileName();
     const std::wstring former = framework::GetText(Control(kIdMemo1));
+    // Every save empties the memo, and the dialog proposes the name just saved: without this,
+    // a second Save As would put nothing in the place of the saved script.
+    if (former.empty() && framework::FileHoldsBytes(path)) {
+        throw framework::Error(framework::CannotCreateMessage(path, kEmptyTextKeepsFile));
+    }
     framework::CurrentFolderChange folder(FolderOf(path), L"Impossible de créer le fichier \"" + path + L"\". ");
     framework::ReplaceWholeFile(path, framework::WideToAnsi(former));
     folder.Keep();
@@ -290,17 +297,15 @@ void TForm1::tlbtnAideClick() {
                       MB_OK | MB_ICONWARNING);
         return;
     }
-    std::string ansiPath;
-    try {
-        ansiPath = framework::WideToAnsi(path);
-    } catch (const framework::Error&) {
+    const std::optional<std::string> ansiPath = framework::AnsiForm(path);
+    if (!ansiPath) {
         // A folder the ANSI code page cannot name: the wide entry point still opens the file.
         if (hh::HtmlHelpW != nullptr) {
             hh::HtmlHelpW(::GetDesktopWindow(), path.c_str(), hh::HH_DISPLAY_TOPIC, 0);
         }
         return;
     }
-    hh::HtmlHelp(::GetDesktopWindow(), ansiPath.c_str(), hh::HH_DISPLAY_TOPIC, 0);
+    hh::HtmlHelp(::GetDesktopWindow(), ansiPath->c_str(), hh::HH_DISPLAY_TOPIC, 0);
 }
 
 void TForm1::Aproposde1Click() { AboutBox1.Execute(); }

@@ -19,7 +19,7 @@ namespace talvorine {
 using framework::TCloseAction;
 using enum framework::TCloseAction;
 
-class TForm1 final : public framework::Form {
+class TForm1 : public framework::Form {
 public:
     TForm1();
 

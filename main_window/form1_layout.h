@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include "framework/file_dialog.h"
@@ -38,15 +39,25 @@ struct AboutBoxDesign {
     const wchar_t* version;
     const wchar_t* copyright;
 };
-inline constexpr AboutBoxDesign kAboutBox1 = {L"Talvorine", L"Version 1.0 - Win9x - WinXP",
-                                            L"© 2026 les développeurs de Talvorine"};
+inline constexpr AboutBoxDesign kAboutBox1 = {
+    .productName = L"Talvorine",
+    .version = L"Version 1.0 - Win9x - WinXP",
+    .copyright = L"© 2026 les développeurs de Talvorine",
+};
 
-inline constexpr framework::FontDesign kTahoma8 = {L"Tahoma", 8};
+inline constexpr framework::FontDesign kTahoma8 = {.face = L"Tahoma", .points = 8};
 
 inline constexpr framework::FormDesign kForm1 = {
-    kForm1ClassName, kForm1Caption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, 0,
-    kForm1Width,     kForm1Height,  L"MAINICON",
-    kTahoma8,        kIdMemo1,      true,
+    .className = kForm1ClassName,
+    .caption = kForm1Caption,
+    .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+    .exStyle = 0,
+    .width = kForm1Width,
+    .height = kForm1Height,
+    .icon = L"MAINICON",
+    .font = kTahoma8,
+    .initialFocus = kIdMemo1,
+    .autoScroll = true,
 };
 
 // The tool bar's glyphs: a bitmap of six 16 × 16 images side by side.
@@ -55,66 +66,177 @@ inline constexpr int kGlyphSize = 16;
 inline constexpr int kGlyphCount = 6;
 
 inline constexpr framework::ControlDesign kForm1Controls[] = {
-    {ControlKind::GroupBox, L"GroupBox1", kIdGroupBox1, 0, {8, 40, 441, 153}, kStartCaption, 0, kDefaultColour,
-     false, false},
-    {ControlKind::Label, L"Label1", kIdLabel1, kIdGroupBox1, {16, 24, 410, 13},
-     L"NOM LOGICIEL TYPE_RESSOURCE \"NOM_DE_RESSOURCE.EXTENSION_RESSOURCE\"", 0, kPurple, true, false, Dock::None,
-     kTahoma8},
-    {ControlKind::Memo, L"Memo1", kIdMemo1, kIdGroupBox1, {16, 48, 409, 89}, L"", 0, kDefaultColour, false, true},
-    {ControlKind::StatusBar, L"StatusBar1", kIdStatusBar1, 0, {0, 280, 457, 19}, kMakersNotice, SBARS_SIZEGRIP,
-     kDefaultColour, false, false, Dock::Bottom},
-    {ControlKind::GroupBox, L"GroupBox2", kIdGroupBox2, 0, {8, 200, 169, 65}, L"Nom fichier .rc : ", 0,
-     kDefaultColour, false, false},
-    {ControlKind::Edit, L"Edit1", kIdEdit1, kIdGroupBox2, {16, 28, 137, 21}, L"", ES_READONLY, kDefaultColour, false,
-     false},
-    {ControlKind::ControlBar, L"ControlBar1", kIdControlBar1, 0, {0, 0, 457, 28}, L"", 0, kDefaultColour, false,
-     false, Dock::Top},
-    {ControlKind::ToolBar, L"ToolBar1", kIdToolBar1, kIdControlBar1, {11, 2, 444, 24}, L"", 0, kDefaultColour, false,
-     false},
-    {ControlKind::GroupBox, L"GroupBox3", kIdGroupBox3, 0, {184, 200, 265, 65}, L"Opération : ", 0, kDefaultColour,
-     false, false},
-    {ControlKind::Label, L"Label2", kIdLabel2, kIdGroupBox3, {16, 32, 233, 13}, kStartStatus, SS_CENTER, kBlack,
-     false, false, Dock::None, kTahoma8},
+    {.kind = ControlKind::GroupBox,
+     .name = L"GroupBox1",
+     .id = kIdGroupBox1,
+     .parentId = 0,
+     .bounds = {8, 40, 441, 153},
+     .text = kStartCaption,
+     .style = 0,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = false},
+    {.kind = ControlKind::Label,
+     .name = L"Label1",
+     .id = kIdLabel1,
+     .parentId = kIdGroupBox1,
+     .bounds = {16, 24, 410, 13},
+     .text = L"NOM LOGICIEL TYPE_RESSOURCE \"NOM_DE_RESSOURCE.EXTENSION_RESSOURCE\"",
+     .style = 0,
+     .colour = kPurple,
+     .autoSize = true,
+     .tabStop = false,
+     .font = kTahoma8},
+    {.kind = ControlKind::Memo,
+     .name = L"Memo1",
+     .id = kIdMemo1,
+     .parentId = kIdGroupBox1,
+     .bounds = {16, 48, 409, 89},
+     .text = L"",
+     .style = 0,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = true},
+    {.kind = ControlKind::StatusBar,
+     .name = L"StatusBar1",
+     .id = kIdStatusBar1,
+     .parentId = 0,
+     .bounds = {0, 280, 457, 19},
+     .text = kMakersNotice,
+     .style = SBARS_SIZEGRIP,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = false,
+     .dock = Dock::Bottom},
+    {.kind = ControlKind::GroupBox,
+     .name = L"GroupBox2",
+     .id = kIdGroupBox2,
+     .parentId = 0,
+     .bounds = {8, 200, 169, 65},
+     .text = L"Nom fichier .rc : ",
+     .style = 0,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = false},
+    {.kind = ControlKind::Edit,
+     .name = L"Edit1",
+     .id = kIdEdit1,
+     .parentId = kIdGroupBox2,
+     .bounds = {16, 28, 137, 21},
+     .text = L"",
+     .style = ES_READONLY,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = false},
+    {.kind = ControlKind::ControlBar,
+     .name = L"ControlBar1",
+     .id = kIdControlBar1,
+     .parentId = 0,
+     .bounds = {0, 0, 457, 28},
+     .text = L"",
+     .style = 0,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = false,
+     .dock = Dock::Top},
+    {.kind = ControlKind::ToolBar,
+     .name = L"ToolBar1",
+     .id = kIdToolBar1,
+     .parentId = kIdControlBar1,
+     .bounds = {11, 2, 444, 24},
+     .text = L"",
+     .style = 0,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = false},
+    {.kind = ControlKind::GroupBox,
+     .name = L"GroupBox3",
+     .id = kIdGroupBox3,
+     .parentId = 0,
+     .bounds = {184, 200, 265, 65},
+     .text = L"Opération : ",
+     .style = 0,
+     .colour = kDefaultColour,
+     .autoSize = false,
+     .tabStop = false},
+    {.kind = ControlKind::Label,
+     .name = L"Label2",
+     .id = kIdLabel2,
+     .parentId = kIdGroupBox3,
+     .bounds = {16, 32, 233, 13},
+     .text = kStartStatus,
+     .style = SS_CENTER,
+     .colour = kBlack,
+     .autoSize = false,
+     .tabStop = false,
+     .font = kTahoma8},
 };
 
 inline constexpr framework::MenuItemDesign kMainMenu1[] = {
-    {L"Fichier1", -1, L"&Fichier", 0, true},
-    {L"Nouveau1", 0, L"&Nouveau", kCmdNouveau, true},
-    {L"Ouvrir1", 0, L"&Ouvrir", kCmdOuvrir, true},
-    {L"Enregistersous1", 0, L"&Enregister sous...", kCmdEnregistrer, true},
-    {L"N3", 0, L"-", 0, true},
-    {L"Compiler1", 0, L"&Compiler", kCmdCompiler, false},
-    {L"N1", 0, L"-", 0, true},
-    {L"Quitter1", 0, L"&Quitter", kCmdQuitter, true},
-    {L"Aide1", -1, L"&Aide", 0, true},
-    {L"Rubriquesdelaide1", 8, L"&Rubriques de l'aide", kCmdAide, true},
-    {L"N2", 8, L"-", 0, true},
-    {L"Aproposde1", 8, L"A &propos de...", kCmdAPropos, true},
+    {.name = L"Fichier1", .parent = -1, .caption = L"&Fichier", .commandId = 0, .enabled = true},
+    {.name = L"Nouveau1", .parent = 0, .caption = L"&Nouveau", .commandId = kCmdNouveau, .enabled = true},
+    {.name = L"Ouvrir1", .parent = 0, .caption = L"&Ouvrir", .commandId = kCmdOuvrir, .enabled = true},
+    {.name = L"Enregistersous1",
+     .parent = 0,
+     .caption = L"&Enregister sous...",
+     .commandId = kCmdEnregistrer,
+     .enabled = true},
+    {.name = L"N3", .parent = 0, .caption = L"-", .commandId = 0, .enabled = true},
+    {.name = L"Compiler1", .parent = 0, .caption = L"&Compiler", .commandId = kCmdCompiler, .enabled = false},
+    {.name = L"N1", .parent = 0, .caption = L"-", .commandId = 0, .enabled = true},
+    {.name = L"Quitter1", .parent = 0, .caption = L"&Quitter", .commandId = kCmdQuitter, .enabled = true},
+    {.name = L"Aide1", .parent = -1, .caption = L"&Aide", .commandId = 0, .enabled = true},
+    {.name = L"Rubriquesdelaide1",
+     .parent = 8,
+     .caption = L"&Rubriques de l'aide",
+     .commandId = kCmdAide,
+     .enabled = true},
+    {.name = L"N2", .parent = 8, .caption = L"-", .commandId = 0, .enabled = true},
+    {.name = L"Aproposde1", .parent = 8, .caption = L"A &propos de...", .commandId = kCmdAPropos, .enabled = true},
 };
 
-inline constexpr framework::ToolBarDesign kToolBar1 = {23, 22, 8};
+inline constexpr framework::ToolBarDesign kToolBar1 = {.buttonWidth = 23, .buttonHeight = 22, .separatorWidth = 8};
 
 inline constexpr framework::ToolButtonDesign kToolBar1Buttons[] = {
-    {L"tlbtnNouveau", 0, false, 0, kCmdNouveau, true},
-    {L"tlbtnOuvrir", 23, false, 1, kCmdOuvrir, true},
-    {L"tlbtnEnregistrer", 46, false, 2, kCmdEnregistrer, true},
-    {L"ToolButton4", 69, true, 0, 0, true},
-    {L"tlbtnCompiler", 77, false, 3, kCmdCompiler, false},
-    {L"ToolButton6", 100, true, 0, 0, true},
-    {L"tlbtnAide", 108, false, 4, kCmdAide, true},
-    {L"tlbtnQuitter", 131, false, 5, kCmdQuitter, true},
+    {.name = L"tlbtnNouveau", .left = 0, .separator = false, .glyph = 0, .commandId = kCmdNouveau, .enabled = true},
+    {.name = L"tlbtnOuvrir", .left = 23, .separator = false, .glyph = 1, .commandId = kCmdOuvrir, .enabled = true},
+    {.name = L"tlbtnEnregistrer",
+     .left = 46,
+     .separator = false,
+     .glyph = 2,
+     .commandId = kCmdEnregistrer,
+     .enabled = true},
+    {.name = L"ToolButton4", .left = 69, .separator = true, .glyph = 0, .commandId = 0, .enabled = true},
+    {.name = L"tlbtnCompiler", .left = 77, .separator = false, .glyph = 3, .commandId = kCmdCompiler, .enabled = false},
+    {.name = L"ToolButton6", .left = 100, .separator = true, .glyph = 0, .commandId = 0, .enabled = true},
+    {.name = L"tlbtnAide", .left = 108, .separator = false, .glyph = 4, .commandId = kCmdAide, .enabled = true},
+    {.name = L"tlbtnQuitter", .left = 131, .separator = false, .glyph = 5, .commandId = kCmdQuitter, .enabled = true},
 };
 
 // The encoding row's entries, in the order shown. Choosing one changes nothing that is
 // read or written: the row only remembers the choice.
 inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",  L"ASCII", L"Unicode", L"Big Endian Unicode",
                                                         L"UTF-8", L"UTF-7"};
-inline constexpr framework::EncodingRowDesign kTextFileEncodingRow = {L"TEXTFILEDLG", TEXTFILEDLG_ENCODING_LABEL,
-                                                                      TEXTFILEDLG_ENCODING_LIST, kTextFileEncodings};
+inline constexpr framework::EncodingRowDesign kTextFileEncodingRow = {
+    .templateName = L"TEXTFILEDLG",
+    .labelId = TEXTFILEDLG_ENCODING_LABEL,
+    .listId = TEXTFILEDLG_ENCODING_LIST,
+    .entries = kTextFileEncodings,
+};
 
 inline constexpr framework::FileDialogDesign kOpenTextFileDialog1 = {
-    false, L"Ouvrir fichier...", L"Fichier .rc\0*.rc\0", L"rc", kTextFileEncodingRow};
+    .save = false,
+    .title = L"Ouvrir fichier...",
+    .filter = L"Fichier .rc\0*.rc\0",
+    .defaultExtension = L"rc",
+    .encodingRow = kTextFileEncodingRow,
+};
 inline constexpr framework::FileDialogDesign kSaveTextFileDialog1 = {
-    true, L"Enregistrer sous...", L"Fichier .rc\0*.rc\0", L"rc", kTextFileEncodingRow};
+    .save = true,
+    .title = L"Enregistrer sous...",
+    .filter = L"Fichier .rc\0*.rc\0",
+    .defaultExtension = L"rc",
+    .encodingRow = kTextFileEncodingRow,
+};
 
 }  // namespace talvorine

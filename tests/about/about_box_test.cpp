@@ -59,7 +59,7 @@ public:
         std::promise<void> ready;
         m_thread = std::thread([&] {
             framework::RunGuarded([&] {
-                TForm1 form1;
+                framework::Whole<TForm1> form1;
                 m_main = form1.Handle();
                 m_threadId = ::GetCurrentThreadId();
                 ready.set_value();
@@ -222,6 +222,41 @@ TEST_F(AboutBox, CloseBoxEndsItLikeOkAndEachOpeningBuildsAFreshDialogWithOneBeep
         EXPECT_TRUE(program.TakesInputAgain());
     }
     EXPECT_EQ(g_beeps, 2);
+}
+
+// One press and release of a key through the system's input queue, to the foreground window.
+bool PressKey(HWND topLevel, WORD key, bool extended) {
+    ::SetForegroundWindow(topLevel);
+    if (!WaitUntil([&] { return ::GetForegroundWindow() == topLevel; }, 3000)) {
+        return false;
+    }
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = extended ? KEYEVENTF_EXTENDEDKEY : 0;
+    }
+    inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    return ::SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+// As in every dialog, Enter presses the focused button, from the main keyboard or the keypad;
+// Escape does nothing.
+TEST_F(AboutBox, EnterAndKeypadEnterPressTheFocusedOkAndEscapeDoesNothing) {
+    RunningProgram program;
+    for (const bool keypad : {false, true}) {
+        SCOPED_TRACE(keypad ? "keypad Enter" : "Enter");
+        program.ChooseAbout();
+        HWND dialog = program.WaitForAbout();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return program.Gui().hwndFocus == ::GetDlgItem(dialog, kIdButton1); }));
+        ASSERT_TRUE(PressKey(dialog, VK_ESCAPE, false));
+        EXPECT_FALSE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 500));
+        ASSERT_TRUE(PressKey(dialog, VK_RETURN, keypad));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+        EXPECT_TRUE(program.TakesInputAgain());
+    }
 }
 
 HHOOK g_refusal = nullptr;

@@ -743,6 +743,45 @@ TEST_F(MainWindowTest, SaveAsReplacesAnExistingFileWithoutAsking) {
     EXPECT_EQ(FileNamesIn(m_workFolder), std::vector<std::wstring>{L"old.rc"});
 }
 
+// Every save empties the memo and the dialog then proposes the saved name: a second Save As must not
+// replace the script with nothing, there or anywhere, and leaves everything as it was.
+TEST_F(MainWindowTest, SaveAsNeverReplacesAFileThatHoldsBytesWithAnEmptyText) {
+    Type(L"A RCDATA \"a.bin\"");
+    const fs::path saved = m_workFolder / L"projet.rc";
+    SaveAs(saved);
+    const fs::path elsewhere = m_otherFolder / L"autre.rc";
+    WriteBytes(elsewhere, "B RCDATA \"b.bin\"");
+    for (const fs::path& target : {saved, elsewhere}) {
+        SCOPED_TRACE(Narrow(target.wstring()));
+        ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile(target.wstring()));
+        auto box = WaitForBox(kApplicationTitle);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->Text(), L"Impossible de créer le fichier \"" + target.wstring() +
+                                   L"\". Le texte à enregistrer est vide ; le fichier existant est conservé.");
+        EXPECT_TRUE(box->HasErrorIcon());
+        Dismiss(*box);
+        EXPECT_EQ(ReadText(m_memo), L"");
+        EXPECT_EQ(ReadText(m_edit1), L"projet.rc");
+        EXPECT_EQ(ReadText(m_groupBox1), kStartCaption);
+        EXPECT_EQ(ReadText(m_label2), kSavedStatus);
+        EXPECT_TRUE(CompileEnabled());
+    }
+    EXPECT_EQ(ReadBytes(saved), "A RCDATA \"a.bin\"");
+    EXPECT_EQ(ReadBytes(elsewhere), "B RCDATA \"b.bin\"");
+    Command(kCmdCompiler);
+    ASSERT_TRUE(WaitForBrcc32Starts(1));
+    EXPECT_EQ(Brcc32Starts()[0].commandLine, L"brcc32 projet.rc");
+    EXPECT_EQ(fs::path(Brcc32Starts()[0].folder), m_workFolder);
+
+    // An empty text still goes over an empty file, and to a new one.
+    const fs::path empty = m_otherFolder / L"vide.rc";
+    WriteBytes(empty, "");
+    SaveAs(empty);
+    SaveAs(m_otherFolder / L"nouveau.rc");
+    EXPECT_EQ(FileNamesIn(m_otherFolder), (std::vector<std::wstring>{L"autre.rc", L"nouveau.rc", L"vide.rc"}));
+    EXPECT_EQ(ReadBytes(m_otherFolder / L"nouveau.rc"), "");
+}
+
 TEST_F(MainWindowTest, SaveAsAddsTheRcExtension) {
     Type(L"x");
     ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile((m_workFolder / L"noext").wstring()));

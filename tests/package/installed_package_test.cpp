@@ -17,7 +17,7 @@
 
 #include "main_window/form1_ids.h"
 #include "main_window/form1_layout.h"
-#include "tests/e2e/window_driver.h"
+#include "tests/support/window_driver.h"
 
 namespace talvorine::e2e {
 namespace {

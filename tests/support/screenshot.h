@@ -22,17 +22,24 @@ struct ScreenPicture {
     COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * Width() + x]; }
 };
 
-// Lets what the windows have painted reach the screen. Under Wine a window paints into
-// memory of its own, which reaches the display when the painting thread waits for messages:
-// so this waits with the thread's messages flowing, not asleep. The wait also gives a window
-// of another process the time to paint.
-inline void LetPaintReachScreen(HWND window) {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+// Lets the window paint what it has left to paint, without asking it for more: the screen then
+// shows what a person would see. Under Wine a window paints into memory of its own, which
+// reaches the display when the painting thread waits for messages: so this waits with the
+// thread's messages flowing, not asleep. The wait also gives a window of another process the
+// time to paint.
+inline void WaitForPaint(HWND window) {
+    ::UpdateWindow(window);
     const ULONGLONG end = ::GetTickCount64() + 300;
     for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
         ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         Pump();
     }
+}
+
+// Repaints the window whole and lets that reach the screen.
+inline void LetPaintReachScreen(HWND window) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    WaitForPaint(window);
 }
 
 // What the screen shows where the window lies, frame included.
