@@ -67,6 +67,12 @@ std::string DescribeType(const ResourceId& type) {
             return "STRINGTABLE";
         case kTypeVersionInfo:
             return "VERSIONINFO";
+        case kTypeAnimatedCursor:
+            return "ANICURSOR";
+        case kTypeAnimatedIcon:
+            return "ANIICON";
+        case kTypeToolbar:
+            return "TOOLBAR";
         default:
             return "type " + std::to_string(type.m_ordinal);
     }
@@ -86,6 +92,14 @@ StagedFile TakeDataFile(const ResourceStatement& statement, FileReadAhead& files
     return file;
 }
 
+// A RIFF file of form ACON: an animated cursor or icon, whichever statement names it.
+bool IsAnimation(std::span<const std::uint8_t> file) {
+    static constexpr std::string_view kRiff = "RIFF";
+    static constexpr std::string_view kAcon = "ACON";
+    return file.size() >= 12 && std::equal(kRiff.begin(), kRiff.end(), file.begin()) &&
+           std::equal(kAcon.begin(), kAcon.end(), file.begin() + 8);
+}
+
 std::string HexLanguage(std::uint16_t language) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(language));
@@ -96,12 +110,16 @@ std::string HexLanguage(std::uint16_t language) {
 
 std::string DescribeId(const ResourceId& id) { return id.m_isOrdinal ? std::to_string(id.m_ordinal) : id.m_text; }
 
-ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers)
-    : m_baseFolder(std::move(baseFolder)), m_readers(readers), m_writer(out) {}
+ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers,
+                                   std::vector<std::filesystem::path> searchFolders)
+    : m_baseFolder(std::move(baseFolder)),
+      m_searchFolders(std::move(searchFolders)),
+      m_readers(readers),
+      m_writer(out) {}
 
 void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
     ScriptParser parser(scriptText, std::move(codePages));
-    FileReadAhead files(m_baseFolder, m_readers);
+    FileReadAhead files(m_baseFolder, m_readers, m_searchFolders);
     // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
     // waits its turn: an error of an earlier statement's file is the one to report.
     std::deque<ResourceStatement> statements;
@@ -190,8 +208,13 @@ void ResourceCompiler::CopyData(StagedFile& file) {
 
 void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files) {
     const bool isIcon = statement.m_kind == ResourceKind::kIcon;
+    // Claimed before the file is read, whatever it turns out to hold: a duplicate name is the error to report.
     Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
     const FileBytes file = TakeFile(statement, files).TakeRest();
+    if (IsAnimation(file)) {
+        CompileAnimation(statement, file);
+        return;
+    }
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
         throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
@@ -245,6 +268,17 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
         groupFlags = static_cast<std::uint16_t>((groupFlags | kMemPreload) & ~kMemPure);
     }
     m_writer.WriteResource(statement.m_type, statement.m_name, groupFlags, statement.m_language, group);
+}
+
+// Windows loads an animated cursor or icon whole from its own resource type: there is nothing to split.
+void ResourceCompiler::CompileAnimation(const ResourceStatement& statement, const FileBytes& file) {
+    const ResourceId type =
+        ResourceId::Ordinal(statement.m_kind == ResourceKind::kIcon ? kTypeAnimatedIcon : kTypeAnimatedCursor);
+    Claim(type, statement.m_name, statement.m_language, statement.m_nameLine);
+    if (file.size() > kMaxDataSize) {
+        throw FileAccessError("it is too large for a resource");
+    }
+    m_writer.WriteResource(type, statement.m_name, statement.m_memoryFlags, statement.m_language, file);
 }
 
 void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileReadAhead& files) {
@@ -372,7 +406,7 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
     try {
         AtomicFile out(output);
-        ResourceCompiler compiler(script.parent_path(), out.Stream(), readers);
+        ResourceCompiler compiler(script.parent_path(), out.Stream(), readers, options.m_includeFolders);
         compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
         out.Commit();
     } catch (const ScriptError& error) {

@@ -21,8 +21,10 @@ namespace brcc {
 
 class ResourceCompiler {
 public:
-    // Relative file names in the script are taken from `baseFolder`. Up to `readers` threads read files ahead.
-    ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers = DefaultReaderCount());
+    // Relative file names in the script are taken from `baseFolder`, else from the first of `searchFolders` that
+    // holds them. Up to `readers` threads read files ahead.
+    ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers = DefaultReaderCount(),
+                     std::vector<std::filesystem::path> searchFolders = {});
 
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
@@ -31,6 +33,7 @@ public:
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
     void CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files);
+    void CompileAnimation(const ResourceStatement& statement, const FileBytes& file);
     void CompileBitmap(const ResourceStatement& statement, FileReadAhead& files);
     void CompileRaw(const ResourceStatement& statement, FileReadAhead& files);
     void CompileFont(const ResourceStatement& statement, FileReadAhead& files);
@@ -42,6 +45,7 @@ private:
     void CopyData(StagedFile& file);
 
     std::filesystem::path m_baseFolder;
+    std::vector<std::filesystem::path> m_searchFolders;
     std::size_t m_readers;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;

@@ -28,6 +28,9 @@ inline constexpr std::uint16_t kTypeRcData = 10;
 inline constexpr std::uint16_t kTypeGroupCursor = 12;
 inline constexpr std::uint16_t kTypeGroupIcon = 14;
 inline constexpr std::uint16_t kTypeVersionInfo = 16;
+inline constexpr std::uint16_t kTypeAnimatedCursor = 21;
+inline constexpr std::uint16_t kTypeAnimatedIcon = 22;
+inline constexpr std::uint16_t kTypeToolbar = 241;  // MFC's and WTL's, not Windows' own
 
 // Memory flags as the 16-bit resource format keeps them.
 inline constexpr std::uint16_t kMemMoveable = 0x0010;
