@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "brcc32/command_line.h"
-#include "brcc32/input_file.h"
+#include "brcc32/cli/command_line.h"
+#include "brcc32/files/input_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
-#include "brcc32/windows_command_line.h"
+#include "brcc32/cli/windows_command_line.h"
 
 #ifdef _WIN32
 #define NOMINMAX

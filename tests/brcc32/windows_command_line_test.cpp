@@ -1,5 +1,5 @@
 // The Windows program's own splitting of its command line: the runtime's rules, and a define's quotes kept.
-#include "brcc32/windows_command_line.h"
+#include "brcc32/cli/windows_command_line.h"
 
 #include <gtest/gtest.h>
 

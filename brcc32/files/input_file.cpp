@@ -1,5 +1,5 @@
 // Input files opened unbuffered: each is read once, in as few calls as its size allows.
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <climits>
 #include <utility>
 
-#include "brcc32/code_page.h"
 #include "brcc32/script_error.h"
+#include "brcc32/text/code_page.h"
 
 #ifdef _WIN32
 #include <io.h>  // the C runtime's descriptors, not the Windows API

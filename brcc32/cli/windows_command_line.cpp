@@ -1,5 +1,5 @@
 // Command-line splitting for the Windows program; portable, so that its rules are tested natively.
-#include "brcc32/windows_command_line.h"
+#include "brcc32/cli/windows_command_line.h"
 
 #include <algorithm>
 
