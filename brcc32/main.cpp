@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "brcc32/cli/command_line.h"
+#include "brcc32/cli/windows_command_line.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
-#include "brcc32/cli/windows_command_line.h"
 
 #ifdef _WIN32
 #define NOMINMAX
@@ -39,7 +39,11 @@ int Run(const std::vector<std::string>& arguments) {
     }
     try {
         brcc::CompileScriptFile(commandLine.m_script, commandLine.m_output, commandLine.m_preprocess,
-                                commandLine.m_scriptArgument);
+                                commandLine.m_scriptArgument, brcc::DefaultReaderCount(),
+                                [](const brcc::Warning& warning) {
+                                    std::fprintf(stderr, "%s(%d): warning: %s\n", warning.m_file.c_str(),
+                                                 warning.m_line, warning.m_text.c_str());
+                                });
         return 0;
     } catch (const brcc::ScriptError& error) {
         const std::string where = error.Line() > 0 ? "(" + std::to_string(error.Line()) + ")" : "";

@@ -119,6 +119,7 @@ ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::stream
 
 void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
     ScriptParser parser(scriptText, std::move(codePages));
+    parser.SetWarnings(&m_warnings);
     FileReadAhead files(m_baseFolder, m_readers, m_searchFolders);
     // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
     // waits its turn: an error of an earlier statement's file is the one to report.
@@ -216,6 +217,16 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
         return;
     }
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        if (images[i].m_overstatedSize != 0) {
+            m_warnings.push_back({"", statement.m_fileLine,
+                                  "'" + statement.m_file + "': image " + std::to_string(i + 1) + " is said to be " +
+                                      std::to_string(images[i].m_overstatedSize) +
+                                      " bytes long, past the end of the file; Windows' " +
+                                      "compiler trusts that size, but the image is whole in its " +
+                                      std::to_string(images[i].m_data.size()) + " bytes, which are the ones stored"});
+        }
+    }
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
         throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
     }
@@ -395,7 +406,8 @@ void ResourceCompiler::WriteStringTables() {
 }
 
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
-                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers) {
+                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers,
+                       const WarningSink& warn) {
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::string bytes;
     try {
@@ -404,10 +416,25 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
         throw ScriptError(name, 0, std::string("cannot read the script: ") + error.what());
     }
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
+    // Before the error that follows them, if any: the last warning may well explain it.
+    auto sendWarnings = [&](const ResourceCompiler& compiler) {
+        for (const Warning& warning : compiler.Warnings()) {
+            const PreprocessedScript::Place place = preprocessed.Locate(warning.m_line);
+            if (warn) {
+                warn({*place.m_file, place.m_line, warning.m_text});
+            }
+        }
+    };
     try {
         AtomicFile out(output);
         ResourceCompiler compiler(script.parent_path(), out.Stream(), readers, options.m_includeFolders);
-        compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
+        try {
+            compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
+        } catch (...) {
+            sendWarnings(compiler);
+            throw;
+        }
+        sendWarnings(compiler);
         out.Commit();
     } catch (const ScriptError& error) {
         if (error.IsPlaced() || error.Line() <= 0) {

@@ -16,6 +16,7 @@
 #include "brcc32/output/res_writer.h"
 #include "brcc32/preprocessor/preprocessor.h"
 #include "brcc32/script/parser.h"
+#include "brcc32/warnings.h"
 
 namespace brcc {
 
@@ -29,6 +30,9 @@ public:
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
     void Compile(std::string_view scriptText, CodePageChanges codePages = {});
+
+    // What the compilation accepted with a warning, with lines of the preprocessed text; kept after an error too.
+    const WarningList& Warnings() const { return m_warnings; }
 
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
@@ -51,6 +55,7 @@ private:
     std::uint32_t m_nextImageId = 1;
     DefinitionTable m_definitions;
     std::vector<std::uint8_t> m_chunk;
+    WarningList m_warnings;
 
     // Strings go into bundles of 16 by id and language, written after every other resource, in the order of their
     // first string.
@@ -76,9 +81,10 @@ private:
 // Reads `script`, preprocesses and compiles it, and replaces `output` only on success. Throws ScriptError, placed in
 // the file it concerns; `shownName` is what messages call the script. `readers` as for ResourceCompiler: the
 // benchmark compares a run without them.
+// Warnings go to `warn`, placed in their files, in the order they were met; those met before an error too.
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
                        const PreprocessOptions& options = {}, const std::string& shownName = "",
-                       std::size_t readers = DefaultReaderCount());
+                       std::size_t readers = DefaultReaderCount(), const WarningSink& warn = {});
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

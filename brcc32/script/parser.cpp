@@ -28,7 +28,7 @@ struct TypeKeyword {
 };
 
 // Types known by name, beyond ICON, CURSOR and BITMAP; kData ones are read from a block of their own form.
-constexpr std::array<TypeKeyword, 15> kTypeKeywords = {{
+constexpr std::array<TypeKeyword, 16> kTypeKeywords = {{
     {"RCDATA", kTypeRcData, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"HTML", 23, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"VERSIONINFO", kTypeVersionInfo, ResourceKind::kData, kMemMoveable | kMemPure},
@@ -44,6 +44,7 @@ constexpr std::array<TypeKeyword, 15> kTypeKeywords = {{
     {"VXD", 20, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"ANICURSOR", 21, ResourceKind::kRaw, kMemMoveable | kMemPure},
     {"ANIICON", 22, ResourceKind::kRaw, kMemMoveable | kMemPure},
+    {"TOOLBAR", kTypeToolbar, ResourceKind::kData, kMemMoveable | kMemPure},
 }};
 constexpr std::uint16_t kStringTableFlags = kMemMoveable | kMemPure | kMemDiscardable;
 constexpr std::uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
@@ -148,6 +149,8 @@ std::optional<ResourceStatement> ScriptParser::Next() {
                 ParseMenu(typeToken, statement, type == "MENUEX");
             } else if (type == "ACCELERATORS") {
                 ParseAccelerators(typeToken, statement);
+            } else if (type == "TOOLBAR") {
+                ParseToolbar(typeToken, statement);
             } else {
                 // DLGINCLUDE keeps the name of the header the dialog editor reads, not the header itself.
                 const Token name = m_lexer.Next();
@@ -419,21 +422,35 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
     const std::size_t begin = static_cast<std::size_t>(token.m_text.data() - m_text.data());
     const std::size_t end = begin + token.m_text.size();
     constexpr std::string_view kSpace = " \t\r\n\v\f";
+    std::string_view name = token.m_text;
     if (token.m_kind == TokenKind::kIdentifier && end < m_text.size() && kSpace.find(m_text[end]) == kSpace.npos) {
-        // Unquoted, a name such as my-icon.ico would end at the '-': say so rather than look for 'my'.
         const std::string_view whole = m_text.substr(begin, m_text.find_first_of(kSpace, end) - begin);
-        Refuse(token,
-               "a file name with characters other than letters, digits, '_', '.', '/' and '\\' must be "
-               "quoted: write \"" +
-                   std::string(whole) + "\"");
+        // Windows' compiler reads an unquoted name up to a space, and manifests are often named app-x.exe.manifest;
+        // any other character is more likely a mistake than a name.
+        constexpr std::string_view kNameCharacters =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_./\\-";
+        if (whole.find_first_not_of(kNameCharacters) != std::string_view::npos) {
+            Refuse(token,
+                   "a file name with characters other than letters, digits, '_', '.', '/', '\\' and '-' must be "
+                   "quoted: write \"" +
+                       std::string(whole) + "\"");
+        }
+        while (m_lexer.Peek().m_kind != TokenKind::kEnd && m_lexer.Peek().m_text.data() < whole.data() + whole.size()) {
+            m_lexer.Next();
+        }
+        name = whole;
+        Warn(token.m_line, "the file name " + std::string(whole) +
+                               " is not quoted: Windows' compiler reads it whole, but llvm-rc and windres stop at "
+                               "the '-'; write \"" +
+                               std::string(whole) + "\"");
     }
-    if (token.m_text.empty()) {
+    if (name.empty()) {
         Refuse(token, "the file name is empty");
     }
-    if (token.m_text.find('"') != std::string_view::npos) {
+    if (name.find('"') != std::string_view::npos) {
         Refuse(token, "a file name cannot contain a quote");
     }
-    statement.m_file = std::string(token.m_text);
+    statement.m_file = std::string(name);
     statement.m_fileLine = token.m_line;
 }
 
@@ -462,10 +479,39 @@ bool ScriptParser::IsBlockEnd(const Token& token) const { return IsChar(token, '
 
 std::u16string ScriptParser::StringText(const Token& token) {
     const std::uint32_t codePage = CodePageAt(token.m_line);
+    if (codePage == kCodePageWestern && !m_warnedUtf8 &&
+        std::any_of(token.m_text.begin(), token.m_text.end(), [](char c) { return (c & 0x80) != 0; }) &&
+        IsValidUtf8(token.m_text)) {
+        // Once: a script saved as UTF-8 has such text on many lines, and one fix serves them all.
+        m_warnedUtf8 = true;
+        Warn(token.m_line,
+             "this text is valid UTF-8, but no code page says so: it is read as Windows-1252 and each accented letter "
+             "comes out as two characters; if the script is saved as UTF-8, write #pragma code_page(65001) before it");
+    }
     if (token.m_kind == TokenKind::kWideString) {
         return DecodeWideString(token.m_text, codePage);
     }
     return ToUtf16(DecodeNarrowString(token.m_text), codePage);
+}
+
+std::u16string ScriptParser::StringRun(const Token& first, std::string_view what) {
+    std::u16string text = StringText(first);
+    bool joined = false;
+    while (m_lexer.Peek().m_kind == TokenKind::kString || m_lexer.Peek().m_kind == TokenKind::kWideString) {
+        text += StringText(m_lexer.Next());
+        joined = true;
+    }
+    if (joined) {
+        Warn(first.m_line, "the quoted strings of the " + std::string(what) +
+                               " are joined, as Windows' compiler joins them; llvm-rc refuses more than one");
+    }
+    return text;
+}
+
+void ScriptParser::Warn(int line, std::string text) {
+    if (m_warnings != nullptr) {
+        m_warnings->push_back({"", line, std::move(text)});
+    }
 }
 
 // Strings as bytes, numbers as 16-bit words or, with an L, 32-bit ones: the resource is the bytes written.
@@ -536,6 +582,10 @@ void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& sta
         while (m_lexer.Peek().m_kind == TokenKind::kString || m_lexer.Peek().m_kind == TokenKind::kWideString) {
             string.m_text += StringText(m_lexer.Next());
         }
+        // "text\0", written for the C string functions, is stored without its final NULs, as llvm-rc stores it.
+        while (!string.m_text.empty() && string.m_text.back() == u'\0') {
+            string.m_text.pop_back();
+        }
         statement.m_strings.push_back(std::move(string));
     }
 }
@@ -556,7 +606,11 @@ void ScriptParser::ParseVersionInfo(const Token& typeToken, ResourceStatement& s
             for (int part = 0; part < 4; ++part) {
                 parts[part] = ParseInteger(word).m_value;
                 if (parts[part] > kMaxId) {
-                    Refuse(keyword, "each part of " + word + " is at most 65535, not " + std::to_string(parts[part]));
+                    // Projects put dates there (20240131): Windows' compiler keeps the low 16 bits, and so do we.
+                    Warn(keyword.m_line, "the part " + std::to_string(parts[part]) + " of " + word +
+                                             " is above 65535: only its low 16 bits are kept (" +
+                                             std::to_string(parts[part] & kMaxId) + "), as Windows' compiler does");
+                    parts[part] &= kMaxId;
                 }
                 if (m_lexer.Peek().m_kind != TokenKind::kComma) {
                     break;
@@ -674,15 +728,18 @@ void ScriptParser::ParseVersionValue(std::vector<std::uint8_t>& out) {
             value.m_isLong ? PutU32(out, value.m_value) : PutU16(out, value.m_value);
             hasNumbers = true;
         }
-        if (hasStrings && hasNumbers) {
-            Refuse(key, "the VALUE \"" + std::string(key.m_text) + "\" mixes numbers and strings");
-        }
         if (m_lexer.Peek().m_kind == TokenKind::kComma) {
             m_lexer.Next();
         }
     }
     if (!hasStrings && !hasNumbers) {
         Refuse(key, "the VALUE \"" + std::string(key.m_text) + "\" has no value");
+    }
+    if (hasStrings && hasNumbers) {
+        // Text, whose length counts every 2 bytes of the data: what a reader of the block needs to step over it.
+        Warn(key.m_line, "the VALUE \"" + std::string(key.m_text) +
+                             "\" mixes numbers and strings: Windows' compiler writes a wrong length for it, which "
+                             "breaks the rest of the block; it is written as text whose length counts all its data");
     }
     const std::size_t valueLength = hasStrings ? (out.size() - data) / 2 : out.size() - data;
     if (out.size() - start > 0xFFFF) {

@@ -11,6 +11,7 @@
 #include "brcc32/resource_id.h"
 #include "brcc32/script/lexer.h"
 #include "brcc32/text/code_page.h"
+#include "brcc32/warnings.h"
 
 namespace brcc {
 
@@ -55,6 +56,9 @@ public:
     // The text must outlive the parser.
     explicit ScriptParser(std::string_view text, CodePageChanges codePages = {});
 
+    // Where the warnings go; without a list they are dropped.
+    void SetWarnings(WarningList* warnings) { m_warnings = warnings; }
+
     // The next resource, or nothing at the end of the script. Throws ScriptError on anything it does not accept.
     std::optional<ResourceStatement> Next();
 
@@ -82,12 +86,13 @@ private:
     void ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended);
     void ParseMenuItems(std::vector<std::uint8_t>& out, const Token& opening, bool extended);
     void ParseDialog(const Token& typeToken, ResourceStatement& statement, bool extended);
-    void ParseControl(const Token& keyword, std::vector<std::uint8_t>& out, bool extended);
+    // True when the control has data after it.
+    bool ParseControl(const Token& keyword, std::vector<std::uint8_t>& out, bool extended);
     void SkipBlock(const Token& typeToken);
     void ParseHexBlock(const Token& typeToken, ResourceStatement& statement);
     void ParseHexLine(const Token& token, std::vector<std::uint8_t>& out);
     // Writes a name or quoted text as dialogs refer to resources and classes.
-    void PutNameOrOrdinal(std::vector<std::uint8_t>& out, const Token& token);
+    void PutNameOrOrdinal(std::vector<std::uint8_t>& out, const Token& token, std::string_view what);
     bool AcceptComma();
     void ExpectComma(const Token& after, std::string_view what);
 
@@ -97,12 +102,19 @@ private:
     Token ExpectBlockBegin(const Token& after, std::string_view what);
     bool IsBlockEnd(const Token& token) const;
     std::u16string StringText(const Token& token);
+    // The text of `first` and of the quoted strings right after it, joined as Windows' compiler joins them; `what`
+    // names the place in the warning given when there are more than one.
+    std::u16string StringRun(const Token& first, std::string_view what);
+    void Warn(int line, std::string text);
+    void ParseToolbar(const Token& typeToken, ResourceStatement& statement);
     std::uint32_t CodePageAt(int line) const;
 
     std::string_view m_text;
     ScriptLexer m_lexer;
     CodePageChanges m_codePages;
     std::uint16_t m_language = kDefaultLanguage;
+    WarningList* m_warnings = nullptr;
+    bool m_warnedUtf8 = false;
 };
 
 // The value of a number as the script language writes it (decimal, 0x hex, leading-0 octal, optional L), if valid.

@@ -79,6 +79,20 @@ constexpr std::array<ControlKind, 19> kControlKinds = {{
     {"CONTROL", 0x50000000, 0, true},
 }};
 
+// Class names that Windows' compiler takes unquoted in CONTROL, as the predefined classes' atoms.
+struct ClassKeyword {
+    std::string_view m_word;
+    std::uint16_t m_atom;
+    std::string_view m_atomText;  // for messages
+};
+
+constexpr std::array<ClassKeyword, 6> kClassKeywords = {{{"BUTTON", kButton, "0x80"},
+                                                         {"EDIT", kEdit, "0x81"},
+                                                         {"STATIC", kStatic, "0x82"},
+                                                         {"LISTBOX", kListBox, "0x83"},
+                                                         {"SCROLLBAR", kScrollBar, "0x84"},
+                                                         {"COMBOBOX", kComboBox, "0x85"}}};
+
 const ControlKind* FindControlKind(const Token& token) {
     if (token.m_kind != TokenKind::kIdentifier) {
         return nullptr;
@@ -114,12 +128,12 @@ void ScriptParser::ExpectComma(const Token& after, std::string_view what) {
     }
 }
 
-void ScriptParser::PutNameOrOrdinal(std::vector<std::uint8_t>& out, const Token& token) {
+void ScriptParser::PutNameOrOrdinal(std::vector<std::uint8_t>& out, const Token& token, std::string_view what) {
     if (token.m_kind == TokenKind::kIdentifier) {
         PutUtf16(out, ToUtf16(ToUpperAscii(token.m_text), kCodePageWestern), true);
         return;
     }
-    PutUtf16(out, CutAtNul(StringText(token)), true);
+    PutUtf16(out, CutAtNul(StringRun(token, what)), true);
 }
 
 void ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& statement) {
@@ -168,8 +182,13 @@ void ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& 
         if (ascii && (flags & kVirtKey)) {
             Refuse(event, "an accelerator cannot be both ASCII and VIRTKEY");
         }
-        if (!(flags & kVirtKey) && (flags & (kShift | kControl | kAlt))) {
-            Refuse(event, "SHIFT, CONTROL and ALT apply to VIRTKEY accelerators only");
+        if (!(flags & kVirtKey) && (flags & (kShift | kControl))) {
+            Refuse(event, "SHIFT and CONTROL apply to VIRTKEY accelerators only");
+        }
+        if (!(flags & kVirtKey) && (flags & kAlt)) {
+            Warn(event.m_line,
+                 "ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
+                 "llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY");
         }
         if (isText) {
             if (text.size() == 2 && text[0] == '^') {
@@ -253,7 +272,7 @@ void ScriptParser::ParseMenuItems(std::vector<std::uint8_t>& out, const Token& o
             Refuse(text.m_kind == TokenKind::kEnd ? keyword : text,
                    "expected the quoted text of the " + ToUpperAscii(keyword.m_text) + ", found " + Describe(text));
         }
-        const std::u16string caption(CutAtNul(StringText(text)));
+        const std::u16string caption(CutAtNul(StringRun(text, ToUpperAscii(keyword.m_text) + "'s text")));
         if (extended) {
             // MENUITEM "text" [, id [, type [, state]]]; POPUP adds [, help id].
             std::uint32_t values[4] = {};
@@ -338,6 +357,7 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     std::optional<std::uint32_t> style;
     std::uint32_t exStyle = 0;
     std::u16string caption;
+    bool hasCaption = false;
     std::vector<std::uint8_t> menu = {0, 0};
     std::vector<std::uint8_t> windowClass = {0, 0};
     std::optional<std::vector<std::uint8_t>> font;
@@ -356,14 +376,15 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
                 Refuse(text.m_kind == TokenKind::kEnd ? keyword : text,
                        "expected the quoted text of the CAPTION, found " + Describe(text));
             }
-            caption = CutAtNul(StringText(text));
+            caption = CutAtNul(StringRun(text, "CAPTION"));
+            hasCaption = true;
         } else if (IsWord(keyword, "MENU") || IsWord(keyword, "CLASS")) {
             const Token& next = m_lexer.Peek();
             if (next.m_kind == TokenKind::kIdentifier || IsString(next)) {
                 const Token name = m_lexer.Next();
                 std::vector<std::uint8_t>& target = IsWord(keyword, "MENU") ? menu : windowClass;
                 target.clear();
-                PutNameOrOrdinal(target, name);
+                PutNameOrOrdinal(target, name, ToUpperAscii(keyword.m_text));
             } else {
                 const std::uint32_t value = ParseInteger(ToUpperAscii(keyword.m_text)).m_value;
                 std::vector<std::uint8_t>& target = IsWord(keyword, "MENU") ? menu : windowClass;
@@ -393,7 +414,7 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
                 bytes.push_back(static_cast<std::uint8_t>(extras[1]));
                 bytes.push_back(static_cast<std::uint8_t>(extras[2]));
             }
-            PutUtf16(bytes, CutAtNul(StringText(face)), true);
+            PutUtf16(bytes, CutAtNul(StringRun(face, "FONT's face name")), true);
             font = std::move(bytes);
         } else {
             Refuse(keyword,
@@ -413,7 +434,12 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
         if (keyword.m_kind == TokenKind::kEnd) {
             Refuse(opening, "the dialog's controls are not closed with END or '}'");
         }
-        ParseControl(keyword, controls, extended);
+        const bool hasData = ParseControl(keyword, controls, extended);
+        if (hasData && !extended && controls.size() % 4 != 0 && !IsBlockEnd(m_lexer.Peek())) {
+            Warn(keyword.m_line,
+                 "Windows' compiler does not align the control after this one's data on 4 bytes, so Windows reads "
+                 "it shifted; it is aligned here");
+        }
         ++count;
     }
     if (count > 0xFFFF) {
@@ -423,8 +449,8 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     if (font) {
         usedStyle |= kDialogSetFont;
     }
-    if (!caption.empty()) {
-        usedStyle |= kDialogCaption;
+    if (hasCaption) {
+        usedStyle |= kDialogCaption;  // even for CAPTION "", as Windows' compiler and llvm-rc do
     }
     std::vector<std::uint8_t>& out = statement.m_data;
     if (extended) {
@@ -454,7 +480,7 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     }
 }
 
-void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>& out, bool extended) {
+bool ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>& out, bool extended) {
     const ControlKind* kind = FindControlKind(keyword);
     if (kind == nullptr) {
         Refuse(keyword, "'" + std::string(keyword.m_text) +
@@ -470,7 +496,7 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
         if (IsString(text) || (isIcon && text.m_kind == TokenKind::kIdentifier)) {
             m_lexer.Next();
             title.clear();
-            PutNameOrOrdinal(title, text);
+            PutNameOrOrdinal(title, text, "control's text");
         } else {
             const std::uint32_t value = ParseInteger("control's text").m_value;
             title.clear();
@@ -490,8 +516,17 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
     if (generic) {
         ExpectComma(keyword, "the control's class");
         const Token classToken = m_lexer.Next();
+        const auto predefined = std::find_if(kClassKeywords.begin(), kClassKeywords.end(),
+                                             [&](const ClassKeyword& c) { return IsWord(classToken, c.m_word); });
         if (IsString(classToken)) {
-            PutUtf16(windowClass, CutAtNul(StringText(classToken)), true);
+            PutUtf16(windowClass, CutAtNul(StringRun(classToken, "control's class")), true);
+        } else if (predefined != kClassKeywords.end()) {
+            Warn(classToken.m_line, "the class " + ToUpperAscii(classToken.m_text) +
+                                        " is not quoted: it is the predefined class " +
+                                        std::string(predefined->m_atomText) +
+                                        ", as Windows' compiler reads it; llvm-rc and windres refuse it");
+            PutU16(windowClass, 0xFFFF);
+            PutU16(windowClass, predefined->m_atom);
         } else if (classToken.m_kind == TokenKind::kInteger) {
             // A class number that is not one, or that a 16-bit atom cannot hold, would name
             // another class than the one written: refuse it rather than store 0 or a cut value.
@@ -502,6 +537,10 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
             if (!Fits16(*atom)) {
                 Refuse(classToken, "the control class " + std::to_string(*atom) + " does not fit 16 bits");
             }
+            Warn(classToken.m_line,
+                 "Windows' compiler writes a class given by number in a form Windows cannot read, "
+                 "and the dialog fails to open; it is written here as the class atom " +
+                     std::to_string(*atom & 0xFFFF) + ", which Windows reads");
             PutU16(windowClass, 0xFFFF);
             PutU16(windowClass, *atom);
         } else {
@@ -540,7 +579,8 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
     std::uint32_t usedStyle = kind->m_style & ~style.m_notMask;
     usedStyle |= style.m_integer.m_value;
     std::vector<std::uint8_t> data;
-    if (extended && IsBlockBegin(m_lexer.Peek())) {
+    const bool hasData = IsBlockBegin(m_lexer.Peek());
+    if (hasData) {
         ResourceStatement block;
         ParseUserData(keyword, block);
         data = std::move(block.m_data);
@@ -565,6 +605,7 @@ void ScriptParser::ParseControl(const Token& keyword, std::vector<std::uint8_t>&
     out.insert(out.end(), title.begin(), title.end());
     PutU16(out, data.size());
     out.insert(out.end(), data.begin(), data.end());
+    return hasData;
 }
 
 // Borland's form: lines of quoted hex bytes that join into the bytes a file would hold.
