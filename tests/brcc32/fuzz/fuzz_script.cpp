@@ -1,4 +1,5 @@
-// Fuzz target: arbitrary script text through the lexer and parser, statement by statement to the end or an error.
+// Fuzz target: arbitrary script text through the lexer and parser, statement by statement to the end or an error,
+// with the warnings of what Windows' compiler takes.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -9,12 +10,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     brcc::ScriptParser parser(text);
+    brcc::WarningList warnings;
+    parser.SetWarnings(&warnings);
     try {
         while (parser.Next()) {
         }
     } catch (const brcc::ScriptError& error) {
         if (error.Line() < 1) {
             __builtin_trap();  // every refusal of a script names a line
+        }
+    }
+    for (const brcc::Warning& warning : warnings) {
+        if (warning.m_line < 1 || warning.m_text.empty()) {
+            __builtin_trap();  // and so does every warning
         }
     }
     return 0;
