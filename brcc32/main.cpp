@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "brcc32/cli/command_line.h"
-#include "brcc32/cli/windows_command_line.h"
+#include "brcc32/diagnostic.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
@@ -14,6 +14,8 @@
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+
+#include "brcc32/cli/windows_command_line.h"
 #endif
 
 namespace {
@@ -23,7 +25,7 @@ constexpr int kExitUsage = 2;
 
 int Run(const std::vector<std::string>& arguments) {
     const brcc::CommandLine commandLine = brcc::ParseCommandLine(arguments);
-    switch (commandLine.m_action) {
+    switch (commandLine.action) {
         case brcc::CommandLine::Action::kHelp:
             std::fputs(brcc::kUsage, stdout);
             return 0;
@@ -32,27 +34,27 @@ int Run(const std::vector<std::string>& arguments) {
             return 0;
         case brcc::CommandLine::Action::kUsageError:
             std::fprintf(stderr, "brcc32: error: %s\nTry 'brcc32 --help' for more information.\n",
-                         commandLine.m_error.c_str());
+                         commandLine.error.c_str());
             return kExitUsage;
         case brcc::CommandLine::Action::kCompile:
             break;
     }
+    brcc::DiagnosticSink diagnostics;
+    int exitCode = 0;
     try {
-        brcc::CompileScriptFile(commandLine.m_script, commandLine.m_output, commandLine.m_preprocess,
-                                commandLine.m_scriptArgument, brcc::DefaultReaderCount(),
-                                [](const brcc::Warning& warning) {
-                                    std::fprintf(stderr, "%s(%d): warning: %s\n", warning.m_file.c_str(),
-                                                 warning.m_line, warning.m_text.c_str());
-                                });
-        return 0;
+        brcc::CompileScriptFile(commandLine.script, commandLine.output, commandLine.preprocess,
+                                commandLine.scriptArgument, brcc::DefaultReaderCount(), &diagnostics);
     } catch (const brcc::ScriptError& error) {
-        const std::string where = error.Line() > 0 ? "(" + std::to_string(error.Line()) + ")" : "";
-        const std::string& file = error.File().empty() ? commandLine.m_scriptArgument : error.File();
-        std::fprintf(stderr, "%s%s: error: %s\n", file.c_str(), where.c_str(), error.what());
+        diagnostics.Add(brcc::ErrorDiagnostic(error));
+        exitCode = kExitError;
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s: error: %s\n", commandLine.m_scriptArgument.c_str(), error.what());
+        diagnostics.Add({brcc::Severity::kError, "", 0, error.what()});
+        exitCode = kExitError;
     }
-    return kExitError;
+    for (const brcc::Diagnostic& diagnostic : diagnostics.Diagnostics()) {
+        std::fputs(brcc::Render(diagnostic, commandLine.scriptArgument).c_str(), stderr);
+    }
+    return exitCode;
 }
 
 }  // namespace

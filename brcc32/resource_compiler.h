@@ -12,27 +12,25 @@
 #include <vector>
 
 #include "brcc32/definition_table.h"
+#include "brcc32/diagnostic.h"
 #include "brcc32/files/file_read_ahead.h"
 #include "brcc32/output/res_writer.h"
 #include "brcc32/preprocessor/preprocessor.h"
 #include "brcc32/script/parser.h"
-#include "brcc32/warnings.h"
 
 namespace brcc {
 
 class ResourceCompiler {
 public:
     // Relative file names in the script are taken from `baseFolder`, else from the first of `searchFolders` that
-    // holds them. Up to `readers` threads read files ahead.
+    // holds them. Up to `readers` threads read files ahead. Warnings go to `diagnostics`, with lines of the
+    // preprocessed text.
     ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers = DefaultReaderCount(),
-                     std::vector<std::filesystem::path> searchFolders = {});
+                     std::vector<std::filesystem::path> searchFolders = {}, DiagnosticSink* diagnostics = nullptr);
 
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
     void Compile(std::string_view scriptText, CodePageChanges codePages = {});
-
-    // What the compilation accepted with a warning, with lines of the preprocessed text; kept after an error too.
-    const WarningList& Warnings() const { return m_warnings; }
 
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
@@ -47,26 +45,27 @@ private:
     void WriteFontDirectory();
     void Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line);
     void CopyData(StagedFile& file);
+    void Warn(int line, std::string text);
 
     std::filesystem::path m_baseFolder;
     std::vector<std::filesystem::path> m_searchFolders;
+    DiagnosticSink* m_diagnostics;  // not owned; may be null
     std::size_t m_readers;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;
     DefinitionTable m_definitions;
     std::vector<std::uint8_t> m_chunk;
-    WarningList m_warnings;
 
     // Strings go into bundles of 16 by id and language, written after every other resource, in the order of their
     // first string.
     struct StringBundle {
-        std::uint16_t m_name;
-        std::uint16_t m_language;
-        std::uint16_t m_memoryFlags;
-        std::uint32_t m_version;
-        std::uint32_t m_characteristics;
-        std::array<std::optional<std::u16string>, 16> m_strings;
-        std::array<int, 16> m_lines{};
+        std::uint16_t name;
+        std::uint16_t language;
+        std::uint16_t memoryFlags;
+        std::uint32_t version;
+        std::uint32_t characteristics;
+        std::array<std::optional<std::u16string>, 16> strings;
+        std::array<int, 16> lines{};
     };
     std::vector<StringBundle> m_bundles;
 
@@ -80,11 +79,10 @@ private:
 
 // Reads `script`, preprocesses and compiles it, and replaces `output` only on success. Throws ScriptError, placed in
 // the file it concerns; `shownName` is what messages call the script. `readers` as for ResourceCompiler: the
-// benchmark compares a run without them.
-// Warnings go to `warn`, placed in their files, in the order they were met; those met before an error too.
+// benchmark compares a run without them. Warnings go to `diagnostics`, placed in their files too.
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
                        const PreprocessOptions& options = {}, const std::string& shownName = "",
-                       std::size_t readers = DefaultReaderCount(), const WarningSink& warn = {});
+                       std::size_t readers = DefaultReaderCount(), DiagnosticSink* diagnostics = nullptr);
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

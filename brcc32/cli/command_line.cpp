@@ -13,8 +13,8 @@ namespace brcc {
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine result;
     auto fail = [&result](std::string message) {
-        result.m_action = CommandLine::Action::kUsageError;
-        result.m_error = std::move(message);
+        result.action = CommandLine::Action::kUsageError;
+        result.error = std::move(message);
         return result;
     };
     bool hasScript = false;
@@ -22,11 +22,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "/?") {
-            result.m_action = CommandLine::Action::kHelp;
+            result.action = CommandLine::Action::kHelp;
             return result;
         }
         if (argument == "--version") {
-            result.m_action = CommandLine::Action::kVersion;
+            result.action = CommandLine::Action::kVersion;
             return result;
         }
         if (argument.starts_with("-fo")) {
@@ -40,7 +40,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 }
                 output = arguments[++i];
             }
-            result.m_output = PathFromUtf8(output);
+            result.output = PathFromUtf8(output);
             hasOutput = true;
             continue;
         }
@@ -55,7 +55,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 value = arguments[++i];
             }
             if (argument[1] == 'i' || argument[1] == 'I') {
-                result.m_preprocess.m_includeFolders.push_back(PathFromUtf8(value));
+                result.preprocess.includeFolders.push_back(PathFromUtf8(value));
                 continue;
             }
             const std::string name = value.substr(0, value.find('='));
@@ -65,26 +65,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 std::isdigit(static_cast<unsigned char>(name[0]))) {
                 return fail("'" + value + "' is not a macro name");
             }
-            (argument[1] == 'U' ? result.m_preprocess.m_undefines : result.m_preprocess.m_defines).push_back(value);
+            (argument[1] == 'U' ? result.preprocess.undefines : result.preprocess.defines).push_back(value);
             continue;
         }
         if (argument.size() > 1 && argument[0] == '-') {
             return fail("unknown option '" + argument + "'");
         }
         if (hasScript) {
-            return fail("only one script can be compiled at a time ('" + result.m_scriptArgument + "' and '" +
-                        argument + "')");
+            return fail("only one script can be compiled at a time ('" + result.scriptArgument + "' and '" + argument +
+                        "')");
         }
-        result.m_scriptArgument = argument;
-        result.m_script = PathFromUtf8(argument);
+        result.scriptArgument = argument;
+        result.script = PathFromUtf8(argument);
         hasScript = true;
     }
     if (!hasScript) {
         return fail("no script given");
     }
     if (!hasOutput) {
-        result.m_output = result.m_script;
-        result.m_output.replace_extension(".res");
+        result.output = result.script;
+        result.output.replace_extension(".res");
     }
     // The INCLUDE environment variable lists folders as Windows does, separated by ';'.
     if (const char* include = std::getenv("INCLUDE")) {
@@ -92,12 +92,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         while (!folders.empty()) {
             const std::size_t end = std::min(folders.find(';'), folders.size());
             if (end > 0) {
-                result.m_preprocess.m_includeFolders.push_back(PathFromUtf8(folders.substr(0, end)));
+                result.preprocess.includeFolders.push_back(PathFromUtf8(folders.substr(0, end)));
             }
             folders.remove_prefix(std::min(end + 1, folders.size()));
         }
     }
-    result.m_action = CommandLine::Action::kCompile;
+    result.action = CommandLine::Action::kCompile;
     return result;
 }
 

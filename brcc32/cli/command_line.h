@@ -11,12 +11,12 @@ namespace brcc {
 
 struct CommandLine {
     enum class Action { kCompile, kHelp, kVersion, kUsageError };
-    Action m_action = Action::kUsageError;
-    std::filesystem::path m_script;
-    std::filesystem::path m_output;
-    std::string m_scriptArgument;  // as typed, for messages
-    std::string m_error;           // for kUsageError
-    PreprocessOptions m_preprocess;
+    Action action = Action::kUsageError;
+    std::filesystem::path script;
+    std::filesystem::path output;
+    std::string scriptArgument;  // as typed, for messages
+    std::string error;           // for kUsageError
+    PreprocessOptions preprocess;
 };
 
 // Arguments without the program name, in UTF-8.

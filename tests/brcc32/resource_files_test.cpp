@@ -12,9 +12,9 @@ namespace brcc::test {
 namespace {
 
 struct Search {
-    std::string m_script;
-    std::string m_options;  // -I folders
-    std::string m_include;  // the INCLUDE variable
+    std::string script;
+    std::string options;  // -I folders
+    std::string include;  // the INCLUDE variable
 };
 
 // The same search as llvm-rc, which follows Windows' compiler: the script's folder, -I folders, then INCLUDE.
@@ -35,25 +35,25 @@ TEST(ResourceFiles, AreLookedForBesideTheScriptThenInIncludeFolders) {
         {"1 RCDATA both.bin\n2 RCDATA \"deep/in env.bin\"\n", "", "i2;env"},
     };
     for (const Search& search : cases) {
-        SCOPED_TRACE(search.m_script + search.m_options + " INCLUDE=" + search.m_include);
-        folder.Write("ours.rc", search.m_script);
-        const std::string environment = "INCLUDE='" + search.m_include + "' ";
+        SCOPED_TRACE(search.script + search.options + " INCLUDE=" + search.include);
+        folder.Write("ours.rc", search.script);
+        const std::string environment = "INCLUDE='" + search.include + "' ";
         const RunResult ours =
-            RunIn(folder.Path(), environment + "'" + BRCC32_PATH + "' " + search.m_options + " -fo ours.res ours.rc");
-        ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr;
+            RunIn(folder.Path(), environment + "'" + BRCC32_PATH + "' " + search.options + " -fo ours.res ours.rc");
+        ASSERT_EQ(ours.exitCode, 0) << ours.stderr;
         // llvm-rc on Linux splits INCLUDE at ':', Windows at ';'.
-        std::string theirInclude = search.m_include;
+        std::string theirInclude = search.include;
         std::replace(theirInclude.begin(), theirInclude.end(), ';', ':');
         const RunResult theirs =
             RunIn(folder.Path(), "INCLUDE='" + theirInclude + "' " + LLVM_RC_PATH + " /no-preprocess " +
-                                     search.m_options + " /fo theirs.res ours.rc");
-        ASSERT_EQ(theirs.m_exitCode, 0) << theirs.m_stderr;
+                                     search.options + " /fo theirs.res ours.rc");
+        ASSERT_EQ(theirs.exitCode, 0) << theirs.stderr;
         EXPECT_EQ(folder.Read("ours.res"), folder.Read("theirs.res"));
     }
     folder.Write("ours.rc", std::string("1 RCDATA absent.bin\n"));
     const RunResult missing = RunIn(folder.Path(), std::string("INCLUDE=env '") + BRCC32_PATH + "' -I i1 ours.rc");
-    EXPECT_EQ(missing.m_exitCode, 1);
-    EXPECT_EQ(missing.m_stderr, "ours.rc(1): error: cannot read 'absent.bin': file not found\n");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.stderr, "ours.rc(1): error: cannot read 'absent.bin': file not found\n");
 }
 
 // Neither reference takes these; Windows loads them whole from types 21 and 22, so the bytes are pinned here.
@@ -63,7 +63,7 @@ TEST(ResourceFiles, AnimatedCursorsAndIconsAreStoredWhole) {
     folder.Write("spin.ani", riff);
     folder.Write("ours.rc", std::string("1 CURSOR spin.ani\n2 ICON spin.ani\n3 ICON PRELOAD spin.ani\n"));
     const RunResult ours = RunBrcc32(folder.Path(), "ours.rc");
-    ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr;
+    ASSERT_EQ(ours.exitCode, 0) << ours.stderr;
     const std::vector<std::uint8_t> data(riff.begin(), riff.end());
     EXPECT_EQ(folder.Read("ours.res"),
               ResFile({ResEntry(21, 1, 0x1010, data), ResEntry(22, 2, 0x1010, data), ResEntry(22, 3, 0x1050, data)}));
@@ -71,9 +71,9 @@ TEST(ResourceFiles, AnimatedCursorsAndIconsAreStoredWhole) {
     // Once more under the same name: the animation's own type is the one claimed.
     folder.Write("ours.rc", std::string("1 CURSOR spin.ani\n1 ANICURSOR spin.ani\n"));
     const RunResult twice = RunBrcc32(folder.Path(), "ours.rc");
-    EXPECT_EQ(twice.m_exitCode, 1);
-    EXPECT_NE(twice.m_stderr.find("ours.rc(2): error: duplicate resource: ANICURSOR 1"), std::string::npos)
-        << twice.m_stderr;
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_NE(twice.stderr.find("ours.rc(2): error: duplicate resource: ANICURSOR 1"), std::string::npos)
+        << twice.stderr;
 }
 
 }  // namespace

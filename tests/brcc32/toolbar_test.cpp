@@ -1,11 +1,10 @@
 // The tool-bar resource, which neither reference compiler writes: its bytes are pinned from the frameworks' layout.
-#include "brcc32/encode/toolbar.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "brcc32/encode/encode.h"
 #include "res_bytes.h"
 #include "test_folder.h"
 
@@ -30,8 +29,8 @@ TEST(Toolbar, StatementAsWizardsWriteIt) {
                                         "129 TOOLBAR DISCARDABLE 24 , 0x16 LANGUAGE 0, 0 { BUTTON -1 SEPARATOR }\n"
                                         "130 TOOLBAR 1, 1 BEGIN END\n"));
     const RunResult ours = RunBrcc32(folder.Path(), "ours.rc");
-    ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr;
-    EXPECT_EQ(ours.m_stderr, "");
+    ASSERT_EQ(ours.exitCode, 0) << ours.stderr;
+    EXPECT_EQ(ours.stderr, "");
     std::vector<std::uint8_t> languageNeutral =
         ResEntry(241, 129, 0x1030, {1, 0, 24, 0, 0x16, 0, 2, 0, 0xFF, 0xFF, 0, 0});
     languageNeutral[22] = 0;  // LANGUAGE 0, 0
@@ -44,8 +43,8 @@ TEST(Toolbar, StatementAsWizardsWriteIt) {
 TEST(Toolbar, Refusals) {
     TestFolder folder;
     struct Refusal {
-        std::string m_script;
-        std::string m_message;
+        std::string script;
+        std::string message;
     };
     const std::vector<Refusal> cases = {
         {"1 TOOLBAR 16\nBEGIN\nEND\n", "bad.rc(2): error: expected ',' before the TOOLBAR's button height"},
@@ -56,10 +55,10 @@ TEST(Toolbar, Refusals) {
         {"1 TOOLBAR 16, 15 BUTTON 1\n", "bad.rc(1): error: expected BEGIN or '{' to open the TOOLBAR's buttons"},
     };
     for (const Refusal& refusal : cases) {
-        folder.Write("bad.rc", refusal.m_script);
+        folder.Write("bad.rc", refusal.script);
         const RunResult result = RunBrcc32(folder.Path(), "bad.rc");
-        EXPECT_EQ(result.m_exitCode, 1) << refusal.m_script;
-        EXPECT_TRUE(result.m_stderr.starts_with(refusal.m_message)) << result.m_stderr;
+        EXPECT_EQ(result.exitCode, 1) << refusal.script;
+        EXPECT_TRUE(result.stderr.starts_with(refusal.message)) << result.stderr;
     }
 }
 

@@ -10,8 +10,8 @@ namespace brcc::test {
 namespace {
 
 struct Split {
-    std::string m_line;
-    std::vector<std::string> m_arguments;
+    std::string line;
+    std::vector<std::string> arguments;
 };
 
 TEST(WindowsCommandLine, SplitsAsTheRuntimeButKeepsADefinesQuotes) {
@@ -26,7 +26,7 @@ TEST(WindowsCommandLine, SplitsAsTheRuntimeButKeepsADefinesQuotes) {
         {"brcc32", {}},
     };
     for (const Split& split : cases) {
-        EXPECT_EQ(SplitCommandLine(split.m_line), split.m_arguments) << split.m_line;
+        EXPECT_EQ(SplitCommandLine(split.line), split.arguments) << split.line;
     }
 }
 

@@ -16,11 +16,11 @@ namespace {
 enum class Reference { kLlvmRc, kWindres };
 
 struct Case {
-    std::string m_ours;
-    std::string m_theirs;                 // the same resources as the reference reads them; empty: the same script
-    std::vector<std::string> m_warnings;  // "LINE: part of the text", one per warning, in order
-    Reference m_reference = Reference::kLlvmRc;
-    std::string m_options = "";  // the reference's
+    std::string ours;
+    std::string theirs;                 // the same resources as the reference reads them; empty: the same script
+    std::vector<std::string> warnings;  // "LINE: part of the text", one per warning, in order
+    Reference reference = Reference::kLlvmRc;
+    std::string options = "";  // the reference's
 };
 
 class WindowsCompatibility : public ::testing::Test {
@@ -36,25 +36,25 @@ protected:
 
     void Expect(const std::vector<Case>& cases) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(c.m_ours);
-            m_folder.Write("ours.rc", c.m_ours);
-            m_folder.Write("theirs.rc", c.m_theirs.empty() ? c.m_ours : c.m_theirs);
+            SCOPED_TRACE(c.ours);
+            m_folder.Write("ours.rc", c.ours);
+            m_folder.Write("theirs.rc", c.theirs.empty() ? c.ours : c.theirs);
             const RunResult ours = RunBrcc32(m_folder.Path(), "ours.rc");
-            ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr;
-            std::istringstream lines(ours.m_stderr);
+            ASSERT_EQ(ours.exitCode, 0) << ours.stderr;
+            std::istringstream lines(ours.stderr);
             std::string line;
-            for (const std::string& warning : c.m_warnings) {
+            for (const std::string& warning : c.warnings) {
                 ASSERT_TRUE(std::getline(lines, line)) << "missing warning " << warning;
                 const std::string prefix = "ours.rc(" + warning.substr(0, warning.find(':')) + "): warning: ";
                 EXPECT_TRUE(line.starts_with(prefix)) << line;
                 EXPECT_NE(line.find(warning.substr(warning.find(':') + 2)), std::string::npos) << line;
             }
             EXPECT_FALSE(std::getline(lines, line)) << "unexpected: " << line;
-            const RunResult theirs = c.m_reference == Reference::kWindres
+            const RunResult theirs = c.reference == Reference::kWindres
                                          ? RunWindres(m_folder.Path(), "theirs.rc", "theirs.res")
                                          : RunIn(m_folder.Path(), std::string(LLVM_RC_PATH) + " /no-preprocess " +
-                                                                      c.m_options + " /fo theirs.res theirs.rc");
-            ASSERT_EQ(theirs.m_exitCode, 0) << theirs.m_stderr;
+                                                                      c.options + " /fo theirs.res theirs.rc");
+            ASSERT_EQ(theirs.exitCode, 0) << theirs.stderr;
             EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
         }
     }
@@ -152,8 +152,8 @@ TEST_F(WindowsCompatibility, DialogControlDataKeepsTheNextControlAligned) {
     m_folder.Write("ours.rc", std::string("1 DIALOG 0, 0, 10, 10\nBEGIN\n  CONTROL \"\", 1, \"B\", 0, 1, 2, 3, 4\n"
                                           "  BEGIN 7L END\n  LTEXT \"\", 2, 5, 6, 7, 8\nEND\n"));
     const RunResult ours = RunBrcc32(m_folder.Path(), "ours.rc");
-    ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr;
-    EXPECT_TRUE(ours.m_stderr.starts_with("ours.rc(3): warning: Windows' compiler does not align")) << ours.m_stderr;
+    ASSERT_EQ(ours.exitCode, 0) << ours.stderr;
+    EXPECT_TRUE(ours.stderr.starts_with("ours.rc(3): warning: Windows' compiler does not align")) << ours.stderr;
     const std::vector<std::uint8_t> res = m_folder.Read("ours.res");
     const std::vector<std::uint8_t> controls = {
         // style, extended style, x, y, cx, cy, id; class "B"; no text; 4 bytes of data, then padding
