@@ -1,6 +1,6 @@
 # Two commands set a fresh Debian machine up: `make run` and `make test`.
-# Each installs what is missing, builds, and runs.
-.PHONY: all build run test fuzz bench clean
+# Each installs what is missing, builds, and runs. `make package` makes the zip and the installer.
+.PHONY: all build run test package test-package fuzz bench clean
 
 all: build
 
@@ -12,6 +12,12 @@ run: build
 
 test: build
 	@tools/test
+
+package: build
+	@tools/package
+
+test-package: package
+	@tools/test-package
 
 fuzz:
 	@tools/install-deps --fuzz
