@@ -42,7 +42,7 @@ struct DialogControl {
     std::uint32_t id = 0;  // a DIALOG keeps 16 bits of it
     NameOrOrdinal windowClass;
     NameOrOrdinal text;
-    std::vector<std::uint8_t> creationData;  // DIALOGEX only
+    std::vector<std::uint8_t> creationData;  // after the control, in a DIALOG as in a DIALOGEX
 };
 
 struct Dialog {
