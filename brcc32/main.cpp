@@ -10,6 +10,14 @@
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 
+#ifdef _WIN32
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include "brcc32/cli/windows_command_line.h"
+#endif
+
 namespace {
 
 constexpr int kExitError = 1;
@@ -52,13 +60,10 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace
 
 #ifdef _WIN32
-// Wide arguments: a script name outside the ANSI code page still reaches the compiler intact.
-int wmain(int argc, wchar_t** argv) {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.push_back(brcc::PathToUtf8(std::filesystem::path(argv[i])));
-    }
-    return Run(arguments);
+// The wide command line, split here rather than by the runtime: a script name outside the ANSI code page still
+// reaches the compiler intact, and a define's quotes are kept as Windows' resource compiler keeps them.
+int wmain(int, wchar_t**) {
+    return Run(brcc::SplitCommandLine(brcc::PathToUtf8(std::filesystem::path(GetCommandLineW()))));
 }
 #else
 int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }

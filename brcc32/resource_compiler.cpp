@@ -68,9 +68,23 @@ std::string DescribeType(const ResourceId& type) {
             return "STRINGTABLE";
         case kTypeVersionInfo:
             return "VERSIONINFO";
+        case kTypeAniCursor:
+            return "ANICURSOR";
+        case kTypeAniIcon:
+            return "ANIICON";
+        case kTypeToolbar:
+            return "TOOLBAR";
         default:
             return "type " + std::to_string(type.ordinal);
     }
+}
+
+// A RIFF file of form ACON: an animated cursor or icon, whichever statement names it.
+bool IsAnimation(std::span<const std::uint8_t> file) {
+    static constexpr std::string_view kRiff = "RIFF";
+    static constexpr std::string_view kAcon = "ACON";
+    return file.size() >= 12 && std::equal(kRiff.begin(), kRiff.end(), file.begin()) &&
+           std::equal(kAcon.begin(), kAcon.end(), file.begin() + 8);
 }
 
 // A file the script names, or the bytes a Borland hex block gave in its place.
@@ -97,12 +111,24 @@ std::string HexLanguage(std::uint16_t language) {
 
 std::string DescribeId(const ResourceId& id) { return id.isOrdinal ? std::to_string(id.ordinal) : id.text; }
 
-ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers)
-    : m_baseFolder(std::move(baseFolder)), m_readers(readers), m_writer(out) {}
+ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers,
+                                   std::vector<std::filesystem::path> searchFolders, DiagnosticSink* diagnostics)
+    : m_baseFolder(std::move(baseFolder)),
+      m_searchFolders(std::move(searchFolders)),
+      m_diagnostics(diagnostics),
+      m_readers(readers),
+      m_writer(out) {}
+
+void ResourceCompiler::Warn(int line, std::string text) {
+    if (m_diagnostics != nullptr) {
+        m_diagnostics->Warn("", line, std::move(text));
+    }
+}
 
 void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
     ScriptParser parser(scriptText, std::move(codePages));
-    FileReadAhead files(m_baseFolder, m_readers);
+    parser.SetDiagnostics(m_diagnostics);
+    FileReadAhead files(m_baseFolder, m_readers, m_searchFolders);
     // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
     // waits its turn: an error of an earlier statement's file is the one to report.
     std::deque<ResourceStatement> statements;
@@ -191,9 +217,23 @@ void ResourceCompiler::CopyData(StagedFile& file) {
 
 void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files) {
     const bool isIcon = statement.kind == ResourceKind::kIcon;
+    // Claimed before the file is read, whatever it turns out to hold: a duplicate name is the error to report.
     Claim(statement.type, statement.name, statement.language, statement.nameLine);
     const FileBytes file = TakeFile(statement, files).TakeRest();
+    if (IsAnimation(file)) {
+        CompileAnimation(statement, file);
+        return;
+    }
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        if (images[i].overstatedSize != 0) {
+            Warn(statement.fileLine, "'" + statement.file + "': image " + std::to_string(i + 1) + " is said to be " +
+                                         std::to_string(images[i].overstatedSize) +
+                                         " bytes long, past the end of the file; Windows' compiler trusts that size, "
+                                         "but the image is whole in its " +
+                                         std::to_string(images[i].data.size()) + " bytes, which are the ones stored");
+        }
+    }
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
         throw ScriptError(statement.fileLine, "too many icon and cursor images: their ids would pass 65535");
     }
@@ -246,6 +286,16 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
         groupFlags = static_cast<std::uint16_t>((groupFlags | kMemPreload) & ~kMemPure);
     }
     m_writer.WriteResource(statement.type, statement.name, groupFlags, statement.language, group);
+}
+
+// Windows loads an animated cursor or icon whole from its own resource type: there is nothing to split.
+void ResourceCompiler::CompileAnimation(const ResourceStatement& statement, const FileBytes& file) {
+    const ResourceId type = ResourceId::Ordinal(statement.kind == ResourceKind::kIcon ? kTypeAniIcon : kTypeAniCursor);
+    Claim(type, statement.name, statement.language, statement.nameLine);
+    if (file.size() > kMaxDataSize) {
+        throw FileAccessError("it is too large for a resource");
+    }
+    m_writer.WriteResource(type, statement.name, statement.memoryFlags, statement.language, file);
 }
 
 void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileReadAhead& files) {
@@ -390,7 +440,7 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
     } placeWarnings{diagnostics, preprocessed};
     try {
         AtomicFile out(output);
-        ResourceCompiler compiler(script.parent_path(), out.Stream(), readers);
+        ResourceCompiler compiler(script.parent_path(), out.Stream(), readers, options.includeFolders, diagnostics);
         compiler.Compile(preprocessed.text, std::move(preprocessed.codePages));
         out.Commit();
     } catch (const ScriptError& error) {

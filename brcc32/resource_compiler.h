@@ -22,8 +22,11 @@ namespace brcc {
 
 class ResourceCompiler {
 public:
-    // Relative file names in the script are taken from `baseFolder`. Up to `readers` threads read files ahead.
-    ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers = DefaultReaderCount());
+    // Relative file names in the script are taken from `baseFolder`, else from the first of `searchFolders` that
+    // holds them. Up to `readers` threads read files ahead. Warnings go to `diagnostics`, with lines of the
+    // preprocessed text.
+    ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers = DefaultReaderCount(),
+                     std::vector<std::filesystem::path> searchFolders = {}, DiagnosticSink* diagnostics = nullptr);
 
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
@@ -32,6 +35,7 @@ public:
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
     void CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files);
+    void CompileAnimation(const ResourceStatement& statement, const FileBytes& file);
     void CompileBitmap(const ResourceStatement& statement, FileReadAhead& files);
     void CompileRaw(const ResourceStatement& statement, FileReadAhead& files);
     void CompileFont(const ResourceStatement& statement, FileReadAhead& files);
@@ -41,8 +45,11 @@ private:
     void WriteFontDirectory();
     void Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line);
     void CopyData(StagedFile& file);
+    void Warn(int line, std::string text);
 
     std::filesystem::path m_baseFolder;
+    std::vector<std::filesystem::path> m_searchFolders;
+    DiagnosticSink* m_diagnostics;  // not owned; may be null
     std::size_t m_readers;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;

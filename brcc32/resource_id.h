@@ -38,6 +38,7 @@ inline constexpr std::uint16_t kTypeVxd = 20;
 inline constexpr std::uint16_t kTypeAniCursor = 21;
 inline constexpr std::uint16_t kTypeAniIcon = 22;
 inline constexpr std::uint16_t kTypeHtml = 23;
+inline constexpr std::uint16_t kTypeToolbar = 241;  // MFC's and WTL's, not Windows' own
 
 // Memory flags as the 16-bit resource format keeps them.
 inline constexpr std::uint16_t kMemMoveable = 0x0010;

@@ -37,4 +37,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file that is not there at all: the one failure after which the next folder of a search is tried.
+class FileNotFoundError : public FileAccessError {
+public:
+    FileNotFoundError() : FileAccessError("file not found") {}
+};
+
 }  // namespace brcc

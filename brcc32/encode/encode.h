@@ -14,6 +14,8 @@ std::vector<std::uint8_t> EncodeMenu(const Menu& menu);
 std::vector<std::uint8_t> EncodeAccelerators(const AcceleratorTable& table);
 // Throws ScriptError where a block, a value or the whole is over the 64 KB that its 16-bit length can say.
 std::vector<std::uint8_t> EncodeVersionInfo(const VersionInfo& info);
+// As CToolBar::LoadToolBar reads it; at most 65535 entries, the count being one word.
+std::vector<std::uint8_t> EncodeToolbar(const Toolbar& toolbar);
 
 // The bytes of the structure a statement holds; nothing where its data is bytes already.
 std::optional<std::vector<std::uint8_t>> EncodeBody(const ResourceBody& body);

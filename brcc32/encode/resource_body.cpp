@@ -14,10 +14,13 @@ struct BodyEncoder {
     std::optional<std::vector<std::uint8_t>> operator()(const VersionInfo& info) const {
         return EncodeVersionInfo(info);
     }
+    std::optional<std::vector<std::uint8_t>> operator()(const Toolbar& toolbar) const { return EncodeToolbar(toolbar); }
 };
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> EncodeBody(const ResourceBody& body) { return std::visit(BodyEncoder(), body); }
+std::optional<std::vector<std::uint8_t>> EncodeBody(const ResourceBody& body) {
+    return std::visit(BodyEncoder(), body);
+}
 
 }  // namespace brcc

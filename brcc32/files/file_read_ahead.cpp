@@ -40,8 +40,14 @@ FileBytes StagedFile::TakeRest() {
     return rest;
 }
 
-FileReadAhead::FileReadAhead(std::filesystem::path baseFolder, std::size_t readers)
-    : m_folder(std::move(baseFolder)), m_readers(readers), m_slots(kLookAhead) {}
+FileReadAhead::FileReadAhead(std::filesystem::path baseFolder, std::size_t readers,
+                             const std::vector<std::filesystem::path>& searchFolders)
+    : m_readers(readers), m_slots(kLookAhead) {
+    m_folders.emplace_back(std::move(baseFolder));
+    for (const std::filesystem::path& folder : searchFolders) {
+        m_folders.emplace_back(folder);
+    }
+}
 
 FileReadAhead::~FileReadAhead() {
     {
@@ -139,7 +145,7 @@ void FileReadAhead::Work() {
 
 void FileReadAhead::Stage(Slot& slot) {
     try {
-        InputFile file(m_folder.NativePath(slot.name));
+        InputFile file = Open(slot.name);
         if (file.Size() != 0 && !ReserveBytes(file.Size())) {
             slot.file.emplace(std::move(file));
             return;
@@ -150,6 +156,20 @@ void FileReadAhead::Stage(Slot& slot) {
         slot.file.emplace(std::move(bytes));
     } catch (...) {
         slot.error = std::current_exception();
+    }
+}
+
+InputFile FileReadAhead::Open(std::string_view name) const {
+    // Only the first folder is tried for a name with a root: the others would give the same path.
+    const std::size_t folders = IsRootedScriptName(name) ? 1 : m_folders.size();
+    for (std::size_t i = 0;; ++i) {
+        try {
+            return InputFile(m_folders[i].NativePath(name));
+        } catch (const FileNotFoundError&) {
+            if (i + 1 == folders) {
+                throw;
+            }
+        }
     }
 }
 

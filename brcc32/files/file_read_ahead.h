@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <type_traits>
 #include <utility>
@@ -74,9 +75,11 @@ public:
     // Files a reader claims at once: a reader woken for each file would spend more in the wake-up than in the file.
     static constexpr std::size_t kBatch = 8;
 
-    // Names are taken from `baseFolder` as ScriptFilePath says. At most `readers` threads start, and only once the
-    // queue first fills: a script of a few lines has no thread to wait for.
-    FileReadAhead(std::filesystem::path baseFolder, std::size_t readers);
+    // Names are taken from `baseFolder` as ScriptFilePath says; a relative name not found there is looked for in
+    // each of `searchFolders` in turn, as Windows' compiler does with its include folders. At most `readers` threads
+    // start, and only once the queue first fills: a script of a few lines has no thread to wait for.
+    FileReadAhead(std::filesystem::path baseFolder, std::size_t readers,
+                  const std::vector<std::filesystem::path>& searchFolders = {});
     ~FileReadAhead();
     FileReadAhead(const FileReadAhead&) = delete;
     FileReadAhead& operator=(const FileReadAhead&) = delete;
@@ -104,8 +107,9 @@ private:
     // Runs on the thread that claimed the slot, without the lock: no other thread touches a busy slot.
     void Stage(Slot& slot);
     bool ReserveBytes(std::uint64_t size);
+    InputFile Open(std::string_view name) const;
 
-    const ScriptFolder m_folder;
+    std::vector<ScriptFolder> m_folders;  // the script's first
     const std::size_t m_readers;
     // Sequence numbers of added lines: [m_first, m_end) are queued, [m_first, m_next) were claimed by a thread.
     std::size_t m_first = 0;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "brcc32/byte_order.h"
@@ -15,6 +17,9 @@ constexpr std::size_t kHeaderSize = 6;
 constexpr std::size_t kEntrySize = 16;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::array<std::uint8_t, 4> kPngEnd = {'I', 'E', 'N', 'D'};
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiBitfields = 3;
 
 bool IsValidBitCount(std::uint16_t bits) {
     return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
@@ -41,6 +46,41 @@ void ReadImageHeader(IconImage& image, std::size_t index) {
         throw FileFormatError(which + " has " + std::to_string(image.planes) + " planes and " +
                               std::to_string(image.bitCount) + " bits per pixel");
     }
+}
+
+// Bytes an image needs, from its own header, when that says: a PNG up to its end chunk, an uncompressed bitmap up to
+// the end of its mask.
+std::optional<std::uint64_t> ImageSize(std::span<const std::uint8_t> image) {
+    if (image.size() >= kPngSignature.size() && std::equal(kPngSignature.begin(), kPngSignature.end(), image.begin())) {
+        std::uint64_t at = kPngSignature.size();
+        while (at + 12 <= image.size()) {
+            const std::uint64_t length =
+                static_cast<std::uint64_t>(image[at]) << 24 | image[at + 1] << 16 | image[at + 2] << 8 | image[at + 3];
+            const bool last = std::equal(kPngEnd.begin(), kPngEnd.end(), image.begin() + at + 4);
+            at += 12 + length;
+            if (last) {
+                return at;
+            }
+        }
+        return std::nullopt;
+    }
+    if (image.size() < kInfoHeaderSize || ReadU32(image, 0) != kInfoHeaderSize) {
+        return std::nullopt;
+    }
+    const std::uint64_t width = ReadU32(image, 4);
+    const std::uint64_t height = ReadU32(image, 8) / 2;  // the colour bits and the mask, one above the other
+    const std::uint16_t bitCount = ReadU16(image, 14);
+    const std::uint32_t compression = ReadU32(image, 16);
+    const std::uint64_t colorsUsed = ReadU32(image, 32);
+    if ((compression != kBiRgb && compression != kBiBitfields) || width > 0xFFFF || height > 0xFFFF ||
+        !IsValidBitCount(bitCount)) {
+        return std::nullopt;
+    }
+    std::uint64_t palette = colorsUsed != 0 ? colorsUsed : bitCount <= 8 ? std::uint64_t{1} << bitCount : 0;
+    palette = palette * 4 + (compression == kBiBitfields ? 12 : 0);
+    const std::uint64_t colorRow = (width * bitCount + 31) / 32 * 4;
+    const std::uint64_t maskRow = (width + 31) / 32 * 4;
+    return kInfoHeaderSize + palette + (colorRow + maskRow) * height;
 }
 
 }  // namespace
@@ -77,10 +117,21 @@ std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFile
             image.hotspotX = ReadU16(file, entry + 4);
             image.hotspotY = ReadU16(file, entry + 6);
         }
-        const std::uint64_t size = ReadU32(file, entry + 8);
+        std::uint64_t size = ReadU32(file, entry + 8);
         const std::uint64_t offset = ReadU32(file, entry + 12);
-        if (offset > file.size() || size > file.size() - offset) {
+        if (offset > file.size()) {
             throw FileFormatError("image " + std::to_string(i + 1) + " lies beyond the end of the file");
+        }
+        if (size > file.size() - offset) {
+            // Editors have written sizes past the file's end for images that are whole: those are kept as far as
+            // the file goes. An image that is really cut short would show garbage, and stays refused.
+            const std::span<const std::uint8_t> rest = file.subspan(static_cast<std::size_t>(offset));
+            const std::optional<std::uint64_t> needed = ImageSize(rest);
+            if (!needed || *needed > rest.size()) {
+                throw FileFormatError("image " + std::to_string(i + 1) + " lies beyond the end of the file");
+            }
+            image.overstatedSize = static_cast<std::uint32_t>(size);
+            size = rest.size();
         }
         image.data = file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
         ReadImageHeader(image, i);

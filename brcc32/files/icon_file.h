@@ -19,6 +19,9 @@ struct IconImage {
     std::uint16_t hotspotY = 0;
     std::uint16_t planes = 0;  // from the image's own header
     std::uint16_t bitCount = 0;
+    // Set when the directory gives a size that runs past the end of the file while the image itself is whole
+    // before it: data then ends at the file's end, and this is the size the directory gave.
+    std::uint32_t overstatedSize = 0;
 };
 
 // Throws FileFormatError with a reason a user can act on; the images point into `file`.

@@ -46,7 +46,7 @@ bool IsRegularFile(const FileStatus& status) { return S_ISREG(status.st_mode); }
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (status.type() == std::filesystem::file_type::not_found) {
-        throw FileAccessError("file not found");
+        throw FileNotFoundError();
     }
     if (status.type() == std::filesystem::file_type::directory) {
         throw FileAccessError("it is a folder, not a file");
@@ -105,6 +105,14 @@ std::filesystem::path ScriptFilePath(const std::filesystem::path& baseFolder, st
     std::replace(portable.begin(), portable.end(), '\\', '/');
     std::filesystem::path path = PathFromScriptText(portable);
     return path.has_root_directory() ? path : baseFolder / path;
+}
+
+bool IsRootedScriptName(std::string_view name) {
+    if (!name.empty() && (name.front() == '/' || name.front() == '\\')) {
+        return true;
+    }
+    return name.size() > 1 && name[1] == ':' &&
+           ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
 }
 
 ScriptFolder::ScriptFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {

@@ -35,6 +35,10 @@ private:
 // folders as on Windows.
 std::filesystem::path ScriptFilePath(const std::filesystem::path& baseFolder, std::string_view name);
 
+// Whether a name as a script writes it starts at a root (/x, \x, C:x, C:\x) rather than in a folder it is looked for
+// in.
+bool IsRootedScriptName(std::string_view name);
+
 // ScriptFilePath for the many names of one script: a std::filesystem::path built and split per name was a fifth of
 // the compiler's time on a script of many small files.
 class ScriptFolder {

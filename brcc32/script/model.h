@@ -42,7 +42,7 @@ struct DialogControl {
     std::uint32_t id = 0;  // a DIALOG keeps 16 bits of it
     NameOrOrdinal windowClass;
     NameOrOrdinal text;
-    std::vector<std::uint8_t> creationData;  // DIALOGEX only
+    std::vector<std::uint8_t> creationData;  // after the control, in a DIALOG as in a DIALOGEX
 };
 
 struct Dialog {
@@ -123,7 +123,14 @@ struct VersionInfo {
 };
 
 // The data of a resource the script builds: bytes as they are (user data, DLGINCLUDE), or one of the structures.
-using ResourceBody = std::variant<std::monostate, Dialog, Menu, AcceleratorTable, VersionInfo>;
+// MFC's and WTL's tool bar: the button size, and the command of each button in order, 0 where a SEPARATOR is.
+struct Toolbar {
+    std::uint16_t buttonWidth = 0;
+    std::uint16_t buttonHeight = 0;
+    std::vector<std::uint16_t> commands;
+};
+
+using ResourceBody = std::variant<std::monostate, Dialog, Menu, AcceleratorTable, VersionInfo, Toolbar>;
 
 enum class ResourceKind {
     kIcon,

@@ -73,8 +73,13 @@ bool ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& 
         if (ascii && (flags & kVirtKey)) {
             Refuse(event, "an accelerator cannot be both ASCII and VIRTKEY");
         }
-        if (!(flags & kVirtKey) && (flags & (kShift | kControl | kAlt))) {
-            Refuse(event, "SHIFT, CONTROL and ALT apply to VIRTKEY accelerators only");
+        if (!(flags & kVirtKey) && (flags & (kShift | kControl))) {
+            Refuse(event, "SHIFT and CONTROL apply to VIRTKEY accelerators only");
+        }
+        if (!(flags & kVirtKey) && (flags & kAlt)) {
+            Warn(event.line,
+                 "ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
+                 "llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY");
         }
         if (isText) {
             if (text.size() == 2 && text[0] == '^') {

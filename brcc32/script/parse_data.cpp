@@ -125,6 +125,10 @@ void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& sta
         while (m_lexer.Peek().kind == TokenKind::kString || m_lexer.Peek().kind == TokenKind::kWideString) {
             string.text += StringText(m_lexer.Next());
         }
+        // "text\0", written for the C string functions, is stored without its final NULs, as llvm-rc stores it.
+        while (!string.text.empty() && string.text.back() == u'\0') {
+            string.text.pop_back();
+        }
         statement.strings.push_back(std::move(string));
     }
 }

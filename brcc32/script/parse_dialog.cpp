@@ -50,6 +50,23 @@ constexpr std::array<ControlKind, 19> kControlKinds = {{
     {"CONTROL", 0x50000000, 0, true},
 }};
 
+// Class names that Windows' compiler takes unquoted in CONTROL, as the predefined classes' atoms.
+struct ClassKeyword {
+    std::string_view word;
+    std::uint16_t atom;
+    std::string_view atomText;  // for messages
+};
+
+constexpr std::array<ClassKeyword, 6> kClassKeywords = {{{"BUTTON", kButton, "0x80"},
+                                                         {"EDIT", kEdit, "0x81"},
+                                                         {"STATIC", kStatic, "0x82"},
+                                                         {"LISTBOX", kListBox, "0x83"},
+                                                         {"SCROLLBAR", kScrollBar, "0x84"},
+                                                         {"COMBOBOX", kComboBox, "0x85"}}};
+
+// A DIALOG control's fixed part: style, extended style, position and size, id.
+constexpr std::size_t kControlHeaderSize = 18;
+
 const ControlKind* FindControlKind(const Token& token) {
     if (token.kind != TokenKind::kIdentifier) {
         return nullptr;
@@ -85,6 +102,8 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
         dialog.helpId = ParseInteger("dialog's help id").value;
     }
     std::optional<std::uint32_t> style;
+    bool hasCaption = false;
+    std::vector<int> controlLines;  // of each control, for its warnings
     while (!IsBlockBegin(m_lexer.Peek())) {
         if (ParseOptionalStatement(statement)) {
             continue;
@@ -100,12 +119,13 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
                 Refuse(text.kind == TokenKind::kEnd ? keyword : text,
                        "expected the quoted text of the CAPTION, found " + Describe(text));
             }
-            dialog.caption = CutAtNul(StringText(text));
+            dialog.caption = CutAtNul(StringRun(text, "CAPTION"));
+            hasCaption = true;
         } else if (IsWord(keyword, "MENU") || IsWord(keyword, "CLASS")) {
             NameOrOrdinal& target = IsWord(keyword, "MENU") ? dialog.menu : dialog.windowClass;
             const Token& next = m_lexer.Peek();
             if (next.kind == TokenKind::kIdentifier || IsString(next)) {
-                target = NameOrOrdinal{std::nullopt, NameText(m_lexer.Next())};
+                target = NameOrOrdinal{std::nullopt, NameText(m_lexer.Next(), ToUpperAscii(keyword.text))};
             } else {
                 target = NameOrOrdinal{ParseInteger(ToUpperAscii(keyword.text)).value, {}};
             }
@@ -128,6 +148,10 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
             Refuse(opening, "the dialog's controls are not closed with END or '}'");
         }
         dialog.controls.push_back(ParseControl(keyword, extended));
+        controlLines.push_back(keyword.line);
+    }
+    if (!extended) {
+        WarnUnalignedControls(dialog.controls, controlLines);
     }
     if (dialog.controls.size() > kMaxControls) {
         Refuse(typeToken, "a dialog holds at most 65535 controls");
@@ -136,8 +160,8 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     if (dialog.font) {
         dialog.style |= kDialogSetFont;
     }
-    if (!dialog.caption.empty()) {
-        dialog.style |= kDialogCaption;
+    if (hasCaption) {
+        dialog.style |= kDialogCaption;  // even for CAPTION "", as Windows' compiler and llvm-rc do
     }
     statement.body = std::move(dialog);
 }
@@ -160,7 +184,7 @@ DialogFont ScriptParser::ParseDialogFont(const Token& keyword, bool extended) {
         }
         *value = ParseInteger("FONT").value;
     }
-    font.face = CutAtNul(StringText(face));
+    font.face = CutAtNul(StringRun(face, "FONT's face name"));
     return font;
 }
 
@@ -178,7 +202,7 @@ DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
     if (kind->hasText) {
         const Token text = m_lexer.Peek();
         if (IsString(text) || (isIcon && text.kind == TokenKind::kIdentifier)) {
-            control.text.name = NameText(m_lexer.Next());
+            control.text.name = NameText(m_lexer.Next(), "control's text");
         } else {
             control.text.ordinal = ParseInteger("control's text").value;
         }
@@ -223,7 +247,7 @@ DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
         }
     }
     control.style = (kind->style & ~style.notMask) | style.integer.value;
-    if (extended && IsBlockBegin(m_lexer.Peek())) {
+    if (IsBlockBegin(m_lexer.Peek())) {
         ParseUserData(keyword, control.creationData);
         if (control.creationData.size() > kMaxCreationData) {
             Refuse(keyword, "a control's data is at most 65535 bytes");
@@ -236,7 +260,15 @@ DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
 NameOrOrdinal ScriptParser::ParseControlClass() {
     const Token classToken = m_lexer.Next();
     if (IsString(classToken)) {
-        return NameOrOrdinal{std::nullopt, std::u16string(CutAtNul(StringText(classToken)))};
+        return NameOrOrdinal{std::nullopt, std::u16string(CutAtNul(StringRun(classToken, "control's class")))};
+    }
+    const auto predefined = std::find_if(kClassKeywords.begin(), kClassKeywords.end(),
+                                         [&](const ClassKeyword& c) { return IsWord(classToken, c.word); });
+    if (predefined != kClassKeywords.end()) {
+        Warn(classToken.line, "the class " + ToUpperAscii(classToken.text) +
+                                  " is not quoted: it is the predefined class " + std::string(predefined->atomText) +
+                                  ", as Windows' compiler reads it; llvm-rc and windres refuse it");
+        return NameOrOrdinal{predefined->atom, {}};
     }
     if (classToken.kind != TokenKind::kInteger) {
         Refuse(classToken,
@@ -251,7 +283,27 @@ NameOrOrdinal ScriptParser::ParseControlClass() {
     if (!Fits16(*atom)) {
         Refuse(classToken, "the control class " + std::to_string(*atom) + " does not fit 16 bits");
     }
+    Warn(classToken.line,
+         "Windows' compiler writes a class given by number in a form Windows cannot read, and the "
+         "dialog fails to open; it is written here as the class atom " +
+             std::to_string(*atom & 0xFFFF) + ", which Windows reads");
     return NameOrOrdinal{*atom, {}};
+}
+
+// Windows' compiler writes the control after one with data where the data ends, not on the 4-byte boundary Windows
+// reads it from. The encoder aligns it; the script is told where Windows' compiler would not.
+void ScriptParser::WarnUnalignedControls(const std::vector<DialogControl>& controls, const std::vector<int>& lines) {
+    auto nameSize = [](const NameOrOrdinal& name) { return name.ordinal ? 4 : (name.name.size() + 1) * 2; };
+    for (std::size_t i = 0; i + 1 < controls.size(); ++i) {
+        const DialogControl& control = controls[i];
+        const std::size_t size = kControlHeaderSize + nameSize(control.windowClass) + nameSize(control.text) + 2 +
+                                 control.creationData.size();
+        if (!control.creationData.empty() && size % 4 != 0) {
+            Warn(lines[i],
+                 "Windows' compiler does not align the control after this one's data on 4 bytes, so "
+                 "Windows reads it shifted; it is aligned here");
+        }
+    }
 }
 
 }  // namespace brcc

@@ -77,7 +77,7 @@ std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool ex
             Refuse(text.kind == TokenKind::kEnd ? keyword : text,
                    "expected the quoted text of the " + ToUpperAscii(keyword.text) + ", found " + Describe(text));
         }
-        item.text = CutAtNul(StringText(text));
+        item.text = CutAtNul(StringRun(text, ToUpperAscii(keyword.text) + "'s text"));
         extended ? ParseMenuExItemOptions(item) : ParseMenuItemOptions(item, text);
         if (popup) {
             item.items = ParseMenuItems(ExpectBlockBegin(text, "the POPUP"), extended);

@@ -39,7 +39,11 @@ bool ScriptParser::ParseVersionInfo(const Token& typeToken, ResourceStatement& s
             for (std::uint32_t* part : {&number.majorPart, &number.minorPart, &number.build, &number.revision}) {
                 *part = ParseInteger(word).value;
                 if (*part > kMaxId) {
-                    Refuse(keyword, "each part of " + word + " is at most 65535, not " + std::to_string(*part));
+                    // Projects put dates there (20240131): Windows' compiler keeps the low 16 bits, and so do we.
+                    Warn(keyword.line, "the part " + std::to_string(*part) + " of " + word +
+                                           " is above 65535: only its low 16 bits are kept (" +
+                                           std::to_string(*part & kMaxId) + "), as Windows' compiler does");
+                    *part &= kMaxId;
                 }
                 if (m_lexer.Peek().kind != TokenKind::kComma) {
                     break;
@@ -137,15 +141,18 @@ VersionNode ScriptParser::ParseVersionValue() {
             datum.isLong = number.isLong;
             hasNumbers = true;
         }
-        if (hasStrings && hasNumbers) {
-            Refuse(key, "the VALUE \"" + std::string(key.text) + "\" mixes numbers and strings");
-        }
         if (m_lexer.Peek().kind == TokenKind::kComma) {
             m_lexer.Next();
         }
     }
     if (!hasStrings && !hasNumbers) {
         Refuse(key, "the VALUE \"" + std::string(key.text) + "\" has no value");
+    }
+    if (hasStrings && hasNumbers) {
+        // Written as text whose length counts every 2 bytes of the data: what a reader needs to step over it.
+        Warn(key.line, "the VALUE \"" + std::string(key.text) +
+                           "\" mixes numbers and strings: Windows' compiler writes a wrong length for it, which "
+                           "breaks the rest of the block; it is written as text whose length counts all its data");
     }
     return value;
 }

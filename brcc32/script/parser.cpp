@@ -146,21 +146,35 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
     const std::size_t begin = static_cast<std::size_t>(token.text.data() - m_text.data());
     const std::size_t end = begin + token.text.size();
     constexpr std::string_view kSpace = " \t\r\n\v\f";
+    std::string_view name = token.text;
     if (token.kind == TokenKind::kIdentifier && end < m_text.size() && kSpace.find(m_text[end]) == kSpace.npos) {
-        // Unquoted, a name such as my-icon.ico would end at the '-': say so rather than look for 'my'.
         const std::string_view whole = m_text.substr(begin, m_text.find_first_of(kSpace, end) - begin);
-        Refuse(token,
-               "a file name with characters other than letters, digits, '_', '.', '/' and '\\' must be "
-               "quoted: write \"" +
-                   std::string(whole) + "\"");
+        // Windows' compiler reads an unquoted name up to a space, and manifests are often named app-x.exe.manifest;
+        // any other character is more likely a mistake than a name.
+        constexpr std::string_view kNameCharacters =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_./\\-";
+        if (whole.find_first_not_of(kNameCharacters) != std::string_view::npos) {
+            Refuse(token,
+                   "a file name with characters other than letters, digits, '_', '.', '/', '\\' and '-' must be "
+                   "quoted: write \"" +
+                       std::string(whole) + "\"");
+        }
+        while (m_lexer.Peek().kind != TokenKind::kEnd && m_lexer.Peek().text.data() < whole.data() + whole.size()) {
+            m_lexer.Next();
+        }
+        name = whole;
+        Warn(token.line, "the file name " + std::string(whole) +
+                             " is not quoted: Windows' compiler reads it whole, but llvm-rc and windres stop at the "
+                             "'-'; write \"" +
+                             std::string(whole) + "\"");
     }
-    if (token.text.empty()) {
+    if (name.empty()) {
         Refuse(token, "the file name is empty");
     }
-    if (token.text.find('"') != std::string_view::npos) {
+    if (name.find('"') != std::string_view::npos) {
         Refuse(token, "a file name cannot contain a quote");
     }
-    statement.file = std::string(token.text);
+    statement.file = std::string(name);
     statement.fileLine = token.line;
 }
 
@@ -189,18 +203,47 @@ bool ScriptParser::IsBlockEnd(const Token& token) const { return IsChar(token, '
 
 std::u16string ScriptParser::StringText(const Token& token) {
     const std::uint32_t codePage = CodePageAt(token.line);
+    if (codePage == kCodePageWestern && !m_warnedUtf8 &&
+        std::any_of(token.text.begin(), token.text.end(), [](char c) { return (c & 0x80) != 0; }) &&
+        IsValidUtf8(token.text)) {
+        // Once: a script saved as UTF-8 has such text on many lines, and one fix serves them all.
+        m_warnedUtf8 = true;
+        Warn(token.line,
+             "this text is valid UTF-8, but no code page says so: it is read as Windows-1252 and each accented letter "
+             "comes out as two characters; if the script is saved as UTF-8, write #pragma code_page(65001) before it");
+    }
     if (token.kind == TokenKind::kWideString) {
         return DecodeWideString(token.text, codePage);
     }
     return ToUtf16(DecodeNarrowString(token.text), codePage);
 }
 
+std::u16string ScriptParser::StringRun(const Token& first, std::string_view what) {
+    std::u16string text = StringText(first);
+    bool joined = false;
+    while (m_lexer.Peek().kind == TokenKind::kString || m_lexer.Peek().kind == TokenKind::kWideString) {
+        text += StringText(m_lexer.Next());
+        joined = true;
+    }
+    if (joined) {
+        Warn(first.line, "the quoted strings of the " + std::string(what) +
+                             " are joined, as Windows' compiler joins them; llvm-rc refuses more than one");
+    }
+    return text;
+}
+
+void ScriptParser::Warn(int line, std::string text) {
+    if (m_diagnostics != nullptr) {
+        m_diagnostics->Warn("", line, std::move(text));
+    }
+}
+
 // A name as dialogs refer to resources and classes: an identifier upper-cased, or quoted text.
-std::u16string ScriptParser::NameText(const Token& token) {
+std::u16string ScriptParser::NameText(const Token& token, std::string_view what) {
     if (token.kind == TokenKind::kIdentifier) {
         return ToUtf16(ToUpperAscii(token.text), kCodePageWestern);
     }
-    return std::u16string(CutAtNul(StringText(token)));
+    return std::u16string(CutAtNul(StringRun(token, what)));
 }
 
 bool ScriptParser::AcceptComma() {

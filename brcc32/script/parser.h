@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "brcc32/diagnostic.h"
 #include "brcc32/resource_id.h"
 #include "brcc32/script/lexer.h"
 #include "brcc32/script/model.h"
@@ -25,6 +26,9 @@ class ScriptParser {
 public:
     // The text must outlive the parser.
     explicit ScriptParser(std::string_view text, CodePageChanges codePages = {});
+
+    // Where the warnings go, with lines of the text; without a sink they are dropped.
+    void SetDiagnostics(DiagnosticSink* diagnostics) { m_diagnostics = diagnostics; }
 
     // The next resource, or nothing at the end of the script. Throws ScriptError on anything it does not accept.
     std::optional<ResourceStatement> Next();
@@ -58,6 +62,7 @@ private:
     bool ParseMenuEx(const Token& typeToken, ResourceStatement& statement);
     bool ParseAccelerators(const Token& typeToken, ResourceStatement& statement);
     bool ParseDlgInclude(const Token& typeToken, ResourceStatement& statement);
+    bool ParseToolbar(const Token& typeToken, ResourceStatement& statement);
 
     void ParseStringTable(const Token& keyword, ResourceStatement& statement);
     void ParseFile(const Token& typeToken, ResourceStatement& statement);
@@ -72,6 +77,7 @@ private:
     DialogFont ParseDialogFont(const Token& keyword, bool extended);
     DialogControl ParseControl(const Token& keyword, bool extended);
     NameOrOrdinal ParseControlClass();
+    void WarnUnalignedControls(const std::vector<DialogControl>& controls, const std::vector<int>& lines);
     void ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended);
     std::vector<MenuItem> ParseMenuItems(const Token& opening, bool extended);
     void ParseMenuItemOptions(MenuItem& item, const Token& text);
@@ -85,14 +91,20 @@ private:
     Token ExpectBlockBegin(const Token& after, std::string_view what);
     bool IsBlockEnd(const Token& token) const;
     std::u16string StringText(const Token& token);
+    // The text of `first` and of the quoted strings right after it, joined as Windows' compiler joins them; `what`
+    // names the place in the warning given when there are more than one.
+    std::u16string StringRun(const Token& first, std::string_view what);
+    void Warn(int line, std::string text);
     // A name as dialogs refer to resources and classes: an identifier upper-cased, or quoted text.
-    std::u16string NameText(const Token& token);
+    std::u16string NameText(const Token& token, std::string_view what);
     std::uint32_t CodePageAt(int line) const;
 
     std::string_view m_text;
     ScriptLexer m_lexer;
     CodePageChanges m_codePages;
     std::uint16_t m_language = kDefaultLanguage;
+    DiagnosticSink* m_diagnostics = nullptr;  // not owned
+    bool m_warnedUtf8 = false;
 };
 
 // The value of a number as the script language writes it (decimal, 0x hex, leading-0 octal, optional L), if valid.

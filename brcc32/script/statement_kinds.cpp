@@ -17,7 +17,7 @@ constexpr std::uint16_t kFontFlags = kMemMoveable | kMemPure | kMemDiscardable;
 
 const ScriptParser::StatementKind* ScriptParser::FindStatementKind(std::string_view keyword) {
     using P = ScriptParser;
-    static constexpr std::array<StatementKind, 18> kStatementKinds = {{
+    static constexpr std::array<StatementKind, 19> kStatementKinds = {{
         {"ICON", kTypeGroupIcon, ResourceKind::kIcon, kIconImageFlags, &P::ParseImage},
         {"CURSOR", kTypeGroupCursor, ResourceKind::kCursor, kIconImageFlags, &P::ParseImage},
         {"BITMAP", kTypeBitmap, ResourceKind::kBitmap, kOtherFlags, &P::ParseImage},
@@ -36,6 +36,7 @@ const ScriptParser::StatementKind* ScriptParser::FindStatementKind(std::string_v
         {"VXD", kTypeVxd, ResourceKind::kRaw, kOtherFlags, &P::ParseRaw},
         {"ANICURSOR", kTypeAniCursor, ResourceKind::kRaw, kOtherFlags, &P::ParseRaw},
         {"ANIICON", kTypeAniIcon, ResourceKind::kRaw, kOtherFlags, &P::ParseRaw},
+        {"TOOLBAR", kTypeToolbar, ResourceKind::kData, kOtherFlags, &P::ParseToolbar},
     }};
     const auto found = std::find_if(kStatementKinds.begin(), kStatementKinds.end(),
                                     [&](const StatementKind& kind) { return EqualsNoCase(keyword, kind.keyword); });

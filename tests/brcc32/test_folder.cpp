@@ -78,6 +78,10 @@ RunResult RunLlvmRcPreprocessed(const std::filesystem::path& folder, const std::
                              "' '" + script + "'");
 }
 
+RunResult RunWindres(const std::filesystem::path& folder, const std::string& script, const std::string& output) {
+    return RunIn(folder, "i686-w64-mingw32-windres --preprocessor=cat -O res -i '" + script + "' -o '" + output + "'");
+}
+
 void ExpectSameRes(const TestFolder& folder, const std::string& script, const std::function<RunResult()>& reference) {
     const RunResult ours = RunBrcc32(folder.Path(), "ours.rc");
     ASSERT_EQ(ours.exitCode, 0) << ours.stderr << "\n" << script;

@@ -42,6 +42,9 @@ inline constexpr const char* kMingwInclude = "/usr/share/mingw-w64/include";
 RunResult RunLlvmRcPreprocessed(const std::filesystem::path& folder, const std::string& script,
                                 const std::string& output, const std::string& options = "");
 
+// GNU windres, the reference where llvm-rc refuses what Windows' compiler takes; run without a preprocessor.
+RunResult RunWindres(const std::filesystem::path& folder, const std::string& script, const std::string& output);
+
 // Our compiler on ours.rc, then `reference` (which writes theirs.res): the two .res files must be alike byte for byte.
 // `script` is what a failure shows.
 void ExpectSameRes(const TestFolder& folder, const std::string& script, const std::function<RunResult()>& reference);

@@ -134,5 +134,16 @@ TEST_F(WindowsBuild, LongScriptsReadAheadOnThreads) {
     EXPECT_EQ(Read("long.res"), written);
 }
 
+// Typed at a command prompt, -DNAME="x" keeps its quotes: NAME is a string, as Windows' resource compiler reads it.
+TEST_F(WindowsBuild, ADefinesQuotesAreKept) {
+    Write("define.rc", std::string("STRINGTABLE { 1, NAME }\r\n"));
+    const int exitCode = RunExe(L"-DNAME=\"x y\" -fo \"out put.res\" define.rc");
+    const Bytes report = Read("errors.txt");
+    ASSERT_EQ(exitCode, 0) << std::string(report.begin(), report.end());
+    Write("expected.rc", std::string("STRINGTABLE { 1, \"x y\" }\n"));
+    CompileScriptFile(m_folder / "expected.rc", m_folder / "expected.res");
+    EXPECT_EQ(Read("out put.res"), Read("expected.res"));
+}
+
 }  // namespace
 }  // namespace brcc::test

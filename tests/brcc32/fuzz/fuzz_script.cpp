@@ -1,5 +1,5 @@
 // Fuzz target: arbitrary script text through the lexer, the parser and the encoders, statement by statement to the
-// end or an error.
+// end or an error, with the warnings of what Windows' compiler takes.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,6 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     brcc::ScriptParser parser(text);
+    brcc::DiagnosticSink diagnostics;
+    parser.SetDiagnostics(&diagnostics);
     try {
         while (const std::optional<brcc::ResourceStatement> statement = parser.Next()) {
             brcc::EncodeBody(statement->body);
@@ -19,6 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const brcc::ScriptError& error) {
         if (error.Line() < 1) {
             __builtin_trap();  // every refusal of a script names a line
+        }
+    }
+    for (const brcc::Diagnostic& warning : diagnostics.Diagnostics()) {
+        if (warning.line < 1 || warning.text.empty()) {
+            __builtin_trap();  // and so does every warning
         }
     }
     return 0;
