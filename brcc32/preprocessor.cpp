@@ -20,7 +20,7 @@ namespace {
 struct BuiltInSource {
     std::string_view m_name;
     std::string_view m_value;
-    unsigned char m_groups;
+    std::uint16_t m_groups;
 };
 
 // Read only while compiling, to build kBuiltInMacros: it holds pointers, which would be relocated, so read whole,
@@ -45,7 +45,7 @@ struct BuiltInEntry {
     std::uint32_t m_offset;
     std::uint8_t m_nameSize;
     std::uint8_t m_valueSize;
-    std::uint8_t m_groups;
+    std::uint16_t m_groups;
 };
 
 struct BuiltInTable {
@@ -88,6 +88,15 @@ constexpr unsigned kGroupWinRes = 2;
 constexpr unsigned kGroupCommCtrl = 4;
 constexpr unsigned kGroupDlgs = 8;
 constexpr unsigned kGroupWinVer = 16;
+constexpr unsigned kGroupRichEdit = 32;
+constexpr unsigned kGroupCommDlg = 64;
+constexpr unsigned kGroupColorDlg = 128;
+constexpr unsigned kGroupSdkVersion = 256;
+constexpr unsigned kGroupAfxRes = 512;
+constexpr unsigned kGroupAtlRes = 1024;
+constexpr unsigned kGroupSdkLanguages = 2048;  // the language names that MinGW-w64's winnt.h lacks
+// No name has it: the C library's headers that a project header includes declare nothing a script can use.
+constexpr unsigned kGroupNothing = 0x8000;
 
 struct BuiltInHeader {
     std::string_view m_name;
@@ -95,23 +104,49 @@ struct BuiltInHeader {
 };
 
 // The headers resource scripts include; each brings the constants the MinGW-w64 header of that name brings.
-constexpr std::array<BuiltInHeader, 15> kBuiltInHeaders = {{
-    {"windows.h", kGroupWindows},
-    {"winresrc.h", kGroupWindows},
+constexpr std::array<BuiltInHeader, 33> kBuiltInHeaders = {{
+    {"windows.h", kGroupWindows | kGroupSdkLanguages},
+    {"winresrc.h", kGroupWindows | kGroupSdkLanguages},
     {"winuser.h", kGroupWindows},
     {"winuser.rh", kGroupWindows},
-    {"winnt.h", kGroupWindows},
-    {"winnt.rh", kGroupWindows},
+    {"winnt.h", kGroupWindows | kGroupSdkLanguages},
+    {"winnt.rh", kGroupWindows | kGroupSdkLanguages},
     {"winbase.h", kGroupWindows},
-    {"winres.h", kGroupWindows | kGroupWinRes},
-    {"afxres.h", kGroupWindows | kGroupWinRes},
+    {"winres.h", kGroupWindows | kGroupWinRes | kGroupSdkLanguages},
+    {"afxres.h", kGroupWindows | kGroupWinRes | kGroupAfxRes | kGroupSdkLanguages},
+    {"atlres.h", kGroupAtlRes},
     {"winver.h", kGroupWinVer},
     {"verrsrc.h", kGroupWinVer},
     {"commctrl.h", kGroupCommCtrl},
     {"commctrl.rh", kGroupCommCtrl},
     {"dlgs.h", kGroupDlgs},
     {"prsht.h", kGroupCommCtrl},
+    {"richedit.h", kGroupRichEdit},
+    {"commdlg.h", kGroupCommDlg},
+    {"colordlg.h", kGroupColorDlg},
+    {"sdkddkver.h", kGroupSdkVersion},
+    {"winsdkver.h", kGroupSdkVersion},
+    {"stdio.h", kGroupNothing},
+    {"stdlib.h", kGroupNothing},
+    {"stddef.h", kGroupNothing},
+    {"stdint.h", kGroupNothing},
+    {"stdarg.h", kGroupNothing},
+    {"string.h", kGroupNothing},
+    {"tchar.h", kGroupNothing},
+    {"limits.h", kGroupNothing},
+    {"ctype.h", kGroupNothing},
+    {"wchar.h", kGroupNothing},
 }};
+
+struct BuiltInText {
+    std::string_view m_name;
+    std::string_view m_text;
+};
+
+// Headers a script includes for their statements and macros, not only constants: read as if from a file.
+constexpr BuiltInText kBuiltInTexts[] = {
+#include "brcc32/windows_header_texts.inc"
+};
 
 constexpr int kMaxIncludeDepth = 200;
 constexpr int kMaxExpansionDepth = 200;
@@ -475,19 +510,33 @@ std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
     return ReadTextFile(path);
 }
 
-// The header groups that the built-in header of that name (any case) brings; 0 when there is none.
-unsigned BuiltInHeaderGroups(std::string_view name) {
+// Whether `name`, its folders left out, is `header` in any case.
+bool NamesHeader(std::string_view name, std::string_view header) {
     const std::size_t slash = name.find_last_of("/\\");
     if (slash != std::string_view::npos) {
         name.remove_prefix(slash + 1);
     }
+    return header.size() == name.size() &&
+           std::equal(name.begin(), name.end(), header.begin(), [](char a, char b) { return LowerAscii(a) == b; });
+}
+
+// The header groups that the built-in header of that name brings; 0 when there is none.
+unsigned BuiltInHeaderGroups(std::string_view name) {
     for (const BuiltInHeader& header : kBuiltInHeaders) {
-        if (header.m_name.size() == name.size() && std::equal(name.begin(), name.end(), header.m_name.begin(),
-                                                              [](char a, char b) { return LowerAscii(a) == b; })) {
+        if (NamesHeader(name, header.m_name)) {
             return header.m_groups;
         }
     }
     return 0;
+}
+
+const BuiltInText* FindBuiltInText(std::string_view name) {
+    for (const BuiltInText& text : kBuiltInTexts) {
+        if (NamesHeader(name, text.m_name)) {
+            return &text;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -895,8 +944,8 @@ void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::
     if (!IsSupportedCodePage(codePage)) {
         Fail(file, line.m_firstLine,
              "code page " + std::string(inside) +
-                 " is not supported: use 65001 (UTF-8), 1252 (Western Europe) or 1250 "
-                 "(Central Europe)");
+                 " is not supported: name a Windows code page whose bytes below 0x80 are ASCII, such as 65001 "
+                 "(UTF-8), 1252 (Western Europe), 932 (Japanese) or 936 (Simplified Chinese)");
     }
     // It applies from the next line on.
     ++m_outputLine;
@@ -940,6 +989,14 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
             included.m_key = FileKey(path);
             included.m_shownFolder = ScriptFilePath(shown, name).parent_path();
             break;
+        }
+    }
+    if (!bytes) {
+        if (const BuiltInText* text = FindBuiltInText(name)) {
+            bytes = std::string(text->m_text);
+            included.m_folder = file.m_folder;
+            included.m_key = "<built-in>/" + std::string(text->m_name);
+            included.m_shownFolder = "<built-in>";
         }
     }
     if (!bytes) {
@@ -1078,9 +1135,8 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
         return nullptr;
     }
     const auto end = kBuiltInMacros.m_entries.end();
-    const auto entry =
-        std::lower_bound(kBuiltInMacros.m_entries.begin(), end, name,
-                         [](const BuiltInEntry& m, std::string_view n) { return BuiltInName(m) < n; });
+    const auto entry = std::lower_bound(kBuiltInMacros.m_entries.begin(), end, name,
+                                        [](const BuiltInEntry& m, std::string_view n) { return BuiltInName(m) < n; });
     if (entry == end || BuiltInName(*entry) != name || (entry->m_groups & m_builtInGroups) == 0) {
         return nullptr;
     }
