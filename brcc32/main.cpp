@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "brcc32/command_line.h"
-#include "brcc32/input_file.h"
+#include "brcc32/cli/command_line.h"
+#include "brcc32/files/input_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 

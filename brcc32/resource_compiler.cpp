@@ -6,12 +6,12 @@
 #include <deque>
 #include <exception>
 
-#include "brcc32/atomic_file.h"
-#include "brcc32/bitmap_file.h"
 #include "brcc32/byte_order.h"
-#include "brcc32/font_file.h"
-#include "brcc32/icon_file.h"
-#include "brcc32/input_file.h"
+#include "brcc32/files/bitmap_file.h"
+#include "brcc32/files/font_file.h"
+#include "brcc32/files/icon_file.h"
+#include "brcc32/files/input_file.h"
+#include "brcc32/output/atomic_file.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {

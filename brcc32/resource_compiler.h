@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "brcc32/definition_table.h"
-#include "brcc32/file_read_ahead.h"
-#include "brcc32/preprocessor.h"
-#include "brcc32/res_writer.h"
-#include "brcc32/script_parser.h"
+#include "brcc32/files/file_read_ahead.h"
+#include "brcc32/output/res_writer.h"
+#include "brcc32/preprocessor/preprocessor.h"
+#include "brcc32/script/parser.h"
 
 namespace brcc {
 

@@ -1,6 +1,6 @@
 // The code page tables at their edges against glibc's iconv: single bytes, lead bytes with their first and last
 // trail bytes, bytes a page leaves undefined, and lead bytes left without a trail byte.
-#include "brcc32/code_page.h"
+#include "brcc32/text/code_page.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "brcc32/code_page.h"
 #include "brcc32/resource_id.h"
-#include "brcc32/script_lexer.h"
+#include "brcc32/script/lexer.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 

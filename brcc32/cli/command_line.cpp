@@ -1,12 +1,12 @@
 // Command-line parsing, kept apart from main so tests reach it.
-#include "brcc32/command_line.h"
+#include "brcc32/cli/command_line.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <string_view>
 
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 
 namespace brcc {
 

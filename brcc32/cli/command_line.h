@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "brcc32/preprocessor.h"
+#include "brcc32/preprocessor/preprocessor.h"
 
 namespace brcc {
 

@@ -1,5 +1,5 @@
 // Conversion of a script's text from its code page to UTF-16, through the generated tables; the UTF decoders.
-#include "brcc32/code_page.h"
+#include "brcc32/text/code_page.h"
 
 #include <algorithm>
 

@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "brcc32/code_page.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 
