@@ -4,6 +4,7 @@
 #include "brcc32/preprocessor/preprocessor.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "brcc32/files/input_file.h"
 #include "brcc32/preprocessor/preprocessor_impl.h"
@@ -18,6 +19,21 @@ std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
         return std::nullopt;
     }
     return ReadTextFile(path);
+}
+
+// Text saved as UTF-16 without its byte-order mark: mostly ASCII, so at least every other unit of its start has a
+// NUL byte, always the same one of its two.
+bool LooksLikeUtf16(std::string_view bytes) {
+    const std::size_t size = std::min<std::size_t>(bytes.size() & ~std::size_t{1}, 512);
+    std::size_t evenNuls = 0;
+    std::size_t oddNuls = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (bytes[i] == '\0') {
+            ++(i % 2 == 0 ? evenNuls : oddNuls);
+        }
+    }
+    const std::size_t units = size / 2;
+    return units > 0 && (evenNuls == 0 || oddNuls == 0) && std::max(evenNuls, oddNuls) * 2 >= units;
 }
 
 }  // namespace
@@ -52,10 +68,23 @@ PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesyst
                                            const std::string& name) {
     m_script = PreprocessedScript();
     m_script.m_files.push_back(name);
-    m_script.m_codePages.push_back({1, kCodePageWestern});
+    m_script.m_codePages.push_back({1, m_options.m_codePage});
+    SetCodePage(m_options.m_codePage);
     // As Windows' resource compiler: scripts test these to leave out what only a C compiler reads.
     DefineFromCommandLine("RC_INVOKED");
-    DefineFromCommandLine("_WIN32");
+    for (const std::string& definition : TargetMacros(m_options.m_target)) {
+        DefineFromCommandLine(definition);
+    }
+    const std::time_t now = std::time(nullptr);
+    char date[32] = "\"Jan  1 1970\"";
+    char time[32] = "\"00:00:00\"";
+    if (const std::tm* local = std::localtime(&now)) {
+        std::strftime(date, sizeof date, "\"%b %e %Y\"", local);
+        std::strftime(time, sizeof time, "\"%H:%M:%S\"", local);
+    }
+    DefineFromCommandLine(std::string("__DATE__=") + date);
+    DefineFromCommandLine(std::string("__TIME__=") + time);
+    m_firstChars['_'] = true;
     for (const std::string& definition : m_options.m_defines) {
         DefineFromCommandLine(definition);
     }
@@ -88,9 +117,20 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) {
         const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n'));
+        if (LooksLikeUtf16(bytes)) {
+            Fail(file, line,
+                 "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, "
+                 "or as UTF-16 with its byte-order mark");
+        }
         Fail(file, line,
-             "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, "
-             "or as UTF-16 with its byte-order mark");
+             m_script.m_files[static_cast<std::size_t>(file.m_index)] +
+                 " is not a resource script: it holds NUL bytes at offset " + std::to_string(nul));
+    }
+    // A lone CR ends a line, as in files saved by old Macintosh editors: read as LF, the lines stay apart.
+    for (std::size_t cr = bytes.find('\r'); cr != std::string::npos; cr = bytes.find('\r', cr + 1)) {
+        if (cr + 1 == bytes.size() || bytes[cr + 1] != '\n') {
+            bytes[cr] = '\n';
+        }
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         SetCodePage(kCodePageUtf8);
@@ -101,6 +141,7 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
 
 void Preprocessor::Impl::SetCodePage(std::uint32_t codePage) {
     m_codePage = codePage;
+    m_pairs = HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
     auto& pages = m_script.m_codePages;
     if (!pages.empty() && pages.back().first == m_outputLine) {
         pages.back().second = codePage;

@@ -91,7 +91,9 @@ std::optional<std::uint32_t> ParseScriptInteger(std::string_view text) {
 }
 
 ScriptParser::ScriptParser(std::string_view text, CodePageChanges codePages)
-    : m_text(text), m_lexer(text), m_codePages(std::move(codePages)) {}
+    : m_text(text), m_lexer(text), m_codePages(std::move(codePages)) {
+    m_lexer.SetCodePages(&m_codePages);
+}
 
 std::uint32_t ScriptParser::CodePageAt(int line) const {
     std::uint32_t codePage = kCodePageWestern;
@@ -465,7 +467,7 @@ std::u16string ScriptParser::StringText(const Token& token) {
     if (token.m_kind == TokenKind::kWideString) {
         return DecodeWideString(token.m_text, codePage);
     }
-    return ToUtf16(DecodeNarrowString(token.m_text), codePage);
+    return ToUtf16(DecodeNarrowString(token.m_text, codePage), codePage);
 }
 
 // Strings as bytes, numbers as 16-bit words or, with an L, 32-bit ones: the resource is the bytes written.
@@ -483,7 +485,8 @@ void ScriptParser::ParseUserData(const Token& typeToken, ResourceStatement& stat
             Refuse(opening, "the data of " + ToUpperAscii(typeToken.m_text) + " is not closed with END or '}'");
         }
         if (next.m_kind == TokenKind::kString) {
-            const std::string bytes = DecodeNarrowString(m_lexer.Next().m_text);
+            const Token text = m_lexer.Next();
+            const std::string bytes = DecodeNarrowString(text.m_text, CodePageAt(text.m_line));
             out.insert(out.end(), bytes.begin(), bytes.end());
         } else if (next.m_kind == TokenKind::kHexString) {
             // Borland's hex lines read as they would for a bitmap.
