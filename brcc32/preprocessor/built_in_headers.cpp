@@ -98,7 +98,7 @@ struct BuiltInHeader {
 };
 
 // The headers resource scripts include; each brings the constants the MinGW-w64 header of that name brings.
-constexpr std::array<BuiltInHeader, 33> kBuiltInHeaders = {{
+constexpr std::array<BuiltInHeader, 36> kBuiltInHeaders = {{
     {"windows.h", kGroupWindows | kGroupSdkLanguages},
     {"winresrc.h", kGroupWindows | kGroupSdkLanguages},
     {"winuser.h", kGroupWindows},
@@ -130,6 +130,10 @@ constexpr std::array<BuiltInHeader, 33> kBuiltInHeaders = {{
     {"limits.h", kGroupNothing},
     {"ctype.h", kGroupNothing},
     {"wchar.h", kGroupNothing},
+    // What a C compiler brings with it, not the SDK: real headers read from disk include them.
+    {"mm_malloc.h", kGroupNothing},
+    {"stdbool.h", kGroupNothing},
+    {"float.h", kGroupNothing},
 }};
 
 // Headers a script includes for their statements and macros, not only constants: read as if from a file.
