@@ -102,8 +102,8 @@ void WriteDoubleByteScript(const std::filesystem::path& folder, int lines) {
         }
         script << "  " << line + 1 << ", \"";
         for (int k = 0; k < 20; ++k, ++character) {
-            // GB 2312's first level of characters: leads 0xB0-0xD7, trails 0xA1-0xFE, every pair defined.
-            script << static_cast<char>(0xB0 + character / 94 % 40) << static_cast<char>(0xA1 + character % 94);
+            // GB 2312's first level of characters: leads 0xB0-0xD6, trails 0xA1-0xFE, every pair defined.
+            script << static_cast<char>(0xB0 + character / 94 % 39) << static_cast<char>(0xA1 + character % 94);
         }
         script << " " << line << "\"\r\n";
     }

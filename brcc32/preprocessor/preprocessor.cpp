@@ -4,7 +4,9 @@
 #include "brcc32/preprocessor/preprocessor.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "brcc32/files/input_file.h"
 #include "brcc32/preprocessor/preprocessor_impl.h"
@@ -34,6 +36,23 @@ bool LooksLikeUtf16(std::string_view bytes) {
     }
     const std::size_t units = size / 2;
     return units > 0 && (evenNuls == 0 || oddNuls == 0) && std::max(evenNuls, oddNuls) * 2 >= units;
+}
+
+// __DATE__ and __TIME__ as C compilers write them: "Dec  7 2026" and "17:56:03", in English whatever the locale.
+std::pair<std::string, std::string> DateAndTime() {
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    if (local == nullptr) {
+        return {"\"Jan  1 1970\"", "\"00:00:00\""};
+    }
+    char date[32];
+    char time[32];
+    std::snprintf(date, sizeof date, "\"%s %2d %d\"", kMonths[local->tm_mon % 12], local->tm_mday,
+                  local->tm_year + 1900);
+    std::snprintf(time, sizeof time, "\"%02d:%02d:%02d\"", local->tm_hour, local->tm_min, local->tm_sec);
+    return {date, time};
 }
 
 }  // namespace
@@ -75,15 +94,9 @@ PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesyst
     for (const std::string& definition : TargetMacros(m_options.m_target)) {
         DefineFromCommandLine(definition);
     }
-    const std::time_t now = std::time(nullptr);
-    char date[32] = "\"Jan  1 1970\"";
-    char time[32] = "\"00:00:00\"";
-    if (const std::tm* local = std::localtime(&now)) {
-        std::strftime(date, sizeof date, "\"%b %e %Y\"", local);
-        std::strftime(time, sizeof time, "\"%H:%M:%S\"", local);
-    }
-    DefineFromCommandLine(std::string("__DATE__=") + date);
-    DefineFromCommandLine(std::string("__TIME__=") + time);
+    const auto [date, time] = DateAndTime();
+    DefineFromCommandLine("__DATE__=" + date);
+    DefineFromCommandLine("__TIME__=" + time);
     m_firstChars['_'] = true;
     for (const std::string& definition : m_options.m_defines) {
         DefineFromCommandLine(definition);
