@@ -91,6 +91,25 @@ void WriteUsualFullScript(const std::filesystem::path& folder) {
     script << "  VK_F1, 3000, VIRTKEY\r\nEND\r\n";
 }
 
+// A script in Simplified Chinese, as code page 936 writes it: string tables of 20 double-byte characters a line.
+void WriteDoubleByteScript(const std::filesystem::path& folder, int lines) {
+    std::ofstream script(folder / ("cp936-" + std::to_string(lines) + ".rc"), std::ios::binary);
+    script << "#pragma code_page(936)\r\n";
+    int character = 0;
+    for (int line = 0; line < lines; ++line) {
+        if (line % 1000 == 0) {
+            script << (line == 0 ? "" : "END\r\n") << "STRINGTABLE\r\nBEGIN\r\n";
+        }
+        script << "  " << line + 1 << ", \"";
+        for (int k = 0; k < 20; ++k, ++character) {
+            // GB 2312's first level of characters: leads 0xB0-0xD6, trails 0xA1-0xFE, every pair defined.
+            script << static_cast<char>(0xB0 + character / 94 % 39) << static_cast<char>(0xA1 + character % 94);
+        }
+        script << " " << line << "\"\r\n";
+    }
+    script << "END\r\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +134,8 @@ int main(int argc, char** argv) {
     WriteDataScript(folder, 20000);
     WriteDataScript(folder, 80000);
     WriteUsualFullScript(folder);
+    WriteDoubleByteScript(folder, 6000);
+    WriteDoubleByteScript(folder, 24000);
     std::ofstream icons(folder / "icons-2000.rc", std::ios::binary);
     for (int line = 0; line < 2000; ++line) {
         icons << "Icon" << line << " ICON icons/i" << line % kIconFiles << ".ico\r\n";

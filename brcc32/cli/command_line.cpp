@@ -44,6 +44,28 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             hasOutput = true;
             continue;
         }
+        // The code page of the script's 8-bit text: Borland's -cNNN, Microsoft's /c NNN.
+        if (argument.size() > 1 && argument[0] == '-' && (argument[1] == 'c' || argument[1] == 'C')) {
+            std::string value = argument.substr(2);
+            if (value.empty()) {
+                if (i + 1 == arguments.size()) {
+                    return fail(argument + " needs a code page number");
+                }
+                value = arguments[++i];
+            }
+            std::uint32_t codePage = 0;
+            for (const char c : value) {
+                if (!std::isdigit(static_cast<unsigned char>(c)) || codePage > 1000000) {
+                    return fail("'" + value + "' is not a code page number");
+                }
+                codePage = codePage * 10 + static_cast<std::uint32_t>(c - '0');
+            }
+            if (value.empty() || !IsSupportedCodePage(codePage)) {
+                return fail("code page " + value + " is not supported");
+            }
+            result.preprocess.codePage = codePage;
+            continue;
+        }
         // Borland's brcc32 spells these -i and -d, llvm-rc and Microsoft's rc -I and -D; both are taken.
         if (argument.size() > 1 && argument[0] == '-' &&
             std::string_view("iIdDU").find(argument[1]) != std::string_view::npos) {

@@ -32,6 +32,8 @@ inline constexpr const char* kUsage =
     "  -d NAME[=VALUE], -D NAME[=VALUE]\n"
     "                   define a macro (also -dNAME)\n"
     "  -U NAME          undefine a macro (also -UNAME)\n"
+    "  -c NUMBER        read the script's 8-bit text in that Windows code page (also -cNUMBER);\n"
+    "                   1252 unless given, or a #pragma code_page says otherwise\n"
     "  -h, --help       show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"

@@ -14,7 +14,7 @@ namespace {
 struct BuiltInSource {
     std::string_view name;
     std::string_view value;
-    unsigned char groups;
+    std::uint16_t groups;
 };
 
 // Read only while compiling, to build kBuiltInMacros: it holds pointers, which would be relocated, so read whole,
@@ -39,7 +39,7 @@ struct BuiltInEntry {
     std::uint32_t offset;
     std::uint8_t nameSize;
     std::uint8_t valueSize;
-    std::uint8_t groups;
+    std::uint16_t groups;
 };
 
 struct BuiltInTable {
@@ -82,6 +82,15 @@ constexpr unsigned kGroupWinRes = 2;
 constexpr unsigned kGroupCommCtrl = 4;
 constexpr unsigned kGroupDlgs = 8;
 constexpr unsigned kGroupWinVer = 16;
+constexpr unsigned kGroupRichEdit = 32;
+constexpr unsigned kGroupCommDlg = 64;
+constexpr unsigned kGroupColorDlg = 128;
+constexpr unsigned kGroupSdkVersion = 256;
+constexpr unsigned kGroupAfxRes = 512;
+constexpr unsigned kGroupAtlRes = 1024;
+constexpr unsigned kGroupSdkLanguages = 2048;  // the language names that MinGW-w64's winnt.h lacks
+// No name has it: the C library's headers that a project header includes declare nothing a script can use.
+constexpr unsigned kGroupNothing = 0x8000;
 
 struct BuiltInHeader {
     std::string_view name;
@@ -89,23 +98,58 @@ struct BuiltInHeader {
 };
 
 // The headers resource scripts include; each brings the constants the MinGW-w64 header of that name brings.
-constexpr std::array<BuiltInHeader, 15> kBuiltInHeaders = {{
-    {"windows.h", kGroupWindows},
-    {"winresrc.h", kGroupWindows},
+constexpr std::array<BuiltInHeader, 36> kBuiltInHeaders = {{
+    {"windows.h", kGroupWindows | kGroupSdkLanguages},
+    {"winresrc.h", kGroupWindows | kGroupSdkLanguages},
     {"winuser.h", kGroupWindows},
     {"winuser.rh", kGroupWindows},
-    {"winnt.h", kGroupWindows},
-    {"winnt.rh", kGroupWindows},
+    {"winnt.h", kGroupWindows | kGroupSdkLanguages},
+    {"winnt.rh", kGroupWindows | kGroupSdkLanguages},
     {"winbase.h", kGroupWindows},
-    {"winres.h", kGroupWindows | kGroupWinRes},
-    {"afxres.h", kGroupWindows | kGroupWinRes},
+    {"winres.h", kGroupWindows | kGroupWinRes | kGroupSdkLanguages},
+    {"afxres.h", kGroupWindows | kGroupWinRes | kGroupAfxRes | kGroupSdkLanguages},
+    {"atlres.h", kGroupAtlRes},
     {"winver.h", kGroupWinVer},
     {"verrsrc.h", kGroupWinVer},
     {"commctrl.h", kGroupCommCtrl},
     {"commctrl.rh", kGroupCommCtrl},
     {"dlgs.h", kGroupDlgs},
     {"prsht.h", kGroupCommCtrl},
+    {"richedit.h", kGroupRichEdit},
+    {"commdlg.h", kGroupCommDlg},
+    {"colordlg.h", kGroupColorDlg},
+    {"sdkddkver.h", kGroupSdkVersion},
+    {"winsdkver.h", kGroupSdkVersion},
+    {"stdio.h", kGroupNothing},
+    {"stdlib.h", kGroupNothing},
+    {"stddef.h", kGroupNothing},
+    {"stdint.h", kGroupNothing},
+    {"stdarg.h", kGroupNothing},
+    {"string.h", kGroupNothing},
+    {"tchar.h", kGroupNothing},
+    {"limits.h", kGroupNothing},
+    {"ctype.h", kGroupNothing},
+    {"wchar.h", kGroupNothing},
+    // What a C compiler brings with it, not the SDK: real headers read from disk include them.
+    {"mm_malloc.h", kGroupNothing},
+    {"stdbool.h", kGroupNothing},
+    {"float.h", kGroupNothing},
 }};
+
+// Headers a script includes for their statements and macros, not only constants: read as if from a file.
+constexpr BuiltInText kBuiltInTexts[] = {
+#include "brcc32/preprocessor/windows_header_texts.inc"
+};
+
+// Whether `name`, its folders left out, is `header` in any case.
+bool NamesHeader(std::string_view name, std::string_view header) {
+    const std::size_t slash = name.find_last_of("/\\");
+    if (slash != std::string_view::npos) {
+        name.remove_prefix(slash + 1);
+    }
+    return header.size() == name.size() &&
+           std::equal(name.begin(), name.end(), header.begin(), [](char a, char b) { return LowerAscii(a) == b; });
+}
 
 }  // namespace
 
@@ -120,17 +164,21 @@ std::optional<BuiltInMacro> FindBuiltInMacro(std::string_view name, unsigned gro
 }
 
 unsigned BuiltInHeaderGroups(std::string_view name) {
-    const std::size_t slash = name.find_last_of("/\\");
-    if (slash != std::string_view::npos) {
-        name.remove_prefix(slash + 1);
-    }
     for (const BuiltInHeader& header : kBuiltInHeaders) {
-        if (header.name.size() == name.size() && std::equal(name.begin(), name.end(), header.name.begin(),
-                                                            [](char a, char b) { return LowerAscii(a) == b; })) {
+        if (NamesHeader(name, header.name)) {
             return header.groups;
         }
     }
     return 0;
+}
+
+const BuiltInText* FindBuiltInText(std::string_view name) {
+    for (const BuiltInText& text : kBuiltInTexts) {
+        if (NamesHeader(name, text.name)) {
+            return &text;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace brcc

@@ -17,4 +17,12 @@ std::optional<BuiltInMacro> FindBuiltInMacro(std::string_view name, unsigned gro
 // The header groups that the built-in header of that name (any case) brings; 0 when there is none.
 unsigned BuiltInHeaderGroups(std::string_view name);
 
+struct BuiltInText {
+    std::string_view name;
+    std::string_view text;
+};
+
+// The built-in header of that name (any case) that is read as text, as if from a file: ntverp.h, common.ver.
+const BuiltInText* FindBuiltInText(std::string_view name);
+
 }  // namespace brcc

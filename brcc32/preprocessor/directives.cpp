@@ -101,6 +101,10 @@ void Preprocessor::Impl::Directive(SourceFile& file, const LogicalLine& line, st
     if (name.empty() && argument.empty()) {
         return;  // a lone '#' is allowed
     }
+    if (IsDigit(name[0])) {
+        LineMarker(file, line, name, argument);  // # 12 "file", as C preprocessors write their output
+        return;
+    }
     if (name == "include") {
         Include(file, line, argument, depth);
     } else if (name == "define") {
@@ -117,7 +121,15 @@ void Preprocessor::Impl::Directive(SourceFile& file, const LogicalLine& line, st
         Fail(file, line.firstLine, "#error " + std::string(argument));
     } else if (name == "pragma") {
         Pragma(file, line, argument);
-    } else if (name == "warning" || name == "line" || name == "ident") {
+    } else if (name == "line") {
+        const std::string expanded = ExpandLine(file, line, argument);
+        const std::string_view rest = TrimBlanks(expanded);
+        std::size_t end = 0;
+        while (end < rest.size() && IsDigit(rest[end])) {
+            ++end;
+        }
+        LineMarker(file, line, rest.substr(0, end), TrimBlanks(rest.substr(end)));
+    } else if (name == "warning" || name == "ident") {
         // Said to the user by a C compiler, or of no use to resources: nothing to do.
     } else {
         Fail(file, line.firstLine, "unknown preprocessor directive '#" + std::string(name) + "'");
@@ -139,7 +151,7 @@ void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::
     inside = TrimBlanks(inside.substr(1, inside.size() - 2));
     std::uint32_t codePage = 0;
     if (inside == "DEFAULT" || inside == "default") {
-        codePage = kCodePageWestern;
+        codePage = m_options.codePage;
     } else {
         for (const char c : inside) {
             if (!IsDigit(c) || codePage > 1000000) {
@@ -151,10 +163,46 @@ void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::
     if (!IsSupportedCodePage(codePage)) {
         Fail(file, line.firstLine,
              "code page " + std::string(inside) +
-                 " is not supported: use 65001 (UTF-8), 1252 (Western Europe) or 1250 "
-                 "(Central Europe)");
+                 " is not supported: name a Windows code page whose bytes below 0x80 are ASCII, such as 65001 "
+                 "(UTF-8), 1252 (Western Europe), 932 (Japanese) or 936 (Simplified Chinese)");
     }
     SetCodePageFrom(m_outputLine + 1, codePage);  // it applies from the next line on
+}
+
+// The lines after the marker are line `number` of `rest`'s file (or of the same file): messages name them so.
+void Preprocessor::Impl::LineMarker(SourceFile& file, const LogicalLine& line, std::string_view number,
+                                    std::string_view rest) {
+    int value = 0;
+    for (const char c : number) {
+        if (!IsDigit(c) || value > 100000000) {
+            Fail(file, line.firstLine, "write #line NUMBER \"file\"");
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (number.empty() || value == 0) {
+        Fail(file, line.firstLine, "write #line NUMBER \"file\", NUMBER from 1");
+    }
+    if (rest.starts_with("\"")) {
+        const std::size_t close = rest.find('"', 1);
+        if (close == std::string_view::npos) {
+            Fail(file, line.firstLine, "the file name of #line is not closed with '\"'");
+        }
+        // A C preprocessor's output doubles the backslashes of a Windows path.
+        std::string shown;
+        const std::string_view quoted = rest.substr(1, close - 1);
+        for (std::size_t i = 0; i < quoted.size(); ++i) {
+            if (quoted[i] == '\\' && i + 1 < quoted.size() && quoted[i + 1] == '\\') {
+                ++i;
+            }
+            shown += quoted[i];
+        }
+        if (shown != m_script.files[static_cast<std::size_t>(file.index)]) {
+            file.index = static_cast<int>(m_script.files.size());
+            m_script.files.push_back(shown);
+        }
+    }
+    file.line = value;
+    m_script.segments.push_back({m_outputLine + line.lineCount, file.index, value});
 }
 
 void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth) {
@@ -192,6 +240,14 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
             included.key = FileKey(path);
             included.shownFolder = ScriptFilePath(shown, name).parent_path();
             break;
+        }
+    }
+    if (!bytes) {
+        if (const BuiltInText* text = FindBuiltInText(name)) {
+            bytes = std::string(text->text);
+            included.folder = file.folder;
+            included.key = "<built-in>/" + std::string(text->name);
+            included.shownFolder = "<built-in>";
         }
     }
     if (!bytes) {

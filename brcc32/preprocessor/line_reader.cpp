@@ -3,6 +3,7 @@
 #include <array>
 
 #include "brcc32/preprocessor/preprocessor_impl.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {
@@ -48,7 +49,8 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
                 ++i;
             }
         } else {
-            while (i < text.size() && text[i] != quote && text[i] != '\\' && text[i] != '\n' && text[i] != '\r') {
+            while (i < text.size() && text[i] != quote && text[i] != '\\' && text[i] != '\n' && text[i] != '\r' &&
+                   (m_pairs == nullptr || static_cast<unsigned char>(text[i]) < 0x80)) {
                 ++i;
             }
         }
@@ -72,6 +74,10 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
             continue;
         }
         if (quote != 0) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                i += CharacterSize(m_pairs, text, i);  // a trail byte is no quote and no backslash
+                continue;
+            }
             if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
                 i += 2;
                 continue;
@@ -94,7 +100,7 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
                     ++lines;
                     ++i;
                 }
-                ++i;
+                i += m_pairs != nullptr ? CharacterSize(m_pairs, text, i) : 1;
             }
             runStart = i;
             break;

@@ -56,6 +56,21 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
     if (!m_firstChars[static_cast<unsigned char>(name[0])]) {
         return nullptr;
     }
+    if (name.size() == 8 && name[0] == '_' && (name == "__FILE__" || name == "__LINE__") && m_currentFile != nullptr) {
+        if (name == "__LINE__") {
+            m_lineMacro.body = std::to_string(m_currentLine);
+            return &m_lineMacro;
+        }
+        m_fileMacro.body = "\"";
+        for (const char c : m_script.files[static_cast<std::size_t>(m_currentFile->index)]) {
+            m_fileMacro.body += c;
+            if (c == '\\') {
+                m_fileMacro.body += c;
+            }
+        }
+        m_fileMacro.body += '"';
+        return &m_fileMacro;
+    }
     if (!m_macros.empty()) {
         const auto found = m_macros.find(name);
         if (found != m_macros.end()) {
@@ -91,7 +106,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (!IsIdentifierStart(c)) {
-            i = (c == '"' || c == '\'' || IsDigit(c)) ? TokenEnd(text, i) : i + 1;
+            i = (c == '"' || c == '\'' || IsDigit(c)) ? TokenEnd(text, i, m_pairs) : i + 1;
             continue;
         }
         if (!m_firstChars[static_cast<unsigned char>(c)]) {
@@ -99,7 +114,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
             i = IdentifierEnd(text, i + 1);
             continue;
         }
-        const std::size_t end = TokenEnd(text, i);
+        const std::size_t end = TokenEnd(text, i, m_pairs);
         if (text[end - 1] == '"' || text[end - 1] == '\'') {
             i = end;
             continue;
@@ -127,7 +142,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
             int nesting = 0;
             std::size_t argumentStart = next + 1;
             std::size_t j = next;
-            for (; j < text.size(); j = TokenEnd(text, j)) {
+            for (; j < text.size(); j = TokenEnd(text, j, m_pairs)) {
                 const char d = text[j];
                 if (d == '(') {
                     ++nesting;
@@ -189,7 +204,7 @@ std::string Preprocessor::Impl::Substitute(const Macro& macro, const std::vector
     std::string out;
     bool pasteNext = false;
     for (std::size_t i = 0; i < body.size();) {
-        const std::size_t end = TokenEnd(body, i);
+        const std::size_t end = TokenEnd(body, i, m_pairs);
         const std::string_view token = body.substr(i, end - i);
         std::size_t after = end;
         while (after < body.size() && IsBlank(body[after])) {
@@ -205,7 +220,7 @@ std::string Preprocessor::Impl::Substitute(const Macro& macro, const std::vector
             continue;
         }
         if (token == "#") {
-            const std::size_t nameEnd = after < body.size() ? TokenEnd(body, after) : after;
+            const std::size_t nameEnd = after < body.size() ? TokenEnd(body, after, m_pairs) : after;
             if (const auto argument = raw(body.substr(after, nameEnd - after))) {
                 out += '"';
                 for (const char c : *argument) {

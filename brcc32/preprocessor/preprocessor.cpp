@@ -4,6 +4,9 @@
 #include "brcc32/preprocessor/preprocessor.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <utility>
 
 #include "brcc32/files/input_file.h"
 #include "brcc32/preprocessor/preprocessor_impl.h"
@@ -18,6 +21,38 @@ std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
         return std::nullopt;
     }
     return ReadTextFile(path);
+}
+
+// Text saved as UTF-16 without its byte-order mark: mostly ASCII, so at least every other unit of its start has a
+// NUL byte, always the same one of its two.
+bool LooksLikeUtf16(std::string_view bytes) {
+    const std::size_t size = std::min<std::size_t>(bytes.size() & ~std::size_t{1}, 512);
+    std::size_t evenNuls = 0;
+    std::size_t oddNuls = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (bytes[i] == '\0') {
+            ++(i % 2 == 0 ? evenNuls : oddNuls);
+        }
+    }
+    const std::size_t units = size / 2;
+    return units > 0 && (evenNuls == 0 || oddNuls == 0) && std::max(evenNuls, oddNuls) * 2 >= units;
+}
+
+// __DATE__ and __TIME__ as C compilers write them: "Dec  7 2026" and "17:56:03", in English whatever the locale.
+std::pair<std::string, std::string> DateAndTime() {
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    if (local == nullptr) {
+        return {"\"Jan  1 1970\"", "\"00:00:00\""};
+    }
+    char date[32];
+    char time[32];
+    std::snprintf(date, sizeof date, "\"%s %2d %d\"", kMonths[local->tm_mon % 12], local->tm_mday,
+                  local->tm_year + 1900);
+    std::snprintf(time, sizeof time, "\"%02d:%02d:%02d\"", local->tm_hour, local->tm_min, local->tm_sec);
+    return {date, time};
 }
 
 }  // namespace
@@ -52,10 +87,17 @@ PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesyst
                                            const std::string& name) {
     m_script = PreprocessedScript();
     m_script.files.push_back(name);
-    m_script.codePages.push_back({1, kCodePageWestern});
+    m_script.codePages.push_back({1, m_options.codePage});
+    SetCodePageFrom(1, m_options.codePage);
     // As Windows' resource compiler: scripts test these to leave out what only a C compiler reads.
     DefineFromCommandLine("RC_INVOKED");
-    DefineFromCommandLine("_WIN32");
+    for (const std::string& definition : TargetMacros(m_options.target)) {
+        DefineFromCommandLine(definition);
+    }
+    const auto [date, time] = DateAndTime();
+    DefineFromCommandLine("__DATE__=" + date);
+    DefineFromCommandLine("__TIME__=" + time);
+    m_firstChars['_'] = true;
     for (const std::string& definition : m_options.defines) {
         DefineFromCommandLine(definition);
     }
@@ -88,9 +130,20 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) {
         const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n'));
+        if (LooksLikeUtf16(bytes)) {
+            Fail(file, line,
+                 "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, "
+                 "or as UTF-16 with its byte-order mark");
+        }
         Fail(file, line,
-             "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, "
-             "or as UTF-16 with its byte-order mark");
+             m_script.files[static_cast<std::size_t>(file.index)] +
+                 " is not a resource script: it holds NUL bytes at offset " + std::to_string(nul));
+    }
+    // A lone CR ends a line, as in files saved by old Macintosh editors: read as LF, the lines stay apart.
+    for (std::size_t cr = bytes.find('\r'); cr != std::string::npos; cr = bytes.find('\r', cr + 1)) {
+        if (cr + 1 == bytes.size() || bytes[cr + 1] != '\n') {
+            bytes[cr] = '\n';
+        }
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         SetCodePage(kCodePageUtf8);
@@ -101,6 +154,7 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
 
 void Preprocessor::Impl::SetCodePageFrom(int outputLine, std::uint32_t codePage) {
     m_codePage = codePage;
+    m_pairs = HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
     auto& pages = m_script.codePages;
     if (!pages.empty() && pages.back().first == outputLine) {
         pages.back().second = codePage;

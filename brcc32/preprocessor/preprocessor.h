@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "brcc32/preprocessor/target_macros.h"
 #include "brcc32/text/code_page.h"
 
 namespace brcc {
@@ -21,6 +22,9 @@ struct PreprocessOptions {
     // NAME or NAME=VALUE, then names to undefine, applied in that order after RC_INVOKED is defined.
     std::vector<std::string> defines;
     std::vector<std::string> undefines;
+    // What a script's 8-bit text is read in until a #pragma code_page says otherwise; DEFAULT names it again.
+    std::uint32_t codePage = kCodePageWestern;
+    TargetMachine target = TargetMachine::kX86;
 };
 
 // The text the resource parser reads, and for each of its lines the file and line it came from.

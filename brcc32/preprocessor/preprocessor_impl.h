@@ -81,6 +81,7 @@ private:
     void Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth);
     void Define(SourceFile& file, const LogicalLine& line, std::string_view text);
     void Pragma(SourceFile& file, const LogicalLine& line, std::string_view text);
+    void LineMarker(SourceFile& file, const LogicalLine& line, std::string_view number, std::string_view rest);
     bool EvaluateCondition(SourceFile& file, const LogicalLine& line, std::string_view text);
     void EndLines(int count);
     void Emit(std::string_view text);
@@ -104,6 +105,11 @@ private:
     std::array<bool, 256> m_firstChars{};  // of names that may be macros: most identifiers of a script are not
     std::unordered_set<std::string> m_includedOnce;
     std::uint32_t m_codePage = kCodePageWestern;
+    // The table of the current code page when it has lead bytes, whose trail byte may be a '\\' or a quote's
+    // neighbour: text is then scanned a character at a time. Null otherwise.
+    const CodePageTable* m_pairs = nullptr;
+    Macro m_fileMacro;  // __FILE__ and __LINE__, whose bodies change with the place they are expanded at
+    Macro m_lineMacro;
     int m_outputLine = 1;
     SourceFile* m_inPlace = nullptr;  // the script, while its output is written over it
     std::size_t m_written = 0;        // bytes of output written over it

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "brcc32/text/code_page.h"
+
 namespace brcc {
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -15,11 +17,11 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-std::size_t TokenEnd(std::string_view text, std::size_t i) {
+std::size_t TokenEnd(std::string_view text, std::size_t i, const CodePageTable* pairs) {
     const char c = text[i];
     if (IsIdentifierStart(c)) {
         if ((c == 'L' || c == 'u' || c == 'U') && i + 1 < text.size() && (text[i + 1] == '"' || text[i + 1] == '\'')) {
-            return TokenEnd(text, i + 1);
+            return TokenEnd(text, i + 1, pairs);
         }
         return IdentifierEnd(text, i + 1);
     }
@@ -39,6 +41,8 @@ std::size_t TokenEnd(std::string_view text, std::size_t i) {
         while (++i < text.size() && text[i] != c) {
             if (text[i] == '\\' && i + 1 < text.size()) {
                 ++i;
+            } else if (pairs != nullptr && static_cast<unsigned char>(text[i]) >= 0x80) {
+                i += CharacterSize(pairs, text, i) - 1;
             }
         }
         return std::min(i + 1, text.size());

@@ -6,6 +6,8 @@
 
 namespace brcc {
 
+struct CodePageTable;
+
 inline bool IsIdentifierStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsIdentifierChar(char c) { return IsIdentifierStart(c) || IsDigit(c); }
@@ -24,6 +26,7 @@ inline std::size_t IdentifierEnd(std::string_view text, std::size_t from) {
 }
 
 // The end of the preprocessing token that starts at `i`: an identifier, a number, a quoted literal or one character.
-std::size_t TokenEnd(std::string_view text, std::size_t i);
+// Inside a literal, the lead byte of a double-byte character of `pairs` takes its trail byte with it, '\\' or not.
+std::size_t TokenEnd(std::string_view text, std::size_t i, const CodePageTable* pairs = nullptr);
 
 }  // namespace brcc

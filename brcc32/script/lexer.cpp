@@ -49,6 +49,10 @@ void ScriptLexer::SkipSpaceAndComments() {
         } else if (m_text.substr(m_pos, 2) == "//") {
             const std::size_t end = m_text.find('\n', m_pos);
             m_pos = end == std::string_view::npos ? m_text.size() : end;
+        } else if (c == ';' && AtLineStart()) {
+            // Borland's scripts: a line that starts with ';' is a comment.
+            const std::size_t end = m_text.find('\n', m_pos);
+            m_pos = end == std::string_view::npos ? m_text.size() : end;
         } else if (m_text.substr(m_pos, 2) == "/*") {
             const int startLine = m_line;
             const std::size_t end = m_text.find("*/", m_pos + 2);
@@ -65,6 +69,33 @@ void ScriptLexer::SkipSpaceAndComments() {
     }
 }
 
+bool ScriptLexer::AtLineStart() const {
+    for (std::size_t i = m_pos; i > 0; --i) {
+        const char c = m_text[i - 1];
+        if (c == '\n') {
+            return true;
+        }
+        if (c != ' ' && c != '\t' && c != '\r') {
+            return false;
+        }
+    }
+    return true;
+}
+
+const CodePageTable* ScriptLexer::PairsAt(int line) const {
+    if (m_codePages == nullptr) {
+        return nullptr;
+    }
+    std::uint32_t codePage = kCodePageWestern;
+    for (const auto& [from, page] : *m_codePages) {
+        if (from > line) {
+            break;
+        }
+        codePage = page;
+    }
+    return HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
+}
+
 Token ScriptLexer::Scan() {
     SkipSpaceAndComments();
     Token token;
@@ -76,21 +107,34 @@ Token ScriptLexer::Scan() {
     const char c = m_text[m_pos];
     const bool wide = (c == 'L' || c == 'l') && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"';
     if (c == '"' || wide) {
-        // A doubled quote stays inside the string; a string never spans lines.
+        // A doubled quote stays inside the string, and so does \" (C++Builder's way) unless the string would
+        // then not close on its line: "C:\" ends at its quote. A string never spans lines.
         m_pos += wide ? 2 : 1;
         const std::size_t contentStart = m_pos;
+        const CodePageTable* pairs = PairsAt(m_line);
+        bool escapedQuotes = true;
         while (true) {
             if (m_pos >= m_text.size() || m_text[m_pos] == '\n' || m_text[m_pos] == '\r') {
+                if (escapedQuotes) {
+                    escapedQuotes = false;
+                    m_pos = contentStart;
+                    continue;
+                }
                 throw ScriptError(token.line, "quoted text is not closed on its line");
             }
-            if (m_text[m_pos] == '"') {
+            const char d = m_text[m_pos];
+            if (d == '"') {
                 if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"') {
                     m_pos += 2;
                     continue;
                 }
                 break;
             }
-            ++m_pos;
+            if (d == '\\' && escapedQuotes && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"') {
+                m_pos += 2;
+                continue;
+            }
+            m_pos += pairs != nullptr ? CharacterSize(pairs, m_text, m_pos) : 1;
         }
         token.kind = wide ? TokenKind::kWideString : TokenKind::kString;
         token.text = m_text.substr(contentStart, m_pos - contentStart);

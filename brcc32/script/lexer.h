@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "brcc32/text/code_page.h"
+
 namespace brcc {
 
 enum class TokenKind {
@@ -29,6 +31,9 @@ public:
     // The text must outlive the lexer: tokens point into it.
     explicit ScriptLexer(std::string_view text);
 
+    // Code pages by line, for the strings of a double-byte page: a trail byte there is never a backslash.
+    void SetCodePages(const CodePageChanges* codePages) { m_codePages = codePages; }
+
     // Throws ScriptError on an unclosed comment or string.
     Token Next();
     const Token& Peek();
@@ -36,11 +41,14 @@ public:
 private:
     Token Scan();
     void SkipSpaceAndComments();
+    bool AtLineStart() const;
+    const CodePageTable* PairsAt(int line) const;
 
     std::string_view m_text;
     std::size_t m_pos = 0;
     int m_line = 1;
     bool m_hasPeeked = false;
+    const CodePageChanges* m_codePages = nullptr;
     Token m_peeked;
 };
 

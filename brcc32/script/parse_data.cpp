@@ -27,7 +27,8 @@ void ScriptParser::ParseUserData(const Token& typeToken, std::vector<std::uint8_
             Refuse(opening, "the data of " + ToUpperAscii(typeToken.text) + " is not closed with END or '}'");
         }
         if (next.kind == TokenKind::kString) {
-            const std::string bytes = DecodeNarrowString(m_lexer.Next().text);
+            const Token text = m_lexer.Next();
+            const std::string bytes = DecodeNarrowString(text.text, CodePageAt(text.line));
             out.insert(out.end(), bytes.begin(), bytes.end());
         } else if (next.kind == TokenKind::kHexString) {
             // Borland's hex lines read as they would for a bitmap.

@@ -52,7 +52,9 @@ std::optional<std::uint32_t> ParseScriptInteger(std::string_view text) {
 }
 
 ScriptParser::ScriptParser(std::string_view text, CodePageChanges codePages)
-    : m_text(text), m_lexer(text), m_codePages(std::move(codePages)) {}
+    : m_text(text), m_lexer(text), m_codePages(std::move(codePages)) {
+    m_lexer.SetCodePages(&m_codePages);
+}
 
 std::uint32_t ScriptParser::CodePageAt(int line) const {
     std::uint32_t codePage = kCodePageWestern;
@@ -215,7 +217,7 @@ std::u16string ScriptParser::StringText(const Token& token) {
     if (token.kind == TokenKind::kWideString) {
         return DecodeWideString(token.text, codePage);
     }
-    return ToUtf16(DecodeNarrowString(token.text), codePage);
+    return ToUtf16(DecodeNarrowString(token.text, codePage), codePage);
 }
 
 std::u16string ScriptParser::StringRun(const Token& first, std::string_view what) {

@@ -33,6 +33,12 @@ long ReadEscape(std::string_view raw, std::size_t& i, std::size_t hexDigits, std
             return '\b';
         case '\\':
             return '\\';
+        case '"':
+            // C++Builder's projects write a quote so; before a doubled quote, the backslash is text and "" the quote.
+            if (i < raw.size() && raw[i] == '"') {
+                break;
+            }
+            return '"';
         case 'x':
         case 'X': {
             long value = 0;
@@ -61,11 +67,15 @@ long ReadEscape(std::string_view raw, std::size_t& i, std::size_t hexDigits, std
 
 }  // namespace
 
-std::string DecodeNarrowString(std::string_view raw) {
+std::string DecodeNarrowString(std::string_view raw, std::uint32_t codePage) {
+    const CodePageTable* pairs = HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
     std::string out;
     out.reserve(raw.size());
     for (std::size_t i = 0; i < raw.size();) {
-        if (raw[i] == '"' && i + 1 < raw.size() && raw[i + 1] == '"') {
+        if (pairs != nullptr && CharacterSize(pairs, raw, i) == 2) {
+            out.append(raw, i, 2);  // its trail byte may be a '\\' that escapes nothing
+            i += 2;
+        } else if (raw[i] == '"' && i + 1 < raw.size() && raw[i + 1] == '"') {
             out += '"';
             i += 2;
         } else if (raw[i] == '\\') {
@@ -79,12 +89,15 @@ std::string DecodeNarrowString(std::string_view raw) {
 }
 
 std::u16string DecodeWideString(std::string_view raw, std::uint32_t codePage) {
+    const CodePageTable* pairs = HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
     std::u16string out;
     out.reserve(raw.size());
     std::size_t runStart = 0;
     auto flush = [&](std::size_t end) { out += ToUtf16(raw.substr(runStart, end - runStart), codePage); };
     for (std::size_t i = 0; i < raw.size();) {
-        if (raw[i] == '"' && i + 1 < raw.size() && raw[i + 1] == '"') {
+        if (pairs != nullptr && CharacterSize(pairs, raw, i) == 2) {
+            i += 2;
+        } else if (raw[i] == '"' && i + 1 < raw.size() && raw[i + 1] == '"') {
             flush(i);
             out += u'"';
             i += 2;

@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "brcc32/text/code_page.h"
+
 namespace brcc {
 
 // The bytes of "text", in the script's code page. `raw` is the text between the quotes.
-std::string DecodeNarrowString(std::string_view raw);
+std::string DecodeNarrowString(std::string_view raw, std::uint32_t codePage = kCodePageWestern);
 // The UTF-16 of L"text"; characters other than escapes are read in `codePage`.
 std::u16string DecodeWideString(std::string_view raw, std::uint32_t codePage);
 // The value of a hex digit, or -1; for \x escapes and Borland's hex data lines alike.

@@ -1,33 +1,12 @@
-// Tables of the single-byte code pages in use west and in the middle of Europe, and the UTF decoders.
+// Conversion of a script's text from its code page to UTF-16, through the generated tables; the UTF decoders.
 #include "brcc32/text/code_page.h"
+
+#include <algorithm>
+
+#include "brcc32/text/code_page_tables.h"
 
 namespace brcc {
 namespace {
-
-// 0x80-0xFF; unassigned bytes keep their Latin-1 code point, as Windows' conversion does.
-constexpr char16_t kWindows1252High[128] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152,
-    0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122,
-    0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, 0x00A0, 0x00A1, 0x00A2, 0x00A3, 0x00A4, 0x00A5, 0x00A6,
-    0x00A7, 0x00A8, 0x00A9, 0x00AA, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x00AF, 0x00B0, 0x00B1, 0x00B2, 0x00B3,
-    0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x00B9, 0x00BA, 0x00BB, 0x00BC, 0x00BD, 0x00BE, 0x00BF, 0x00C0,
-    0x00C1, 0x00C2, 0x00C3, 0x00C4, 0x00C5, 0x00C6, 0x00C7, 0x00C8, 0x00C9, 0x00CA, 0x00CB, 0x00CC, 0x00CD,
-    0x00CE, 0x00CF, 0x00D0, 0x00D1, 0x00D2, 0x00D3, 0x00D4, 0x00D5, 0x00D6, 0x00D7, 0x00D8, 0x00D9, 0x00DA,
-    0x00DB, 0x00DC, 0x00DD, 0x00DE, 0x00DF, 0x00E0, 0x00E1, 0x00E2, 0x00E3, 0x00E4, 0x00E5, 0x00E6, 0x00E7,
-    0x00E8, 0x00E9, 0x00EA, 0x00EB, 0x00EC, 0x00ED, 0x00EE, 0x00EF, 0x00F0, 0x00F1, 0x00F2, 0x00F3, 0x00F4,
-    0x00F5, 0x00F6, 0x00F7, 0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF};
-
-constexpr char16_t kWindows1250High[128] = {
-    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, 0x0088, 0x2030, 0x0160, 0x2039, 0x015A,
-    0x0164, 0x017D, 0x0179, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x0098, 0x2122,
-    0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6,
-    0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, 0x00B0, 0x00B1, 0x02DB, 0x0142,
-    0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C, 0x0154,
-    0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, 0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD,
-    0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA,
-    0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, 0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
-    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4,
-    0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
 void AppendUtf16(std::u16string& out, char32_t code) {
     if (code >= 0x10000) {
@@ -81,8 +60,29 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
+const CodePageTable* FindCodePageTable(std::uint32_t codePage) {
+    const std::span<const CodePageTable> tables = CodePageTables();
+    const auto found = std::lower_bound(tables.begin(), tables.end(), codePage,
+                                        [](const CodePageTable& table, std::uint32_t n) { return table.m_number < n; });
+    return found != tables.end() && found->m_number == codePage ? &*found : nullptr;
+}
+
 bool IsSupportedCodePage(std::uint32_t codePage) {
-    return codePage == kCodePageUtf8 || codePage == kCodePageWestern || codePage == kCodePageCentralEuropean;
+    return codePage == kCodePageUtf8 || FindCodePageTable(codePage) != nullptr;
+}
+
+bool HasDoubleByteCharacters(std::uint32_t codePage) {
+    const CodePageTable* table = FindCodePageTable(codePage);
+    return table != nullptr && table->m_leadRows != nullptr;
+}
+
+std::size_t CharacterSize(const CodePageTable* table, std::string_view text, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80 || table == nullptr || table->m_leadRows == nullptr || table->m_leadRows[byte - 0x80] == 0) {
+        return 1;
+    }
+    // A byte below the trail range (a quote, a line end) is never taken into a pair: the lead byte is then alone.
+    return i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= table->m_firstTrail ? 2 : 1;
 }
 
 std::u16string ToUtf16(std::string_view text, std::uint32_t codePage) {
@@ -94,10 +94,24 @@ std::u16string ToUtf16(std::string_view text, std::uint32_t codePage) {
         }
         return out;
     }
-    const char16_t* high = codePage == kCodePageCentralEuropean ? kWindows1250High : kWindows1252High;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        out += byte < 0x80 ? static_cast<char16_t>(byte) : high[byte - 0x80];
+    const CodePageTable* table = FindCodePageTable(codePage);
+    if (table == nullptr) {
+        table = FindCodePageTable(kCodePageWestern);
+    }
+    const std::size_t width = 256 - std::size_t{table->m_firstTrail};
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            out += static_cast<char16_t>(byte);
+            ++i;
+        } else if (CharacterSize(table, text, i) == 2) {
+            const std::size_t row = table->m_leadRows[byte - 0x80] - 1u;
+            out += table->m_pairs[row * width + static_cast<unsigned char>(text[i + 1]) - table->m_firstTrail];
+            i += 2;
+        } else {
+            out += table->m_high[byte - 0x80];
+            ++i;
+        }
     }
     return out;
 }
@@ -121,11 +135,12 @@ void AppendUtf8(std::string& out, char32_t code) {
 }
 
 std::string Windows1252ToUtf8(std::string_view text) {
+    static const char16_t* const high = FindCodePageTable(kCodePageWestern)->m_high;
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        AppendUtf8(out, byte < 0x80 ? byte : kWindows1252High[byte - 0x80]);
+        AppendUtf8(out, byte < 0x80 ? byte : high[byte - 0x80]);
     }
     return out;
 }

@@ -82,7 +82,8 @@ TEST_F(Refusals, Preprocessor) {
         {"\n#error stop here\n", 2, "#error stop here"},
         {"#endif\n", 1, "#endif without #if"},
         {"#if 0\n#else\n#else\n#endif\n", 3, "#else after #else"},
-        {"#pragma code_page(932)\n", 1, "code page 932 is not supported"},
+        {"\n#pragma code_page(1234)\n", 2, "code page 1234 is not supported"},
+        {"#pragma code_page(037)\n", 1, "code page 037 is not supported"},
         {"#include \"self.rc\"\n", 1, "includes nest more than 200 deep", "self.rc"},
         {"#define N 5\n1 RCDATA { N \\\n  UNDEFINED }\n", 2, "found 'UNDEFINED'"},
     });
