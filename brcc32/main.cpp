@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "brcc32/build_outputs.h"
 #include "brcc32/command_line.h"
 #include "brcc32/input_file.h"
-#include "brcc32/resource_compiler.h"
+#include "brcc32/message_catalogue.h"
 #include "brcc32/script_error.h"
 
 namespace {
@@ -14,25 +15,26 @@ namespace {
 constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
 
-int Run(const std::vector<std::string>& arguments) {
-    const brcc::CommandLine commandLine = brcc::ParseCommandLine(arguments);
+int Run(const std::string& programPath, const std::vector<std::string>& arguments) {
+    brcc::SetUiLanguage(brcc::DetectUiLanguage());
+    const brcc::CommandLine commandLine = brcc::ParseCommandLine(programPath, arguments);
+    const std::string& program = commandLine.m_programName;
     switch (commandLine.m_action) {
         case brcc::CommandLine::Action::kHelp:
-            std::fputs(brcc::kUsage, stdout);
+            std::fputs(brcc::UsageText(commandLine.m_dialect, program).c_str(), stdout);
             return 0;
         case brcc::CommandLine::Action::kVersion:
-            std::fputs(brcc::kVersion, stdout);
+            std::fputs(brcc::VersionText(program).c_str(), stdout);
             return 0;
         case brcc::CommandLine::Action::kUsageError:
-            std::fprintf(stderr, "brcc32: error: %s\nTry 'brcc32 --help' for more information.\n",
-                         commandLine.m_error.c_str());
+            std::fprintf(stderr, "%s: error: %s\n%s\n", program.c_str(), commandLine.m_error.c_str(),
+                         brcc::Text(brcc::msg::kTryHelp, {program + " --help"}).c_str());
             return kExitUsage;
         case brcc::CommandLine::Action::kCompile:
             break;
     }
     try {
-        brcc::CompileScriptFile(commandLine.m_script, commandLine.m_output, commandLine.m_preprocess,
-                                commandLine.m_scriptArgument);
+        brcc::BuildOutputs(commandLine);
         return 0;
     } catch (const brcc::ScriptError& error) {
         const std::string where = error.Line() > 0 ? "(" + std::to_string(error.Line()) + ")" : "";
@@ -53,8 +55,10 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments.push_back(brcc::PathToUtf8(std::filesystem::path(argv[i])));
     }
-    return Run(arguments);
+    return Run(argc > 0 ? brcc::PathToUtf8(std::filesystem::path(argv[0])) : "brcc32", arguments);
 }
 #else
-int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+    return Run(argc > 0 ? argv[0] : "brcc32", std::vector<std::string>(argv + 1, argv + argc));
+}
 #endif

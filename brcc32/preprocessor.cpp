@@ -928,6 +928,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     }
     std::optional<std::string> bytes;
     SourceFile included;
+    std::filesystem::path foundPath;
     for (const auto& [folder, shown] : folders) {
         const std::filesystem::path path = ScriptFilePath(folder, name);
         try {
@@ -936,6 +937,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
             Fail(file, line.m_firstLine, "cannot read the include file '" + name + "': " + error.what());
         }
         if (bytes) {
+            foundPath = path;
             included.m_folder = path.parent_path();
             included.m_key = FileKey(path);
             included.m_shownFolder = ScriptFilePath(shown, name).parent_path();
@@ -955,6 +957,10 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     std::filesystem::path shownPath = included.m_shownFolder / PathFromScriptText(shownName).filename();
     included.m_index = static_cast<int>(m_script.m_files.size());
     m_script.m_files.push_back(PathToUtf8(shownPath));
+    if (std::find(m_script.m_includedPaths.begin(), m_script.m_includedPaths.end(), foundPath) ==
+            m_script.m_includedPaths.end()) {
+        m_script.m_includedPaths.push_back(foundPath);
+    }
     if (m_includedOnce.contains(included.m_key)) {
         return;
     }

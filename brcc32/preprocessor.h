@@ -26,7 +26,8 @@ struct PreprocessOptions {
 // The text the resource parser reads, and for each of its lines the file and line it came from.
 struct PreprocessedScript {
     std::string m_text;
-    std::vector<std::string> m_files;  // as messages name them; the script first
+    std::vector<std::string> m_files;                    // as messages name them; the script first
+    std::vector<std::filesystem::path> m_includedPaths;  // each header read, where it was found, once each
     CodePageChanges m_codePages;
 
     struct Segment {

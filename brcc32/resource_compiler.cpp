@@ -118,6 +118,9 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                 if (statement->m_kind != ResourceKind::kData && statement->m_kind != ResourceKind::kStrings &&
                     !statement->m_inline) {
                     files.Add(statement->m_file);
+                    if (m_namedFiles != nullptr) {
+                        m_namedFiles->push_back(statement->m_file);
+                    }
                 }
                 statements.push_back(std::move(*statement));
             } catch (const ScriptError&) {
@@ -360,8 +363,8 @@ void ResourceCompiler::WriteStringTables() {
     }
 }
 
-void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
-                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers) {
+void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
+                   const std::string& shownName, std::size_t readers, CompileRecord* record) {
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::string bytes;
     try {
@@ -370,17 +373,36 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
         throw ScriptError(name, 0, std::string("cannot read the script: ") + error.what());
     }
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
+    if (record != nullptr) {
+        record->m_headers = preprocessed.m_includedPaths;
+    }
     try {
-        AtomicFile out(output);
-        ResourceCompiler compiler(script.parent_path(), out.Stream(), readers);
+        ResourceCompiler compiler(script.parent_path(), out, readers);
+        compiler.RecordNamedFiles(record != nullptr ? &record->m_namedFiles : nullptr);
         compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
-        out.Commit();
     } catch (const ScriptError& error) {
         if (error.IsPlaced() || error.Line() <= 0) {
             throw;
         }
         const PreprocessedScript::Place place = preprocessed.Locate(error.Line());
         throw ScriptError(*place.m_file, place.m_line, error.what());
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(name, 0, error.what());
+    }
+}
+
+void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
+                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers) {
+    const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
+    std::optional<AtomicFile> out;
+    try {
+        out.emplace(output);
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(name, 0, error.what());
+    }
+    CompileScript(script, out->Stream(), options, name, readers);
+    try {
+        out->Commit();
     } catch (const std::runtime_error& error) {
         throw ScriptError(name, 0, error.what());
     }

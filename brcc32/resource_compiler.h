@@ -28,6 +28,9 @@ public:
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
     void Compile(std::string_view scriptText, CodePageChanges codePages = {});
 
+    // Each file the script names, as it names it, is added to `names` (for dependency files and -v).
+    void RecordNamedFiles(std::vector<std::string>* names) { m_namedFiles = names; }
+
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
     void CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files);
@@ -43,6 +46,7 @@ private:
 
     std::filesystem::path m_baseFolder;
     std::size_t m_readers;
+    std::vector<std::string>* m_namedFiles = nullptr;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;
     DefinitionTable m_definitions;
@@ -75,6 +79,18 @@ private:
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
                        const PreprocessOptions& options = {}, const std::string& shownName = "",
                        std::size_t readers = DefaultReaderCount());
+
+// The files a compilation read besides the script: headers as found, files the script names as it names them.
+struct CompileRecord {
+    std::vector<std::filesystem::path> m_headers;
+    std::vector<std::string> m_namedFiles;
+};
+
+// CompileScriptFile to a stream: on a throw, what `out` received is to be thrown away. `record`, when given, is
+// filled as the compilation goes.
+void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
+                   const std::string& shownName, std::size_t readers = DefaultReaderCount(),
+                   CompileRecord* record = nullptr);
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

@@ -1,0 +1,139 @@
+// The compilation's outputs, each written to a temporary file and put in place only once all are written.
+#include "brcc32/build_outputs.h"
+
+#include <algorithm>
+#include <optional>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "brcc32/atomic_file.h"
+#include "brcc32/input_file.h"
+#include "brcc32/message_catalogue.h"
+#include "brcc32/output/coff_writer.h"
+#include "brcc32/output/dependency_file.h"
+#include "brcc32/output/res_file.h"
+#include "brcc32/resource_compiler.h"
+#include "brcc32/script_error.h"
+
+namespace brcc {
+namespace {
+
+// A .res in memory on its way to a COFF object, whose directory must know every resource before the first byte.
+class ByteSink : public std::streambuf {
+public:
+    std::vector<std::uint8_t>& Bytes() { return m_bytes; }
+
+protected:
+    std::streamsize xsputn(const char* data, std::streamsize count) override {
+        m_bytes.insert(m_bytes.end(), data, data + count);
+        return count;
+    }
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            m_bytes.push_back(static_cast<std::uint8_t>(c));
+        }
+        return traits_type::not_eof(c);
+    }
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+};
+
+void Say(std::FILE* verbose, const MessageText& message, const std::string& name) {
+    if (verbose != nullptr) {
+        std::fprintf(verbose, "%s\n", Text(message, {name}).c_str());
+    }
+}
+
+// The files of the dependency list: the script, then headers and named files, each once, in the order met.
+std::vector<std::string> DependencyNames(const CommandLine& commandLine, const CompileRecord& record) {
+    std::vector<std::string> names = {commandLine.m_scriptArgument};
+    auto add = [&names](std::string name) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(std::move(name));
+        }
+    };
+    for (const std::filesystem::path& header : record.m_headers) {
+        add(PathToUtf8(header));
+    }
+    const std::filesystem::path folder = commandLine.m_script.parent_path();
+    for (const std::string& name : record.m_namedFiles) {
+        add(PathToUtf8(ScriptFilePath(folder, name)));
+    }
+    return names;
+}
+
+}  // namespace
+
+void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose) {
+    if (!commandLine.m_verbose) {
+        verbose = nullptr;
+    }
+    const std::string& shown = commandLine.m_scriptArgument;
+    try {
+        std::optional<AtomicFile> output(std::in_place, commandLine.m_output);
+        CompileRecord record;
+        Say(verbose, msg::kVerboseReading, shown);
+        if (commandLine.m_inputFormat == InputFormat::kRes) {
+            std::string bytes;
+            try {
+                bytes = ReadTextFile(commandLine.m_script);
+            } catch (const FileAccessError& error) {
+                throw ScriptError(shown, 0, std::string("cannot read the .res file: ") + error.what());
+            }
+            const std::span<const std::uint8_t> res(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            const std::vector<ResEntry> entries = ReadResFile(res);
+            if (commandLine.m_outputFormat == OutputFormat::kCoff) {
+                WriteCoffObject(entries, commandLine.m_machine, output->Stream());
+            } else if (output->Stream().sputn(bytes.data(), static_cast<std::streamsize>(bytes.size())) !=
+                       static_cast<std::streamsize>(bytes.size())) {
+                throw std::runtime_error("the output file cannot be written (is the disk full?)");
+            }
+        } else if (commandLine.m_outputFormat == OutputFormat::kCoff) {
+            ByteSink res;
+            CompileScript(commandLine.m_script, res, commandLine.m_preprocess, shown, DefaultReaderCount(), &record);
+            const std::vector<ResEntry> entries = ReadResFile(res.Bytes());
+            WriteCoffObject(entries, commandLine.m_machine, output->Stream());
+        } else {
+            CompileScript(commandLine.m_script, output->Stream(), commandLine.m_preprocess, shown, DefaultReaderCount(),
+                          &record);
+        }
+        if (verbose != nullptr) {
+            const std::vector<std::string> names = DependencyNames(commandLine, record);
+            for (std::size_t i = 1; i < names.size(); ++i) {
+                Say(verbose, msg::kVerboseReading, names[i]);
+            }
+        }
+        std::optional<AtomicFile> dependencies;
+        const DependencyRequest& request = commandLine.m_dependencies;
+        if (!request.m_file.empty()) {
+            std::vector<std::string> targets = request.m_targets;
+            if (targets.empty()) {
+                targets.push_back(commandLine.m_outputArgument);
+            }
+            const std::vector<std::string> names = DependencyNames(commandLine, record);
+            const std::string text = request.m_format == DependencyFormat::kJson ? JsonDependencyText(targets, names)
+                                                                                 : MakeDependencyText(targets, names);
+            dependencies.emplace(request.m_file);
+            if (dependencies->Stream().sputn(text.data(), static_cast<std::streamsize>(text.size())) !=
+                static_cast<std::streamsize>(text.size())) {
+                throw std::runtime_error("the dependency file cannot be written (is the disk full?)");
+            }
+        }
+        // The output before its dependency file: a build tool that finds the list newer than the output would
+        // rebuild for nothing, never the other way round.
+        Say(verbose, msg::kVerboseWriting, commandLine.m_outputArgument);
+        output->Commit();
+        if (dependencies) {
+            Say(verbose, msg::kVerboseDependencies, PathToUtf8(request.m_file));
+            dependencies->Commit();
+        }
+    } catch (const ScriptError&) {
+        throw;
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(shown, 0, error.what());
+    }
+}
+
+}  // namespace brcc

@@ -1,0 +1,14 @@
+// Runs one command line's compilation: a .res or a COFF object, and the dependency file when asked.
+#pragma once
+
+#include <cstdio>
+
+#include "brcc32/command_line.h"
+
+namespace brcc {
+
+// Writes every output or none: a failure leaves each output file as it was. Throws ScriptError. With -v, says what
+// it reads and writes on `verbose`.
+void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose = stdout);
+
+}  // namespace brcc
