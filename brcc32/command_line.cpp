@@ -331,7 +331,7 @@ private:
                     glued.remove_prefix(1);
                 }
             }
-            const std::string name = "-" + std::string(spec.m_name);
+            const std::string name = argument.substr(0, 1 + spec.m_name.size());
             Apply(spec.m_effect, name,
                   glued.empty() && spec.m_effect != Effect::kRefused16Bit ? TakeValue(argument) : std::string(glued));
             return;
