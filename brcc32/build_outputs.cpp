@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "brcc32/atomic_file.h"
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
+#include "brcc32/output/atomic_file.h"
 #include "brcc32/output/coff_writer.h"
 #include "brcc32/output/dependency_file.h"
 #include "brcc32/output/res_file.h"
@@ -71,6 +71,14 @@ void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose) {
         verbose = nullptr;
     }
     const std::string& shown = commandLine.m_scriptArgument;
+    PreprocessOptions preprocess = commandLine.m_preprocess;
+    preprocess.m_machine = commandLine.m_machine;
+    if (commandLine.m_codePage) {
+        preprocess.m_codePage = *commandLine.m_codePage;
+    }
+    ScriptSettings settings;
+    settings.m_language = commandLine.m_language.value_or(kDefaultLanguage);
+    settings.m_nullTerminateStrings = commandLine.m_nullTerminateStrings;
     try {
         std::optional<AtomicFile> output(std::in_place, commandLine.m_output);
         CompileRecord record;
@@ -92,12 +100,12 @@ void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose) {
             }
         } else if (commandLine.m_outputFormat == OutputFormat::kCoff) {
             ByteSink res;
-            CompileScript(commandLine.m_script, res, commandLine.m_preprocess, shown, DefaultReaderCount(), &record);
+            CompileScript(commandLine.m_script, res, preprocess, shown, DefaultReaderCount(), &record, settings);
             const std::vector<ResEntry> entries = ReadResFile(res.Bytes());
             WriteCoffObject(entries, commandLine.m_machine, output->Stream());
         } else {
-            CompileScript(commandLine.m_script, output->Stream(), commandLine.m_preprocess, shown, DefaultReaderCount(),
-                          &record);
+            CompileScript(commandLine.m_script, output->Stream(), preprocess, shown, DefaultReaderCount(), &record,
+                          settings);
         }
         if (verbose != nullptr) {
             const std::vector<std::string> names = DependencyNames(commandLine, record);

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "brcc32/command_line.h"
+#include "brcc32/cli/command_line.h"
 
 namespace brcc {
 

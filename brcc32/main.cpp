@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "brcc32/build_outputs.h"
-#include "brcc32/command_line.h"
-#include "brcc32/input_file.h"
+#include "brcc32/cli/command_line.h"
+#include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/script_error.h"
 

@@ -6,12 +6,12 @@
 #include <deque>
 #include <exception>
 
-#include "brcc32/atomic_file.h"
-#include "brcc32/bitmap_file.h"
 #include "brcc32/byte_order.h"
-#include "brcc32/font_file.h"
-#include "brcc32/icon_file.h"
-#include "brcc32/input_file.h"
+#include "brcc32/files/bitmap_file.h"
+#include "brcc32/files/font_file.h"
+#include "brcc32/files/icon_file.h"
+#include "brcc32/files/input_file.h"
+#include "brcc32/output/atomic_file.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
@@ -101,6 +101,7 @@ ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::stream
 
 void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
     ScriptParser parser(scriptText, std::move(codePages));
+    parser.SetDefaultLanguage(m_settings.m_language);
     FileReadAhead files(m_baseFolder, m_readers);
     // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
     // waits its turn: an error of an earlier statement's file is the one to report.
@@ -339,7 +340,8 @@ void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
                                                  HexLanguage(statement.m_language) + " is already defined on line " +
                                                  std::to_string(bundle.m_lines[slot]));
         }
-        if (string.m_text.size() > 0xFFFF) {
+        // The length is 16 bits, and counts the NUL that /n adds.
+        if (string.m_text.size() > (m_settings.m_nullTerminateStrings ? 0xFFFEu : 0xFFFFu)) {
             throw ScriptError(string.m_line,
                               "string " + std::to_string(string.m_id) + " is longer than 65535 characters");
         }
@@ -354,8 +356,9 @@ void ResourceCompiler::WriteStringTables() {
         data.clear();
         for (const std::optional<std::u16string>& string : bundle.m_strings) {
             const std::u16string_view text = string ? std::u16string_view(*string) : std::u16string_view();
-            PutU16(data, static_cast<std::uint32_t>(text.size()));
-            PutUtf16(data, text, false);
+            const bool terminate = string && m_settings.m_nullTerminateStrings;
+            PutU16(data, static_cast<std::uint32_t>(text.size() + (terminate ? 1 : 0)));
+            PutUtf16(data, text, terminate);
         }
         m_writer.WriteResource(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(bundle.m_name),
                                bundle.m_memoryFlags, bundle.m_language, data, bundle.m_version,
@@ -364,7 +367,8 @@ void ResourceCompiler::WriteStringTables() {
 }
 
 void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
-                   const std::string& shownName, std::size_t readers, CompileRecord* record) {
+                   const std::string& shownName, std::size_t readers, CompileRecord* record,
+                   const ScriptSettings& settings) {
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::string bytes;
     try {
@@ -379,6 +383,7 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
     try {
         ResourceCompiler compiler(script.parent_path(), out, readers);
         compiler.RecordNamedFiles(record != nullptr ? &record->m_namedFiles : nullptr);
+        compiler.UseSettings(settings);
         compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
     } catch (const ScriptError& error) {
         if (error.IsPlaced() || error.Line() <= 0) {

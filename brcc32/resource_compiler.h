@@ -12,12 +12,18 @@
 #include <vector>
 
 #include "brcc32/definition_table.h"
-#include "brcc32/file_read_ahead.h"
-#include "brcc32/preprocessor.h"
-#include "brcc32/res_writer.h"
-#include "brcc32/script_parser.h"
+#include "brcc32/files/file_read_ahead.h"
+#include "brcc32/output/res_writer.h"
+#include "brcc32/preprocessor/preprocessor.h"
+#include "brcc32/script/parser.h"
 
 namespace brcc {
+
+// What the command line sets for the script as a whole.
+struct ScriptSettings {
+    std::uint16_t m_language = kDefaultLanguage;  // before the first LANGUAGE line
+    bool m_nullTerminateStrings = false;          // each STRINGTABLE string ends with a NUL, counted in its length
+};
 
 class ResourceCompiler {
 public:
@@ -30,6 +36,7 @@ public:
 
     // Each file the script names, as it names it, is added to `names` (for dependency files and -v).
     void RecordNamedFiles(std::vector<std::string>* names) { m_namedFiles = names; }
+    void UseSettings(const ScriptSettings& settings) { m_settings = settings; }
 
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
@@ -47,6 +54,7 @@ private:
     std::filesystem::path m_baseFolder;
     std::size_t m_readers;
     std::vector<std::string>* m_namedFiles = nullptr;
+    ScriptSettings m_settings;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;
     DefinitionTable m_definitions;
@@ -90,7 +98,7 @@ struct CompileRecord {
 // filled as the compilation goes.
 void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
                    const std::string& shownName, std::size_t readers = DefaultReaderCount(),
-                   CompileRecord* record = nullptr);
+                   CompileRecord* record = nullptr, const ScriptSettings& settings = {});
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

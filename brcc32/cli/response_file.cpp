@@ -3,8 +3,8 @@
 
 #include <cctype>
 
-#include "brcc32/code_page.h"
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {

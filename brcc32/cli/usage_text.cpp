@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "brcc32/command_line.h"
+#include "brcc32/cli/command_line.h"
 #include "brcc32/message_catalogue.h"
 
 namespace brcc {

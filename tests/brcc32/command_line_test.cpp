@@ -1,5 +1,5 @@
 // The three dialects' command lines as build systems write them, read into what they ask for.
-#include "brcc32/command_line.h"
+#include "brcc32/cli/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "brcc32/file_read_ahead.h"
+#include "brcc32/files/file_read_ahead.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 #include "test_folder.h"

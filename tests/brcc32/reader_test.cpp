@@ -5,15 +5,15 @@
 #include <optional>
 #include <string>
 
-#include "brcc32/atomic_file.h"
-#include "brcc32/bitmap_file.h"
-#include "brcc32/code_page.h"
 #include "brcc32/definition_table.h"
-#include "brcc32/icon_file.h"
-#include "brcc32/input_file.h"
+#include "brcc32/files/bitmap_file.h"
+#include "brcc32/files/icon_file.h"
+#include "brcc32/files/input_file.h"
+#include "brcc32/output/atomic_file.h"
+#include "brcc32/script/lexer.h"
+#include "brcc32/script/parser.h"
 #include "brcc32/script_error.h"
-#include "brcc32/script_lexer.h"
-#include "brcc32/script_parser.h"
+#include "brcc32/text/code_page.h"
 #include "script_folder_check.h"
 #include "test_folder.h"
 #include "test_images.h"

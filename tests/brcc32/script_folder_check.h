@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <string_view>
 
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 
 namespace brcc::test {
 
 inline void ExpectScriptFolderAgreesWithScriptFilePath() {
-    const char* const folders[] = {"", "dir", "dir/", "dir\\", "/", "/abs/dir", "C:", "C:\\dir", "C:/", "\\\\server\\share",
-                                   "//server/share/"};
+    const char* const folders[] = {
+        "", "dir", "dir/", "dir\\", "/", "/abs/dir", "C:", "C:\\dir", "C:/", "\\\\server\\share", "//server/share/"};
     const std::string_view names[] = {"f.bin",
                                       "sub\\f.bin",
                                       "sub/f.bin",

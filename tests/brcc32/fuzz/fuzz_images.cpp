@@ -5,10 +5,10 @@
 #include <span>
 #include <sstream>
 
-#include "brcc32/bitmap_file.h"
-#include "brcc32/font_file.h"
-#include "brcc32/icon_file.h"
-#include "brcc32/res_writer.h"
+#include "brcc32/files/bitmap_file.h"
+#include "brcc32/files/font_file.h"
+#include "brcc32/files/icon_file.h"
+#include "brcc32/output/res_writer.h"
 #include "brcc32/script_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

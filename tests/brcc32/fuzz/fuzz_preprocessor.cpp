@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "brcc32/preprocessor.h"
+#include "brcc32/preprocessor/preprocessor.h"
+#include "brcc32/script/parser.h"
 #include "brcc32/script_error.h"
-#include "brcc32/script_parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/script/lexer.h"
 #include "brcc32/script_error.h"
-#include "brcc32/script_lexer.h"
 
 namespace brcc {
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "brcc32/code_page.h"
 #include "brcc32/resource_id.h"
-#include "brcc32/script_lexer.h"
+#include "brcc32/script/lexer.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 
@@ -54,6 +54,9 @@ class ScriptParser {
 public:
     // The text must outlive the parser.
     explicit ScriptParser(std::string_view text, CodePageChanges codePages = {});
+
+    // The language of the resources before the first LANGUAGE line.
+    void SetDefaultLanguage(std::uint16_t language) { m_language = language; }
 
     // The next resource, or nothing at the end of the script. Throws ScriptError on anything it does not accept.
     std::optional<ResourceStatement> Next();

@@ -1,5 +1,5 @@
 // Tables of the single-byte code pages in use west and in the middle of Europe, and the UTF decoders.
-#include "brcc32/code_page.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {

@@ -1,5 +1,5 @@
 // .res writer; the header layout and padding match what Windows' resource tools read.
-#include "brcc32/res_writer.h"
+#include "brcc32/output/res_writer.h"
 
 #include <stdexcept>
 #include <vector>

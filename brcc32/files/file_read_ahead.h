@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 
 namespace brcc {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "brcc32/machine.h"
-#include "brcc32/preprocessor.h"
+#include "brcc32/preprocessor/preprocessor.h"
 
 namespace brcc {
 

@@ -1,5 +1,5 @@
 // The three dialects as tables of options, each row saying what the option sets; one function applies them all.
-#include "brcc32/command_line.h"
+#include "brcc32/cli/command_line.h"
 
 #include <algorithm>
 #include <array>
@@ -9,9 +9,9 @@
 #include <span>
 
 #include "brcc32/cli/response_file.h"
-#include "brcc32/code_page.h"
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {

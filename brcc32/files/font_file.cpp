@@ -1,5 +1,5 @@
 // A .fnt header: version, size, copyright, metrics, then the offsets of the device and face names in the file.
-#include "brcc32/font_file.h"
+#include "brcc32/files/font_file.h"
 
 #include <algorithm>
 #include <string>

@@ -1,5 +1,5 @@
 // Bitmap file check: the BM mark and a DIB header of a known size that fits the file.
-#include "brcc32/bitmap_file.h"
+#include "brcc32/files/bitmap_file.h"
 
 #include <string>
 

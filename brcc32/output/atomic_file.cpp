@@ -1,12 +1,12 @@
 // Atomic output: the target keeps its old contents until the rename that replaces it.
-#include "brcc32/atomic_file.h"
+#include "brcc32/output/atomic_file.h"
 
 #include <chrono>
 #include <random>
 #include <stdexcept>
 #include <string>
 
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 
 namespace brcc {
 namespace {

@@ -11,7 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "brcc32/code_page.h"
+#include "brcc32/machine.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 
@@ -21,6 +22,10 @@ struct PreprocessOptions {
     // NAME or NAME=VALUE, then names to undefine, applied in that order after RC_INVOKED is defined.
     std::vector<std::string> m_defines;
     std::vector<std::string> m_undefines;
+    // The script's code page until a #pragma code_page changes it, and what code_page(DEFAULT) returns to.
+    std::uint32_t m_codePage = kCodePageWestern;
+    // Picks the predefined macros: _WIN64 and the machine's for a 64-bit one.
+    Machine m_machine = Machine::kX86;
 };
 
 // The text the resource parser reads, and for each of its lines the file and line it came from.

@@ -1,13 +1,13 @@
 // Parser of the resource statements; each kind of statement has its own member, so that more slot in beside them.
-#include "brcc32/script_parser.h"
+#include "brcc32/script/parser.h"
 
 #include <algorithm>
 #include <array>
 
-#include "brcc32/code_page.h"
+#include "brcc32/script/strings.h"
+#include "brcc32/script/syntax.h"
 #include "brcc32/script_error.h"
-#include "brcc32/script_strings.h"
-#include "brcc32/script_syntax.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {

@@ -1,5 +1,5 @@
 // Tokenizer of resource scripts: the token rules follow llvm-rc so both read a script alike.
-#include "brcc32/script_lexer.h"
+#include "brcc32/script/lexer.h"
 
 #include <algorithm>
 

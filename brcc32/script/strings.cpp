@@ -1,7 +1,7 @@
 // Escapes as Windows' resource compiler reads them: \a is a backspace there, and an unknown escape stays as written.
-#include "brcc32/script_strings.h"
+#include "brcc32/script/strings.h"
 
-#include "brcc32/code_page.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 

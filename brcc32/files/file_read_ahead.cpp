@@ -1,6 +1,6 @@
 // Read-ahead of a script's files: a script of many small files spends most of its time in the system calls that
 // open and read them, and these overlap on a second core while the first copies earlier files into the output.
-#include "brcc32/file_read_ahead.h"
+#include "brcc32/files/file_read_ahead.h"
 
 #include <algorithm>
 #include <cstring>

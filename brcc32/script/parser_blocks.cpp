@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <array>
 
-#include "brcc32/code_page.h"
-#include "brcc32/script_parser.h"
-#include "brcc32/script_strings.h"
-#include "brcc32/script_syntax.h"
+#include "brcc32/script/parser.h"
+#include "brcc32/script/strings.h"
+#include "brcc32/script/syntax.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {

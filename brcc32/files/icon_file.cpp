@@ -1,5 +1,5 @@
 // Icon and cursor file reader: checks every offset against the file before it is used.
-#include "brcc32/icon_file.h"
+#include "brcc32/files/icon_file.h"
 
 #include <algorithm>
 #include <array>

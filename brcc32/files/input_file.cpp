@@ -1,5 +1,5 @@
 // Input files opened unbuffered: each is read once, in as few calls as its size allows.
-#include "brcc32/input_file.h"
+#include "brcc32/files/input_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <climits>
 #include <utility>
 
-#include "brcc32/code_page.h"
 #include "brcc32/script_error.h"
+#include "brcc32/text/code_page.h"
 
 #ifdef _WIN32
 #include <io.h>  // the C runtime's descriptors, not the Windows API
@@ -117,9 +117,8 @@ std::filesystem::path::string_type ScriptFolder::NativePath(std::string_view nam
     // ASCII widens byte for byte. These rare names take the general way.
     bool appended = !name.empty() && name.front() != '/' && name.front() != '\\';
 #ifdef _WIN32
-    appended = appended && std::all_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x80 && c != ':';
-    });
+    appended = appended && std::all_of(name.begin(), name.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80 && c != ':'; });
 #endif
     if (!appended) {
         return ScriptFilePath(m_folder, name).native();

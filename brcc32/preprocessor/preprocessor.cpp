@@ -1,0 +1,144 @@
+// A C preprocessor of its own, so that the compiler needs no other program and no SDK: the Windows headers a
+// script includes are built in. This part runs it and keeps its output; the lines are read in line_reader.cpp,
+// directives are obeyed in directives.cpp and macros are expanded in macro_expansion.cpp.
+#include "brcc32/preprocessor/preprocessor.h"
+
+#include <algorithm>
+
+#include "brcc32/files/input_file.h"
+#include "brcc32/preprocessor/predefined_macros.h"
+#include "brcc32/preprocessor/preprocessor_impl.h"
+#include "brcc32/text/code_page.h"
+
+namespace brcc {
+namespace {
+
+std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    return ReadTextFile(path);
+}
+
+}  // namespace
+
+PreprocessedScript::Place PreprocessedScript::Locate(int outputLine) const {
+    auto after = std::upper_bound(m_segments.begin(), m_segments.end(), outputLine,
+                                  [](int line, const Segment& segment) { return line < segment.m_outputLine; });
+    if (after == m_segments.begin()) {
+        return {&m_files.front(), outputLine};
+    }
+    const Segment& segment = *(after - 1);
+    return {&m_files[static_cast<std::size_t>(segment.m_file)], segment.m_line + (outputLine - segment.m_outputLine)};
+}
+
+Preprocessor::Impl::Impl(PreprocessOptions options, FileReader reader)
+    : m_options(std::move(options)), m_reader(std::move(reader)) {
+    if (!m_reader) {
+        m_reader = ReadFromDisk;
+    }
+}
+
+Preprocessor::Preprocessor(PreprocessOptions options, FileReader reader)
+    : m_impl(std::make_unique<Impl>(std::move(options), std::move(reader))) {}
+
+Preprocessor::~Preprocessor() = default;
+
+PreprocessedScript Preprocessor::Run(std::string text, const std::filesystem::path& path, const std::string& name) {
+    return m_impl->Run(std::move(text), path, name);
+}
+
+PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesystem::path& path,
+                                           const std::string& name) {
+    m_script = PreprocessedScript();
+    m_script.m_files.push_back(name);
+    m_script.m_codePages.push_back({1, m_options.m_codePage});
+    m_codePage = m_options.m_codePage;
+    // As Windows' resource compiler: scripts test these to leave out what only a C compiler reads.
+    for (const std::string_view definition : PredefinedMacros(m_options.m_machine)) {
+        DefineFromCommandLine(std::string(definition));
+    }
+    for (const std::string& definition : m_options.m_defines) {
+        DefineFromCommandLine(definition);
+    }
+    for (const std::string& undefined : m_options.m_undefines) {
+        m_macros[undefined].m_undefined = true;
+    }
+    SourceFile file;
+    file.m_folder = path.parent_path();
+    file.m_key = FileKey(path);
+    file.m_shownFolder = PathFromUtf8(name).parent_path();
+    file.m_text = NewText(file, std::move(text));
+    m_script.m_segments.push_back({1, 0, 1});
+    m_inPlace = &file;
+    m_written = 0;
+    Process(file, 0);
+    if (m_inPlace != nullptr) {
+        file.m_text.resize(m_written);
+        m_script.m_text = std::move(file.m_text);
+        m_inPlace = nullptr;
+    }
+    return std::move(m_script);
+}
+
+// The file's bytes as UTF-8 text; a UTF-16 file with its byte-order mark is converted and read as Unicode.
+std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
+    if (std::optional<std::string> converted = Utf16FileToUtf8(bytes)) {
+        SetCodePage(kCodePageUtf8);
+        return std::move(*converted);
+    }
+    const std::size_t nul = bytes.find('\0');
+    if (nul != std::string_view::npos) {
+        const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n'));
+        Fail(file, line,
+             "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, "
+             "or as UTF-16 with its byte-order mark");
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        SetCodePage(kCodePageUtf8);
+        bytes.erase(0, 3);
+    }
+    return bytes;
+}
+
+void Preprocessor::Impl::SetCodePage(std::uint32_t codePage) {
+    m_codePage = codePage;
+    auto& pages = m_script.m_codePages;
+    if (!pages.empty() && pages.back().first == m_outputLine) {
+        pages.back().second = codePage;
+    } else if (pages.empty() || pages.back().second != codePage) {
+        pages.push_back({m_outputLine, codePage});
+    }
+}
+
+void Preprocessor::Impl::EndLines(int count) {
+    static constexpr std::string_view kNewLines = "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n";
+    for (int left = count; left > 0; left -= static_cast<int>(kNewLines.size())) {
+        Emit(kNewLines.substr(0, std::min<std::size_t>(static_cast<std::size_t>(left), kNewLines.size())));
+    }
+    m_outputLine += count;
+}
+
+// The script's output goes over its own text, behind the line being read, for as long as it is no longer than
+// what was read: that is every script without include files, unless its macros make lines longer.
+void Preprocessor::Impl::Emit(std::string_view text) {
+    if (m_inPlace != nullptr) {
+        if (m_written + text.size() <= m_inPlace->m_position) {
+            std::copy(text.begin(), text.end(), m_inPlace->m_text.begin() + static_cast<long>(m_written));
+            m_written += text.size();
+            return;
+        }
+        LeaveInPlace();
+    }
+    m_script.m_text.append(text);
+}
+
+void Preprocessor::Impl::LeaveInPlace() {
+    if (m_inPlace != nullptr) {
+        m_script.m_text.assign(m_inPlace->m_text, 0, m_written);
+        m_inPlace = nullptr;
+    }
+}
+
+}  // namespace brcc

@@ -1,0 +1,115 @@
+// What the preprocessor's parts share: its state, and the records of macros, files, lines and conditionals.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "brcc32/preprocessor/preprocessor.h"
+#include "brcc32/script_error.h"
+
+namespace brcc {
+
+constexpr int kMaxIncludeDepth = 200;
+constexpr int kMaxExpansionDepth = 200;
+constexpr std::size_t kMaxExpansionSize = 1 << 20;
+
+// Lets a name be looked up as it lies in the line, without a string made of it for each identifier.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
+struct Macro {
+    bool m_functionLike = false;
+    bool m_variadic = false;
+    bool m_undefined = false;  // hides a built-in constant of the same name
+    std::vector<std::string> m_parameters;
+    std::string m_body;
+};
+
+// Where a logical line of a file starts and how many lines of the file it spans.
+struct LogicalLine {
+    std::string m_text;
+    int m_firstLine = 0;
+    int m_lineCount = 0;
+};
+
+struct SourceFile {
+    std::string m_text;  // UTF-8
+    std::size_t m_position = 0;
+    int m_line = 1;
+    int m_index = 0;                      // in PreprocessedScript::m_files
+    std::filesystem::path m_folder;       // where its own includes are looked for first
+    std::filesystem::path m_shownFolder;  // the same, as messages show it
+    std::string m_key;                    // for #pragma once
+    bool m_onlyDirectives = false;        // a .h or .c file: C declarations in it are not resources
+};
+
+struct Conditional {
+    bool m_wasActive;  // whether the lines around the #if are kept
+    bool m_active;
+    bool m_taken;
+    bool m_hadElse;
+    int m_line;
+};
+
+// What tells two includes of one file apart from includes of two files, for #pragma once.
+std::string FileKey(const std::filesystem::path& path);
+
+class Preprocessor::Impl {
+public:
+    Impl(PreprocessOptions options, FileReader reader);
+
+    PreprocessedScript Run(std::string text, const std::filesystem::path& path, const std::string& name);
+
+private:
+    [[noreturn]] void Fail(const SourceFile& file, int line, const std::string& message) {
+        throw ScriptError(m_script.m_files[static_cast<std::size_t>(file.m_index)], line, message);
+    }
+
+    void DefineFromCommandLine(const std::string& definition);
+    void Process(SourceFile& file, int depth);
+    bool ReadLogicalLine(SourceFile& file, LogicalLine& line);
+    void Directive(SourceFile& file, const LogicalLine& line, std::string_view text, int depth);
+    void Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth);
+    void Define(SourceFile& file, const LogicalLine& line, std::string_view text);
+    void Pragma(SourceFile& file, const LogicalLine& line, std::string_view text);
+    bool EvaluateCondition(SourceFile& file, const LogicalLine& line, std::string_view text);
+    void EndLines(int count);
+    void Emit(std::string_view text);
+    void LeaveInPlace();
+    void SetCodePage(std::uint32_t codePage);
+    std::string NewText(SourceFile& file, std::string bytes);
+
+    const Macro* Find(std::string_view name);
+    void Expand(std::string_view text, std::string& out, std::vector<const Macro*>& active, int depth);
+    std::string ExpandLine(SourceFile& file, const LogicalLine& line, std::string_view text);
+    std::string Substitute(const Macro& macro, const std::vector<std::string_view>& arguments,
+                           std::vector<const Macro*>& active, int depth);
+
+    PreprocessOptions m_options;
+    FileReader m_reader;
+    PreprocessedScript m_script;
+    std::unordered_map<std::string, Macro, NameHash, std::equal_to<>> m_macros;
+    std::unordered_map<std::string_view, Macro> m_builtInCache;
+    unsigned m_builtInGroups = 0;
+    std::array<bool, 256> m_firstChars{};  // of names that may be macros: most identifiers of a script are not
+    std::unordered_set<std::string> m_includedOnce;
+    std::uint32_t m_codePage = kCodePageWestern;
+    int m_outputLine = 1;
+    SourceFile* m_inPlace = nullptr;  // the script, while its output is written over it
+    std::size_t m_written = 0;        // bytes of output written over it
+    std::string m_scratch;
+    std::vector<const Macro*> m_active;
+    // The place of the error met while expanding, for the callbacks that have no file at hand.
+    const SourceFile* m_currentFile = nullptr;
+    int m_currentLine = 0;
+};
+
+}  // namespace brcc
