@@ -12,33 +12,32 @@
 #include "brcc32/output/atomic_file.h"
 #include "brcc32/output/coff_writer.h"
 #include "brcc32/output/dependency_file.h"
-#include "brcc32/output/res_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
 namespace {
 
-// A .res in memory on its way to a COFF object, whose directory must know every resource before the first byte.
-class ByteSink : public std::streambuf {
-public:
-    std::vector<std::uint8_t>& Bytes() { return m_bytes; }
+constexpr std::size_t kCopyChunk = 1 << 16;
 
-protected:
-    std::streamsize xsputn(const char* data, std::streamsize count) override {
-        m_bytes.insert(m_bytes.end(), data, data + count);
-        return count;
-    }
-    int_type overflow(int_type c) override {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            m_bytes.push_back(static_cast<std::uint8_t>(c));
+// A .res file given as input, handed to `out` in pieces: it may be large.
+void CopyResFile(const std::filesystem::path& path, const std::string& shown, std::streambuf& out) {
+    try {
+        InputFile file(path);
+        std::vector<std::uint8_t> chunk(kCopyChunk);
+        for (std::uint64_t left = file.Size(); left > 0;) {
+            const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
+            file.Read(std::span(chunk.data(), piece));
+            if (out.sputn(reinterpret_cast<const char*>(chunk.data()), static_cast<std::streamsize>(piece)) !=
+                static_cast<std::streamsize>(piece)) {
+                throw std::runtime_error("the output file cannot be written (is the disk full?)");
+            }
+            left -= piece;
         }
-        return traits_type::not_eof(c);
+    } catch (const FileAccessError& error) {
+        throw ScriptError(shown, 0, std::string("cannot read the .res file: ") + error.what());
     }
-
-private:
-    std::vector<std::uint8_t> m_bytes;
-};
+}
 
 void Say(std::FILE* verbose, const MessageText& message, const std::string& name) {
     if (verbose != nullptr) {
@@ -83,29 +82,19 @@ void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose) {
         std::optional<AtomicFile> output(std::in_place, commandLine.m_output);
         CompileRecord record;
         Say(verbose, msg::kVerboseReading, shown);
+        // A COFF object is written as the .res streams by, which is never held whole.
+        std::optional<CoffWriter> coff;
+        if (commandLine.m_outputFormat == OutputFormat::kCoff) {
+            coff.emplace(output->Stream(), commandLine.m_machine);
+        }
+        std::streambuf& res = coff ? static_cast<std::streambuf&>(*coff) : output->Stream();
         if (commandLine.m_inputFormat == InputFormat::kRes) {
-            std::string bytes;
-            try {
-                bytes = ReadTextFile(commandLine.m_script);
-            } catch (const FileAccessError& error) {
-                throw ScriptError(shown, 0, std::string("cannot read the .res file: ") + error.what());
-            }
-            const std::span<const std::uint8_t> res(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-            const std::vector<ResEntry> entries = ReadResFile(res);
-            if (commandLine.m_outputFormat == OutputFormat::kCoff) {
-                WriteCoffObject(entries, commandLine.m_machine, output->Stream());
-            } else if (output->Stream().sputn(bytes.data(), static_cast<std::streamsize>(bytes.size())) !=
-                       static_cast<std::streamsize>(bytes.size())) {
-                throw std::runtime_error("the output file cannot be written (is the disk full?)");
-            }
-        } else if (commandLine.m_outputFormat == OutputFormat::kCoff) {
-            ByteSink res;
-            CompileScript(commandLine.m_script, res, preprocess, shown, DefaultReaderCount(), &record, settings);
-            const std::vector<ResEntry> entries = ReadResFile(res.Bytes());
-            WriteCoffObject(entries, commandLine.m_machine, output->Stream());
+            CopyResFile(commandLine.m_script, shown, res);
         } else {
-            CompileScript(commandLine.m_script, output->Stream(), preprocess, shown, DefaultReaderCount(), &record,
-                          settings);
+            CompileScript(commandLine.m_script, res, preprocess, shown, DefaultReaderCount(), &record, settings);
+        }
+        if (coff) {
+            coff->Finish();
         }
         if (verbose != nullptr) {
             const std::vector<std::string> names = DependencyNames(commandLine, record);
