@@ -1,7 +1,6 @@
 // The About box and its dialog.
 #include "about/about.h"
 
-#include <algorithm>
 #include <memory>
 #include <new>
 #include <string>
@@ -19,18 +18,10 @@ namespace {
 constexpr wchar_t kDefaultCopyright[] = L"© 2026 les développeurs de Talvorine";
 
 // The About texts are shown, never written to a file: a missing character may become its
-// stand-in rather than stop the show.
+// stand-in rather than stop the show. Only the first 100 bytes are kept: a longer text need
+// not be converted whole. Twice as many UTF-16 units, for characters written as two of them.
 std::string ToAnsi(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    // Only the first 100 bytes are kept: a longer text need not be converted whole. Twice as
-    // many UTF-16 units, for characters written as two of them.
-    const int length = static_cast<int>(std::min<size_t>(text.size(), 2 * ShortText::kCapacity));
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(std::max(size, 0)), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), size, nullptr, nullptr);
-    return ansi;
+    return framework::WideToAnsiLenient(text.substr(0, 2 * ShortText::kCapacity));
 }
 
 std::wstring ThousandsSeparator() {

@@ -47,17 +47,17 @@ void Say(std::FILE* verbose, const MessageText& message, const std::string& name
 
 // The files of the dependency list: the script, then headers and named files, each once, in the order met.
 std::vector<std::string> DependencyNames(const CommandLine& commandLine, const CompileRecord& record) {
-    std::vector<std::string> names = {commandLine.m_scriptArgument};
+    std::vector<std::string> names = {commandLine.scriptArgument};
     auto add = [&names](std::string name) {
         if (std::find(names.begin(), names.end(), name) == names.end()) {
             names.push_back(std::move(name));
         }
     };
-    for (const std::filesystem::path& header : record.m_headers) {
+    for (const std::filesystem::path& header : record.headers) {
         add(PathToUtf8(header));
     }
-    const std::filesystem::path folder = commandLine.m_script.parent_path();
-    for (const std::string& name : record.m_namedFiles) {
+    const std::filesystem::path folder = commandLine.script.parent_path();
+    for (const std::string& name : record.namedFiles) {
         add(PathToUtf8(ScriptFilePath(folder, name)));
     }
     return names;
@@ -65,33 +65,34 @@ std::vector<std::string> DependencyNames(const CommandLine& commandLine, const C
 
 }  // namespace
 
-void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose) {
-    if (!commandLine.m_verbose) {
+void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose) {
+    if (!commandLine.verbose) {
         verbose = nullptr;
     }
-    const std::string& shown = commandLine.m_scriptArgument;
-    PreprocessOptions preprocess = commandLine.m_preprocess;
-    preprocess.m_machine = commandLine.m_machine;
-    if (commandLine.m_codePage) {
-        preprocess.m_codePage = *commandLine.m_codePage;
+    const std::string& shown = commandLine.scriptArgument;
+    PreprocessOptions preprocess = commandLine.preprocess;
+    preprocess.machine = commandLine.machine;
+    if (commandLine.codePage) {
+        preprocess.codePage = *commandLine.codePage;
     }
     ScriptSettings settings;
-    settings.m_language = commandLine.m_language.value_or(kDefaultLanguage);
-    settings.m_nullTerminateStrings = commandLine.m_nullTerminateStrings;
+    settings.language = commandLine.language.value_or(kDefaultLanguage);
+    settings.nullTerminateStrings = commandLine.nullTerminateStrings;
     try {
-        std::optional<AtomicFile> output(std::in_place, commandLine.m_output);
+        std::optional<AtomicFile> output(std::in_place, commandLine.output);
         CompileRecord record;
         Say(verbose, msg::kVerboseReading, shown);
         // A COFF object is written as the .res streams by, which is never held whole.
         std::optional<CoffWriter> coff;
-        if (commandLine.m_outputFormat == OutputFormat::kCoff) {
-            coff.emplace(output->Stream(), commandLine.m_machine);
+        if (commandLine.outputFormat == OutputFormat::kCoff) {
+            coff.emplace(output->Stream(), commandLine.machine);
         }
         std::streambuf& res = coff ? static_cast<std::streambuf&>(*coff) : output->Stream();
-        if (commandLine.m_inputFormat == InputFormat::kRes) {
-            CopyResFile(commandLine.m_script, shown, res);
+        if (commandLine.inputFormat == InputFormat::kRes) {
+            CopyResFile(commandLine.script, shown, res);
         } else {
-            CompileScript(commandLine.m_script, res, preprocess, shown, DefaultReaderCount(), &record, settings);
+            CompileScript(commandLine.script, res, preprocess, shown, DefaultReaderCount(), diagnostics, &record,
+                          settings);
         }
         if (coff) {
             coff->Finish();
@@ -103,16 +104,16 @@ void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose) {
             }
         }
         std::optional<AtomicFile> dependencies;
-        const DependencyRequest& request = commandLine.m_dependencies;
-        if (!request.m_file.empty()) {
-            std::vector<std::string> targets = request.m_targets;
+        const DependencyRequest& request = commandLine.dependencies;
+        if (!request.file.empty()) {
+            std::vector<std::string> targets = request.targets;
             if (targets.empty()) {
-                targets.push_back(commandLine.m_outputArgument);
+                targets.push_back(commandLine.outputArgument);
             }
             const std::vector<std::string> names = DependencyNames(commandLine, record);
-            const std::string text = request.m_format == DependencyFormat::kJson ? JsonDependencyText(targets, names)
-                                                                                 : MakeDependencyText(targets, names);
-            dependencies.emplace(request.m_file);
+            const std::string text = request.format == DependencyFormat::kJson ? JsonDependencyText(targets, names)
+                                                                               : MakeDependencyText(targets, names);
+            dependencies.emplace(request.file);
             if (dependencies->Stream().sputn(text.data(), static_cast<std::streamsize>(text.size())) !=
                 static_cast<std::streamsize>(text.size())) {
                 throw std::runtime_error("the dependency file cannot be written (is the disk full?)");
@@ -120,10 +121,10 @@ void BuildOutputs(const CommandLine& commandLine, std::FILE* verbose) {
         }
         // The output before its dependency file: a build tool that finds the list newer than the output would
         // rebuild for nothing, never the other way round.
-        Say(verbose, msg::kVerboseWriting, commandLine.m_outputArgument);
+        Say(verbose, msg::kVerboseWriting, commandLine.outputArgument);
         output->Commit();
         if (dependencies) {
-            Say(verbose, msg::kVerboseDependencies, PathToUtf8(request.m_file));
+            Say(verbose, msg::kVerboseDependencies, PathToUtf8(request.file));
             dependencies->Commit();
         }
     } catch (const ScriptError&) {

@@ -17,13 +17,13 @@ constexpr char kTextMark = '$';
 
 // An ordinal takes its mark and two bytes; a name its mark, its text and a NUL, which no identifier holds.
 void AppendIdKey(std::string& key, const ResourceId& id) {
-    if (id.m_isOrdinal) {
+    if (id.isOrdinal) {
         key += kOrdinalMark;
-        key += static_cast<char>(id.m_ordinal & 0xFF);
-        key += static_cast<char>(id.m_ordinal >> 8);
+        key += static_cast<char>(id.ordinal & 0xFF);
+        key += static_cast<char>(id.ordinal >> 8);
     } else {
         key += kTextMark;
-        key += id.m_text;
+        key += id.text;
         key += '\0';
     }
 }
@@ -63,9 +63,9 @@ std::optional<int> DefinitionTable::Define(const ResourceId& type, const Resourc
     }
     const std::size_t mask = m_slots.size() - 1;
     std::size_t slot = HashOf(m_key) & mask;
-    for (; m_slots[slot].m_key != 0; slot = (slot + 1) & mask) {
-        if (KeyAt(m_slots[slot].m_key) == m_key) {
-            return m_slots[slot].m_line;
+    for (; m_slots[slot].key != 0; slot = (slot + 1) & mask) {
+        if (KeyAt(m_slots[slot].key) == m_key) {
+            return m_slots[slot].line;
         }
     }
     // A key longer than a block starts a block of its own, at offset 0.
@@ -86,11 +86,11 @@ void DefinitionTable::Grow() {
     std::vector<Slot> slots(m_slots.empty() ? kInitialSlots : m_slots.size() * 2);
     const std::size_t mask = slots.size() - 1;
     for (const Slot& old : m_slots) {
-        if (old.m_key == 0) {
+        if (old.key == 0) {
             continue;
         }
-        std::size_t slot = HashOf(KeyAt(old.m_key)) & mask;
-        while (slots[slot].m_key != 0) {
+        std::size_t slot = HashOf(KeyAt(old.key)) & mask;
+        while (slots[slot].key != 0) {
             slot = (slot + 1) & mask;
         }
         slots[slot] = old;

@@ -19,8 +19,8 @@ public:
 
 private:
     struct Slot {
-        std::uint32_t m_key = 0;  // 1 + where the key starts (block << 16 | offset); 0 marks a free slot
-        std::int32_t m_line = 0;
+        std::uint32_t key = 0;  // 1 + where the key starts (block << 16 | offset); 0 marks a free slot
+        std::int32_t line = 0;
     };
 
     std::string_view KeyAt(std::uint32_t key) const;

@@ -10,8 +10,8 @@ namespace brcc {
 namespace {
 
 struct MachineSpelling {
-    std::string_view m_name;
-    Machine m_machine;
+    std::string_view name;
+    Machine machine;
 };
 
 constexpr std::array kSpellings = {
@@ -35,8 +35,8 @@ std::string Lower(std::string_view text) {
 std::optional<Machine> MachineFromName(std::string_view name) {
     const std::string lower = Lower(name);
     for (const MachineSpelling& spelling : kSpellings) {
-        if (lower == spelling.m_name) {
-            return spelling.m_machine;
+        if (lower == spelling.name) {
+            return spelling.machine;
         }
     }
     return std::nullopt;
@@ -54,15 +54,15 @@ std::optional<Machine> MachineFromTarget(std::string_view target) {
     // The longest spelling that the name starts with: x86-64 before x86.
     const MachineSpelling* best = nullptr;
     for (const MachineSpelling& spelling : kSpellings) {
-        const bool whole = lower == spelling.m_name;
-        const bool component = lower.starts_with(spelling.m_name) && lower.size() > spelling.m_name.size() &&
-                               lower[spelling.m_name.size()] == '-';
-        if ((whole || component) && (best == nullptr || spelling.m_name.size() > best->m_name.size())) {
+        const bool whole = lower == spelling.name;
+        const bool component = lower.starts_with(spelling.name) && lower.size() > spelling.name.size() &&
+                               lower[spelling.name.size()] == '-';
+        if ((whole || component) && (best == nullptr || spelling.name.size() > best->name.size())) {
             best = &spelling;
         }
     }
     if (best != nullptr) {
-        return best->m_machine;
+        return best->machine;
     }
     return std::nullopt;
 }

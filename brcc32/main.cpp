@@ -6,6 +6,7 @@
 
 #include "brcc32/build_outputs.h"
 #include "brcc32/cli/command_line.h"
+#include "brcc32/diagnostic.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/script_error.h"
@@ -18,32 +19,36 @@ constexpr int kExitUsage = 2;
 int Run(const std::string& programPath, const std::vector<std::string>& arguments) {
     brcc::SetUiLanguage(brcc::DetectUiLanguage());
     const brcc::CommandLine commandLine = brcc::ParseCommandLine(programPath, arguments);
-    const std::string& program = commandLine.m_programName;
-    switch (commandLine.m_action) {
+    const std::string& program = commandLine.programName;
+    switch (commandLine.action) {
         case brcc::CommandLine::Action::kHelp:
-            std::fputs(brcc::UsageText(commandLine.m_dialect, program).c_str(), stdout);
+            std::fputs(brcc::UsageText(commandLine.dialect, program).c_str(), stdout);
             return 0;
         case brcc::CommandLine::Action::kVersion:
             std::fputs(brcc::VersionText(program).c_str(), stdout);
             return 0;
         case brcc::CommandLine::Action::kUsageError:
-            std::fprintf(stderr, "%s: error: %s\n%s\n", program.c_str(), commandLine.m_error.c_str(),
+            std::fprintf(stderr, "%s: error: %s\n%s\n", program.c_str(), commandLine.error.c_str(),
                          brcc::Text(brcc::msg::kTryHelp, {program + " --help"}).c_str());
             return kExitUsage;
         case brcc::CommandLine::Action::kCompile:
             break;
     }
+    brcc::DiagnosticSink diagnostics;
+    int exitCode = 0;
     try {
-        brcc::BuildOutputs(commandLine);
-        return 0;
+        brcc::BuildOutputs(commandLine, &diagnostics);
     } catch (const brcc::ScriptError& error) {
-        const std::string where = error.Line() > 0 ? "(" + std::to_string(error.Line()) + ")" : "";
-        const std::string& file = error.File().empty() ? commandLine.m_scriptArgument : error.File();
-        std::fprintf(stderr, "%s%s: error: %s\n", file.c_str(), where.c_str(), error.what());
+        diagnostics.Add(brcc::ErrorDiagnostic(error));
+        exitCode = kExitError;
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s: error: %s\n", commandLine.m_scriptArgument.c_str(), error.what());
+        diagnostics.Add({brcc::Severity::kError, "", 0, error.what()});
+        exitCode = kExitError;
     }
-    return kExitError;
+    for (const brcc::Diagnostic& diagnostic : diagnostics.Diagnostics()) {
+        std::fputs(brcc::Render(diagnostic, commandLine.scriptArgument).c_str(), stderr);
+    }
+    return exitCode;
 }
 
 }  // namespace

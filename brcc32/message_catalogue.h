@@ -2,6 +2,8 @@
 // The keywords "error:" and "warning:" are not here: build tools and IDEs parse them, so they stay as they are.
 #pragma once
 
+#include <array>
+
 #include "brcc32/messages.h"
 
 namespace brcc::msg {
@@ -201,5 +203,58 @@ inline constexpr MessageText kUsageCommon{
     "Code de sortie : 0 quand la sortie est écrite, 1 sur une erreur du script ou de ses fichiers, 2 sur une erreur\n"
     "de ligne de commande. Les erreurs se lisent FICHIER(LIGNE): error: MESSAGE. Les messages sont en français\n"
     "quand la langue de l'utilisateur est le français.\n"};
+
+// What the stages say in English, as patterns: the text after "error:" or "warning:" is translated by the first that
+// matches it whole. The words a placeholder takes are translated too when a pattern matches them.
+inline constexpr std::array kDiagnosticPatterns = {
+    MessageText{"cannot read the script: {1}", "impossible de lire le script : {1}"},
+    MessageText{"cannot read the .res file: {1}", "impossible de lire le fichier .res : {1}"},
+    MessageText{"cannot read '{1}': {2}", "impossible de lire « {1} » : {2}"},
+    MessageText{"'{1}' is not a valid icon file: {2}", "« {1} » n'est pas un fichier d'icône valide : {2}"},
+    MessageText{"'{1}' is not a valid cursor file: {2}", "« {1} » n'est pas un fichier de curseur valide : {2}"},
+    MessageText{"'{1}' is not a valid bitmap file: {2}", "« {1} » n'est pas un fichier bitmap valide : {2}"},
+    MessageText{"'{1}' is not a valid font file: {2}", "« {1} » n'est pas un fichier de police valide : {2}"},
+    MessageText{"'{1}' is not a valid data file: {2}", "« {1} » n'est pas un fichier de données valide : {2}"},
+    MessageText{"cannot find the include file '{1}'", "fichier d'inclusion « {1} » introuvable"},
+    MessageText{"cannot read the include file '{1}': {2}", "impossible de lire le fichier d'inclusion « {1} » : {2}"},
+    MessageText{"duplicate resource: {1} in language {2} is already defined on line {3}",
+                "ressource en double : {1} en langue {2} est déjà définie à la ligne {3}"},
+    MessageText{"duplicate string: id {1} in language {2} is already defined on line {3}",
+                "chaîne en double : l'identifiant {1} en langue {2} est déjà défini à la ligne {3}"},
+    MessageText{"duplicate resource: type {1}, name {2}, language {3}",
+                "ressource en double : type {1}, nom {2}, langue {3}"},
+    MessageText{"unknown preprocessor directive '#{1}'", "directive de préprocesseur inconnue « #{1} »"},
+    MessageText{"unexpected '{1}'", "« {1} » inattendu"},
+    MessageText{"'{1}' is not a valid number", "« {1} » n'est pas un nombre valide"},
+    MessageText{"quoted text is not closed on its line", "un texte entre guillemets n'est pas fermé sur sa ligne"},
+    MessageText{"comment '/*' is never closed with '*/'", "le commentaire « /* » n'est jamais fermé par « */ »"},
+    MessageText{"the resource id {1} is out of range (0-65535)",
+                "l'identifiant de ressource {1} est hors limites (0-65535)"},
+    MessageText{"{1} is not closed with END or '}'", "{1} ne se ferme pas par END ou '}'"},
+    MessageText{"the output file cannot be written (is the disk full?)",
+                "le fichier de sortie ne peut pas être écrit (le disque est-il plein ?)"},
+    MessageText{"the dependency file cannot be written (is the disk full?)",
+                "le fichier des dépendances ne peut pas être écrit (le disque est-il plein ?)"},
+    MessageText{"the input is not a 32-bit .res file", "l'entrée n'est pas un fichier .res 32 bits"},
+    MessageText{"the resources are too large for a COFF object (4 GB)",
+                "les ressources sont trop grandes pour un objet COFF (4 Go)"},
+    MessageText{"the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, or "
+                "as UTF-16 with its byte-order mark",
+                "le fichier contient des octets NUL : il semble enregistré en UTF-16 sans marque d'ordre des octets ; "
+                "enregistrez-le en UTF-8, ou en UTF-16 avec sa marque"},
+    // Reasons, which follow a colon in the messages above.
+    MessageText{"file not found", "fichier introuvable"},
+    MessageText{"it is a folder, not a file", "c'est un dossier, pas un fichier"},
+    MessageText{"it is not a regular file", "ce n'est pas un fichier ordinaire"},
+    MessageText{"the file is too large", "le fichier est trop grand"},
+    MessageText{"the file cannot be read", "le fichier ne peut pas être lu"},
+    MessageText{"the file ended while it was read (did it change meanwhile?)",
+                "le fichier s'est terminé pendant sa lecture (a-t-il changé entre-temps ?)"},
+    MessageText{"it does not start with an icon or cursor header",
+                "il ne commence pas par un en-tête d'icône ou de curseur"},
+    MessageText{"it does not start with 'BM'", "il ne commence pas par « BM »"},
+    MessageText{"it holds no image", "il ne contient aucune image"},
+    MessageText{"image {1} lies beyond the end of the file", "l'image {1} se trouve au-delà de la fin du fichier"},
+};
 
 }  // namespace brcc::msg

@@ -11,8 +11,8 @@ enum class UiLanguage { kEnglish, kFrench };
 
 // A catalogue entry; {1}, {2}... stand for the arguments.
 struct MessageText {
-    const char* m_english;
-    const char* m_french;
+    const char* english;
+    const char* french;
 };
 
 // French for a locale name of the French language (fr, fr_FR.UTF-8, fr_CA, French_France.1252), else English.
@@ -26,5 +26,10 @@ UiLanguage CurrentUiLanguage();
 // The text in the current language with its placeholders filled.
 std::string Text(const MessageText& message, std::initializer_list<std::string_view> arguments = {});
 std::string Text(const MessageText& message, UiLanguage language, std::initializer_list<std::string_view> arguments);
+
+// A message the stages wrote in English, in `language`: the first catalogue pattern that matches it whole gives the
+// translation, and the parts its placeholders took are translated in turn (a reason after a colon). A message the
+// catalogue does not know stays as it is.
+std::string TranslateMessage(std::string_view english, UiLanguage language);
 
 }  // namespace brcc

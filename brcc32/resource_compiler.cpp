@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/encode/encode.h"
 #include "brcc32/files/bitmap_file.h"
 #include "brcc32/files/font_file.h"
 #include "brcc32/files/icon_file.h"
@@ -27,7 +28,7 @@ constexpr std::size_t kStringsPerBundle = 16;
 constexpr std::uint16_t kFontDirectoryFlags = kMemMoveable | kMemPure | kMemDiscardable;
 
 std::string TypeWord(const ResourceStatement& statement) {
-    switch (statement.m_kind) {
+    switch (statement.kind) {
         case ResourceKind::kIcon:
             return "icon";
         case ResourceKind::kCursor:
@@ -35,7 +36,7 @@ std::string TypeWord(const ResourceStatement& statement) {
         case ResourceKind::kBitmap:
             return "bitmap";
         case ResourceKind::kRaw:
-            if (statement.m_type.m_isOrdinal && statement.m_type.m_ordinal == kTypeFont) {
+            if (statement.type.isOrdinal && statement.type.ordinal == kTypeFont) {
                 return "font";
             }
             break;
@@ -47,10 +48,10 @@ std::string TypeWord(const ResourceStatement& statement) {
 }
 
 std::string DescribeType(const ResourceId& type) {
-    if (!type.m_isOrdinal) {
-        return type.m_text;
+    if (!type.isOrdinal) {
+        return type.text;
     }
-    switch (type.m_ordinal) {
+    switch (type.ordinal) {
         case kTypeCursor:
             return "cursor image";
         case kTypeBitmap:
@@ -68,13 +69,13 @@ std::string DescribeType(const ResourceId& type) {
         case kTypeVersionInfo:
             return "VERSIONINFO";
         default:
-            return "type " + std::to_string(type.m_ordinal);
+            return "type " + std::to_string(type.ordinal);
     }
 }
 
 // A file the script names, or the bytes a Borland hex block gave in its place.
 StagedFile TakeFile(const ResourceStatement& statement, FileReadAhead& files) {
-    return statement.m_inline ? StagedFile(FileBytes(statement.m_data.begin(), statement.m_data.end())) : files.Take();
+    return statement.isInline ? StagedFile(FileBytes(statement.data.begin(), statement.data.end())) : files.Take();
 }
 
 // The same, refused when it is too large to be one resource's data.
@@ -94,14 +95,14 @@ std::string HexLanguage(std::uint16_t language) {
 
 }  // namespace
 
-std::string DescribeId(const ResourceId& id) { return id.m_isOrdinal ? std::to_string(id.m_ordinal) : id.m_text; }
+std::string DescribeId(const ResourceId& id) { return id.isOrdinal ? std::to_string(id.ordinal) : id.text; }
 
 ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::streambuf& out, std::size_t readers)
     : m_baseFolder(std::move(baseFolder)), m_readers(readers), m_writer(out) {}
 
 void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
     ScriptParser parser(scriptText, std::move(codePages));
-    parser.SetDefaultLanguage(m_settings.m_language);
+    parser.SetDefaultLanguage(m_settings.language);
     FileReadAhead files(m_baseFolder, m_readers);
     // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
     // waits its turn: an error of an earlier statement's file is the one to report.
@@ -116,11 +117,11 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                     parsed = true;
                     break;
                 }
-                if (statement->m_kind != ResourceKind::kData && statement->m_kind != ResourceKind::kStrings &&
-                    !statement->m_inline) {
-                    files.Add(statement->m_file);
+                if (statement->kind != ResourceKind::kData && statement->kind != ResourceKind::kStrings &&
+                    !statement->isInline) {
+                    files.Add(statement->file);
                     if (m_namedFiles != nullptr) {
-                        m_namedFiles->push_back(statement->m_file);
+                        m_namedFiles->push_back(statement->file);
                     }
                 }
                 statements.push_back(std::move(*statement));
@@ -135,7 +136,7 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
         const ResourceStatement statement = std::move(statements.front());
         statements.pop_front();
         try {
-            switch (statement.m_kind) {
+            switch (statement.kind) {
                 case ResourceKind::kIcon:
                 case ResourceKind::kCursor:
                     CompileIconOrCursor(statement, files);
@@ -154,10 +155,10 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                     break;
             }
         } catch (const FileFormatError& error) {
-            throw ScriptError(statement.m_fileLine, "'" + statement.m_file + "' is not a valid " + TypeWord(statement) +
-                                                        " file: " + error.what());
+            throw ScriptError(statement.fileLine, "'" + statement.file + "' is not a valid " + TypeWord(statement) +
+                                                      " file: " + error.what());
         } catch (const FileAccessError& error) {
-            throw ScriptError(statement.m_fileLine, "cannot read '" + statement.m_file + "': " + error.what());
+            throw ScriptError(statement.fileLine, "cannot read '" + statement.file + "': " + error.what());
         }
     }
     if (parseError) {
@@ -193,33 +194,33 @@ void ResourceCompiler::CopyData(StagedFile& file) {
 }
 
 void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, FileReadAhead& files) {
-    const bool isIcon = statement.m_kind == ResourceKind::kIcon;
-    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    const bool isIcon = statement.kind == ResourceKind::kIcon;
+    Claim(statement.type, statement.name, statement.language, statement.nameLine);
     const FileBytes file = TakeFile(statement, files).TakeRest();
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
-        throw ScriptError(statement.m_fileLine, "too many icon and cursor images: their ids would pass 65535");
+        throw ScriptError(statement.fileLine, "too many icon and cursor images: their ids would pass 65535");
     }
 
     const ResourceId imageType = ResourceId::Ordinal(isIcon ? kTypeIcon : kTypeCursor);
     const std::uint32_t firstId = m_nextImageId;
     for (const IconImage& image : images) {
         const ResourceId imageName = ResourceId::Ordinal(static_cast<std::uint16_t>(m_nextImageId++));
-        Claim(imageType, imageName, statement.m_language, statement.m_nameLine);
+        Claim(imageType, imageName, statement.language, statement.nameLine);
         if (isIcon) {
-            m_writer.WriteResource(imageType, imageName, statement.m_memoryFlags, statement.m_language, image.m_data);
+            m_writer.WriteResource(imageType, imageName, statement.memoryFlags, statement.language, image.data);
             continue;
         }
-        if (image.m_data.size() > kMaxDataSize) {
+        if (image.data.size() > kMaxDataSize) {
             throw FileFormatError("it holds an image too large for a resource");
         }
         std::uint8_t hotspot[4];
-        WriteU16(hotspot, image.m_hotspotX);
-        WriteU16(hotspot + 2, image.m_hotspotY);
-        m_writer.WriteHeader(imageType, imageName, statement.m_memoryFlags, statement.m_language,
-                             static_cast<std::uint32_t>(image.m_data.size() + sizeof hotspot));
+        WriteU16(hotspot, image.hotspotX);
+        WriteU16(hotspot + 2, image.hotspotY);
+        m_writer.WriteHeader(imageType, imageName, statement.memoryFlags, statement.language,
+                             static_cast<std::uint32_t>(image.data.size() + sizeof hotspot));
         m_writer.WriteData(hotspot);
-        m_writer.WriteData(image.m_data);
+        m_writer.WriteData(image.data);
     }
 
     std::vector<std::uint8_t> group(kGroupHeaderSize + kGroupEntrySize * images.size());
@@ -229,74 +230,74 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
         const IconImage& image = images[i];
         std::uint8_t* entry = group.data() + kGroupHeaderSize + kGroupEntrySize * i;
         if (isIcon) {
-            entry[0] = image.m_width;
-            entry[1] = image.m_height;
-            entry[2] = image.m_colorCount;
-            entry[3] = image.m_reserved;
-            WriteU32(entry + 8, static_cast<std::uint32_t>(image.m_data.size()));
+            entry[0] = image.width;
+            entry[1] = image.height;
+            entry[2] = image.colorCount;
+            entry[3] = image.reserved;
+            WriteU32(entry + 8, static_cast<std::uint32_t>(image.data.size()));
         } else {
             // A cursor's bitmap holds the AND and XOR masks one above the other: twice the cursor's height.
-            WriteU16(entry, image.m_width);
-            WriteU16(entry + 2, static_cast<std::uint16_t>(image.m_height * 2));
-            WriteU32(entry + 8, static_cast<std::uint32_t>(image.m_data.size() + 4));
+            WriteU16(entry, image.width);
+            WriteU16(entry + 2, static_cast<std::uint16_t>(image.height * 2));
+            WriteU32(entry + 8, static_cast<std::uint32_t>(image.data.size() + 4));
         }
-        WriteU16(entry + 4, image.m_planes);
-        WriteU16(entry + 6, image.m_bitCount);
+        WriteU16(entry + 4, image.planes);
+        WriteU16(entry + 6, image.bitCount);
         WriteU16(entry + 12, static_cast<std::uint16_t>(firstId + i));
     }
     std::uint16_t groupFlags = kGroupFlags;
-    if (statement.m_memoryFlags & kMemPreload) {
+    if (statement.memoryFlags & kMemPreload) {
         groupFlags = static_cast<std::uint16_t>((groupFlags | kMemPreload) & ~kMemPure);
     }
-    m_writer.WriteResource(statement.m_type, statement.m_name, groupFlags, statement.m_language, group);
+    m_writer.WriteResource(statement.type, statement.name, groupFlags, statement.language, group);
 }
 
 void ResourceCompiler::CompileBitmap(const ResourceStatement& statement, FileReadAhead& files) {
-    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    Claim(statement.type, statement.name, statement.language, statement.nameLine);
     StagedFile file = TakeDataFile(statement, files);
     std::uint8_t probe[kBitmapProbeSize];
     const std::size_t probeSize = static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), sizeof probe));
     file.Read(std::span(probe, probeSize));
     CheckBitmapFile(std::span(probe, probeSize), file.Size());
     const std::uint64_t dataSize = file.Size() - kBitmapFileHeaderSize;
-    m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
+    m_writer.WriteHeader(statement.type, statement.name, statement.memoryFlags, statement.language,
                          static_cast<std::uint32_t>(dataSize));
     m_writer.WriteData(std::span(probe + kBitmapFileHeaderSize, probeSize - kBitmapFileHeaderSize));
     CopyData(file);
 }
 
 void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAhead& files) {
-    if (statement.m_type.m_isOrdinal && statement.m_type.m_ordinal == kTypeFont) {
+    if (statement.type.isOrdinal && statement.type.ordinal == kTypeFont) {
         CompileFont(statement, files);
         return;
     }
-    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    Claim(statement.type, statement.name, statement.language, statement.nameLine);
     StagedFile file = TakeDataFile(statement, files);
-    m_writer.WriteHeader(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
+    m_writer.WriteHeader(statement.type, statement.name, statement.memoryFlags, statement.language,
                          static_cast<std::uint32_t>(file.Size()));
     CopyData(file);
 }
 
 void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadAhead& files) {
-    if (!statement.m_name.m_isOrdinal) {
-        throw ScriptError(statement.m_nameLine, "a FONT needs a number as its name, not '" + statement.m_name.m_text +
-                                                    "': Windows lists fonts by number in the font directory");
+    if (!statement.name.isOrdinal) {
+        throw ScriptError(statement.nameLine, "a FONT needs a number as its name, not '" + statement.name.text +
+                                                  "': Windows lists fonts by number in the font directory");
     }
-    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
+    Claim(statement.type, statement.name, statement.language, statement.nameLine);
     StagedFile file = TakeDataFile(statement, files);
     const FileBytes font = file.TakeRest();
     const std::vector<std::uint8_t> entry = ReadFontDirEntry(font);
     if (m_fontCount == 0xFFFF) {
-        throw ScriptError(statement.m_nameLine, "too many fonts: the font directory counts at most 65535");
+        throw ScriptError(statement.nameLine, "too many fonts: the font directory counts at most 65535");
     }
     if (m_fontCount++ == 0) {
         m_fontDirectory.assign(2, 0);
-        m_fontDirectoryLanguage = statement.m_language;
-        m_fontDirectoryLine = statement.m_nameLine;
+        m_fontDirectoryLanguage = statement.language;
+        m_fontDirectoryLine = statement.nameLine;
     }
-    PutU16(m_fontDirectory, statement.m_name.m_ordinal);
+    PutU16(m_fontDirectory, statement.name.ordinal);
     m_fontDirectory.insert(m_fontDirectory.end(), entry.begin(), entry.end());
-    m_writer.WriteResource(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language, font);
+    m_writer.WriteResource(statement.type, statement.name, statement.memoryFlags, statement.language, font);
 }
 
 // After every other resource, as it can only be written once every font is known.
@@ -312,41 +313,41 @@ void ResourceCompiler::WriteFontDirectory() {
 }
 
 void ResourceCompiler::CompileData(const ResourceStatement& statement) {
-    Claim(statement.m_type, statement.m_name, statement.m_language, statement.m_nameLine);
-    m_writer.WriteResource(statement.m_type, statement.m_name, statement.m_memoryFlags, statement.m_language,
-                           statement.m_data, statement.m_version, statement.m_characteristics);
+    // Encoded before its name is claimed: a structure over its size limit is the fault to report, as it is met first.
+    const std::optional<std::vector<std::uint8_t>> encoded = EncodeBody(statement.body);
+    Claim(statement.type, statement.name, statement.language, statement.nameLine);
+    m_writer.WriteResource(statement.type, statement.name, statement.memoryFlags, statement.language,
+                           encoded ? *encoded : statement.data, statement.version, statement.characteristics);
 }
 
 void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
-    for (const ResourceStatement::String& string : statement.m_strings) {
-        const auto name = static_cast<std::uint16_t>((string.m_id >> 4) + 1);
-        const std::uint32_t key = static_cast<std::uint32_t>(name) << 16 | statement.m_language;
+    for (const ResourceStatement::String& string : statement.strings) {
+        const auto name = static_cast<std::uint16_t>((string.id >> 4) + 1);
+        const std::uint32_t key = static_cast<std::uint32_t>(name) << 16 | statement.language;
         auto [found, added] = m_bundleIndex.try_emplace(key, m_bundles.size());
         if (added) {
-            Claim(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(name), statement.m_language,
-                  string.m_line);
+            Claim(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(name), statement.language, string.line);
             m_bundles.push_back({name,
-                                 statement.m_language,
-                                 statement.m_memoryFlags,
-                                 statement.m_version,
-                                 statement.m_characteristics,
+                                 statement.language,
+                                 statement.memoryFlags,
+                                 statement.version,
+                                 statement.characteristics,
                                  {},
                                  {}});
         }
         StringBundle& bundle = m_bundles[found->second];
-        const std::size_t slot = string.m_id % kStringsPerBundle;
-        if (bundle.m_strings[slot]) {
-            throw ScriptError(string.m_line, "duplicate string: id " + std::to_string(string.m_id) + " in language " +
-                                                 HexLanguage(statement.m_language) + " is already defined on line " +
-                                                 std::to_string(bundle.m_lines[slot]));
+        const std::size_t slot = string.id % kStringsPerBundle;
+        if (bundle.strings[slot]) {
+            throw ScriptError(string.line, "duplicate string: id " + std::to_string(string.id) + " in language " +
+                                               HexLanguage(statement.language) + " is already defined on line " +
+                                               std::to_string(bundle.lines[slot]));
         }
         // The length is 16 bits, and counts the NUL that /n adds.
-        if (string.m_text.size() > (m_settings.m_nullTerminateStrings ? 0xFFFEu : 0xFFFFu)) {
-            throw ScriptError(string.m_line,
-                              "string " + std::to_string(string.m_id) + " is longer than 65535 characters");
+        if (string.text.size() > (m_settings.nullTerminateStrings ? 0xFFFEu : 0xFFFFu)) {
+            throw ScriptError(string.line, "string " + std::to_string(string.id) + " is longer than 65535 characters");
         }
-        bundle.m_strings[slot] = string.m_text;
-        bundle.m_lines[slot] = string.m_line;
+        bundle.strings[slot] = string.text;
+        bundle.lines[slot] = string.line;
     }
 }
 
@@ -354,21 +355,20 @@ void ResourceCompiler::WriteStringTables() {
     std::vector<std::uint8_t> data;
     for (const StringBundle& bundle : m_bundles) {
         data.clear();
-        for (const std::optional<std::u16string>& string : bundle.m_strings) {
+        for (const std::optional<std::u16string>& string : bundle.strings) {
             const std::u16string_view text = string ? std::u16string_view(*string) : std::u16string_view();
-            const bool terminate = string && m_settings.m_nullTerminateStrings;
+            const bool terminate = string && m_settings.nullTerminateStrings;
             PutU16(data, static_cast<std::uint32_t>(text.size() + (terminate ? 1 : 0)));
             PutUtf16(data, text, terminate);
         }
-        m_writer.WriteResource(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(bundle.m_name),
-                               bundle.m_memoryFlags, bundle.m_language, data, bundle.m_version,
-                               bundle.m_characteristics);
+        m_writer.WriteResource(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(bundle.name),
+                               bundle.memoryFlags, bundle.language, data, bundle.version, bundle.characteristics);
     }
 }
 
 void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
-                   const std::string& shownName, std::size_t readers, CompileRecord* record,
-                   const ScriptSettings& settings) {
+                   const std::string& shownName, std::size_t readers, DiagnosticSink* diagnostics,
+                   CompileRecord* record, const ScriptSettings& settings) {
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::string bytes;
     try {
@@ -378,26 +378,44 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
     }
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
     if (record != nullptr) {
-        record->m_headers = preprocessed.m_includedPaths;
+        record->headers = preprocessed.includedPaths;
     }
+    // What the stages after the preprocessor say of a line of its text is said of the line of the file it came from.
+    struct PlaceWarnings {
+        DiagnosticSink* diagnostics;
+        const PreprocessedScript& preprocessed;
+        ~PlaceWarnings() {
+            if (diagnostics == nullptr) {
+                return;
+            }
+            for (Diagnostic& diagnostic : diagnostics->Diagnostics()) {
+                if (diagnostic.file.empty() && diagnostic.line > 0) {
+                    const PreprocessedScript::Place place = preprocessed.Locate(diagnostic.line);
+                    diagnostic.file = *place.file;
+                    diagnostic.line = place.line;
+                }
+            }
+        }
+    } placeWarnings{diagnostics, preprocessed};
     try {
         ResourceCompiler compiler(script.parent_path(), out, readers);
-        compiler.RecordNamedFiles(record != nullptr ? &record->m_namedFiles : nullptr);
+        compiler.RecordNamedFiles(record != nullptr ? &record->namedFiles : nullptr);
         compiler.UseSettings(settings);
-        compiler.Compile(preprocessed.m_text, std::move(preprocessed.m_codePages));
+        compiler.Compile(preprocessed.text, std::move(preprocessed.codePages));
     } catch (const ScriptError& error) {
         if (error.IsPlaced() || error.Line() <= 0) {
             throw;
         }
         const PreprocessedScript::Place place = preprocessed.Locate(error.Line());
-        throw ScriptError(*place.m_file, place.m_line, error.what());
+        throw ScriptError(*place.file, place.line, error.what());
     } catch (const std::runtime_error& error) {
         throw ScriptError(name, 0, error.what());
     }
 }
 
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
-                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers) {
+                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers,
+                       DiagnosticSink* diagnostics) {
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::optional<AtomicFile> out;
     try {
@@ -405,7 +423,7 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
     } catch (const std::runtime_error& error) {
         throw ScriptError(name, 0, error.what());
     }
-    CompileScript(script, out->Stream(), options, name, readers);
+    CompileScript(script, out->Stream(), options, name, readers, diagnostics);
     try {
         out->Commit();
     } catch (const std::runtime_error& error) {

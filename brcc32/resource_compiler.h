@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "brcc32/definition_table.h"
+#include "brcc32/diagnostic.h"
 #include "brcc32/files/file_read_ahead.h"
 #include "brcc32/output/res_writer.h"
 #include "brcc32/preprocessor/preprocessor.h"
@@ -21,8 +22,8 @@ namespace brcc {
 
 // What the command line sets for the script as a whole.
 struct ScriptSettings {
-    std::uint16_t m_language = kDefaultLanguage;  // before the first LANGUAGE line
-    bool m_nullTerminateStrings = false;          // each STRINGTABLE string ends with a NUL, counted in its length
+    std::uint16_t language = kDefaultLanguage;  // before the first LANGUAGE line
+    bool nullTerminateStrings = false;          // each STRINGTABLE string ends with a NUL, counted in its length
 };
 
 class ResourceCompiler {
@@ -63,13 +64,13 @@ private:
     // Strings go into bundles of 16 by id and language, written after every other resource, in the order of their
     // first string.
     struct StringBundle {
-        std::uint16_t m_name;
-        std::uint16_t m_language;
-        std::uint16_t m_memoryFlags;
-        std::uint32_t m_version;
-        std::uint32_t m_characteristics;
-        std::array<std::optional<std::u16string>, 16> m_strings;
-        std::array<int, 16> m_lines{};
+        std::uint16_t name;
+        std::uint16_t language;
+        std::uint16_t memoryFlags;
+        std::uint32_t version;
+        std::uint32_t characteristics;
+        std::array<std::optional<std::u16string>, 16> strings;
+        std::array<int, 16> lines{};
     };
     std::vector<StringBundle> m_bundles;
 
@@ -83,22 +84,23 @@ private:
 
 // Reads `script`, preprocesses and compiles it, and replaces `output` only on success. Throws ScriptError, placed in
 // the file it concerns; `shownName` is what messages call the script. `readers` as for ResourceCompiler: the
-// benchmark compares a run without them.
+// benchmark compares a run without them. Warnings go to `diagnostics`, placed in their files too.
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
                        const PreprocessOptions& options = {}, const std::string& shownName = "",
-                       std::size_t readers = DefaultReaderCount());
+                       std::size_t readers = DefaultReaderCount(), DiagnosticSink* diagnostics = nullptr);
 
 // The files a compilation read besides the script: headers as found, files the script names as it names them.
 struct CompileRecord {
-    std::vector<std::filesystem::path> m_headers;
-    std::vector<std::string> m_namedFiles;
+    std::vector<std::filesystem::path> headers;
+    std::vector<std::string> namedFiles;
 };
 
 // CompileScriptFile to a stream: on a throw, what `out` received is to be thrown away. `record`, when given, is
 // filled as the compilation goes.
 void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
                    const std::string& shownName, std::size_t readers = DefaultReaderCount(),
-                   CompileRecord* record = nullptr, const ScriptSettings& settings = {});
+                   DiagnosticSink* diagnostics = nullptr, CompileRecord* record = nullptr,
+                   const ScriptSettings& settings = {});
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

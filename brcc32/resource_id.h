@@ -7,9 +7,9 @@
 namespace brcc {
 
 struct ResourceId {
-    bool m_isOrdinal = true;
-    std::uint16_t m_ordinal = 0;
-    std::string m_text;  // ASCII, upper-cased; only when !m_isOrdinal
+    bool isOrdinal = true;
+    std::uint16_t ordinal = 0;
+    std::string text;  // ASCII, upper-cased; only when !isOrdinal
 
     static ResourceId Ordinal(std::uint16_t value) { return ResourceId{true, value, {}}; }
     static ResourceId Text(std::string text) { return ResourceId{false, 0, std::move(text)}; }
@@ -17,17 +17,27 @@ struct ResourceId {
     bool operator==(const ResourceId&) const = default;
 };
 
-// Ordinals of the predefined types this compiler writes.
+// Ordinals of the predefined types.
 inline constexpr std::uint16_t kTypeCursor = 1;
 inline constexpr std::uint16_t kTypeBitmap = 2;
 inline constexpr std::uint16_t kTypeIcon = 3;
+inline constexpr std::uint16_t kTypeMenu = 4;
+inline constexpr std::uint16_t kTypeDialog = 5;
 inline constexpr std::uint16_t kTypeStringTable = 6;
 inline constexpr std::uint16_t kTypeFontDirectory = 7;
 inline constexpr std::uint16_t kTypeFont = 8;
+inline constexpr std::uint16_t kTypeAccelerator = 9;
 inline constexpr std::uint16_t kTypeRcData = 10;
+inline constexpr std::uint16_t kTypeMessageTable = 11;
 inline constexpr std::uint16_t kTypeGroupCursor = 12;
 inline constexpr std::uint16_t kTypeGroupIcon = 14;
 inline constexpr std::uint16_t kTypeVersionInfo = 16;
+inline constexpr std::uint16_t kTypeDlgInclude = 17;
+inline constexpr std::uint16_t kTypePlugPlay = 19;
+inline constexpr std::uint16_t kTypeVxd = 20;
+inline constexpr std::uint16_t kTypeAniCursor = 21;
+inline constexpr std::uint16_t kTypeAniIcon = 22;
+inline constexpr std::uint16_t kTypeHtml = 23;
 
 // Memory flags as the 16-bit resource format keeps them.
 inline constexpr std::uint16_t kMemMoveable = 0x0010;

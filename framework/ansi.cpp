@@ -51,16 +51,26 @@ struct Conversion {
     bool lossy = false;
 };
 
-Conversion ToAnsi(std::wstring_view wide) {
+// The system's conversion; `lossReport`, where given, is set when a character had no byte.
+std::string FromWide(std::wstring_view wide, DWORD flags, BOOL* lossReport) {
+    if (wide.empty()) {
+        return {};
+    }
+    if (wide.size() > INT_MAX) {
+        throw std::bad_alloc();
+    }
     const int size = static_cast<int>(wide.size());
+    const int length = ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, lossReport);
+    std::string ansi(static_cast<size_t>(std::max(length, 0)), '\0');
+    ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, ansi.data(), length, nullptr, lossReport);
+    return ansi;
+}
+
+Conversion ToAnsi(std::wstring_view wide) {
     // A UTF-8 system code page takes every character and refuses the loss report.
     const bool utf8 = ::GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
-    BOOL* lossReport = utf8 ? nullptr : &lossy;
-    const int length = ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, lossReport);
-    Conversion result{std::string(static_cast<size_t>(length), '\0')};
-    ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, result.ansi.data(), length, nullptr, lossReport);
+    Conversion result{FromWide(wide, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, utf8 ? nullptr : &lossy)};
     result.lossy = lossy != FALSE;
     return result;
 }
@@ -96,12 +106,6 @@ namespace {
 }  // namespace
 
 std::string WideToAnsi(std::wstring_view wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    if (wide.size() > INT_MAX) {
-        throw std::bad_alloc();
-    }
     Conversion direct = ToAnsi(wide);
     if (!direct.lossy) {
         return std::move(direct.ansi);
@@ -116,5 +120,7 @@ std::string WideToAnsi(std::wstring_view wide) {
     }
     return std::move(retried.ansi);
 }
+
+std::string WideToAnsiLenient(std::wstring_view wide) { return FromWide(wide, 0, nullptr); }
 
 }  // namespace framework

@@ -2,9 +2,10 @@
 #include "framework/control_bar.h"
 
 #include <algorithm>
+#include <memory>
 
-#include "framework/error.h"
 #include "framework/layout.h"
+#include "framework/window.h"
 
 namespace framework {
 namespace {
@@ -71,12 +72,14 @@ LRESULT CALLBACK ControlBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lP
     BarState* state = StateOf(bar);
     switch (message) {
         case WM_NCCREATE:
-            ::SetWindowLongPtrW(bar, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new BarState));
+            // The window holds its state from here on; WM_NCDESTROY takes it back.
+            ::SetWindowLongPtrW(bar, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(std::make_unique<BarState>().release()));
             break;
-        case WM_NCDESTROY:
-            delete state;
+        case WM_NCDESTROY: {
+            const std::unique_ptr<BarState> owned(state);
             ::SetWindowLongPtrW(bar, GWLP_USERDATA, 0);
             break;
+        }
         case WM_PAINT:
             if (state != nullptr) {
                 Paint(bar, *state);
@@ -135,14 +138,11 @@ LRESULT CALLBACK ControlBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lP
 
 void RegisterControlBarClass() {
     WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &ControlBarProc;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kControlBarClassName;
-    if (::RegisterClassExW(&windowClass) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw Error(L"Impossible d'enregistrer la classe de fenêtre : " + SystemErrorDescription(::GetLastError()));
-    }
+    RegisterWindowClass(windowClass);
 }
 
 bool IsControlBar(HWND window) {

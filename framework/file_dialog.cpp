@@ -13,7 +13,6 @@
 #include "framework/error.h"
 #include "framework/layout.h"
 #include "framework/wine.h"
-#include "resources/text_file_dialog.h"
 
 namespace framework {
 namespace {
@@ -66,11 +65,16 @@ LRESULT CALLBACK LongPathGuardProc(HWND dialog, UINT message, WPARAM wParam, LPA
 // The row's label lines up with the dialog's file-type label, its list with the
 // file-type list, whose width it follows.
 void AlignEncodingRow(HWND row) {
+    const auto* self = reinterpret_cast<const TextFileDialog*>(::GetWindowLongPtrW(row, DWLP_USER));
+    if (self == nullptr) {
+        return;
+    }
+    const EncodingRowDesign& design = self->Design().encodingRow;
     HWND dialog = ::GetParent(row);
     HWND typeLabel = ::GetDlgItem(dialog, stc2);
     HWND typeList = ::GetDlgItem(dialog, cmb1);
-    HWND label = ::GetDlgItem(row, TEXTFILEDLG_ENCODING_LABEL);
-    HWND list = ::GetDlgItem(row, TEXTFILEDLG_ENCODING_LIST);
+    HWND label = ::GetDlgItem(row, design.labelId);
+    HWND list = ::GetDlgItem(row, design.listId);
     if (typeList == nullptr || label == nullptr || list == nullptr) {
         return;
     }
@@ -104,8 +108,8 @@ UINT_PTR CALLBACK TextFileDialog::HookProc(HWND row, UINT message, WPARAM, LPARA
         case WM_INITDIALOG: {
             auto* self = reinterpret_cast<TextFileDialog*>(reinterpret_cast<OPENFILENAMEW*>(lParam)->lCustData);
             ::SetWindowLongPtrW(row, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-            HWND list = ::GetDlgItem(row, TEXTFILEDLG_ENCODING_LIST);
-            for (const wchar_t* entry : kTextFileEncodings) {
+            HWND list = ::GetDlgItem(row, self->m_design.encodingRow.listId);
+            for (const wchar_t* entry : self->m_design.encodingRow.entries) {
                 ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
             }
             ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(self->m_encodingIndex), 0);
@@ -125,9 +129,12 @@ UINT_PTR CALLBACK TextFileDialog::HookProc(HWND row, UINT message, WPARAM, LPARA
         case WM_DESTROY: {
             // Remembered whether the dialog was confirmed or cancelled.
             auto* self = reinterpret_cast<TextFileDialog*>(::GetWindowLongPtrW(row, DWLP_USER));
-            const LRESULT selected = ::SendDlgItemMessageW(row, TEXTFILEDLG_ENCODING_LIST, CB_GETCURSEL, 0, 0);
-            if (self != nullptr && selected != CB_ERR) {
-                self->m_encodingIndex = static_cast<int>(selected);
+            if (self != nullptr) {
+                const LRESULT selected =
+                    ::SendDlgItemMessageW(row, self->m_design.encodingRow.listId, CB_GETCURSEL, 0, 0);
+                if (selected != CB_ERR) {
+                    self->m_encodingIndex = static_cast<int>(selected);
+                }
             }
             ::RemoveWindowSubclass(::GetParent(row), &DialogSizeProc, kSizeSubclassId);
             return FALSE;
@@ -156,7 +163,7 @@ bool TextFileDialog::Execute(HWND owner) {
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_ENABLETEMPLATE |
                 OFN_ENABLEHOOK;
     ofn.hInstance = ::GetModuleHandleW(nullptr);
-    ofn.lpTemplateName = m_design.encodingRowTemplate;
+    ofn.lpTemplateName = m_design.encodingRow.templateName;
     ofn.lpfnHook = &TextFileDialog::HookProc;
     ofn.lCustData = reinterpret_cast<LPARAM>(this);
 

@@ -3,27 +3,32 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 namespace framework {
+
+// The row the program adds below the dialog's own controls: a label and a list to choose from.
+struct EncodingRowDesign {
+    const wchar_t* templateName;  // a dialog template among the executable's resources
+    int labelId;
+    int listId;
+    std::span<const wchar_t* const> entries;  // in the order shown
+};
 
 struct FileDialogDesign {
     bool save;
     const wchar_t* title;
     const wchar_t* filter;            // description and pattern pairs, each ended by a NUL; a final NUL ends the list
     const wchar_t* defaultExtension;  // without its dot
-    // The template of the dialog's encoding row, a resource of the executable.
-    const wchar_t* encodingRowTemplate;
+    EncodingRowDesign encodingRow;
 };
-
-// The encoding row's entries, in the order shown. Choosing one changes nothing that is
-// read or written: the row only remembers the choice.
-inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",  L"ASCII", L"Unicode", L"Big Endian Unicode",
-                                                        L"UTF-8", L"UTF-7"};
 
 class TextFileDialog {
 public:
     explicit TextFileDialog(const FileDialogDesign& settings) : m_design(settings) {}
+
+    const FileDialogDesign& Design() const { return m_design; }
 
     void SetInitialDir(std::wstring folder) { m_initialDir = std::move(folder); }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/error.h"
+#include "framework/file_path.h"
 #include "framework/handles.h"
 #include "framework/message_text.h"
 #include "framework/wine.h"
@@ -41,9 +42,10 @@ private:
     std::wstring m_path;
 };
 
-std::wstring FolderOfPath(const std::wstring& path) {
-    const size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? std::wstring(L".") : path.substr(0, cut + 1);
+// Beside the target, so that the new file can take its place: the same volume.
+std::wstring TemporaryFolderFor(const std::wstring& path) {
+    const std::wstring folder = FolderOf(path);
+    return folder.empty() ? std::wstring(L".") : folder;
 }
 
 }  // namespace
@@ -87,7 +89,7 @@ void ReplaceWholeFile(const std::wstring& path, std::string_view data, WriteFile
         Raise(kCreateError, path, ERROR_ACCESS_DENIED);
     }
     wchar_t temporaryName[MAX_PATH + 1];
-    if (::GetTempFileNameW(FolderOfPath(path).c_str(), L"tlv", 0, temporaryName) == 0) {
+    if (::GetTempFileNameW(TemporaryFolderFor(path).c_str(), L"tlv", 0, temporaryName) == 0) {
         Raise(kCreateError, path, ::GetLastError());
     }
     TemporaryFile temporary(temporaryName);

@@ -224,15 +224,11 @@ int Form::ShowModal(HWND owner) {
         ::EnableWindow(owner, FALSE);
     }
     // However the show ends, the owner takes input again.
-    struct Reenable {
-        HWND owner;
-        bool armed;
-        ~Reenable() {
-            if (armed) {
-                ::EnableWindow(owner, TRUE);
-            }
+    ScopeExit reenable([owner, ownerWasEnabled] {
+        if (ownerWasEnabled) {
+            ::EnableWindow(owner, TRUE);
         }
-    } reenable{owner, ownerWasEnabled};
+    });
     Show();
     MSG msg;
     while (m_modal && Handle() != nullptr) {
@@ -252,7 +248,7 @@ int Form::ShowModal(HWND owner) {
     // The owner is enabled before the form hides, so that it gets the activation back.
     if (ownerWasEnabled) {
         ::EnableWindow(owner, TRUE);
-        reenable.armed = false;
+        reenable.Dismiss();
     }
     if (Handle() != nullptr) {
         ::ShowWindow(Handle(), SW_HIDE);

@@ -1,6 +1,8 @@
 // Windowless controls and their parent's share of the paint.
 #include "framework/graphic_control.h"
 
+#include "framework/handles.h"
+
 namespace framework {
 
 void GraphicControl::SetBounds(int left, int top, int width, int height) {
@@ -25,11 +27,7 @@ void GraphicControl::PaintOn(HDC dc) {
     POINT origin;
     ::OffsetViewportOrgEx(dc, m_bounds.left, m_bounds.top, &origin);
     Canvas canvas(dc);
-    struct Restore {
-        HDC dc;
-        int saved;
-        ~Restore() { ::RestoreDC(dc, saved); }
-    } restore{dc, saved};
+    const ScopeExit restore([dc, saved] { ::RestoreDC(dc, saved); });
     Paint(canvas);
 }
 

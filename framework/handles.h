@@ -40,7 +40,8 @@ private:
     Handle m_handle = Traits::None();
 };
 
-template <typename H, BOOL(WINAPI* ReleaseFn)(H)>
+// For the kinds whose "none" is null and whose release takes the handle alone, whatever it returns.
+template <typename H, auto ReleaseFn>
 struct NullIsNone {
     using Handle = H;
     static Handle None() { return nullptr; }
@@ -54,20 +55,6 @@ struct FileTraits {
     static void Release(Handle h) { ::CloseHandle(h); }
 };
 
-struct GdiTraits {
-    using Handle = HGDIOBJ;
-    static Handle None() { return nullptr; }
-    static void Release(Handle h) { ::DeleteObject(h); }
-};
-
-// The same release for each kind of GDI object, typed so that a pen cannot be handed where a brush is due.
-template <typename H>
-struct TypedGdiTraits {
-    using Handle = H;
-    static Handle None() { return nullptr; }
-    static void Release(Handle h) { ::DeleteObject(h); }
-};
-
 struct WaitTraits {
     using Handle = HANDLE;
     static Handle None() { return nullptr; }
@@ -78,17 +65,22 @@ struct WaitTraits {
 using UniqueKernelHandle = UniqueHandle<NullIsNone<HANDLE, ::CloseHandle>>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueWindow = UniqueHandle<NullIsNone<HWND, ::DestroyWindow>>;
-using UniqueGdiObject = UniqueHandle<GdiTraits>;
+using UniqueGdiObject = UniqueHandle<NullIsNone<HGDIOBJ, ::DeleteObject>>;
 using UniqueMenu = UniqueHandle<NullIsNone<HMENU, ::DestroyMenu>>;
 using UniqueModule = UniqueHandle<NullIsNone<HMODULE, ::FreeLibrary>>;
 using UniqueImageList = UniqueHandle<NullIsNone<HIMAGELIST, ::ImageList_Destroy>>;
 using UniqueWait = UniqueHandle<WaitTraits>;
-using UniquePen = UniqueHandle<TypedGdiTraits<HPEN>>;
-using UniqueBrush = UniqueHandle<TypedGdiTraits<HBRUSH>>;
-using UniqueBitmap = UniqueHandle<TypedGdiTraits<HBITMAP>>;
-using UniqueFont = UniqueHandle<TypedGdiTraits<HFONT>>;
+// The same release for each kind of GDI object, typed so that a pen cannot be handed where a brush is due.
+using UniquePen = UniqueHandle<NullIsNone<HPEN, ::DeleteObject>>;
+using UniqueBrush = UniqueHandle<NullIsNone<HBRUSH, ::DeleteObject>>;
+using UniqueBitmap = UniqueHandle<NullIsNone<HBITMAP, ::DeleteObject>>;
+using UniqueFont = UniqueHandle<NullIsNone<HFONT, ::DeleteObject>>;
 using UniqueIcon = UniqueHandle<NullIsNone<HICON, ::DestroyIcon>>;
 using UniqueMemoryDc = UniqueHandle<NullIsNone<HDC, ::DeleteDC>>;
+using UniqueRegistryKey = UniqueHandle<NullIsNone<HKEY, ::RegCloseKey>>;
+// Memory the system allocated for the caller to give back with LocalFree (CommandLineToArgvW, FormatMessage).
+template <typename T>
+using UniqueLocalMemory = UniqueHandle<NullIsNone<T*, ::LocalFree>>;
 
 // Puts an object into a DC for one scope, then puts the former one back, so that the
 // object can be deleted afterwards (a selected object cannot).
@@ -124,6 +116,26 @@ public:
 private:
     HWND m_window;  // not owned
     HDC m_dc;
+};
+
+// Runs a clean-up when the scope ends, however it ends: for a state to put back that no handle owns.
+template <typename Action>
+class ScopeExit {
+public:
+    explicit ScopeExit(Action action) : m_action(std::move(action)) {}
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+    ~ScopeExit() {
+        if (m_armed) {
+            m_action();
+        }
+    }
+    // For a path that has done the clean-up itself.
+    void Dismiss() { m_armed = false; }
+
+private:
+    Action m_action;
+    bool m_armed = true;
 };
 
 }  // namespace framework

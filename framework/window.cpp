@@ -18,12 +18,16 @@ void Window::Destroy() {
     }
 }
 
-void Window::Register(WNDCLASSEXW windowClass) {
+void RegisterWindowClass(WNDCLASSEXW windowClass) {
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Window::WindowProc;
     if (::RegisterClassExW(&windowClass) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         throw Error(L"Impossible d'enregistrer la classe de fenêtre : " + SystemErrorDescription(::GetLastError()));
     }
+}
+
+void Window::Register(WNDCLASSEXW windowClass) {
+    windowClass.lpfnWndProc = &Window::WindowProc;
+    RegisterWindowClass(windowClass);
 }
 
 void Window::Create(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,

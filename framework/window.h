@@ -5,6 +5,9 @@
 
 namespace framework {
 
+// Registers a window class once per process: a class already registered is no failure.
+void RegisterWindowClass(WNDCLASSEXW windowClass);
+
 class Window {
 public:
     Window() = default;

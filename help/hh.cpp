@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "framework/handles.h"
 #include "help/file_kind.h"
 
 namespace hh {
@@ -44,13 +45,13 @@ Entry Export(const char* name) {
 }  // namespace
 
 std::string LocateHHLibrary() {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, kHHControlServerKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, kHHControlServerKey, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) {
         return {};
     }
+    const framework::UniqueRegistryKey key(opened);
     // Used as stored: a %VAR% in it stays unexpanded, and so names no file.
-    std::string path = DefaultStringValue(key);
-    ::RegCloseKey(key);
+    std::string path = DefaultStringValue(key.get());
     if (!path.empty() && !help::IsFile(path)) {
         path.clear();
     }

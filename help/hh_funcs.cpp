@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include "framework/ansi.h"
+#include "framework/handles.h"
 #include "help/file_kind.h"
 #include "help/hh.h"
 #include "help/hh_report.h"
@@ -79,29 +81,17 @@ std::string DirectoryOf(const std::string& path) {
     return dir;
 }
 
-std::string ToAnsi(const wchar_t* wide) {
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string ansi(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi.data(), size, nullptr, nullptr);
-    ansi.resize(static_cast<std::size_t>(size - 1));
-    return ansi;
-}
-
 // Parameters 1 up to the count, as the program was given them.
 std::vector<std::string> CommandLineParameters() {
     std::vector<std::string> parameters;
     int count = 0;
-    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (arguments == nullptr) {
+    const framework::UniqueLocalMemory<LPWSTR> arguments(::CommandLineToArgvW(::GetCommandLineW(), &count));
+    if (!arguments) {
         return parameters;
     }
     for (int i = 1; i < count; ++i) {
-        parameters.push_back(ToAnsi(arguments[i]));
+        parameters.push_back(framework::WideToAnsiLenient(arguments.get()[i]));
     }
-    ::LocalFree(arguments);
     return parameters;
 }
 
@@ -189,12 +179,12 @@ bool IsDirWritable(const std::string& dir) {
     std::string probe = dir;
     StripTrailingBackslash(probe);
     probe += kProbeFileName;
-    HANDLE file = ::CreateFileA(probe.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    framework::UniqueFile file(::CreateFileA(probe.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
-    ::CloseHandle(file);
+    file.reset();  // closed before it can be deleted
     ::DeleteFileA(probe.c_str());
     return true;
 }
@@ -248,18 +238,17 @@ std::string GetIEFriendlyVerStr() {
 }
 
 void DebugLog(std::string_view format, const std::vector<std::string>& arguments) {
-    HANDLE file = ::CreateFileA(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const framework::UniqueFile file(::CreateFileA(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return;  // this line is lost; the next one tries again
     }
     const std::string line =
         LogLine(FormatLogText(format, arguments), [] { return LongTime(::GetThreadLocale(), LocalTimeNow()); }) +
         "\r\n";
     DWORD written = 0;
-    ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    ::FlushFileBuffers(file);
-    ::CloseHandle(file);
+    ::WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    ::FlushFileBuffers(file.get());
 }
 
 void WriteStartupReport() {

@@ -11,11 +11,6 @@ std::wstring BareName(std::wstring_view path) {
     return std::wstring(cut == std::wstring_view::npos ? path : path.substr(cut + 1));
 }
 
-std::wstring FolderOf(std::wstring_view path) {
-    const size_t cut = path.find_last_of(L'\\');
-    return cut == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, cut + 1));
-}
-
 std::wstring CompileCommandLine(std::wstring_view bareName) {
     std::wstring name(bareName);
     if (name.starts_with(L'-') || name.starts_with(L'/')) {

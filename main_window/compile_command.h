@@ -11,10 +11,6 @@ namespace talvorine {
 // The part of a full path after its last backslash or colon.
 std::wstring BareName(std::wstring_view path);
 
-// The folder part of a full path: everything up to its last backslash, that backslash
-// included ("C:\" for a file at a drive's root); empty when the path has no backslash.
-std::wstring FolderOf(std::wstring_view path);
-
 // "brcc32 " and the bare name; a name that holds a blank is quoted, or it would reach
 // the compiler as several arguments, and one that starts like an option ("-", "/") is
 // given as ".\name", or the compiler would take it for one.

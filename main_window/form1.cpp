@@ -13,6 +13,7 @@
 #include "framework/application.h"
 #include "framework/error.h"
 #include "framework/file_io.h"
+#include "framework/file_path.h"
 #include "framework/layout.h"
 #include "framework/menu.h"
 #include "framework/message_text.h"
@@ -24,6 +25,8 @@
 
 namespace talvorine {
 namespace {
+
+using framework::FolderOf;
 
 constexpr UINT kMsgCompileEnded = WM_APP + 1;
 
@@ -144,10 +147,7 @@ void TForm1::SetCommandStatus(const std::wstring& text, COLORREF colour) {
 
 void TForm1::ReplaceMemoText(const std::wstring& text, const std::wstring& former) {
     m_settingMemoText = true;
-    struct Restore {
-        bool& flag;
-        ~Restore() { flag = false; }
-    } restore{m_settingMemoText};
+    const framework::ScopeExit restore([this] { m_settingMemoText = false; });
     framework::SetMemoText(Control(kIdMemo1), text, former);
 }
 
@@ -226,13 +226,10 @@ void TForm1::tlbtnEnregistrerClick() {
 
 void TForm1::tlbtnCompilerClick() {
     // Whatever happens below, a start that fails included, Compile ends disabled.
-    struct DisableCompile {
-        TForm1& form;
-        ~DisableCompile() {
-            form.SetCompileEnabled(false);
-            ::SetFocus(form.Control(kIdMemo1));
-        }
-    } disableCompile{*this};
+    const framework::ScopeExit disableCompile([this] {
+        SetCompileEnabled(false);
+        ::SetFocus(Control(kIdMemo1));
+    });
 
     const std::wstring bareName = framework::GetText(Control(kIdEdit1));
     if (bareName.empty()) {

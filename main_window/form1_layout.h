@@ -10,6 +10,7 @@
 #include "framework/menu.h"
 #include "framework/tool_bar.h"
 #include "main_window/form1_ids.h"
+#include "resources/text_file_dialog.h"
 
 namespace talvorine {
 
@@ -104,9 +105,16 @@ inline constexpr framework::ToolButtonDesign kToolBar1Buttons[] = {
     {L"tlbtnQuitter", 131, false, 5, kCmdQuitter, true},
 };
 
+// The encoding row's entries, in the order shown. Choosing one changes nothing that is
+// read or written: the row only remembers the choice.
+inline constexpr const wchar_t* kTextFileEncodings[] = {L"ANSI",  L"ASCII", L"Unicode", L"Big Endian Unicode",
+                                                        L"UTF-8", L"UTF-7"};
+inline constexpr framework::EncodingRowDesign kTextFileEncodingRow = {L"TEXTFILEDLG", TEXTFILEDLG_ENCODING_LABEL,
+                                                                      TEXTFILEDLG_ENCODING_LIST, kTextFileEncodings};
+
 inline constexpr framework::FileDialogDesign kOpenTextFileDialog1 = {
-    false, L"Ouvrir fichier...", L"Fichier .rc\0*.rc\0", L"rc", L"TEXTFILEDLG"};
+    false, L"Ouvrir fichier...", L"Fichier .rc\0*.rc\0", L"rc", kTextFileEncodingRow};
 inline constexpr framework::FileDialogDesign kSaveTextFileDialog1 = {
-    true, L"Enregistrer sous...", L"Fichier .rc\0*.rc\0", L"rc", L"TEXTFILEDLG"};
+    true, L"Enregistrer sous...", L"Fichier .rc\0*.rc\0", L"rc", kTextFileEncodingRow};
 
 }  // namespace talvorine

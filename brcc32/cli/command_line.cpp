@@ -46,9 +46,9 @@ enum class Effect {
 };
 
 struct OptionSpec {
-    std::string_view m_name;  // without its - or / or --
-    bool m_takesValue;
-    Effect m_effect;
+    std::string_view name;  // without its - or / or --
+    bool takesValue;
+    Effect effect;
 };
 
 // Longer names first where one starts another: a value may be glued to a short name.
@@ -228,17 +228,17 @@ bool HasExtension(const std::filesystem::path& path, std::initializer_list<std::
 class Parser {
 public:
     Parser(const ProgramIdentity& program, Dialect dialect) {
-        m_result.m_dialect = dialect;
-        m_result.m_programName = program.m_name;
-        if (program.m_machine) {
-            m_result.m_machine = *program.m_machine;
+        m_result.dialect = dialect;
+        m_result.programName = program.name;
+        if (program.machine) {
+            m_result.machine = *program.machine;
         }
     }
 
     CommandLine Run(const std::vector<std::string>& arguments) {
         m_arguments = arguments;
-        if (m_arguments.empty() && m_result.m_dialect != Dialect::kGnu) {
-            m_result.m_action = CommandLine::Action::kHelp;
+        if (m_arguments.empty() && m_result.dialect != Dialect::kGnu) {
+            m_result.action = CommandLine::Action::kHelp;
             return m_result;
         }
         try {
@@ -249,15 +249,15 @@ public:
                 Finish();
             }
         } catch (const UsageError& error) {
-            m_result.m_action = CommandLine::Action::kUsageError;
-            m_result.m_error = error.m_text;
+            m_result.action = CommandLine::Action::kUsageError;
+            m_result.error = error.text;
         }
         return m_result;
     }
 
 private:
     struct UsageError {
-        std::string m_text;
+        std::string text;
     };
     [[noreturn]] static void Fail(std::string text) { throw UsageError{std::move(text)}; }
 
@@ -266,7 +266,7 @@ private:
             ReadLongOption(argument);
             return;
         }
-        switch (m_result.m_dialect) {
+        switch (m_result.dialect) {
             case Dialect::kBorland:
                 if (argument.size() > 1 && argument[0] == '-') {
                     ReadShortOption(argument, kBorlandOptions, true);
@@ -311,18 +311,18 @@ private:
     void ReadShortOption(const std::string& argument, const std::array<OptionSpec, N>& table, bool ignoreCase) {
         const std::string_view body = std::string_view(argument).substr(1);
         for (const OptionSpec& spec : table) {
-            if (!spec.m_takesValue) {
-                if (ignoreCase ? EqualsIgnoringCase(body, spec.m_name) : body == spec.m_name) {
-                    Apply(spec.m_effect, argument, "");
+            if (!spec.takesValue) {
+                if (ignoreCase ? EqualsIgnoringCase(body, spec.name) : body == spec.name) {
+                    Apply(spec.effect, argument, "");
                     return;
                 }
                 continue;
             }
-            if (!StartsWith(body, spec.m_name, ignoreCase)) {
+            if (!StartsWith(body, spec.name, ignoreCase)) {
                 continue;
             }
-            std::string_view glued = body.substr(spec.m_name.size());
-            if (spec.m_effect == Effect::kMachine) {
+            std::string_view glued = body.substr(spec.name.size());
+            if (spec.effect == Effect::kMachine) {
                 // -machine:x64, as the linkers spell it; a longer word is not this option.
                 if (!glued.empty() && glued[0] != ':' && glued[0] != '=') {
                     continue;
@@ -331,9 +331,9 @@ private:
                     glued.remove_prefix(1);
                 }
             }
-            const std::string name = argument.substr(0, 1 + spec.m_name.size());
-            Apply(spec.m_effect, name,
-                  glued.empty() && spec.m_effect != Effect::kRefused16Bit ? TakeValue(argument) : std::string(glued));
+            const std::string name = argument.substr(0, 1 + spec.name.size());
+            Apply(spec.effect, name,
+                  glued.empty() && spec.effect != Effect::kRefused16Bit ? TakeValue(argument) : std::string(glued));
             return;
         }
         Fail(Text(msg::kUnknownOption, {argument}));
@@ -344,12 +344,12 @@ private:
         const std::size_t equals = body.find('=');
         const std::string_view name = body.substr(0, equals);
         const OptionSpec* found = nullptr;
-        if (m_result.m_dialect == Dialect::kGnu) {
+        if (m_result.dialect == Dialect::kGnu) {
             found = FindGnuLong(name, argument);
         }
         if (found == nullptr) {
             for (const OptionSpec& spec : kCommonLongOptions) {
-                if (name == spec.m_name) {
+                if (name == spec.name) {
                     found = &spec;
                 }
             }
@@ -357,15 +357,15 @@ private:
         if (found == nullptr) {
             Fail(Text(msg::kUnknownOption, {argument}));
         }
-        if (!found->m_takesValue) {
+        if (!found->takesValue) {
             if (equals != std::string_view::npos) {
                 Fail(Text(msg::kUnknownOption, {argument}));
             }
-            Apply(found->m_effect, argument, "");
+            Apply(found->effect, argument, "");
             return;
         }
-        const std::string shown = "--" + std::string(found->m_name);
-        Apply(found->m_effect, shown,
+        const std::string shown = "--" + std::string(found->name);
+        Apply(found->effect, shown,
               equals == std::string_view::npos ? TakeValue(shown) : std::string(body.substr(equals + 1)));
     }
 
@@ -373,10 +373,10 @@ private:
         const OptionSpec* prefixMatch = nullptr;
         int prefixMatches = 0;
         for (const OptionSpec& spec : kGnuLongOptions) {
-            if (name == spec.m_name) {
+            if (name == spec.name) {
                 return &spec;
             }
-            if (!name.empty() && spec.m_name.starts_with(name)) {
+            if (!name.empty() && spec.name.starts_with(name)) {
                 prefixMatch = &spec;
                 ++prefixMatches;
             }
@@ -395,44 +395,44 @@ private:
     }
 
     void Apply(Effect effect, const std::string& option, const std::string& value) {
-        PreprocessOptions& preprocess = m_result.m_preprocess;
+        PreprocessOptions& preprocess = m_result.preprocess;
         switch (effect) {
             case Effect::kHelp:
-                m_result.m_action = CommandLine::Action::kHelp;
+                m_result.action = CommandLine::Action::kHelp;
                 m_done = true;
                 return;
             case Effect::kVersion:
-                m_result.m_action = CommandLine::Action::kVersion;
+                m_result.action = CommandLine::Action::kVersion;
                 m_done = true;
                 return;
             case Effect::kOutput:
                 if (m_hasOutput) {
                     Fail(Text(msg::kOptionGivenTwice, {option}));
                 }
-                m_result.m_outputArgument = value;
+                m_result.outputArgument = value;
                 m_hasOutput = true;
                 return;
             case Effect::kInput:
                 SetScript(value);
                 return;
             case Effect::kInclude:
-                preprocess.m_includeFolders.push_back(PathFromUtf8(value));
+                preprocess.includeFolders.push_back(PathFromUtf8(value));
                 return;
             case Effect::kIncludeList:
                 for (const std::string_view folder : SplitList(value)) {
-                    preprocess.m_includeFolders.push_back(PathFromUtf8(folder));
+                    preprocess.includeFolders.push_back(PathFromUtf8(folder));
                 }
                 return;
             case Effect::kDefine:
-                AddMacro(preprocess.m_defines, value);
+                AddMacro(preprocess.defines, value);
                 return;
             case Effect::kDefineList:
                 for (const std::string_view definition : SplitList(value)) {
-                    AddMacro(preprocess.m_defines, std::string(definition));
+                    AddMacro(preprocess.defines, std::string(definition));
                 }
                 return;
             case Effect::kUndefine:
-                AddMacro(preprocess.m_undefines, value);
+                AddMacro(preprocess.undefines, value);
                 return;
             case Effect::kIgnoreIncludeVariable:
                 m_ignoreIncludeVariable = true;
@@ -442,7 +442,7 @@ private:
                 if (!codePage || !IsSupportedCodePage(*codePage)) {
                     Fail(Text(msg::kBadCodePage, {value}));
                 }
-                m_result.m_codePage = *codePage;
+                m_result.codePage = *codePage;
                 return;
             }
             case Effect::kLanguage: {
@@ -450,14 +450,14 @@ private:
                 if (!language || *language > 0xFFFF) {
                     Fail(Text(msg::kBadLanguage, {value}));
                 }
-                m_result.m_language = static_cast<std::uint16_t>(*language);
+                m_result.language = static_cast<std::uint16_t>(*language);
                 return;
             }
             case Effect::kVerbose:
-                m_result.m_verbose = true;
+                m_result.verbose = true;
                 return;
             case Effect::kNullTerminate:
-                m_result.m_nullTerminateStrings = true;
+                m_result.nullTerminateStrings = true;
                 return;
             case Effect::kAccepted:
             case Effect::kAcceptedWithValue:
@@ -469,7 +469,7 @@ private:
                 if (!machine) {
                     Fail(Text(msg::kBadMachine, {value}));
                 }
-                m_result.m_machine = *machine;
+                m_result.machine = *machine;
                 return;
             }
             case Effect::kTarget: {
@@ -477,7 +477,7 @@ private:
                 if (!machine) {
                     Fail(Text(msg::kBadMachine, {value}));
                 }
-                m_result.m_machine = *machine;
+                m_result.machine = *machine;
                 return;
             }
             case Effect::kInputFormat: {
@@ -500,17 +500,17 @@ private:
                 m_dependenciesBesideOutput = true;
                 return;
             case Effect::kDependencyFile:
-                m_result.m_dependencies.m_file = PathFromUtf8(value);
+                m_result.dependencies.file = PathFromUtf8(value);
                 return;
             case Effect::kDependencyTarget:
-                m_result.m_dependencies.m_targets.push_back(value);
+                m_result.dependencies.targets.push_back(value);
                 return;
             case Effect::kDependencyFormat: {
                 const std::string format = Lower(value);
                 if (format != "make" && format != "json") {
                     Fail(Text(msg::kBadFormat, {value, "make, json"}));
                 }
-                m_result.m_dependencies.m_format = format == "json" ? DependencyFormat::kJson : DependencyFormat::kMake;
+                m_result.dependencies.format = format == "json" ? DependencyFormat::kJson : DependencyFormat::kMake;
                 return;
             }
             case Effect::kPreprocessorArgument:
@@ -523,7 +523,7 @@ private:
     void ReadPreprocessorArgument(const std::string& argument) {
         if (m_pendingPreprocessorOption != nullptr) {
             const OptionSpec* spec = std::exchange(m_pendingPreprocessorOption, nullptr);
-            Apply(spec->m_effect, "-" + std::string(spec->m_name), argument);
+            Apply(spec->effect, "-" + std::string(spec->name), argument);
             return;
         }
         if (argument.size() < 2 || argument[0] != '-') {
@@ -531,13 +531,13 @@ private:
         }
         const std::string_view body = std::string_view(argument).substr(1);
         for (const OptionSpec& spec : kPreprocessorOptions) {
-            if (!spec.m_takesValue ? body == spec.m_name : body.starts_with(spec.m_name)) {
-                const std::string_view glued = body.substr(spec.m_name.size());
-                if (spec.m_takesValue && glued.empty()) {
+            if (!spec.takesValue ? body == spec.name : body.starts_with(spec.name)) {
+                const std::string_view glued = body.substr(spec.name.size());
+                if (spec.takesValue && glued.empty()) {
                     m_pendingPreprocessorOption = &spec;
                     return;
                 }
-                Apply(spec.m_effect, argument, std::string(glued));
+                Apply(spec.effect, argument, std::string(glued));
                 return;
             }
         }
@@ -552,19 +552,19 @@ private:
 
     void SetScript(const std::string& name) {
         if (m_hasScript) {
-            Fail(Text(msg::kTwoScripts, {m_result.m_scriptArgument, name}));
+            Fail(Text(msg::kTwoScripts, {m_result.scriptArgument, name}));
         }
-        m_result.m_scriptArgument = name;
+        m_result.scriptArgument = name;
         m_hasScript = true;
     }
 
     // GNU takes the input and then the output by position; the others only the script.
     void AddFileName(const std::string& name) {
-        if (m_result.m_dialect == Dialect::kGnu && m_hasScript) {
+        if (m_result.dialect == Dialect::kGnu && m_hasScript) {
             if (m_hasOutput) {
                 Fail(Text(msg::kTooManyFiles, {name}));
             }
-            m_result.m_outputArgument = name;
+            m_result.outputArgument = name;
             m_hasOutput = true;
             return;
         }
@@ -575,32 +575,32 @@ private:
         if (!m_hasScript) {
             Fail(Text(msg::kNoScript));
         }
-        m_result.m_script = PathFromUtf8(m_result.m_scriptArgument);
-        m_result.m_inputFormat = m_inputFormat.value_or(
-            HasExtension(m_result.m_script, {".res"}) ? InputFormat::kRes : InputFormat::kScript);
+        m_result.script = PathFromUtf8(m_result.scriptArgument);
+        m_result.inputFormat =
+            m_inputFormat.value_or(HasExtension(m_result.script, {".res"}) ? InputFormat::kRes : InputFormat::kScript);
         if (m_hasOutput) {
-            m_result.m_output = PathFromUtf8(m_result.m_outputArgument);
-        } else if (m_result.m_dialect == Dialect::kGnu) {
+            m_result.output = PathFromUtf8(m_result.outputArgument);
+        } else if (m_result.dialect == Dialect::kGnu) {
             Fail(Text(msg::kNoOutput));
         } else {
-            m_result.m_output = m_result.m_script;
-            m_result.m_output.replace_extension(".res");
-            m_result.m_outputArgument = PathToUtf8(m_result.m_output);
+            m_result.output = m_result.script;
+            m_result.output.replace_extension(".res");
+            m_result.outputArgument = PathToUtf8(m_result.output);
         }
         // An object file's name asks for an object file in every dialect: a .res named x.obj serves no linker.
-        m_result.m_outputFormat = m_outputFormat.value_or(
-            HasExtension(m_result.m_output, {".o", ".obj"}) ? OutputFormat::kCoff : OutputFormat::kRes);
-        if (m_dependenciesBesideOutput && m_result.m_dependencies.m_file.empty()) {
-            m_result.m_dependencies.m_file = m_result.m_output;
-            m_result.m_dependencies.m_file.replace_extension(".d");
+        m_result.outputFormat = m_outputFormat.value_or(
+            HasExtension(m_result.output, {".o", ".obj"}) ? OutputFormat::kCoff : OutputFormat::kRes);
+        if (m_dependenciesBesideOutput && m_result.dependencies.file.empty()) {
+            m_result.dependencies.file = m_result.output;
+            m_result.dependencies.file.replace_extension(".d");
         }
         // The INCLUDE variable lists folders as Windows does, separated by ';'; searched after the options'.
         if (const char* include = std::getenv("INCLUDE"); include != nullptr && !m_ignoreIncludeVariable) {
             for (const std::string_view folder : SplitList(include)) {
-                m_result.m_preprocess.m_includeFolders.push_back(PathFromUtf8(folder));
+                m_result.preprocess.includeFolders.push_back(PathFromUtf8(folder));
             }
         }
-        m_result.m_action = CommandLine::Action::kCompile;
+        m_result.action = CommandLine::Action::kCompile;
     }
 
     CommandLine m_result;
@@ -640,24 +640,24 @@ ProgramIdentity IdentifyProgram(std::string_view programPath) {
     }
     ProgramIdentity identity;
     if (name == "rc") {
-        identity.m_dialect = Dialect::kMicrosoft;
-        identity.m_name = "rc";
+        identity.dialect = Dialect::kMicrosoft;
+        identity.name = "rc";
     } else if (name.ends_with("windres")) {
-        identity.m_dialect = Dialect::kGnu;
-        identity.m_name = name;
+        identity.dialect = Dialect::kGnu;
+        identity.name = name;
         // x86_64-w64-mingw32-windres: the target prefix names the machine.
         if (name.size() > 8 && name[name.size() - 8] == '-') {
-            identity.m_machine = MachineFromTarget(name.substr(0, name.size() - 8));
+            identity.machine = MachineFromTarget(name.substr(0, name.size() - 8));
         }
     } else {
-        identity.m_name = "brcc32";
+        identity.name = "brcc32";
     }
     return identity;
 }
 
 CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std::string>& arguments) {
     const ProgramIdentity program = IdentifyProgram(programPath);
-    Dialect dialect = program.m_dialect;
+    Dialect dialect = program.dialect;
     // --dialect=NAME first of all overrides the program's name; it must come first as it changes how the rest reads.
     std::vector<std::string> rest = arguments;
     if (!rest.empty() && rest[0].starts_with("--dialect")) {
@@ -672,8 +672,8 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
         const std::optional<Dialect> chosen = DialectFromName(value);
         if (!chosen) {
             CommandLine result;
-            result.m_programName = program.m_name;
-            result.m_error = Text(msg::kBadDialect, {value});
+            result.programName = program.name;
+            result.error = Text(msg::kBadDialect, {value});
             return result;
         }
         dialect = *chosen;
@@ -684,9 +684,9 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
             rest, dialect == Dialect::kGnu ? ResponseFileQuoting::kGnu : ResponseFileQuoting::kWindows);
     } catch (const ResponseFileError& error) {
         CommandLine result;
-        result.m_dialect = dialect;
-        result.m_programName = program.m_name;
-        result.m_error = Text(
+        result.dialect = dialect;
+        result.programName = program.name;
+        result.error = Text(
             error.GetKind() == ResponseFileError::Kind::kUnreadable ? msg::kResponseUnreadable : msg::kResponseTooDeep,
             {error.what()});
         return result;

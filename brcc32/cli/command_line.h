@@ -20,37 +20,37 @@ enum class DependencyFormat { kMake, kJson };
 
 // Who the program is taken for: its file name picks the dialect and, for GNU, the machine of a target prefix.
 struct ProgramIdentity {
-    Dialect m_dialect = Dialect::kBorland;
-    std::optional<Machine> m_machine;
-    std::string m_name;  // as messages call the program: brcc32, rc, windres
+    Dialect dialect = Dialect::kBorland;
+    std::optional<Machine> machine;
+    std::string name;  // as messages call the program: brcc32, rc, windres
 };
 ProgramIdentity IdentifyProgram(std::string_view programPath);
 
 struct DependencyRequest {
-    std::filesystem::path m_file;        // none is written while empty
-    std::vector<std::string> m_targets;  // the output file when empty
-    DependencyFormat m_format = DependencyFormat::kMake;
+    std::filesystem::path file;        // none is written while empty
+    std::vector<std::string> targets;  // the output file when empty
+    DependencyFormat format = DependencyFormat::kMake;
 };
 
 struct CommandLine {
     enum class Action { kCompile, kHelp, kVersion, kUsageError };
-    Action m_action = Action::kUsageError;
-    Dialect m_dialect = Dialect::kBorland;
-    std::string m_programName = "brcc32";
-    std::filesystem::path m_script;
-    std::filesystem::path m_output;
-    std::string m_scriptArgument;  // as typed, for messages
-    std::string m_outputArgument;
-    std::string m_error;  // for kUsageError, in the user's language
-    PreprocessOptions m_preprocess;
-    InputFormat m_inputFormat = InputFormat::kScript;
-    OutputFormat m_outputFormat = OutputFormat::kRes;
-    Machine m_machine = Machine::kX86;
-    std::optional<std::uint16_t> m_language;  // the script's default language
-    std::optional<std::uint32_t> m_codePage;  // the script's code page until a #pragma changes it
-    bool m_nullTerminateStrings = false;      // rc's /n: each string table entry ends with a NUL
-    bool m_verbose = false;
-    DependencyRequest m_dependencies;
+    Action action = Action::kUsageError;
+    Dialect dialect = Dialect::kBorland;
+    std::string programName = "brcc32";
+    std::filesystem::path script;
+    std::filesystem::path output;
+    std::string scriptArgument;  // as typed, for messages
+    std::string outputArgument;
+    std::string error;  // for kUsageError, in the user's language
+    PreprocessOptions preprocess;
+    InputFormat inputFormat = InputFormat::kScript;
+    OutputFormat outputFormat = OutputFormat::kRes;
+    Machine machine = Machine::kX86;
+    std::optional<std::uint16_t> language;  // the script's default language
+    std::optional<std::uint32_t> codePage;  // the script's code page until a #pragma changes it
+    bool nullTerminateStrings = false;      // rc's /n: each string table entry ends with a NUL
+    bool verbose = false;
+    DependencyRequest dependencies;
 };
 
 // `programPath` is argv[0]; `arguments` the rest, in UTF-8. Response files are read from the current folder, the

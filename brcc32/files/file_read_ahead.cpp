@@ -57,8 +57,8 @@ FileReadAhead::~FileReadAhead() {
 void FileReadAhead::Add(std::string name) {
     std::unique_lock lock(m_mutex);
     Slot& slot = m_slots[m_end % kLookAhead];
-    slot.m_name = std::move(name);
-    slot.m_state = State::kQueued;
+    slot.name = std::move(name);
+    slot.state = State::kQueued;
     ++m_end;
     const bool wake = m_idleReaders > 0 && m_end - m_next >= kBatch;
     lock.unlock();
@@ -78,17 +78,17 @@ void FileReadAhead::Add(std::string name) {
 StagedFile FileReadAhead::Take() {
     std::unique_lock lock(m_mutex);
     Slot& front = m_slots[m_first % kLookAhead];
-    while (front.m_state != State::kDone) {
+    while (front.state != State::kDone) {
         if (m_next < m_end) {
             // Rather than wait for a reader, open the first file no reader has claimed: this one, or one that would
             // otherwise wait for a reader later.
             Slot& slot = m_slots[m_next % kLookAhead];
             ++m_next;
-            slot.m_state = State::kBusy;
+            slot.state = State::kBusy;
             lock.unlock();
             Stage(slot);
             lock.lock();
-            slot.m_state = State::kDone;
+            slot.state = State::kDone;
         } else {
             m_takerWaits = true;
             m_staged.wait(lock);
@@ -96,12 +96,12 @@ StagedFile FileReadAhead::Take() {
         }
     }
     ++m_first;
-    m_heldBytes -= front.m_heldBytes;
-    front.m_heldBytes = 0;
-    front.m_state = State::kFree;
-    const std::exception_ptr error = std::exchange(front.m_error, nullptr);
-    std::optional<StagedFile> file = std::move(front.m_file);
-    front.m_file.reset();
+    m_heldBytes -= front.heldBytes;
+    front.heldBytes = 0;
+    front.state = State::kFree;
+    const std::exception_ptr error = std::exchange(front.error, nullptr);
+    std::optional<StagedFile> file = std::move(front.file);
+    front.file.reset();
     lock.unlock();
     if (error) {
         std::rethrow_exception(error);
@@ -121,7 +121,7 @@ void FileReadAhead::Work() {
         const std::size_t first = m_next;
         m_next += kBatch;
         for (std::size_t i = first; i < m_next; ++i) {
-            m_slots[i % kLookAhead].m_state = State::kBusy;
+            m_slots[i % kLookAhead].state = State::kBusy;
         }
         lock.unlock();
         for (std::size_t i = first; i < first + kBatch; ++i) {
@@ -129,7 +129,7 @@ void FileReadAhead::Work() {
         }
         lock.lock();
         for (std::size_t i = first; i < first + kBatch; ++i) {
-            m_slots[i % kLookAhead].m_state = State::kDone;
+            m_slots[i % kLookAhead].state = State::kDone;
         }
         if (m_takerWaits) {
             m_staged.notify_one();
@@ -139,17 +139,17 @@ void FileReadAhead::Work() {
 
 void FileReadAhead::Stage(Slot& slot) {
     try {
-        InputFile file(m_folder.NativePath(slot.m_name));
+        InputFile file(m_folder.NativePath(slot.name));
         if (file.Size() != 0 && !ReserveBytes(file.Size())) {
-            slot.m_file.emplace(std::move(file));
+            slot.file.emplace(std::move(file));
             return;
         }
-        slot.m_heldBytes = file.Size();
+        slot.heldBytes = file.Size();
         FileBytes bytes(static_cast<std::size_t>(file.Size()));
         file.Read(bytes);
-        slot.m_file.emplace(std::move(bytes));
+        slot.file.emplace(std::move(bytes));
     } catch (...) {
-        slot.m_error = std::current_exception();
+        slot.error = std::current_exception();
     }
 }
 

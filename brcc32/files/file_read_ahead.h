@@ -93,11 +93,11 @@ public:
 private:
     enum class State { kFree, kQueued, kBusy, kDone };
     struct Slot {
-        State m_state = State::kFree;
-        std::string m_name;
-        std::optional<StagedFile> m_file;
-        std::exception_ptr m_error;
-        std::uint64_t m_heldBytes = 0;
+        State state = State::kFree;
+        std::string name;
+        std::optional<StagedFile> file;
+        std::exception_ptr error;
+        std::uint64_t heldBytes = 0;
     };
 
     void Work();

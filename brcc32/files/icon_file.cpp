@@ -23,23 +23,23 @@ bool IsValidBitCount(std::uint16_t bits) {
 void ReadImageHeader(IconImage& image, std::size_t index) {
     const std::string which = "image " + std::to_string(index + 1);
     // Both forms need at least a 40-byte header; a shorter image cannot be shown by Windows.
-    if (image.m_data.size() < kInfoHeaderSize) {
-        throw FileFormatError(which + " is only " + std::to_string(image.m_data.size()) + " bytes long");
+    if (image.data.size() < kInfoHeaderSize) {
+        throw FileFormatError(which + " is only " + std::to_string(image.data.size()) + " bytes long");
     }
-    if (std::equal(kPngSignature.begin(), kPngSignature.end(), image.m_data.begin())) {
+    if (std::equal(kPngSignature.begin(), kPngSignature.end(), image.data.begin())) {
         // Windows only takes 32-bit PNG images in icons, so the group says so whatever the PNG holds.
-        image.m_planes = 1;
-        image.m_bitCount = 32;
+        image.planes = 1;
+        image.bitCount = 32;
         return;
     }
-    if (ReadU32(image.m_data, 0) != kInfoHeaderSize) {
+    if (ReadU32(image.data, 0) != kInfoHeaderSize) {
         throw FileFormatError(which + " is neither a PNG image nor a bitmap with a 40-byte header");
     }
-    image.m_planes = ReadU16(image.m_data, 12);
-    image.m_bitCount = ReadU16(image.m_data, 14);
-    if (image.m_planes != 1 || !IsValidBitCount(image.m_bitCount)) {
-        throw FileFormatError(which + " has " + std::to_string(image.m_planes) + " planes and " +
-                              std::to_string(image.m_bitCount) + " bits per pixel");
+    image.planes = ReadU16(image.data, 12);
+    image.bitCount = ReadU16(image.data, 14);
+    if (image.planes != 1 || !IsValidBitCount(image.bitCount)) {
+        throw FileFormatError(which + " has " + std::to_string(image.planes) + " planes and " +
+                              std::to_string(image.bitCount) + " bits per pixel");
     }
 }
 
@@ -69,20 +69,20 @@ std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFile
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t entry = kHeaderSize + i * kEntrySize;
         IconImage& image = images[i];
-        image.m_width = file[entry];
-        image.m_height = file[entry + 1];
-        image.m_colorCount = file[entry + 2];
-        image.m_reserved = file[entry + 3];
+        image.width = file[entry];
+        image.height = file[entry + 1];
+        image.colorCount = file[entry + 2];
+        image.reserved = file[entry + 3];
         if (!isIcon) {
-            image.m_hotspotX = ReadU16(file, entry + 4);
-            image.m_hotspotY = ReadU16(file, entry + 6);
+            image.hotspotX = ReadU16(file, entry + 4);
+            image.hotspotY = ReadU16(file, entry + 6);
         }
         const std::uint64_t size = ReadU32(file, entry + 8);
         const std::uint64_t offset = ReadU32(file, entry + 12);
         if (offset > file.size() || size > file.size() - offset) {
             throw FileFormatError("image " + std::to_string(i + 1) + " lies beyond the end of the file");
         }
-        image.m_data = file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+        image.data = file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
         ReadImageHeader(image, i);
     }
     return images;

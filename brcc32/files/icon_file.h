@@ -10,15 +10,15 @@ namespace brcc {
 enum class IconFileKind : std::uint16_t { kIcon = 1, kCursor = 2 };
 
 struct IconImage {
-    std::span<const std::uint8_t> m_data;  // into the file's bytes
-    std::uint8_t m_width = 0;              // as the file's directory says (0 means 256)
-    std::uint8_t m_height = 0;
-    std::uint8_t m_colorCount = 0;
-    std::uint8_t m_reserved = 0;
-    std::uint16_t m_hotspotX = 0;  // cursors only
-    std::uint16_t m_hotspotY = 0;
-    std::uint16_t m_planes = 0;  // from the image's own header
-    std::uint16_t m_bitCount = 0;
+    std::span<const std::uint8_t> data;  // into the file's bytes
+    std::uint8_t width = 0;              // as the file's directory says (0 means 256)
+    std::uint8_t height = 0;
+    std::uint8_t colorCount = 0;
+    std::uint8_t reserved = 0;
+    std::uint16_t hotspotX = 0;  // cursors only
+    std::uint16_t hotspotY = 0;
+    std::uint16_t planes = 0;  // from the image's own header
+    std::uint16_t bitCount = 0;
 };
 
 // Throws FileFormatError with a reason a user can act on; the images point into `file`.

@@ -55,19 +55,19 @@ std::uint16_t RelocationType(Machine machine) {
 
 // A type or name in its .res form: FFFF and an ordinal, or UTF-16 units ending in a NUL.
 struct IdView {
-    const std::uint8_t* m_bytes;
+    const std::uint8_t* bytes;
 
-    bool IsOrdinal() const { return ReadU16(std::span(m_bytes, 2), 0) == 0xFFFF; }
-    std::uint16_t Ordinal() const { return ReadU16(std::span(m_bytes, 4), 2); }
+    bool IsOrdinal() const { return ReadU16(std::span(bytes, 2), 0) == 0xFFFF; }
+    std::uint16_t Ordinal() const { return ReadU16(std::span(bytes, 4), 2); }
     std::size_t Units() const {
         std::size_t units = 0;
-        while (m_bytes[units * 2] != 0 || m_bytes[units * 2 + 1] != 0) {
+        while (bytes[units * 2] != 0 || bytes[units * 2 + 1] != 0) {
             ++units;
         }
         return units;
     }
     std::size_t Size() const { return IsOrdinal() ? 4 : Units() * 2 + 2; }
-    char16_t Unit(std::size_t i) const { return static_cast<char16_t>(m_bytes[i * 2] | (m_bytes[i * 2 + 1] << 8)); }
+    char16_t Unit(std::size_t i) const { return static_cast<char16_t>(bytes[i * 2] | (bytes[i * 2 + 1] << 8)); }
     std::string Describe() const {
         if (IsOrdinal()) {
             return std::to_string(Ordinal());
@@ -102,22 +102,22 @@ int Compare(IdView a, IdView b) {
 
 // One record: the type, the name, then language (2 bytes), data size and data offset (4 each).
 struct Record {
-    IdView m_type;
-    IdView m_name;
-    std::uint16_t m_language;
-    std::uint32_t m_size;
-    std::uint32_t m_offset;
+    IdView type;
+    IdView name;
+    std::uint16_t language;
+    std::uint32_t size;
+    std::uint32_t offset;
 };
 
 Record ReadRecord(const std::uint8_t* bytes) {
     Record record{{bytes}, {nullptr}, 0, 0, 0};
-    bytes += record.m_type.Size();
-    record.m_name = IdView{bytes};
-    bytes += record.m_name.Size();
+    bytes += record.type.Size();
+    record.name = IdView{bytes};
+    bytes += record.name.Size();
     const std::span<const std::uint8_t> tail(bytes, 10);
-    record.m_language = ReadU16(tail, 0);
-    record.m_size = ReadU32(tail, 2);
-    record.m_offset = ReadU32(tail, 6);
+    record.language = ReadU16(tail, 0);
+    record.size = ReadU32(tail, 2);
+    record.offset = ReadU32(tail, 6);
     return record;
 }
 
@@ -272,26 +272,26 @@ void CoffWriter::Finish() {
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
         const Record x = record(a);
         const Record y = record(b);
-        if (const int type = Compare(x.m_type, y.m_type); type != 0) {
+        if (const int type = Compare(x.type, y.type); type != 0) {
             return type < 0;
         }
-        if (const int name = Compare(x.m_name, y.m_name); name != 0) {
+        if (const int name = Compare(x.name, y.name); name != 0) {
             return name < 0;
         }
-        return x.m_language != y.m_language ? x.m_language < y.m_language : a < b;
+        return x.language != y.language ? x.language < y.language : a < b;
     });
     // Where each type and each name starts in that order.
     std::vector<std::uint32_t> typeStarts;
     std::vector<std::uint32_t> nameStarts;
     for (std::uint32_t k = 0; k < count; ++k) {
         const Record current = record(order[k]);
-        const bool newType = k == 0 || Compare(record(order[k - 1]).m_type, current.m_type) != 0;
-        const bool newName = newType || Compare(record(order[k - 1]).m_name, current.m_name) != 0;
-        if (!newName && record(order[k - 1]).m_language == current.m_language) {
+        const bool newType = k == 0 || Compare(record(order[k - 1]).type, current.type) != 0;
+        const bool newName = newType || Compare(record(order[k - 1]).name, current.name) != 0;
+        if (!newName && record(order[k - 1]).language == current.language) {
             char language[8];
-            std::snprintf(language, sizeof language, "%04X", static_cast<unsigned>(current.m_language));
-            throw std::runtime_error("duplicate resource: type " + current.m_type.Describe() + ", name " +
-                                     current.m_name.Describe() + ", language " + language);
+            std::snprintf(language, sizeof language, "%04X", static_cast<unsigned>(current.language));
+            throw std::runtime_error("duplicate resource: type " + current.type.Describe() + ", name " +
+                                     current.name.Describe() + ", language " + language);
         }
         if (newType) {
             typeStarts.push_back(k);
@@ -333,7 +333,7 @@ void CoffWriter::Finish() {
         std::size_t named = 0;
         for (std::size_t i = from; i < to; ++i) {
             const Record r = record(order[starts[i]]);
-            named += (types ? r.m_type : r.m_name).IsOrdinal() ? 0 : 1;
+            named += (types ? r.type : r.name).IsOrdinal() ? 0 : 1;
         }
         return named;
     };
@@ -346,7 +346,7 @@ void CoffWriter::Finish() {
     std::size_t nameIndex = 0;
     std::uint64_t nextTable = typeTablesStart;
     for (std::size_t t = 0; t < types; ++t) {
-        PutU32(block, idField(record(order[typeStarts[t]]).m_type));
+        PutU32(block, idField(record(order[typeStarts[t]]).type));
         PutU32(block, static_cast<std::uint32_t>(nextTable) | kHighBit);
         const std::size_t firstName = nameIndex;
         while (nameStarts[nameIndex] < typeStarts[t + 1]) {
@@ -366,7 +366,7 @@ void CoffWriter::Finish() {
         const std::size_t named = countNamed(nameStarts, firstName, nameIndex, false);
         putTable(named, nameIndex - firstName - named);
         for (std::size_t n = firstName; n < nameIndex; ++n) {
-            PutU32(block, idField(record(order[nameStarts[n]]).m_name));
+            PutU32(block, idField(record(order[nameStarts[n]]).name));
             PutU32(block, static_cast<std::uint32_t>(nextTable) | kHighBit);
             nextTable += kDirectorySize + (nameStarts[n + 1] - nameStarts[n]) * kEntrySize;
         }
@@ -382,7 +382,7 @@ void CoffWriter::Finish() {
         for (std::uint32_t k = nameStarts[n]; k < nameStarts[n + 1]; ++k) {
             const auto description = static_cast<std::uint32_t>(dataEntriesStart + k * kDataEntrySize);
             descriptionOf[order[k]] = description;
-            PutU32(block, record(order[k]).m_language);
+            PutU32(block, record(order[k]).language);
             PutU32(block, description);
         }
         if (block.size() > (1 << 16)) {
@@ -392,7 +392,7 @@ void CoffWriter::Finish() {
     flush();
     for (std::uint32_t k = 0; k < count; ++k) {
         PutU32(block, 0);  // the data's address, which the relocation fills in
-        PutU32(block, record(order[k]).m_size);
+        PutU32(block, record(order[k]).size);
         PutU32(block, 0);  // code page
         PutU32(block, 0);
         if (block.size() > (1 << 16)) {
@@ -404,17 +404,17 @@ void CoffWriter::Finish() {
         if (!id.IsOrdinal()) {
             const std::size_t units = id.Units();
             PutU16(block, static_cast<std::uint32_t>(units));
-            block.insert(block.end(), id.m_bytes, id.m_bytes + units * 2);
+            block.insert(block.end(), id.bytes, id.bytes + units * 2);
         }
         if (block.size() > (1 << 16)) {
             flush();
         }
     };
     for (std::size_t t = 0; t < types; ++t) {
-        putName(record(order[typeStarts[t]]).m_type);
+        putName(record(order[typeStarts[t]]).type);
     }
     for (std::size_t n = 0; n < names; ++n) {
-        putName(record(order[nameStarts[n]]).m_name);
+        putName(record(order[nameStarts[n]]).name);
     }
     block.resize(static_cast<std::size_t>(Align(block.size() + sectionSize, 4) - sectionSize), 0);
     flush();
@@ -469,7 +469,7 @@ void CoffWriter::Finish() {
     for (std::uint32_t i = 0; i < count; ++i) {
         char name[9];
         std::snprintf(name, sizeof name, "$R%06X", static_cast<unsigned>(i) & 0xFFFFFFu);
-        putSymbol(name, record(i).m_offset, 2, 0);
+        putSymbol(name, record(i).offset, 2, 0);
         if (block.size() > (1 << 16)) {
             Put(block);
             block.clear();

@@ -34,7 +34,7 @@ ResName ReadName(std::span<const std::uint8_t> header, std::size_t& at) {
         if (unit == 0) {
             return name;
         }
-        name.m_text += unit;
+        name.text += unit;
     }
 }
 
@@ -57,20 +57,20 @@ std::vector<ResEntry> ReadResFile(std::span<const std::uint8_t> bytes) {
         const std::span<const std::uint8_t> header = bytes.subspan(at, headerSize);
         std::size_t field = 8;
         ResEntry entry;
-        entry.m_type = ReadName(header, field);
-        entry.m_name = ReadName(header, field);
+        entry.type = ReadName(header, field);
+        entry.name = ReadName(header, field);
         field = (field + 3) & ~std::size_t{3};
         if (field + kFixedHeaderTail > header.size()) {
             Malformed();
         }
-        entry.m_memoryFlags = ReadU16(header, field + 4);
-        entry.m_language = ReadU16(header, field + 6);
-        entry.m_version = ReadU32(header, field + 8);
-        entry.m_characteristics = ReadU32(header, field + 12);
-        entry.m_data = bytes.subspan(at + headerSize, dataSize);
+        entry.memoryFlags = ReadU16(header, field + 4);
+        entry.language = ReadU16(header, field + 6);
+        entry.version = ReadU32(header, field + 8);
+        entry.characteristics = ReadU32(header, field + 12);
+        entry.data = bytes.subspan(at + headerSize, dataSize);
         at += headerSize + ((static_cast<std::size_t>(dataSize) + 3) & ~std::size_t{3});
         // The leading null entry only says that the file is a 32-bit one.
-        const bool marker = first && dataSize == 0 && entry.m_type == ResName{true, 0, {}};
+        const bool marker = first && dataSize == 0 && entry.type == ResName{true, 0, {}};
         if (first && !marker) {
             Malformed();
         }

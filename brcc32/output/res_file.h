@@ -10,28 +10,28 @@ namespace brcc {
 
 // A resource type or name as a .res file holds it: an ordinal, or UTF-16 text.
 struct ResName {
-    bool m_isOrdinal = true;
-    std::uint16_t m_ordinal = 0;
-    std::u16string m_text;
+    bool isOrdinal = true;
+    std::uint16_t ordinal = 0;
+    std::u16string text;
 
     bool operator==(const ResName&) const = default;
     // Text names before ordinals, each in ascending order: the order of a resource directory.
     bool operator<(const ResName& other) const {
-        if (m_isOrdinal != other.m_isOrdinal) {
-            return !m_isOrdinal;
+        if (isOrdinal != other.isOrdinal) {
+            return !isOrdinal;
         }
-        return m_isOrdinal ? m_ordinal < other.m_ordinal : m_text < other.m_text;
+        return isOrdinal ? ordinal < other.ordinal : text < other.text;
     }
 };
 
 struct ResEntry {
-    ResName m_type;
-    ResName m_name;
-    std::uint16_t m_memoryFlags = 0;
-    std::uint16_t m_language = 0;
-    std::uint32_t m_version = 0;
-    std::uint32_t m_characteristics = 0;
-    std::span<const std::uint8_t> m_data;  // into the bytes read
+    ResName type;
+    ResName name;
+    std::uint16_t memoryFlags = 0;
+    std::uint16_t language = 0;
+    std::uint32_t version = 0;
+    std::uint32_t characteristics = 0;
+    std::span<const std::uint8_t> data;  // into the bytes read
 };
 
 // The entries of a .res file without its leading null entry. Throws std::runtime_error when the bytes are not one.

@@ -14,13 +14,13 @@ constexpr std::uint32_t kFixedHeaderTail = 16;  // data version, flags, language
 constexpr std::size_t kBufferSize = 1 << 18;
 
 void AppendId(std::vector<std::uint8_t>& header, const ResourceId& id) {
-    if (id.m_isOrdinal) {
-        header.insert(header.end(), {0xFF, 0xFF, static_cast<std::uint8_t>(id.m_ordinal),
-                                     static_cast<std::uint8_t>(id.m_ordinal >> 8)});
+    if (id.isOrdinal) {
+        header.insert(header.end(),
+                      {0xFF, 0xFF, static_cast<std::uint8_t>(id.ordinal), static_cast<std::uint8_t>(id.ordinal >> 8)});
         return;
     }
     // Identifiers are ASCII, so UTF-16 is each byte followed by a zero.
-    for (const char c : id.m_text) {
+    for (const char c : id.text) {
         header.push_back(static_cast<std::uint8_t>(c));
         header.push_back(0);
     }

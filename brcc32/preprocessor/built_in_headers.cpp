@@ -12,9 +12,9 @@ namespace brcc {
 namespace {
 
 struct BuiltInSource {
-    std::string_view m_name;
-    std::string_view m_value;
-    unsigned char m_groups;
+    std::string_view name;
+    std::string_view value;
+    unsigned char groups;
 };
 
 // Read only while compiling, to build kBuiltInMacros: it holds pointers, which would be relocated, so read whole,
@@ -26,7 +26,7 @@ constexpr BuiltInSource kBuiltInSources[] = {
 constexpr std::size_t BuiltInTextSize() {
     std::size_t size = 0;
     for (const BuiltInSource& source : kBuiltInSources) {
-        size += source.m_name.size() + source.m_value.size();
+        size += source.name.size() + source.value.size();
     }
     return size;
 }
@@ -36,15 +36,15 @@ constexpr std::size_t kBuiltInCount = std::size(kBuiltInSources);
 // Each entry's name and value follow one another in one array of text, and entries say where: records of
 // fixed-size text arrays made the table four times larger.
 struct BuiltInEntry {
-    std::uint32_t m_offset;
-    std::uint8_t m_nameSize;
-    std::uint8_t m_valueSize;
-    std::uint8_t m_groups;
+    std::uint32_t offset;
+    std::uint8_t nameSize;
+    std::uint8_t valueSize;
+    std::uint8_t groups;
 };
 
 struct BuiltInTable {
-    std::array<char, BuiltInTextSize()> m_text;
-    std::array<BuiltInEntry, kBuiltInCount> m_entries;
+    std::array<char, BuiltInTextSize()> text;
+    std::array<BuiltInEntry, kBuiltInCount> entries;
 };
 
 constexpr BuiltInTable PackBuiltIns() {
@@ -52,16 +52,16 @@ constexpr BuiltInTable PackBuiltIns() {
     std::size_t offset = 0;
     for (std::size_t i = 0; i < kBuiltInCount; ++i) {
         const BuiltInSource& source = kBuiltInSources[i];
-        if (source.m_name.size() > 255 || source.m_value.size() > 255) {
+        if (source.name.size() > 255 || source.value.size() > 255) {
             throw "a built-in name or value is longer than an entry can say";
         }
-        table.m_entries[i] = {static_cast<std::uint32_t>(offset), static_cast<std::uint8_t>(source.m_name.size()),
-                              static_cast<std::uint8_t>(source.m_value.size()), source.m_groups};
-        for (const char c : source.m_name) {
-            table.m_text[offset++] = c;
+        table.entries[i] = {static_cast<std::uint32_t>(offset), static_cast<std::uint8_t>(source.name.size()),
+                            static_cast<std::uint8_t>(source.value.size()), source.groups};
+        for (const char c : source.name) {
+            table.text[offset++] = c;
         }
-        for (const char c : source.m_value) {
-            table.m_text[offset++] = c;
+        for (const char c : source.value) {
+            table.text[offset++] = c;
         }
     }
     return table;
@@ -70,11 +70,11 @@ constexpr BuiltInTable PackBuiltIns() {
 constexpr BuiltInTable kBuiltInMacros = PackBuiltIns();
 
 std::string_view BuiltInName(const BuiltInEntry& entry) {
-    return {kBuiltInMacros.m_text.data() + entry.m_offset, entry.m_nameSize};
+    return {kBuiltInMacros.text.data() + entry.offset, entry.nameSize};
 }
 
 std::string_view BuiltInValue(const BuiltInEntry& entry) {
-    return {kBuiltInMacros.m_text.data() + entry.m_offset + entry.m_nameSize, entry.m_valueSize};
+    return {kBuiltInMacros.text.data() + entry.offset + entry.nameSize, entry.valueSize};
 }
 
 constexpr unsigned kGroupWindows = 1;
@@ -84,8 +84,8 @@ constexpr unsigned kGroupDlgs = 8;
 constexpr unsigned kGroupWinVer = 16;
 
 struct BuiltInHeader {
-    std::string_view m_name;
-    unsigned m_groups;
+    std::string_view name;
+    unsigned groups;
 };
 
 // The headers resource scripts include; each brings the constants the MinGW-w64 header of that name brings.
@@ -110,10 +110,10 @@ constexpr std::array<BuiltInHeader, 15> kBuiltInHeaders = {{
 }  // namespace
 
 std::optional<BuiltInMacro> FindBuiltInMacro(std::string_view name, unsigned groups) {
-    const auto end = kBuiltInMacros.m_entries.end();
-    const auto entry = std::lower_bound(kBuiltInMacros.m_entries.begin(), end, name,
+    const auto end = kBuiltInMacros.entries.end();
+    const auto entry = std::lower_bound(kBuiltInMacros.entries.begin(), end, name,
                                         [](const BuiltInEntry& m, std::string_view n) { return BuiltInName(m) < n; });
-    if (entry == end || BuiltInName(*entry) != name || (entry->m_groups & groups) == 0) {
+    if (entry == end || BuiltInName(*entry) != name || (entry->groups & groups) == 0) {
         return std::nullopt;
     }
     return BuiltInMacro{BuiltInName(*entry), BuiltInValue(*entry)};
@@ -125,9 +125,9 @@ unsigned BuiltInHeaderGroups(std::string_view name) {
         name.remove_prefix(slash + 1);
     }
     for (const BuiltInHeader& header : kBuiltInHeaders) {
-        if (header.m_name.size() == name.size() && std::equal(name.begin(), name.end(), header.m_name.begin(),
-                                                              [](char a, char b) { return LowerAscii(a) == b; })) {
-            return header.m_groups;
+        if (header.name.size() == name.size() && std::equal(name.begin(), name.end(), header.name.begin(),
+                                                            [](char a, char b) { return LowerAscii(a) == b; })) {
+            return header.groups;
         }
     }
     return 0;

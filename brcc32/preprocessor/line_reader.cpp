@@ -30,16 +30,16 @@ bool ClosesOnItsLine(std::string_view text, std::size_t at) {
 
 // One line as the preprocessor sees it: continuation lines joined, comments replaced by a blank.
 bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
-    const std::string& text = file.m_text;
-    std::size_t i = file.m_position;
+    const std::string& text = file.text;
+    std::size_t i = file.position;
     if (i >= text.size()) {
         return false;
     }
-    line.m_text.clear();
-    line.m_firstLine = file.m_line;
+    line.text.clear();
+    line.firstLine = file.line;
     int lines = 1;
     std::size_t runStart = i;
-    auto flush = [&](std::size_t end) { line.m_text.append(text, runStart, end - runStart); };
+    auto flush = [&](std::size_t end) { line.text.append(text, runStart, end - runStart); };
     char quote = 0;
     while (i < text.size()) {
         // Most of a line is none of the characters below: it is passed in one step.
@@ -103,12 +103,12 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
             flush(i);
             const std::size_t end = text.find("*/", i + 2);
             if (end == std::string::npos) {
-                file.m_position = text.size();
-                Fail(file, file.m_line + lines - 1, "comment '/*' is never closed with '*/'");
+                file.position = text.size();
+                Fail(file, file.line + lines - 1, "comment '/*' is never closed with '*/'");
             }
             lines += static_cast<int>(
                 std::count(text.begin() + static_cast<long>(i), text.begin() + static_cast<long>(end), '\n'));
-            line.m_text += ' ';
+            line.text += ' ';
             i = end + 2;
             runStart = i;
             continue;
@@ -116,9 +116,9 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
         ++i;
     }
     flush(std::min(i, text.size()));
-    file.m_position = i < text.size() ? i + 1 : i;
-    file.m_line += lines;
-    line.m_lineCount = lines;
+    file.position = i < text.size() ? i + 1 : i;
+    file.line += lines;
+    line.lineCount = lines;
     return true;
 }
 

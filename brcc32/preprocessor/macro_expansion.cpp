@@ -12,27 +12,24 @@ void Preprocessor::Impl::DefineFromCommandLine(const std::string& definition) {
     const std::size_t equals = definition.find('=');
     const std::string name = definition.substr(0, equals);
     Macro macro;
-    macro.m_body = equals == std::string::npos ? "1" : definition.substr(equals + 1);
+    macro.body = equals == std::string::npos ? "1" : definition.substr(equals + 1);
     m_firstChars[static_cast<unsigned char>(name.empty() ? 0 : name[0])] = true;
     m_macros[name] = std::move(macro);
 }
 
 void Preprocessor::Impl::Define(SourceFile& file, const LogicalLine& line, std::string_view text) {
-    std::size_t end = 0;
-    while (end < text.size() && IsIdentifierChar(text[end])) {
-        ++end;
-    }
+    const std::size_t end = IdentifierEnd(text, 0);
     if (end == 0 || !IsIdentifierStart(text[0])) {
-        Fail(file, line.m_firstLine, "#define needs a macro name");
+        Fail(file, line.firstLine, "#define needs a macro name");
     }
     const std::string name(text.substr(0, end));
     Macro macro;
     text.remove_prefix(end);
     if (text.starts_with("(")) {
-        macro.m_functionLike = true;
+        macro.functionLike = true;
         const std::size_t close = text.find(')');
         if (close == std::string_view::npos) {
-            Fail(file, line.m_firstLine, "the parameters of macro '" + name + "' are not closed with ')'");
+            Fail(file, line.firstLine, "the parameters of macro '" + name + "' are not closed with ')'");
         }
         std::string_view parameters = text.substr(1, close - 1);
         text.remove_prefix(close + 1);
@@ -40,17 +37,17 @@ void Preprocessor::Impl::Define(SourceFile& file, const LogicalLine& line, std::
             const std::size_t comma = parameters.find(',');
             const std::string_view parameter = TrimBlanks(parameters.substr(0, comma));
             if (parameter == "...") {
-                macro.m_variadic = true;
-            } else if (parameter.empty() || macro.m_variadic || !IsIdentifierStart(parameter[0]) ||
+                macro.variadic = true;
+            } else if (parameter.empty() || macro.variadic || !IsIdentifierStart(parameter[0]) ||
                        std::any_of(parameter.begin(), parameter.end(), [](char c) { return !IsIdentifierChar(c); })) {
-                Fail(file, line.m_firstLine, "macro '" + name + "' has a parameter that is not a name");
+                Fail(file, line.firstLine, "macro '" + name + "' has a parameter that is not a name");
             } else {
-                macro.m_parameters.emplace_back(parameter);
+                macro.parameters.emplace_back(parameter);
             }
             parameters = comma == std::string_view::npos ? std::string_view() : parameters.substr(comma + 1);
         }
     }
-    macro.m_body = std::string(TrimBlanks(text));
+    macro.body = std::string(TrimBlanks(text));
     m_firstChars[static_cast<unsigned char>(name[0])] = true;
     m_macros[name] = std::move(macro);
 }
@@ -62,7 +59,7 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
     if (!m_macros.empty()) {
         const auto found = m_macros.find(name);
         if (found != m_macros.end()) {
-            return found->second.m_undefined ? nullptr : &found->second;
+            return found->second.undefined ? nullptr : &found->second;
         }
     }
     if (m_builtInGroups == 0) {
@@ -73,13 +70,13 @@ const Macro* Preprocessor::Impl::Find(std::string_view name) {
         return nullptr;
     }
     Macro& cached = m_builtInCache[builtIn->name];
-    cached.m_body = builtIn->value;
+    cached.body = builtIn->value;
     return &cached;
 }
 
 std::string Preprocessor::Impl::ExpandLine(SourceFile& file, const LogicalLine& line, std::string_view text) {
     m_currentFile = &file;
-    m_currentLine = line.m_firstLine;
+    m_currentLine = line.firstLine;
     std::string out;
     std::vector<const Macro*> active;
     Expand(text, out, active, 0);
@@ -99,8 +96,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
         }
         if (!m_firstChars[static_cast<unsigned char>(c)]) {
             // Not a macro's name; an L"…" prefix left here is read as a literal by the next step.
-            while (++i < text.size() && IsIdentifierChar(text[i])) {
-            }
+            i = IdentifierEnd(text, i + 1);
             continue;
         }
         const std::size_t end = TokenEnd(text, i);
@@ -120,7 +116,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
         }
         std::vector<std::string_view> arguments;
         std::size_t next = end;
-        if (macro->m_functionLike) {
+        if (macro->functionLike) {
             while (next < text.size() && IsBlank(text[next])) {
                 ++next;
             }
@@ -147,11 +143,11 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
                      "the arguments of macro '" + std::string(name) + "' are not closed with ')' on their line");
             }
             const std::string_view last = TrimBlanks(text.substr(argumentStart, j - argumentStart));
-            if (!last.empty() || !arguments.empty() || !macro->m_parameters.empty()) {
+            if (!last.empty() || !arguments.empty() || !macro->parameters.empty()) {
                 arguments.push_back(last);
             }
-            const std::size_t wanted = macro->m_parameters.size();
-            if (arguments.size() < wanted || (arguments.size() > wanted && !macro->m_variadic)) {
+            const std::size_t wanted = macro->parameters.size();
+            if (arguments.size() < wanted || (arguments.size() > wanted && !macro->variadic)) {
                 Fail(*m_currentFile, m_currentLine,
                      "macro '" + std::string(name) + "' takes " + std::to_string(wanted) + " argument" +
                          (wanted == 1 ? "" : "s") + ", given " + std::to_string(arguments.size()));
@@ -159,8 +155,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
             next = j + 1;
         }
         out.append(text, runStart, i - runStart);
-        const std::string replaced =
-            macro->m_functionLike ? Substitute(*macro, arguments, active, depth) : macro->m_body;
+        const std::string replaced = macro->functionLike ? Substitute(*macro, arguments, active, depth) : macro->body;
         active.push_back(macro);
         Expand(replaced, out, active, depth + 1);
         active.pop_back();
@@ -175,22 +170,22 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
 std::string Preprocessor::Impl::Substitute(const Macro& macro, const std::vector<std::string_view>& arguments,
                                            std::vector<const Macro*>& active, int depth) {
     std::string variadic;
-    for (std::size_t k = macro.m_parameters.size(); k < arguments.size(); ++k) {
-        variadic += (k > macro.m_parameters.size() ? "," : "");
+    for (std::size_t k = macro.parameters.size(); k < arguments.size(); ++k) {
+        variadic += (k > macro.parameters.size() ? "," : "");
         variadic += arguments[k];
     }
     auto raw = [&](std::string_view name) -> std::optional<std::string_view> {
-        for (std::size_t k = 0; k < macro.m_parameters.size(); ++k) {
-            if (macro.m_parameters[k] == name) {
+        for (std::size_t k = 0; k < macro.parameters.size(); ++k) {
+            if (macro.parameters[k] == name) {
                 return arguments[k];
             }
         }
-        if (macro.m_variadic && name == "__VA_ARGS__") {
+        if (macro.variadic && name == "__VA_ARGS__") {
             return std::string_view(variadic);
         }
         return std::nullopt;
     };
-    const std::string_view body = macro.m_body;
+    const std::string_view body = macro.body;
     std::string out;
     bool pasteNext = false;
     for (std::size_t i = 0; i < body.size();) {

@@ -24,13 +24,13 @@ std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
 }  // namespace
 
 PreprocessedScript::Place PreprocessedScript::Locate(int outputLine) const {
-    auto after = std::upper_bound(m_segments.begin(), m_segments.end(), outputLine,
-                                  [](int line, const Segment& segment) { return line < segment.m_outputLine; });
-    if (after == m_segments.begin()) {
-        return {&m_files.front(), outputLine};
+    auto after = std::upper_bound(segments.begin(), segments.end(), outputLine,
+                                  [](int line, const Segment& segment) { return line < segment.outputLine; });
+    if (after == segments.begin()) {
+        return {&files.front(), outputLine};
     }
     const Segment& segment = *(after - 1);
-    return {&m_files[static_cast<std::size_t>(segment.m_file)], segment.m_line + (outputLine - segment.m_outputLine)};
+    return {&files[static_cast<std::size_t>(segment.file)], segment.line + (outputLine - segment.outputLine)};
 }
 
 Preprocessor::Impl::Impl(PreprocessOptions options, FileReader reader)
@@ -52,31 +52,31 @@ PreprocessedScript Preprocessor::Run(std::string text, const std::filesystem::pa
 PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesystem::path& path,
                                            const std::string& name) {
     m_script = PreprocessedScript();
-    m_script.m_files.push_back(name);
-    m_script.m_codePages.push_back({1, m_options.m_codePage});
-    m_codePage = m_options.m_codePage;
+    m_script.files.push_back(name);
+    m_script.codePages.push_back({1, m_options.codePage});
+    m_codePage = m_options.codePage;
     // As Windows' resource compiler: scripts test these to leave out what only a C compiler reads.
-    for (const std::string_view definition : PredefinedMacros(m_options.m_machine)) {
+    for (const std::string_view definition : PredefinedMacros(m_options.machine)) {
         DefineFromCommandLine(std::string(definition));
     }
-    for (const std::string& definition : m_options.m_defines) {
+    for (const std::string& definition : m_options.defines) {
         DefineFromCommandLine(definition);
     }
-    for (const std::string& undefined : m_options.m_undefines) {
-        m_macros[undefined].m_undefined = true;
+    for (const std::string& undefined : m_options.undefines) {
+        m_macros[undefined].undefined = true;
     }
     SourceFile file;
-    file.m_folder = path.parent_path();
-    file.m_key = FileKey(path);
-    file.m_shownFolder = PathFromUtf8(name).parent_path();
-    file.m_text = NewText(file, std::move(text));
-    m_script.m_segments.push_back({1, 0, 1});
+    file.folder = path.parent_path();
+    file.key = FileKey(path);
+    file.shownFolder = PathFromUtf8(name).parent_path();
+    file.text = NewText(file, std::move(text));
+    m_script.segments.push_back({1, 0, 1});
     m_inPlace = &file;
     m_written = 0;
     Process(file, 0);
     if (m_inPlace != nullptr) {
-        file.m_text.resize(m_written);
-        m_script.m_text = std::move(file.m_text);
+        file.text.resize(m_written);
+        m_script.text = std::move(file.text);
         m_inPlace = nullptr;
     }
     return std::move(m_script);
@@ -102,13 +102,13 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
     return bytes;
 }
 
-void Preprocessor::Impl::SetCodePage(std::uint32_t codePage) {
+void Preprocessor::Impl::SetCodePageFrom(int outputLine, std::uint32_t codePage) {
     m_codePage = codePage;
-    auto& pages = m_script.m_codePages;
-    if (!pages.empty() && pages.back().first == m_outputLine) {
+    auto& pages = m_script.codePages;
+    if (!pages.empty() && pages.back().first == outputLine) {
         pages.back().second = codePage;
     } else if (pages.empty() || pages.back().second != codePage) {
-        pages.push_back({m_outputLine, codePage});
+        pages.push_back({outputLine, codePage});
     }
 }
 
@@ -124,19 +124,19 @@ void Preprocessor::Impl::EndLines(int count) {
 // what was read: that is every script without include files, unless its macros make lines longer.
 void Preprocessor::Impl::Emit(std::string_view text) {
     if (m_inPlace != nullptr) {
-        if (m_written + text.size() <= m_inPlace->m_position) {
-            std::copy(text.begin(), text.end(), m_inPlace->m_text.begin() + static_cast<long>(m_written));
+        if (m_written + text.size() <= m_inPlace->position) {
+            std::copy(text.begin(), text.end(), m_inPlace->text.begin() + static_cast<long>(m_written));
             m_written += text.size();
             return;
         }
         LeaveInPlace();
     }
-    m_script.m_text.append(text);
+    m_script.text.append(text);
 }
 
 void Preprocessor::Impl::LeaveInPlace() {
     if (m_inPlace != nullptr) {
-        m_script.m_text.assign(m_inPlace->m_text, 0, m_written);
+        m_script.text.assign(m_inPlace->text, 0, m_written);
         m_inPlace = nullptr;
     }
 }

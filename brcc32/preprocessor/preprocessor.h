@@ -18,33 +18,33 @@ namespace brcc {
 
 struct PreprocessOptions {
     // Searched after the including file's folder, in this order, before the built-in Windows headers.
-    std::vector<std::filesystem::path> m_includeFolders;
+    std::vector<std::filesystem::path> includeFolders;
     // NAME or NAME=VALUE, then names to undefine, applied in that order after RC_INVOKED is defined.
-    std::vector<std::string> m_defines;
-    std::vector<std::string> m_undefines;
+    std::vector<std::string> defines;
+    std::vector<std::string> undefines;
     // The script's code page until a #pragma code_page changes it, and what code_page(DEFAULT) returns to.
-    std::uint32_t m_codePage = kCodePageWestern;
+    std::uint32_t codePage = kCodePageWestern;
     // Picks the predefined macros: _WIN64 and the machine's for a 64-bit one.
-    Machine m_machine = Machine::kX86;
+    Machine machine = Machine::kX86;
 };
 
 // The text the resource parser reads, and for each of its lines the file and line it came from.
 struct PreprocessedScript {
-    std::string m_text;
-    std::vector<std::string> m_files;                    // as messages name them; the script first
-    std::vector<std::filesystem::path> m_includedPaths;  // each header read, where it was found, once each
-    CodePageChanges m_codePages;
+    std::string text;
+    std::vector<std::string> files;                    // as messages name them; the script first
+    std::vector<std::filesystem::path> includedPaths;  // each header read, where it was found, once each
+    CodePageChanges codePages;
 
     struct Segment {
-        int m_outputLine;
-        int m_file;
-        int m_line;
+        int outputLine;
+        int file;
+        int line;
     };
-    std::vector<Segment> m_segments;  // by output line
+    std::vector<Segment> segments;  // by output line
 
     struct Place {
-        const std::string* m_file;
-        int m_line;
+        const std::string* file;
+        int line;
     };
     Place Locate(int outputLine) const;
 };

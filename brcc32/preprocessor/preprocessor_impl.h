@@ -26,37 +26,37 @@ struct NameHash {
 };
 
 struct Macro {
-    bool m_functionLike = false;
-    bool m_variadic = false;
-    bool m_undefined = false;  // hides a built-in constant of the same name
-    std::vector<std::string> m_parameters;
-    std::string m_body;
+    bool functionLike = false;
+    bool variadic = false;
+    bool undefined = false;  // hides a built-in constant of the same name
+    std::vector<std::string> parameters;
+    std::string body;
 };
 
 // Where a logical line of a file starts and how many lines of the file it spans.
 struct LogicalLine {
-    std::string m_text;
-    int m_firstLine = 0;
-    int m_lineCount = 0;
+    std::string text;
+    int firstLine = 0;
+    int lineCount = 0;
 };
 
 struct SourceFile {
-    std::string m_text;  // UTF-8
-    std::size_t m_position = 0;
-    int m_line = 1;
-    int m_index = 0;                      // in PreprocessedScript::m_files
-    std::filesystem::path m_folder;       // where its own includes are looked for first
-    std::filesystem::path m_shownFolder;  // the same, as messages show it
-    std::string m_key;                    // for #pragma once
-    bool m_onlyDirectives = false;        // a .h or .c file: C declarations in it are not resources
+    std::string text;  // UTF-8
+    std::size_t position = 0;
+    int line = 1;
+    int index = 0;                      // in PreprocessedScript::files
+    std::filesystem::path folder;       // where its own includes are looked for first
+    std::filesystem::path shownFolder;  // the same, as messages show it
+    std::string key;                    // for #pragma once
+    bool onlyDirectives = false;        // a .h or .c file: C declarations in it are not resources
 };
 
 struct Conditional {
-    bool m_wasActive;  // whether the lines around the #if are kept
-    bool m_active;
-    bool m_taken;
-    bool m_hadElse;
-    int m_line;
+    bool wasActive;  // whether the lines around the #if are kept
+    bool active;
+    bool taken;
+    bool hadElse;
+    int line;
 };
 
 // What tells two includes of one file apart from includes of two files, for #pragma once.
@@ -70,13 +70,14 @@ public:
 
 private:
     [[noreturn]] void Fail(const SourceFile& file, int line, const std::string& message) {
-        throw ScriptError(m_script.m_files[static_cast<std::size_t>(file.m_index)], line, message);
+        throw ScriptError(m_script.files[static_cast<std::size_t>(file.index)], line, message);
     }
 
     void DefineFromCommandLine(const std::string& definition);
     void Process(SourceFile& file, int depth);
     bool ReadLogicalLine(SourceFile& file, LogicalLine& line);
-    void Directive(SourceFile& file, const LogicalLine& line, std::string_view text, int depth);
+    void Directive(SourceFile& file, const LogicalLine& line, std::string_view name, std::string_view argument,
+                   int depth);
     void Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth);
     void Define(SourceFile& file, const LogicalLine& line, std::string_view text);
     void Pragma(SourceFile& file, const LogicalLine& line, std::string_view text);
@@ -84,7 +85,8 @@ private:
     void EndLines(int count);
     void Emit(std::string_view text);
     void LeaveInPlace();
-    void SetCodePage(std::uint32_t codePage);
+    void SetCodePage(std::uint32_t codePage) { SetCodePageFrom(m_outputLine, codePage); }
+    void SetCodePageFrom(int outputLine, std::uint32_t codePage);
     std::string NewText(SourceFile& file, std::string bytes);
 
     const Macro* Find(std::string_view name);

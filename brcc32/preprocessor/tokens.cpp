@@ -21,9 +21,7 @@ std::size_t TokenEnd(std::string_view text, std::size_t i) {
         if ((c == 'L' || c == 'u' || c == 'U') && i + 1 < text.size() && (text[i + 1] == '"' || text[i + 1] == '\'')) {
             return TokenEnd(text, i + 1);
         }
-        while (++i < text.size() && IsIdentifierChar(text[i])) {
-        }
-        return i;
+        return IdentifierEnd(text, i + 1);
     }
     if (IsDigit(c) || (c == '.' && i + 1 < text.size() && IsDigit(text[i + 1]))) {
         while (++i < text.size()) {

@@ -15,6 +15,14 @@ inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>
 
 std::string_view TrimBlanks(std::string_view text);
 
+// Where the run of identifier characters from `from` on ends: `from` itself where there is none.
+inline std::size_t IdentifierEnd(std::string_view text, std::size_t from) {
+    while (from < text.size() && IsIdentifierChar(text[from])) {
+        ++from;
+    }
+    return from;
+}
+
 // The end of the preprocessing token that starts at `i`: an identifier, a number, a quoted literal or one character.
 std::size_t TokenEnd(std::string_view text, std::size_t i);
 

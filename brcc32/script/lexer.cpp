@@ -68,7 +68,7 @@ void ScriptLexer::SkipSpaceAndComments() {
 Token ScriptLexer::Scan() {
     SkipSpaceAndComments();
     Token token;
-    token.m_line = m_line;
+    token.line = m_line;
     if (m_pos >= m_text.size()) {
         return token;
     }
@@ -81,7 +81,7 @@ Token ScriptLexer::Scan() {
         const std::size_t contentStart = m_pos;
         while (true) {
             if (m_pos >= m_text.size() || m_text[m_pos] == '\n' || m_text[m_pos] == '\r') {
-                throw ScriptError(token.m_line, "quoted text is not closed on its line");
+                throw ScriptError(token.line, "quoted text is not closed on its line");
             }
             if (m_text[m_pos] == '"') {
                 if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"') {
@@ -92,8 +92,8 @@ Token ScriptLexer::Scan() {
             }
             ++m_pos;
         }
-        token.m_kind = wide ? TokenKind::kWideString : TokenKind::kString;
-        token.m_text = m_text.substr(contentStart, m_pos - contentStart);
+        token.kind = wide ? TokenKind::kWideString : TokenKind::kString;
+        token.text = m_text.substr(contentStart, m_pos - contentStart);
         ++m_pos;
         return token;
     }
@@ -103,8 +103,8 @@ Token ScriptLexer::Scan() {
         end = end != std::string_view::npos && m_text[end] == '\'' ? end : std::string_view::npos;
     }
     if (end != std::string_view::npos) {
-        token.m_kind = TokenKind::kHexString;
-        token.m_text = m_text.substr(m_pos + 1, end - m_pos - 1);
+        token.kind = TokenKind::kHexString;
+        token.text = m_text.substr(m_pos + 1, end - m_pos - 1);
         m_pos = end + 1;
         return token;
     }
@@ -112,20 +112,20 @@ Token ScriptLexer::Scan() {
         while (m_pos < m_text.size() && (IsDigit(m_text[m_pos]) || IsAsciiAlpha(m_text[m_pos]))) {
             ++m_pos;
         }
-        token.m_kind = TokenKind::kInteger;
+        token.kind = TokenKind::kInteger;
     } else if (StartsIdentifier(c)) {
         while (m_pos < m_text.size() && ContinuesIdentifier(m_text[m_pos])) {
             ++m_pos;
         }
-        token.m_kind = TokenKind::kIdentifier;
+        token.kind = TokenKind::kIdentifier;
     } else {
         ++m_pos;
-        token.m_kind = c == ','                 ? TokenKind::kComma
-                       : c == '#'               ? TokenKind::kHash
-                       : (c == '{' || c == '}') ? TokenKind::kBrace
-                                                : TokenKind::kOther;
+        token.kind = c == ','                 ? TokenKind::kComma
+                     : c == '#'               ? TokenKind::kHash
+                     : (c == '{' || c == '}') ? TokenKind::kBrace
+                                              : TokenKind::kOther;
     }
-    token.m_text = m_text.substr(start, m_pos - start);
+    token.text = m_text.substr(start, m_pos - start);
     return token;
 }
 

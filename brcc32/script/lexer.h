@@ -19,9 +19,9 @@ enum class TokenKind {
 };
 
 struct Token {
-    TokenKind m_kind = TokenKind::kEnd;
-    std::string_view m_text;
-    int m_line = 0;
+    TokenKind kind = TokenKind::kEnd;
+    std::string_view text;
+    int line = 0;
 };
 
 class ScriptLexer {

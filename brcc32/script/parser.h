@@ -10,44 +10,15 @@
 
 #include "brcc32/resource_id.h"
 #include "brcc32/script/lexer.h"
+#include "brcc32/script/model.h"
 #include "brcc32/text/code_page.h"
 
 namespace brcc {
 
-enum class ResourceKind {
-    kIcon,
-    kCursor,
-    kBitmap,
-    kRaw,      // copied from m_file
-    kData,     // m_data, built from the script
-    kStrings,  // m_strings, to be gathered into string table bundles
-};
-
-struct ResourceStatement {
-    ResourceKind m_kind = ResourceKind::kRaw;
-    ResourceId m_type;  // the ordinal or name written for a raw resource; the predefined ordinal otherwise
-    ResourceId m_name;
-    std::uint16_t m_memoryFlags = 0;
-    std::uint16_t m_language = kDefaultLanguage;
-    std::uint32_t m_version = 0;
-    std::uint32_t m_characteristics = 0;
-    std::string m_file;  // as written in the script, quotes removed
-    int m_nameLine = 0;
-    int m_fileLine = 0;
-    std::vector<std::uint8_t> m_data;  // kData; or, with m_inline, the bytes a file would hold
-    bool m_inline = false;
-    struct String {
-        std::uint16_t m_id;
-        int m_line;
-        std::u16string m_text;
-    };
-    std::vector<String> m_strings;
-};
-
 // An integer of the script language: a 16-bit value unless a number in it was written with an L suffix.
 struct ScriptInteger {
-    std::uint32_t m_value = 0;
-    bool m_isLong = false;
+    std::uint32_t value = 0;
+    bool isLong = false;
 };
 
 class ScriptParser {
@@ -64,42 +35,61 @@ public:
 private:
     // An integer expression with the bits that a NOT in it clears, as styles are written: WS_CHILD | NOT WS_BORDER.
     struct MaskedInteger {
-        ScriptInteger m_integer;
-        std::uint32_t m_notMask = 0;
+        ScriptInteger integer;
+        std::uint32_t notMask = 0;
     };
+
+    // A statement that follows a resource's name and type: its parse function, by the type's keyword.
+    struct StatementKind;
+    static const StatementKind* FindStatementKind(std::string_view keyword);  // nullptr for a type of the script's own
+    static const StatementKind& CustomStatementKind();
 
     void ParseLanguage(const Token& keyword, std::uint16_t& language);
     ResourceId ParseName(const Token& token);
-    void ParseType(const Token& token, ResourceStatement& statement);
+    const StatementKind& ParseType(const Token& token, ResourceStatement& statement);
     void ParseMemoryFlags(ResourceStatement& statement);
     // LANGUAGE, VERSION or CHARACTERISTICS of one resource, into the statement; false on any other token.
     bool ParseOptionalStatement(ResourceStatement& statement);
-    void ParseFile(const Token& typeToken, ResourceStatement& statement);
-    void ParseUserData(const Token& typeToken, ResourceStatement& statement);
-    void ParseStringTable(const Token& keyword, ResourceStatement& statement);
-    void ParseVersionInfo(const Token& typeToken, ResourceStatement& statement);
-    void ParseVersionBlockContents(std::vector<std::uint8_t>& out, const Token& opening);
-    void ParseVersionValue(std::vector<std::uint8_t>& out);
 
-    void ParseAccelerators(const Token& typeToken, ResourceStatement& statement);
-    void ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended);
-    void ParseMenuItems(std::vector<std::uint8_t>& out, const Token& opening, bool extended);
-    void ParseDialog(const Token& typeToken, ResourceStatement& statement, bool extended);
-    void ParseControl(const Token& keyword, std::vector<std::uint8_t>& out, bool extended);
-    void SkipBlock(const Token& typeToken);
+    // The parse functions of the statement kinds: false where the statement defines no resource.
+    bool ParseImage(const Token& typeToken, ResourceStatement& statement);
+    bool ParseRaw(const Token& typeToken, ResourceStatement& statement);
+    bool ParseVersionInfo(const Token& typeToken, ResourceStatement& statement);
+    bool ParseDialog(const Token& typeToken, ResourceStatement& statement);
+    bool ParseDialogEx(const Token& typeToken, ResourceStatement& statement);
+    bool ParseMenu(const Token& typeToken, ResourceStatement& statement);
+    bool ParseMenuEx(const Token& typeToken, ResourceStatement& statement);
+    bool ParseAccelerators(const Token& typeToken, ResourceStatement& statement);
+    bool ParseDlgInclude(const Token& typeToken, ResourceStatement& statement);
+
+    void ParseStringTable(const Token& keyword, ResourceStatement& statement);
+    void ParseFile(const Token& typeToken, ResourceStatement& statement);
+    void ParseUserData(const Token& typeToken, std::vector<std::uint8_t>& out);
     void ParseHexBlock(const Token& typeToken, ResourceStatement& statement);
     void ParseHexLine(const Token& token, std::vector<std::uint8_t>& out);
-    // Writes a name or quoted text as dialogs refer to resources and classes.
-    void PutNameOrOrdinal(std::vector<std::uint8_t>& out, const Token& token);
+    void SkipBlock(const Token& typeToken);
+
+    std::vector<VersionNode> ParseVersionBlockContents(const Token& opening);
+    VersionNode ParseVersionValue();
+    void ParseDialog(const Token& typeToken, ResourceStatement& statement, bool extended);
+    DialogFont ParseDialogFont(const Token& keyword, bool extended);
+    DialogControl ParseControl(const Token& keyword, bool extended);
+    NameOrOrdinal ParseControlClass();
+    void ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended);
+    std::vector<MenuItem> ParseMenuItems(const Token& opening, bool extended);
+    void ParseMenuItemOptions(MenuItem& item, const Token& text);
+    void ParseMenuExItemOptions(MenuItem& item);
+
     bool AcceptComma();
     void ExpectComma(const Token& after, std::string_view what);
-
     ScriptInteger ParseInteger(std::string_view what);
     MaskedInteger ParseSum(std::string_view what);
     MaskedInteger ParseTerm(std::string_view what);
     Token ExpectBlockBegin(const Token& after, std::string_view what);
     bool IsBlockEnd(const Token& token) const;
     std::u16string StringText(const Token& token);
+    // A name as dialogs refer to resources and classes: an identifier upper-cased, or quoted text.
+    std::u16string NameText(const Token& token);
     std::uint32_t CodePageAt(int line) const;
 
     std::string_view m_text;

@@ -1,4 +1,4 @@
-// Pieces the statement parsers share: keyword tests, messages naming a token, and the writing of resource bytes.
+// Pieces the statement parsers share: keyword tests, limits, and messages naming a token.
 #pragma once
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "brcc32/byte_order.h"
 #include "brcc32/script/lexer.h"
 #include "brcc32/script_error.h"
 
@@ -40,52 +39,55 @@ inline std::string Enclose(std::string_view before, std::string_view text, std::
 }
 
 inline std::string Describe(const Token& token) {
-    switch (token.m_kind) {
+    switch (token.kind) {
         case TokenKind::kEnd:
             return "the end of the script";
         case TokenKind::kString:
-            return Enclose("\"", token.m_text, "\"");
+            return Enclose("\"", token.text, "\"");
         case TokenKind::kWideString:
-            return Enclose("L\"", token.m_text, "\"");
+            return Enclose("L\"", token.text, "\"");
         default: {
-            const unsigned char first = static_cast<unsigned char>(token.m_text.front());
-            if (token.m_text.size() == 1 && (first < 0x20 || first >= 0x7F)) {
+            const unsigned char first = static_cast<unsigned char>(token.text.front());
+            if (token.text.size() == 1 && (first < 0x20 || first >= 0x7F)) {
                 static constexpr char kHex[] = "0123456789ABCDEF";
                 return std::string("the byte 0x") + kHex[first >> 4] + kHex[first & 0xF];
             }
-            return Enclose("'", token.m_text, "'");
+            return Enclose("'", token.text, "'");
         }
     }
 }
 
 [[noreturn]] inline void Refuse(const Token& token, const std::string& message) {
-    throw ScriptError(token.m_line, message);
+    throw ScriptError(token.line, message);
 }
 
 inline bool IsWord(const Token& token, std::string_view word) {
-    return token.m_kind == TokenKind::kIdentifier && EqualsNoCase(token.m_text, word);
+    return token.kind == TokenKind::kIdentifier && EqualsNoCase(token.text, word);
 }
 
 inline bool IsChar(const Token& token, char c) {
-    return (token.m_kind == TokenKind::kOther || token.m_kind == TokenKind::kBrace ||
-            token.m_kind == TokenKind::kComma || token.m_kind == TokenKind::kHash) &&
-           token.m_text.size() == 1 && token.m_text[0] == c;
+    return (token.kind == TokenKind::kOther || token.kind == TokenKind::kBrace || token.kind == TokenKind::kComma ||
+            token.kind == TokenKind::kHash) &&
+           token.text.size() == 1 && token.text[0] == c;
 }
+
+inline bool IsString(const Token& token) {
+    return token.kind == TokenKind::kString || token.kind == TokenKind::kWideString;
+}
+
+inline constexpr std::uint32_t kMaxId = 0xFFFF;
+
+// Ids that fit 16 bits, as a number or as a negative one (-1 for IDC_STATIC).
+inline bool Fits16(std::uint32_t value) { return value <= 0xFFFF || value >= 0xFFFF8000u; }
 
 inline bool IsBlockBegin(const Token& token) { return IsChar(token, '{') || IsWord(token, "BEGIN"); }
 
 // A '#' line left after preprocessing cannot be read as a resource.
 inline void RefuseHash(const Token& token) {
-    if (token.m_kind == TokenKind::kHash) {
+    if (token.kind == TokenKind::kHash) {
         Refuse(token, "unexpected '#': a preprocessor line must start its line");
     }
 }
-
-inline void PatchU16(std::vector<std::uint8_t>& out, std::size_t at, std::size_t value) {
-    WriteU16(out.data() + at, static_cast<std::uint16_t>(value));
-}
-
-inline void PadTo4(std::vector<std::uint8_t>& out) { out.resize((out.size() + 3) & ~std::size_t{3}); }
 
 inline std::u16string_view CutAtNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
 

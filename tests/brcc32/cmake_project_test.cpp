@@ -48,9 +48,9 @@ TEST(CMakeProject, OurWindresBuildsWhatGnuWindresBuilds) {
                                      " -G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_C_COMPILER=i686-w64-mingw32-gcc "
                                      "-DCMAKE_RC_COMPILER=" +
                                      compilers[i] + " -DCMAKE_BUILD_TYPE=Release");
-        ASSERT_EQ(configured.m_exitCode, 0) << configured.m_stderr;
+        ASSERT_EQ(configured.exitCode, 0) << configured.stderr;
         const RunResult compiled = RunIn(folder.Path(), "LC_ALL=C cmake --build " + tree);
-        ASSERT_EQ(compiled.m_exitCode, 0) << compiled.m_stderr;
+        ASSERT_EQ(compiled.exitCode, 0) << compiled.stderr;
         built[i] = ReadBackResources(folder.Path(), tree + "/app.exe");
     }
     EXPECT_EQ(built[0].size(), 6u);  // two icon images and their group, strings, version, dialog

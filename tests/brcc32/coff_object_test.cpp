@@ -21,9 +21,9 @@ namespace brcc::test {
 namespace {
 
 struct MachineRow {
-    std::string m_ours;         // -machine: value
-    std::string m_clangTarget;  // for lld-link's entry object
-    std::string m_gnuCompiler;  // empty: Debian has no GNU linker for this machine
+    std::string ours;         // -machine: value
+    std::string clangTarget;  // for lld-link's entry object
+    std::string gnuCompiler;  // empty: Debian has no GNU linker for this machine
 };
 
 const std::vector<MachineRow> kMachines = {
@@ -53,7 +53,7 @@ protected:
                        "LANGUAGE 9, 1\n"
                        "STRINGTABLE { 1, \"one\" }\n"
                        "1 VERSIONINFO FILEVERSION 1,2,3,4 {}\n");
-        ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fo app.res app.rc").m_exitCode, 0);
+        ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fo app.res app.rc").exitCode, 0);
         m_resLines = LinesOfRes(m_folder.Read("app.res"));
         ASSERT_EQ(m_resLines.size(), 15u);
         m_folder.Write("main.c", std::string("int main(void) { return 0; }\n"));
@@ -66,44 +66,40 @@ protected:
 
 TEST_F(CoffObjects, ReadBackAsTheResAndAsLlvmCvtresObject) {
     for (const MachineRow& machine : kMachines) {
-        const std::string ours = "ours-" + machine.m_ours + ".obj";
-        const std::string theirs = "theirs-" + machine.m_ours + ".obj";
-        ASSERT_EQ(RunBrcc32(m_folder.Path(), "-machine:" + machine.m_ours + " -fo " + ours + " app.rc").m_exitCode, 0);
-        ASSERT_EQ(RunIn(m_folder.Path(), "llvm-cvtres /machine:" + machine.m_ours + " /out:" + theirs + " app.res")
-                      .m_exitCode,
-                  0);
-        EXPECT_EQ(ReadBackResources(m_folder.Path(), ours), m_resLines) << machine.m_ours;
-        EXPECT_EQ(ReadBackResources(m_folder.Path(), theirs), m_resLines) << machine.m_ours;
+        const std::string ours = "ours-" + machine.ours + ".obj";
+        const std::string theirs = "theirs-" + machine.ours + ".obj";
+        ASSERT_EQ(RunBrcc32(m_folder.Path(), "-machine:" + machine.ours + " -fo " + ours + " app.rc").exitCode, 0);
+        ASSERT_EQ(
+            RunIn(m_folder.Path(), "llvm-cvtres /machine:" + machine.ours + " /out:" + theirs + " app.res").exitCode,
+            0);
+        EXPECT_EQ(ReadBackResources(m_folder.Path(), ours), m_resLines) << machine.ours;
+        EXPECT_EQ(ReadBackResources(m_folder.Path(), theirs), m_resLines) << machine.ours;
         const std::vector<std::uint8_t> object = m_folder.Read(ours);
-        EXPECT_EQ(object[0] | object[1] << 8, machine.m_ours == "x86"   ? 0x14C
-                                              : machine.m_ours == "x64" ? 0x8664
-                                                                        : 0xAA64);
+        EXPECT_EQ(object[0] | object[1] << 8, machine.ours == "x86" ? 0x14C : machine.ours == "x64" ? 0x8664 : 0xAA64);
     }
 }
 
 TEST_F(CoffObjects, LinkedByGnuLdAndLldLinkWithTheResourcesOfTheRes) {
     for (const MachineRow& machine : kMachines) {
-        const std::string object = "app-" + machine.m_ours + ".obj";
-        ASSERT_EQ(RunBrcc32(m_folder.Path(), "-machine:" + machine.m_ours + " -fo " + object + " app.rc").m_exitCode,
-                  0);
+        const std::string object = "app-" + machine.ours + ".obj";
+        ASSERT_EQ(RunBrcc32(m_folder.Path(), "-machine:" + machine.ours + " -fo " + object + " app.rc").exitCode, 0);
         // lld-link, with an entry point and nothing else, as a resource-only program needs no library.
-        const std::string entry = "entry-" + machine.m_ours + ".o";
-        const std::string lld = "lld-" + machine.m_ours + ".exe";
-        ASSERT_EQ(
-            RunIn(m_folder.Path(), "clang --target=" + machine.m_clangTarget + " -c entry.c -o " + entry).m_exitCode,
-            0);
-        const RunResult linked = RunIn(m_folder.Path(), "lld-link /nologo /machine:" + machine.m_ours +
+        const std::string entry = "entry-" + machine.ours + ".o";
+        const std::string lld = "lld-" + machine.ours + ".exe";
+        ASSERT_EQ(RunIn(m_folder.Path(), "clang --target=" + machine.clangTarget + " -c entry.c -o " + entry).exitCode,
+                  0);
+        const RunResult linked = RunIn(m_folder.Path(), "lld-link /nologo /machine:" + machine.ours +
                                                             " /entry:mainCRTStartup /subsystem:console /nodefaultlib "
                                                             "/out:" +
                                                             lld + " " + entry + " " + object);
-        ASSERT_EQ(linked.m_exitCode, 0) << linked.m_stderr;
+        ASSERT_EQ(linked.exitCode, 0) << linked.stderr;
         EXPECT_EQ(ReadBackResources(m_folder.Path(), lld), m_resLines) << lld;
-        if (machine.m_gnuCompiler.empty()) {
+        if (machine.gnuCompiler.empty()) {
             continue;
         }
-        const std::string gnu = "gnu-" + machine.m_ours + ".exe";
-        const RunResult gnuLinked = RunIn(m_folder.Path(), machine.m_gnuCompiler + " main.c " + object + " -o " + gnu);
-        ASSERT_EQ(gnuLinked.m_exitCode, 0) << gnuLinked.m_stderr;
+        const std::string gnu = "gnu-" + machine.ours + ".exe";
+        const RunResult gnuLinked = RunIn(m_folder.Path(), machine.gnuCompiler + " main.c " + object + " -o " + gnu);
+        ASSERT_EQ(gnuLinked.exitCode, 0) << gnuLinked.stderr;
         EXPECT_EQ(ReadBackResources(m_folder.Path(), gnu), m_resLines) << gnu;
     }
 }
@@ -111,8 +107,8 @@ TEST_F(CoffObjects, LinkedByGnuLdAndLldLinkWithTheResourcesOfTheRes) {
 TEST_F(CoffObjects, AResFileConvertsToTheSameObjectAsItsScript) {
     const std::string windres = (m_folder.Path() / "x86_64-w64-mingw32-windres").string();
     std::filesystem::create_symlink(std::filesystem::absolute(BRCC32_PATH), windres);
-    ASSERT_EQ(RunIn(m_folder.Path(), "./x86_64-w64-mingw32-windres app.rc from-script.o").m_exitCode, 0);
-    ASSERT_EQ(RunIn(m_folder.Path(), "./x86_64-w64-mingw32-windres -J res -O coff app.res from-res.o").m_exitCode, 0);
+    ASSERT_EQ(RunIn(m_folder.Path(), "./x86_64-w64-mingw32-windres app.rc from-script.o").exitCode, 0);
+    ASSERT_EQ(RunIn(m_folder.Path(), "./x86_64-w64-mingw32-windres -J res -O coff app.res from-res.o").exitCode, 0);
     EXPECT_EQ(m_folder.Read("from-script.o"), m_folder.Read("from-res.o"));
     EXPECT_EQ(m_folder.Read("from-script.o")[0], 0x64);  // x64, from the name's prefix
 }
@@ -128,11 +124,11 @@ TEST(CoffWriter, MoreThan65535Resources) {
     }
     folder.Write("many.rc", script);
     folder.Write("main.c", std::string("int main(void) { return 0; }\n"));
-    ASSERT_EQ(RunBrcc32(folder.Path(), "-machine:x64 -fo many.obj many.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(folder.Path(), "-machine:x64 -fo many.obj many.rc").exitCode, 0);
     const RunResult gnu = RunIn(folder.Path(), "x86_64-w64-mingw32-gcc main.c many.obj -o gnu.exe");
-    ASSERT_EQ(gnu.m_exitCode, 0) << gnu.m_stderr;
+    ASSERT_EQ(gnu.exitCode, 0) << gnu.stderr;
     const RunResult lld = RunIn(folder.Path(), "lld-link /nologo /machine:x64 /noentry /dll /out:lld.dll many.obj");
-    ASSERT_EQ(lld.m_exitCode, 0) << lld.m_stderr;
+    ASSERT_EQ(lld.exitCode, 0) << lld.stderr;
     // Counted and sampled by the shell: 70,000 resources read line by line here would take minutes under the
     // sanitizers.
     for (const std::string file : {"gnu.exe", "lld.dll"}) {

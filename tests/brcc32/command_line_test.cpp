@@ -25,18 +25,18 @@ std::vector<std::string> Paths(const std::vector<std::filesystem::path>& paths) 
 
 // What a command line comes to, in a form a table row can state.
 struct Expected {
-    std::string m_program;
-    Args m_arguments;
-    std::string m_script;
-    std::string m_output;
-    OutputFormat m_format = OutputFormat::kRes;
-    Machine m_machine = Machine::kX86;
-    std::vector<std::string> m_includes = {};
-    std::vector<std::string> m_defines = {};
-    std::vector<std::string> m_undefines = {};
-    std::optional<std::uint16_t> m_language = std::nullopt;
-    std::optional<std::uint32_t> m_codePage = std::nullopt;
-    std::string m_dependencyFile = "";
+    std::string program;
+    Args arguments;
+    std::string script;
+    std::string output;
+    OutputFormat format = OutputFormat::kRes;
+    Machine machine = Machine::kX86;
+    std::vector<std::string> includes = {};
+    std::vector<std::string> defines = {};
+    std::vector<std::string> undefines = {};
+    std::optional<std::uint16_t> language = std::nullopt;
+    std::optional<std::uint32_t> codePage = std::nullopt;
+    std::string dependencyFile = "";
 };
 
 class CommandLines : public ::testing::Test {
@@ -57,22 +57,22 @@ protected:
 
     static void Check(const std::vector<Expected>& rows) {
         for (const Expected& row : rows) {
-            std::string shown = row.m_program;
-            for (const std::string& argument : row.m_arguments) {
+            std::string shown = row.program;
+            for (const std::string& argument : row.arguments) {
                 shown += " " + argument;
             }
-            const CommandLine line = ParseCommandLine(row.m_program, row.m_arguments);
-            ASSERT_EQ(line.m_action, CommandLine::Action::kCompile) << shown << ": " << line.m_error;
-            EXPECT_EQ(line.m_script.string(), row.m_script) << shown;
-            EXPECT_EQ(line.m_output.string(), row.m_output) << shown;
-            EXPECT_EQ(line.m_outputFormat, row.m_format) << shown;
-            EXPECT_EQ(line.m_machine, row.m_machine) << shown;
-            EXPECT_EQ(Paths(line.m_preprocess.m_includeFolders), row.m_includes) << shown;
-            EXPECT_EQ(line.m_preprocess.m_defines, row.m_defines) << shown;
-            EXPECT_EQ(line.m_preprocess.m_undefines, row.m_undefines) << shown;
-            EXPECT_EQ(line.m_language, row.m_language) << shown;
-            EXPECT_EQ(line.m_codePage, row.m_codePage) << shown;
-            EXPECT_EQ(line.m_dependencies.m_file.string(), row.m_dependencyFile) << shown;
+            const CommandLine line = ParseCommandLine(row.program, row.arguments);
+            ASSERT_EQ(line.action, CommandLine::Action::kCompile) << shown << ": " << line.error;
+            EXPECT_EQ(line.script.string(), row.script) << shown;
+            EXPECT_EQ(line.output.string(), row.output) << shown;
+            EXPECT_EQ(line.outputFormat, row.format) << shown;
+            EXPECT_EQ(line.machine, row.machine) << shown;
+            EXPECT_EQ(Paths(line.preprocess.includeFolders), row.includes) << shown;
+            EXPECT_EQ(line.preprocess.defines, row.defines) << shown;
+            EXPECT_EQ(line.preprocess.undefines, row.undefines) << shown;
+            EXPECT_EQ(line.language, row.language) << shown;
+            EXPECT_EQ(line.codePage, row.codePage) << shown;
+            EXPECT_EQ(line.dependencies.file.string(), row.dependencyFile) << shown;
         }
     }
 
@@ -266,9 +266,9 @@ TEST_F(CommandLines, Gnu) {
 
 TEST_F(CommandLines, RefusalsNameTheFault) {
     struct Row {
-        std::string m_program;
-        Args m_arguments;
-        std::string m_error;
+        std::string program;
+        Args arguments;
+        std::string error;
     };
     const std::vector<Row> rows = {
         {"brcc32", {"-16", "a.rc"}, "-16 asks for 16-bit output"},
@@ -289,9 +289,9 @@ TEST_F(CommandLines, RefusalsNameTheFault) {
         {"brcc32", {"@no such file.rsp"}, "cannot read the response file 'no such file.rsp'"},
     };
     for (const Row& row : rows) {
-        const CommandLine line = ParseCommandLine(row.m_program, row.m_arguments);
-        EXPECT_EQ(line.m_action, CommandLine::Action::kUsageError) << row.m_error;
-        EXPECT_NE(line.m_error.find(row.m_error), std::string::npos) << line.m_error;
+        const CommandLine line = ParseCommandLine(row.program, row.arguments);
+        EXPECT_EQ(line.action, CommandLine::Action::kUsageError) << row.error;
+        EXPECT_NE(line.error.find(row.error), std::string::npos) << line.error;
     }
     // Help, with nothing else to do.
     for (const auto& [program, arguments] : std::vector<std::pair<std::string, Args>>{{"brcc32", {}},
@@ -301,17 +301,17 @@ TEST_F(CommandLines, RefusalsNameTheFault) {
                                                                                       {"windres", {"--help"}},
                                                                                       {"windres", {"-h"}},
                                                                                       {"rc", {"a.rc", "/h"}}}) {
-        EXPECT_EQ(ParseCommandLine(program, arguments).m_action, CommandLine::Action::kHelp) << program;
+        EXPECT_EQ(ParseCommandLine(program, arguments).action, CommandLine::Action::kHelp) << program;
     }
-    EXPECT_EQ(ParseCommandLine("windres", {"-V"}).m_action, CommandLine::Action::kVersion);
-    EXPECT_EQ(ParseCommandLine("windres", {"--vers"}).m_action, CommandLine::Action::kVersion);
+    EXPECT_EQ(ParseCommandLine("windres", {"-V"}).action, CommandLine::Action::kVersion);
+    EXPECT_EQ(ParseCommandLine("windres", {"--vers"}).action, CommandLine::Action::kVersion);
 }
 
 TEST_F(CommandLines, TheProgramNamePicksTheDialectAndMachine) {
     struct Row {
-        std::string m_path;
-        Dialect m_dialect;
-        std::optional<Machine> m_machine;
+        std::string path;
+        Dialect dialect;
+        std::optional<Machine> machine;
     };
     for (const Row& row : std::vector<Row>{
              {"brcc32", Dialect::kBorland, std::nullopt},
@@ -322,9 +322,9 @@ TEST_F(CommandLines, TheProgramNamePicksTheDialectAndMachine) {
              {"aarch64-w64-mingw32-windres", Dialect::kGnu, Machine::kArm64},
              {"llvm-rc", Dialect::kBorland, std::nullopt},
          }) {
-        const ProgramIdentity identity = IdentifyProgram(row.m_path);
-        EXPECT_EQ(identity.m_dialect, row.m_dialect) << row.m_path;
-        EXPECT_EQ(identity.m_machine, row.m_machine) << row.m_path;
+        const ProgramIdentity identity = IdentifyProgram(row.path);
+        EXPECT_EQ(identity.dialect, row.dialect) << row.path;
+        EXPECT_EQ(identity.machine, row.machine) << row.path;
     }
 }
 

@@ -50,19 +50,19 @@ protected:
 };
 
 TEST_F(DependencyFiles, ListTheScriptItsHeadersAndEveryFileItNames) {
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i inc -MD -fo app.res app.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i inc -MD -fo app.res app.rc").exitCode, 0);
     // windows.h is built in: no file to list.
     EXPECT_EQ(ReadText(m_folder, "app.d"),
               "app.res: app.rc inc/ids.h inc/more.h icons/app.ico data\\ file.bin manifest.xml\n"
               "\ninc/ids.h:\n\ninc/more.h:\n\nicons/app.ico:\n\ndata\\ file.bin:\n\nmanifest.xml:\n");
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i inc -MF deps.json --depfile-format=json -MT x.res -fo app.res app.rc")
-                  .m_exitCode,
-              0);
+    ASSERT_EQ(
+        RunBrcc32(m_folder.Path(), "-i inc -MF deps.json --depfile-format=json -MT x.res -fo app.res app.rc").exitCode,
+        0);
     EXPECT_NE(ReadText(m_folder, "deps.json").find("\"icons/app.ico\""), std::string::npos);
     EXPECT_NE(ReadText(m_folder, "deps.json").find("\"targets\": [\n    \"x.res\""), std::string::npos);
     // A failed compilation writes neither file.
     m_folder.Write("bad.rc", std::string("1 ICON icons/app.ico\n2 RCDATA missing.bin\n"));
-    EXPECT_EQ(RunBrcc32(m_folder.Path(), "-MD -fo bad.res bad.rc").m_exitCode, 1);
+    EXPECT_EQ(RunBrcc32(m_folder.Path(), "-MD -fo bad.res bad.rc").exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "bad.d"));
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "bad.res"));
 }
@@ -71,9 +71,9 @@ TEST_F(DependencyFiles, MakeRebuildsAfterAnIconIsTouchedAndNotOtherwise) {
     const std::string make = "make --no-print-directory -f build.mk";
     m_folder.Write("build.mk", "app.res: app.rc\n\t'" + std::string(BRCC32_PATH) +
                                    "' -i inc -MD -fo app.res app.rc\n-include app.d\n");
-    ASSERT_EQ(RunIn(m_folder.Path(), make).m_exitCode, 0);
+    ASSERT_EQ(RunIn(m_folder.Path(), make).exitCode, 0);
     ASSERT_TRUE(std::filesystem::exists(m_folder.Path() / "app.d"));
-    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").m_exitCode, 0) << "up to date after a build";
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 0) << "up to date after a build";
 
     // The icon touched: its time after the output's, whatever the file system's resolution, and not in the future.
     const std::filesystem::path output = m_folder.Path() / "app.res";
@@ -83,18 +83,18 @@ TEST_F(DependencyFiles, MakeRebuildsAfterAnIconIsTouchedAndNotOtherwise) {
         std::filesystem::last_write_time(m_folder.Path() / name, now - std::chrono::seconds(20));
     }
     std::filesystem::last_write_time(m_folder.Path() / "icons/app.ico", now - std::chrono::seconds(10));
-    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").m_exitCode, 1) << "the icon changed";
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 1) << "the icon changed";
     std::filesystem::last_write_time(m_folder.Path() / "icons/app.ico", now - std::chrono::seconds(30));
-    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").m_exitCode, 0) << "nothing changed";
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 0) << "nothing changed";
     std::filesystem::last_write_time(m_folder.Path() / "icons/app.ico", now - std::chrono::seconds(10));
-    ASSERT_EQ(RunIn(m_folder.Path(), make).m_exitCode, 0);
-    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").m_exitCode, 0);
+    ASSERT_EQ(RunIn(m_folder.Path(), make).exitCode, 0);
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 0);
 
     // A header removed together with its #include: the old list still names it, and make goes on.
     m_folder.Write("inc/ids.h", std::string("#define IDI_APP 1\n#define IDR_DATA 2\n"));
     std::filesystem::remove(m_folder.Path() / "inc/more.h");
     const RunResult rebuilt = RunIn(m_folder.Path(), make);
-    EXPECT_EQ(rebuilt.m_exitCode, 0) << rebuilt.m_stderr;
+    EXPECT_EQ(rebuilt.exitCode, 0) << rebuilt.stderr;
     EXPECT_EQ(ReadText(m_folder, "app.d").find("more.h"), std::string::npos);
 }
 

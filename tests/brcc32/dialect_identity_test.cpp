@@ -13,8 +13,8 @@ namespace brcc::test {
 namespace {
 
 struct Row {
-    std::string m_ours;       // writes ours.res or ours.o
-    std::string m_reference;  // writes theirs.res or theirs.o
+    std::string ours;       // writes ours.res or ours.o
+    std::string reference;  // writes theirs.res or theirs.o
 };
 
 // llvm-rc with the code page our compiler defaults to; its clang targets x64, so _WIN64 is undefined to compare
@@ -59,17 +59,17 @@ protected:
             for (const char* name : {"ours.res", "theirs.res", "ours.o", "theirs.o"}) {
                 std::filesystem::remove(m_folder.Path() / name);
             }
-            const RunResult ours = RunIn(m_folder.Path(), "LC_ALL=C " + row.m_ours);
-            ASSERT_EQ(ours.m_exitCode, 0) << row.m_ours << "\n" << ours.m_stderr;
-            const RunResult theirs = RunIn(m_folder.Path(), row.m_reference);
-            ASSERT_EQ(theirs.m_exitCode, 0) << row.m_reference << "\n" << theirs.m_stderr;
+            const RunResult ours = RunIn(m_folder.Path(), "LC_ALL=C " + row.ours);
+            ASSERT_EQ(ours.exitCode, 0) << row.ours << "\n" << ours.stderr;
+            const RunResult theirs = RunIn(m_folder.Path(), row.reference);
+            ASSERT_EQ(theirs.exitCode, 0) << row.reference << "\n" << theirs.stderr;
             if (std::filesystem::exists(m_folder.Path() / "ours.res")) {
-                EXPECT_TRUE(m_folder.Read("ours.res") == m_folder.Read("theirs.res")) << row.m_ours;
+                EXPECT_TRUE(m_folder.Read("ours.res") == m_folder.Read("theirs.res")) << row.ours;
                 continue;
             }
             const ResourceLines lines = ReadBackResources(m_folder.Path(), "ours.o");
-            EXPECT_GE(lines.size(), 6u) << row.m_ours;
-            EXPECT_EQ(lines, ReadBackResources(m_folder.Path(), "theirs.o")) << row.m_ours;
+            EXPECT_GE(lines.size(), 6u) << row.ours;
+            EXPECT_EQ(lines, ReadBackResources(m_folder.Path(), "theirs.o")) << row.ours;
         }
     }
 

@@ -204,16 +204,16 @@ STRINGTABLE { LONG_MACRO, "six" }
 TEST_F(PreprocessedIdentity, DefinesOnTheCommandLine) {
     // llvm-rc takes no -D in the same spelling as Borland's: the script defines for it what -d defines for ours.
     m_folder.Write("ours.rc", std::string("#ifdef DEBUG\n1 RCDATA { VALUE }\n#endif\n#ifdef UNDONE\n#error\n#endif\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-dDEBUG -D VALUE=42 -DUNDONE -U UNDONE -fo a.res ours.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-dDEBUG -D VALUE=42 -DUNDONE -U UNDONE -fo a.res ours.rc").exitCode, 0);
     m_folder.Write("theirs.rc", std::string("1 RCDATA { 42 }\n"));
-    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").m_exitCode, 0);
+    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").exitCode, 0);
     EXPECT_EQ(m_folder.Read("a.res"), m_folder.Read("theirs.res"));
     m_folder.Write("include/only.h", std::string("#define ONLY 9\n"));
     m_folder.Write("ours.rc", std::string("#include \"only.h\"\nONLY RCDATA { 1 }\n"));
     m_folder.Write("theirs.rc", std::string("9 RCDATA { 1 }\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i include -fo b.res ours.rc").m_exitCode, 0);
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-Iinclude -fo c.res ours.rc").m_exitCode, 0);
-    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i include -fo b.res ours.rc").exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-Iinclude -fo c.res ours.rc").exitCode, 0);
+    ASSERT_EQ(RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res").exitCode, 0);
     EXPECT_EQ(m_folder.Read("b.res"), m_folder.Read("theirs.res"));
     EXPECT_EQ(m_folder.Read("c.res"), m_folder.Read("theirs.res"));
 }
@@ -573,9 +573,9 @@ TEST_F(PreprocessedIdentity, WhatLlvmRcLacksAgainstWindres) {
                                           "  MENUITEM \"L\", 302\nEND\n2 DIALOG 1, 2, 3, 4\nMENU Main\nBEGIN\nEND\n"
                                           "3 DIALOGEX 1, 2, 3, 4\nBEGIN\n  PUSHBUTTON \"p\", 102, 1, 2, 3, 4\n"
                                           "  BEGIN 1, 2L, \"ab\" END\n  LTEXT \"t\", 103, 1, 2, 3, 4\nEND\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").exitCode, 0);
     const RunResult windres = RunIn(m_folder.Path(), "i686-w64-mingw32-windres -O res -i ours.rc -o theirs.res");
-    ASSERT_EQ(windres.m_exitCode, 0) << windres.m_stderr;
+    ASSERT_EQ(windres.exitCode, 0) << windres.stderr;
     EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
 }
 
@@ -605,8 +605,8 @@ TEST_F(PreprocessedIdentity, HexBlocksEqualTheirFiles) {
     }
     m_folder.Write("blocks.rc", blocks);
     m_folder.Write("files.rc", files);
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "blocks.rc").m_exitCode, 0);
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "files.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "blocks.rc").exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "files.rc").exitCode, 0);
     EXPECT_EQ(m_folder.Read("blocks.res"), m_folder.Read("files.res"));
 }
 
@@ -615,15 +615,15 @@ TEST_F(PreprocessedIdentity, DesignInfoIsNotStored) {
     m_folder.Write("with.rc", std::string("1 RCDATA { 1 }\nGUIDELINES DESIGNINFO\nBEGIN\n  IDD_ABOUT, DIALOG\n  BEGIN\n"
                                           "    LEFTMARGIN, 7\n  END\nEND\n2 RCDATA { 2 }\n"));
     m_folder.Write("without.rc", std::string("1 RCDATA { 1 }\n2 RCDATA { 2 }\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "with.rc").m_exitCode, 0);
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "without.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "with.rc").exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "without.rc").exitCode, 0);
     EXPECT_EQ(m_folder.Read("with.res"), m_folder.Read("without.res"));
 }
 
 // llvm-rc drops an unknown escape from L"..." where it keeps it in "...": ours keeps it in both, as written.
 TEST_F(PreprocessedIdentity, UnknownEscapeOfAWideStringIsKept) {
     m_folder.Write("ours.rc", std::string("1 RCDATA { L\"a\\qb\", \"a\\qb\" }\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "ours.rc").exitCode, 0);
     const std::vector<std::uint8_t> res = m_folder.Read("ours.res");
     const std::vector<std::uint8_t> data(res.begin() + 64, res.end());
     EXPECT_EQ(data, std::vector<std::uint8_t>({'a', 0, '\\', 0, 'q', 0, 'b', 0, 'a', '\\', 'q', 'b'}));
@@ -657,7 +657,7 @@ TEST_F(PreprocessedIdentity, Utf16ScriptEqualsItsUtf8Twin) {
         }
         m_folder.Write("utf16.rc", utf16);
         const RunResult result = RunBrcc32(m_folder.Path(), "utf16.rc");
-        ASSERT_EQ(result.m_exitCode, 0) << result.m_stderr;
+        ASSERT_EQ(result.exitCode, 0) << result.stderr;
         EXPECT_EQ(m_folder.Read("utf16.res"), m_folder.Read("ours.res"))
             << (bigEndian ? "big-endian" : "little-endian");
     }

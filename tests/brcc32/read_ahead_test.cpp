@@ -33,9 +33,9 @@ Bytes Rest(StagedFile file) {
 }
 
 struct Outcome {
-    std::string m_bytes;
-    int m_line = 0;
-    std::string m_error;
+    std::string bytes;
+    int line = 0;
+    std::string error;
 };
 
 Outcome CompileInProcess(const TestFolder& folder, const std::string& script, std::size_t readers) {
@@ -163,9 +163,9 @@ protected:
         const Outcome alone = CompileInProcess(m_folder, script, 0);
         for (const std::size_t readers : {1, 3}) {
             const Outcome outcome = CompileInProcess(m_folder, script, readers);
-            EXPECT_EQ(outcome.m_line, alone.m_line) << readers;
-            EXPECT_EQ(outcome.m_error, alone.m_error) << readers;
-            EXPECT_TRUE(outcome.m_bytes == alone.m_bytes) << readers;
+            EXPECT_EQ(outcome.line, alone.line) << readers;
+            EXPECT_EQ(outcome.error, alone.error) << readers;
+            EXPECT_TRUE(outcome.bytes == alone.bytes) << readers;
         }
         return alone;
     }
@@ -175,8 +175,8 @@ protected:
 
 TEST_F(LongScript, SameBytesWithAndWithoutReaders) {
     const Outcome outcome = Expect(Script({}, 1500));
-    EXPECT_EQ(outcome.m_error, "");
-    EXPECT_GT(outcome.m_bytes.size(), 1500u * 32u);
+    EXPECT_EQ(outcome.error, "");
+    EXPECT_GT(outcome.bytes.size(), 1500u * 32u);
 }
 
 // The parser runs ahead of the files, but the first error in the script is the one reported, whatever its kind.
@@ -186,9 +186,9 @@ TEST_F(LongScript, TheFirstErrorInTheScriptWins) {
     const std::string duplicate = "5 RCDATA d1.bin";  // line 5 defined it
     const std::string invalid = "X ICON d3.bin";
     const struct {
-        std::string m_script;
-        int m_line;
-        std::string m_message;
+        std::string script;
+        int line;
+        std::string message;
     } cases[] = {
         {Script({{500, missing}, {530, parse}}), 500, "cannot read 'missing.bin': file not found"},
         {Script({{530, missing}, {500, parse}}), 500, "preprocessor"},
@@ -202,9 +202,9 @@ TEST_F(LongScript, TheFirstErrorInTheScriptWins) {
         {Script({{1000, "1000 RCDATA"}}), 1000, "expected a file name"},
     };
     for (const auto& expected : cases) {
-        const Outcome outcome = Expect(expected.m_script);
-        EXPECT_EQ(outcome.m_line, expected.m_line) << outcome.m_error;
-        EXPECT_NE(outcome.m_error.find(expected.m_message), std::string::npos) << outcome.m_error;
+        const Outcome outcome = Expect(expected.script);
+        EXPECT_EQ(outcome.line, expected.line) << outcome.error;
+        EXPECT_NE(outcome.error.find(expected.message), std::string::npos) << outcome.error;
     }
 }
 

@@ -45,32 +45,32 @@ TEST(ScriptLexer, CountsLinesThroughCommentsAndLineEnds) {
                                                              {TokenKind::kEnd, 6}};
     for (const auto& [kind, line] : expected) {
         const Token token = lexer.Next();
-        EXPECT_EQ(token.m_kind, kind);
-        EXPECT_EQ(token.m_line, line);
+        EXPECT_EQ(token.kind, kind);
+        EXPECT_EQ(token.line, line);
     }
 }
 
 TEST(ScriptLexer, CommentMarksInsideANameBelongToTheName) {
     // As in llvm-rc: a comment only starts where a token could.
     ScriptLexer lexer("dir/file.bin//x \\a\\b");
-    EXPECT_EQ(lexer.Next().m_text, "dir/file.bin//x");
-    EXPECT_EQ(lexer.Next().m_text, "\\a\\b");
+    EXPECT_EQ(lexer.Next().text, "dir/file.bin//x");
+    EXPECT_EQ(lexer.Next().text, "\\a\\b");
 }
 
 TEST(ScriptParser, CarriesLanguageAndFlagsIntoEachStatement) {
     ScriptParser parser("LANGUAGE 7, 1\nx icon preload \"a b.ico\"\n5 RCDATA FIXED d");
     const std::optional<ResourceStatement> icon = parser.Next();
     ASSERT_TRUE(icon);
-    EXPECT_EQ(icon->m_kind, ResourceKind::kIcon);
-    EXPECT_EQ(icon->m_name, ResourceId::Text("X"));
-    EXPECT_EQ(icon->m_language, 0x0407);
-    EXPECT_EQ(icon->m_memoryFlags, 0x1050);
-    EXPECT_EQ(icon->m_file, "a b.ico");
-    EXPECT_EQ(icon->m_fileLine, 2);
+    EXPECT_EQ(icon->kind, ResourceKind::kIcon);
+    EXPECT_EQ(icon->name, ResourceId::Text("X"));
+    EXPECT_EQ(icon->language, 0x0407);
+    EXPECT_EQ(icon->memoryFlags, 0x1050);
+    EXPECT_EQ(icon->file, "a b.ico");
+    EXPECT_EQ(icon->fileLine, 2);
     const std::optional<ResourceStatement> data = parser.Next();
     ASSERT_TRUE(data);
-    EXPECT_EQ(data->m_type, ResourceId::Ordinal(kTypeRcData));
-    EXPECT_EQ(data->m_memoryFlags, 0x0020);
+    EXPECT_EQ(data->type, ResourceId::Ordinal(kTypeRcData));
+    EXPECT_EQ(data->memoryFlags, 0x0020);
     EXPECT_FALSE(parser.Next());
 }
 
@@ -81,13 +81,13 @@ TEST(IconFile, ReadsGroupFieldsFromEachImage) {
                                     true);
     const std::vector<IconImage> images = ReadIconFile(file, IconFileKind::kCursor);
     ASSERT_EQ(images.size(), 3u);
-    EXPECT_EQ(images[0].m_bitCount, 4);
-    EXPECT_EQ(images[1].m_width, 0);
-    EXPECT_EQ(images[1].m_planes, 1);
-    EXPECT_EQ(images[1].m_bitCount, 32);
-    EXPECT_EQ(images[2].m_hotspotX, 7);
-    EXPECT_EQ(images[2].m_hotspotY, 9);
-    EXPECT_EQ(images[2].m_data.size(), MakeDibImage(32, 32, 1).size());
+    EXPECT_EQ(images[0].bitCount, 4);
+    EXPECT_EQ(images[1].width, 0);
+    EXPECT_EQ(images[1].planes, 1);
+    EXPECT_EQ(images[1].bitCount, 32);
+    EXPECT_EQ(images[2].hotspotX, 7);
+    EXPECT_EQ(images[2].hotspotY, 9);
+    EXPECT_EQ(images[2].data.size(), MakeDibImage(32, 32, 1).size());
 }
 
 // Every prefix of a valid file is refused with a reason, never read past its end (ASan watches).

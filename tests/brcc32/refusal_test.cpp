@@ -12,10 +12,10 @@ namespace brcc::test {
 namespace {
 
 struct Refusal {
-    std::string m_script;
-    int m_line;
-    std::string m_message;          // a part of the message that tells the user what is wrong
-    std::string m_file = "bad.rc";  // where the fault is: the script or a file it includes
+    std::string script;
+    int line;
+    std::string message;          // a part of the message that tells the user what is wrong
+    std::string file = "bad.rc";  // where the fault is: the script or a file it includes
 };
 
 class Refusals : public ::testing::Test {
@@ -32,16 +32,16 @@ protected:
     void ExpectRefused(const std::vector<Refusal>& cases) {
         const std::vector<std::uint8_t> earlier = {'o', 'l', 'd'};
         for (const Refusal& refusal : cases) {
-            SCOPED_TRACE(refusal.m_script);
+            SCOPED_TRACE(refusal.script);
             m_folder.Write("bad.res", earlier);
-            m_folder.Write("bad.rc", refusal.m_script);
+            m_folder.Write("bad.rc", refusal.script);
             std::vector<std::string> before = m_folder.FileNames();
             const RunResult result = RunBrcc32(m_folder.Path(), "bad.rc");
-            EXPECT_EQ(result.m_exitCode, 1);
-            const std::string prefix = refusal.m_file + "(" + std::to_string(refusal.m_line) + "): error: ";
-            EXPECT_TRUE(result.m_stderr.starts_with(prefix)) << result.m_stderr;
-            EXPECT_NE(result.m_stderr.find(refusal.m_message), std::string::npos) << result.m_stderr;
-            EXPECT_EQ(std::count(result.m_stderr.begin(), result.m_stderr.end(), '\n'), 1) << result.m_stderr;
+            EXPECT_EQ(result.exitCode, 1);
+            const std::string prefix = refusal.file + "(" + std::to_string(refusal.line) + "): error: ";
+            EXPECT_TRUE(result.stderr.starts_with(prefix)) << result.stderr;
+            EXPECT_NE(result.stderr.find(refusal.message), std::string::npos) << result.stderr;
+            EXPECT_EQ(std::count(result.stderr.begin(), result.stderr.end(), '\n'), 1) << result.stderr;
             EXPECT_EQ(m_folder.Read("bad.res"), earlier);
             std::vector<std::string> after = m_folder.FileNames();
             std::sort(before.begin(), before.end());
@@ -218,35 +218,35 @@ TEST_F(Refusals, UnreadableScriptAndCommandLineErrors) {
     // Saved as UTF-16 without its byte-order mark: the first NUL byte is on line 2.
     m_folder.Write("utf16.rc", std::string("\n1\0 \0", 5));
     RunResult result = RunBrcc32(m_folder.Path(), "utf16.rc");
-    EXPECT_EQ(result.m_exitCode, 1);
-    EXPECT_TRUE(result.m_stderr.starts_with("utf16.rc(2): error: the file holds NUL bytes")) << result.m_stderr;
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.stderr.starts_with("utf16.rc(2): error: the file holds NUL bytes")) << result.stderr;
     result = RunBrcc32(m_folder.Path(), "absent.rc");
-    EXPECT_EQ(result.m_exitCode, 1);
-    EXPECT_EQ(result.m_stderr, "absent.rc: error: cannot read the script: file not found\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.stderr, "absent.rc: error: cannot read the script: file not found\n");
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "absent.res"));
 
     for (const std::string arguments :
          {"a.rc b.rc", "-q a.rc", "-fo", "-fo a.res -fo b.res a.rc", "-I", "-D 1X a.rc", "-DA-B a.rc"}) {
         result = RunBrcc32(m_folder.Path(), arguments);
-        EXPECT_EQ(result.m_exitCode, 2) << arguments;
-        EXPECT_TRUE(result.m_stderr.starts_with("brcc32: error: ")) << result.m_stderr;
-        EXPECT_NE(result.m_stderr.find("--help"), std::string::npos);
+        EXPECT_EQ(result.exitCode, 2) << arguments;
+        EXPECT_TRUE(result.stderr.starts_with("brcc32: error: ")) << result.stderr;
+        EXPECT_NE(result.stderr.find("--help"), std::string::npos);
     }
     // A bare brcc32 shows its usage, as Borland's does.
-    EXPECT_EQ(RunBrcc32(m_folder.Path(), "").m_exitCode, 0);
-    EXPECT_EQ(RunBrcc32(m_folder.Path(), "--help").m_exitCode, 0);
-    EXPECT_EQ(RunBrcc32(m_folder.Path(), "--version").m_exitCode, 0);
+    EXPECT_EQ(RunBrcc32(m_folder.Path(), "").exitCode, 0);
+    EXPECT_EQ(RunBrcc32(m_folder.Path(), "--help").exitCode, 0);
+    EXPECT_EQ(RunBrcc32(m_folder.Path(), "--version").exitCode, 0);
 }
 
 TEST_F(Refusals, OutputGoesWhereAsked) {
     m_folder.Write("app.rc", std::string("1 RCDATA data.bin\n"));
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "app.rc").m_exitCode, 0);
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fo other.res app.rc").m_exitCode, 0);
-    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fothird.res app.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "app.rc").exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fo other.res app.rc").exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fothird.res app.rc").exitCode, 0);
     EXPECT_EQ(m_folder.Read("app.res"), m_folder.Read("other.res"));
     EXPECT_EQ(m_folder.Read("app.res"), m_folder.Read("third.res"));
     // Run from elsewhere: the files are found beside the script, and the .res is written there.
-    ASSERT_EQ(RunBrcc32(m_folder.Path() / "folder", "-fo ../fourth.res ../app.rc").m_exitCode, 0);
+    ASSERT_EQ(RunBrcc32(m_folder.Path() / "folder", "-fo ../fourth.res ../app.rc").exitCode, 0);
     EXPECT_EQ(m_folder.Read("app.res"), m_folder.Read("fourth.res"));
 }
 

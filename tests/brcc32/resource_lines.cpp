@@ -16,10 +16,10 @@ namespace brcc::test {
 namespace {
 
 std::string Label(const ResName& name) {
-    if (name.m_isOrdinal) {
-        return "#" + std::to_string(name.m_ordinal);
+    if (name.isOrdinal) {
+        return "#" + std::to_string(name.ordinal);
     }
-    return std::string(name.m_text.begin(), name.m_text.end());
+    return std::string(name.text.begin(), name.text.end());
 }
 
 std::string Hex(std::span<const std::uint8_t> bytes) {
@@ -43,8 +43,8 @@ std::string ReadobjLabel(std::string text) {
 ResourceLines LinesOfRes(const std::vector<std::uint8_t>& res) {
     ResourceLines lines;
     for (const ResEntry& entry : ReadResFile(res)) {
-        lines.push_back(Label(entry.m_type) + " " + Label(entry.m_name) + " " + std::to_string(entry.m_language) + " " +
-                        Hex(entry.m_data));
+        lines.push_back(Label(entry.type) + " " + Label(entry.name) + " " + std::to_string(entry.language) + " " +
+                        Hex(entry.data));
     }
     std::sort(lines.begin(), lines.end());
     return lines;
@@ -95,7 +95,7 @@ ResourceLines LinesOfReadobj(const std::string& report) {
 
 std::string Capture(const std::filesystem::path& folder, const std::string& command) {
     const RunResult result = RunIn(folder, "{ " + command + " > captured.txt; }");
-    EXPECT_EQ(result.m_exitCode, 0) << command << "\n" << result.m_stderr;
+    EXPECT_EQ(result.exitCode, 0) << command << "\n" << result.stderr;
     std::ifstream in(folder / "captured.txt");
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

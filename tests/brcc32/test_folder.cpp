@@ -57,9 +57,9 @@ RunResult RunIn(const std::filesystem::path& folder, const std::string& command)
     const std::string line = "cd '" + folder.string() + "' && " + command + " 2>'" + errors.string() + "' >/dev/null";
     const int status = std::system(line.c_str());
     RunResult result;
-    result.m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream in(errors);
-    result.m_stderr.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    result.stderr.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     std::filesystem::remove(errors);
     return result;
 }
@@ -81,9 +81,9 @@ RunResult RunLlvmRcPreprocessed(const std::filesystem::path& folder, const std::
 
 void ExpectSameRes(const TestFolder& folder, const std::string& script, const std::function<RunResult()>& reference) {
     const RunResult ours = RunBrcc32(folder.Path(), "ours.rc");
-    ASSERT_EQ(ours.m_exitCode, 0) << ours.m_stderr << "\n" << script;
+    ASSERT_EQ(ours.exitCode, 0) << ours.stderr << "\n" << script;
     const RunResult theirs = reference();
-    ASSERT_EQ(theirs.m_exitCode, 0) << theirs.m_stderr;
+    ASSERT_EQ(theirs.exitCode, 0) << theirs.stderr;
     const std::vector<std::uint8_t> ourBytes = folder.Read("ours.res");
     const std::vector<std::uint8_t> theirBytes = folder.Read("theirs.res");
     ASSERT_EQ(ourBytes.size(), theirBytes.size()) << script;

@@ -27,8 +27,8 @@ private:
 };
 
 struct RunResult {
-    int m_exitCode = -1;
-    std::string m_stderr;
+    int exitCode = -1;
+    std::string stderr;
 };
 
 // Runs a shell command in `folder`, capturing stderr.

@@ -86,18 +86,18 @@ Bytes MakeIconFile(const std::vector<IconEntry>& entries, bool isCursor) {
     Put16(out, static_cast<std::uint32_t>(entries.size()));
     std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
     for (const IconEntry& entry : entries) {
-        out.push_back(static_cast<std::uint8_t>(entry.m_width & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(entry.m_height & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(entry.m_bitCount < 8 ? 1 << entry.m_bitCount : 0));
+        out.push_back(static_cast<std::uint8_t>(entry.width & 0xFF));
+        out.push_back(static_cast<std::uint8_t>(entry.height & 0xFF));
+        out.push_back(static_cast<std::uint8_t>(entry.bitCount < 8 ? 1 << entry.bitCount : 0));
         out.push_back(0);
-        Put16(out, isCursor ? entry.m_hotspotX : 1);
-        Put16(out, isCursor ? entry.m_hotspotY : static_cast<std::uint32_t>(entry.m_bitCount));
-        Put32(out, static_cast<std::uint32_t>(entry.m_image.size()));
+        Put16(out, isCursor ? entry.hotspotX : 1);
+        Put16(out, isCursor ? entry.hotspotY : static_cast<std::uint32_t>(entry.bitCount));
+        Put32(out, static_cast<std::uint32_t>(entry.image.size()));
         Put32(out, offset);
-        offset += static_cast<std::uint32_t>(entry.m_image.size());
+        offset += static_cast<std::uint32_t>(entry.image.size());
     }
     for (const IconEntry& entry : entries) {
-        out.insert(out.end(), entry.m_image.begin(), entry.m_image.end());
+        out.insert(out.end(), entry.image.begin(), entry.image.end());
     }
     return out;
 }

@@ -15,12 +15,12 @@ Bytes MakeDibImage(int width, int height, int bitCount);
 Bytes MakePngImage(int width, int height);
 
 struct IconEntry {
-    Bytes m_image;
-    int m_width = 0;  // 256 is written as 0
-    int m_height = 0;
-    int m_bitCount = 0;
-    std::uint16_t m_hotspotX = 0;  // cursors only
-    std::uint16_t m_hotspotY = 0;
+    Bytes image;
+    int width = 0;  // 256 is written as 0
+    int height = 0;
+    int bitCount = 0;
+    std::uint16_t hotspotX = 0;  // cursors only
+    std::uint16_t hotspotY = 0;
 };
 
 Bytes MakeIconFile(const std::vector<IconEntry>& entries, bool isCursor = false);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "main_window/form1_ids.h"
-#include "tests/e2e/window_driver.h"
+#include "tests/support/window_driver.h"
 
 namespace talvorine::e2e {
 namespace {

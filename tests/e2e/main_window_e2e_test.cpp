@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "main_window/form1_ids.h"
-#include "tests/e2e/window_driver.h"
-#include "tests/win/screenshot.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/window_driver.h"
 
 namespace talvorine::e2e {
 namespace {

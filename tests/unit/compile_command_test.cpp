@@ -1,4 +1,4 @@
-// Bare names, folders, the compiler's command line and what the window tells of its result.
+// Bare names, the compiler's command line and what the window tells of its result.
 #include "main_window/compile_command.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@ using talvorine::BareName;
 using talvorine::CompileCommandLine;
 using talvorine::CompileFailureStatus;
 using talvorine::CompilerReport;
-using talvorine::FolderOf;
 
 TEST(CompileCommand, BareNameIsWhatFollowsTheLastBackslashOrColon) {
     EXPECT_EQ(BareName(L"C:\\projets\\mon appli\\app.rc"), L"app.rc");
@@ -16,12 +15,6 @@ TEST(CompileCommand, BareNameIsWhatFollowsTheLastBackslashOrColon) {
     EXPECT_EQ(BareName(L"app.rc"), L"app.rc");
     EXPECT_EQ(BareName(L"C:\\dossier\\"), L"");
     EXPECT_EQ(BareName(L"C:/a/b.rc"), L"/a/b.rc");  // only backslash and colon separate
-}
-
-TEST(CompileCommand, FolderKeepsItsTrailingBackslash) {
-    EXPECT_EQ(FolderOf(L"C:\\projets\\app.rc"), L"C:\\projets\\");
-    EXPECT_EQ(FolderOf(L"C:\\app.rc"), L"C:\\");
-    EXPECT_EQ(FolderOf(L"app.rc"), L"");
 }
 
 TEST(CompileCommand, NameIsQuotedOnlyWhenItHoldsABlank) {

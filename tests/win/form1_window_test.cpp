@@ -16,9 +16,9 @@
 #include "framework/dpi_scale.h"
 #include "main_window/form1.h"
 #include "main_window/form1_ids.h"
-#include "tests/e2e/window_driver.h"
-#include "tests/win/screenshot.h"
-#include "tests/win/window_probe.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/window_driver.h"
+#include "tests/support/window_probe.h"
 
 namespace talvorine {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "help/hh.h"
 #include "help/hh_funcs.h"
-#include "tests/e2e/window_driver.h"
+#include "tests/support/window_driver.h"
 
 namespace {
 

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::stringbuf out;
             brcc::ResWriter writer(out);
             for (const brcc::IconImage& image : brcc::ReadIconFile(file, kind)) {
-                writer.WriteResource(brcc::ResourceId::Ordinal(3), brcc::ResourceId::Ordinal(1), 0, 0, image.m_data);
+                writer.WriteResource(brcc::ResourceId::Ordinal(3), brcc::ResourceId::Ordinal(1), 0, 0, image.data);
             }
         } catch (const brcc::FileFormatError&) {
         }

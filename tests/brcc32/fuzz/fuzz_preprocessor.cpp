@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         brcc::Preprocessor preprocessor(brcc::PreprocessOptions{{}, {"B=2"}, {}}, reader);
         const brcc::PreprocessedScript script = preprocessor.Run(std::string(text), "fuzz.rc", "fuzz.rc");
-        brcc::ScriptParser parser(script.m_text, script.m_codePages);
+        brcc::ScriptParser parser(script.text, script.codePages);
         while (parser.Next()) {
         }
     } catch (const brcc::ScriptError& error) {

@@ -1,8 +1,11 @@
-// Fuzz target: arbitrary script text through the lexer and parser, statement by statement to the end or an error.
+// Fuzz target: arbitrary script text through the lexer, the parser and the encoders, statement by statement to the
+// end or an error.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "brcc32/encode/encode.h"
 #include "brcc32/script/parser.h"
 #include "brcc32/script_error.h"
 
@@ -10,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     brcc::ScriptParser parser(text);
     try {
-        while (parser.Next()) {
+        while (const std::optional<brcc::ResourceStatement> statement = parser.Next()) {
+            brcc::EncodeBody(statement->body);
         }
     } catch (const brcc::ScriptError& error) {
         if (error.Line() < 1) {

@@ -1,5 +1,5 @@
 // Driving another process's windows from outside: the Win32 calls behind window_driver.h.
-#include "tests/e2e/window_driver.h"
+#include "tests/support/window_driver.h"
 
 #include <algorithm>
 #include <atomic>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/win/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace wintest {
 

@@ -1,0 +1,257 @@
+// DIALOG and DIALOGEX: the dialog's statements, then its controls, into the model.
+#include <algorithm>
+#include <array>
+
+#include "brcc32/script/parser.h"
+#include "brcc32/script/syntax.h"
+
+namespace brcc {
+namespace {
+
+constexpr std::uint32_t kDefaultDialogStyle = 0x80880000;  // WS_POPUP | WS_BORDER | WS_SYSMENU
+constexpr std::uint32_t kDialogCaption = 0x00C00000;       // WS_CAPTION
+constexpr std::uint32_t kDialogSetFont = 0x40;             // DS_SETFONT
+constexpr std::uint32_t kMaxControls = 0xFFFF;
+constexpr std::size_t kMaxCreationData = 0xFFFF;
+
+struct ControlKind {
+    std::string_view keyword;
+    std::uint32_t style;      // WS_CHILD | WS_VISIBLE and the kind's own bits, as Windows' compiler gives them
+    std::uint16_t classAtom;  // 0 for CONTROL, which names its class
+    bool hasText;
+};
+
+constexpr std::uint16_t kButton = 0x80;
+constexpr std::uint16_t kEdit = 0x81;
+constexpr std::uint16_t kStatic = 0x82;
+constexpr std::uint16_t kListBox = 0x83;
+constexpr std::uint16_t kScrollBar = 0x84;
+constexpr std::uint16_t kComboBox = 0x85;
+
+constexpr std::array<ControlKind, 19> kControlKinds = {{
+    {"LTEXT", 0x50020000, kStatic, true},
+    {"CTEXT", 0x50020001, kStatic, true},
+    {"RTEXT", 0x50020002, kStatic, true},
+    {"ICON", 0x50000003, kStatic, true},
+    {"PUSHBUTTON", 0x50010000, kButton, true},
+    {"DEFPUSHBUTTON", 0x50010001, kButton, true},
+    {"CHECKBOX", 0x50010002, kButton, true},
+    {"AUTOCHECKBOX", 0x50010003, kButton, true},
+    {"RADIOBUTTON", 0x50000004, kButton, true},
+    {"STATE3", 0x50010005, kButton, true},
+    {"AUTO3STATE", 0x50010006, kButton, true},
+    {"GROUPBOX", 0x50000007, kButton, true},
+    {"AUTORADIOBUTTON", 0x50000009, kButton, true},
+    {"PUSHBOX", 0x5001000A, kButton, true},
+    {"EDITTEXT", 0x50810000, kEdit, false},
+    {"LISTBOX", 0x50800001, kListBox, false},
+    {"COMBOBOX", 0x50000000, kComboBox, false},
+    {"SCROLLBAR", 0x50000000, kScrollBar, false},
+    {"CONTROL", 0x50000000, 0, true},
+}};
+
+const ControlKind* FindControlKind(const Token& token) {
+    if (token.kind != TokenKind::kIdentifier) {
+        return nullptr;
+    }
+    const auto found = std::find_if(kControlKinds.begin(), kControlKinds.end(),
+                                    [&](const ControlKind& kind) { return EqualsNoCase(token.text, kind.keyword); });
+    return found == kControlKinds.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+bool ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statement) {
+    ParseDialog(typeToken, statement, false);
+    return true;
+}
+
+bool ScriptParser::ParseDialogEx(const Token& typeToken, ResourceStatement& statement) {
+    ParseDialog(typeToken, statement, true);
+    return true;
+}
+
+void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statement, bool extended) {
+    Dialog dialog;
+    dialog.extended = extended;
+    DialogFrame& frame = dialog.frame;
+    for (std::uint32_t* value : {&frame.x, &frame.y, &frame.width, &frame.height}) {
+        if (value != &frame.x) {
+            ExpectComma(typeToken, "the next of the dialog's x, y, width and height");
+        }
+        *value = ParseInteger("dialog's position and size").value;
+    }
+    if (extended && AcceptComma()) {
+        dialog.helpId = ParseInteger("dialog's help id").value;
+    }
+    std::optional<std::uint32_t> style;
+    while (!IsBlockBegin(m_lexer.Peek())) {
+        if (ParseOptionalStatement(statement)) {
+            continue;
+        }
+        const Token keyword = m_lexer.Next();
+        if (IsWord(keyword, "STYLE")) {
+            style = ParseInteger("STYLE").value;
+        } else if (IsWord(keyword, "EXSTYLE")) {
+            dialog.exStyle = ParseInteger("EXSTYLE").value;
+        } else if (IsWord(keyword, "CAPTION")) {
+            const Token text = m_lexer.Next();
+            if (!IsString(text)) {
+                Refuse(text.kind == TokenKind::kEnd ? keyword : text,
+                       "expected the quoted text of the CAPTION, found " + Describe(text));
+            }
+            dialog.caption = CutAtNul(StringText(text));
+        } else if (IsWord(keyword, "MENU") || IsWord(keyword, "CLASS")) {
+            NameOrOrdinal& target = IsWord(keyword, "MENU") ? dialog.menu : dialog.windowClass;
+            const Token& next = m_lexer.Peek();
+            if (next.kind == TokenKind::kIdentifier || IsString(next)) {
+                target = NameOrOrdinal{std::nullopt, NameText(m_lexer.Next())};
+            } else {
+                target = NameOrOrdinal{ParseInteger(ToUpperAscii(keyword.text)).value, {}};
+            }
+        } else if (IsWord(keyword, "FONT")) {
+            dialog.font = ParseDialogFont(keyword, extended);
+        } else {
+            Refuse(keyword,
+                   "expected a dialog statement (STYLE, EXSTYLE, CAPTION, CLASS, FONT, MENU, LANGUAGE, "
+                   "VERSION, CHARACTERISTICS) or BEGIN, found " +
+                       Describe(keyword));
+        }
+    }
+    const Token opening = m_lexer.Next();
+    while (true) {
+        const Token keyword = m_lexer.Next();
+        if (IsBlockEnd(keyword)) {
+            break;
+        }
+        if (keyword.kind == TokenKind::kEnd) {
+            Refuse(opening, "the dialog's controls are not closed with END or '}'");
+        }
+        dialog.controls.push_back(ParseControl(keyword, extended));
+    }
+    if (dialog.controls.size() > kMaxControls) {
+        Refuse(typeToken, "a dialog holds at most 65535 controls");
+    }
+    dialog.style = style.value_or(kDefaultDialogStyle);
+    if (dialog.font) {
+        dialog.style |= kDialogSetFont;
+    }
+    if (!dialog.caption.empty()) {
+        dialog.style |= kDialogCaption;
+    }
+    statement.body = std::move(dialog);
+}
+
+DialogFont ScriptParser::ParseDialogFont(const Token& keyword, bool extended) {
+    DialogFont font;
+    font.pointSize = ParseInteger("FONT size").value;
+    ExpectComma(keyword, "the FONT's face name");
+    const Token face = m_lexer.Next();
+    if (!IsString(face)) {
+        Refuse(face.kind == TokenKind::kEnd ? keyword : face,
+               "expected the quoted face name of the FONT, found " + Describe(face));
+    }
+    for (std::uint32_t* value : {&font.weight, &font.italic, &font.charSet}) {
+        if (!AcceptComma()) {
+            break;
+        }
+        if (!extended) {
+            Refuse(keyword, "a FONT's weight, italic and character set belong to DIALOGEX, not DIALOG");
+        }
+        *value = ParseInteger("FONT").value;
+    }
+    font.face = CutAtNul(StringText(face));
+    return font;
+}
+
+DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
+    const ControlKind* kind = FindControlKind(keyword);
+    if (kind == nullptr) {
+        Refuse(keyword, "'" + std::string(keyword.text) +
+                            "' is not a dialog control: LTEXT, RTEXT, CTEXT, EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON, "
+                            "CHECKBOX, AUTOCHECKBOX, STATE3, AUTO3STATE, RADIOBUTTON, AUTORADIOBUTTON, GROUPBOX, "
+                            "LISTBOX, COMBOBOX, SCROLLBAR, ICON, PUSHBOX or CONTROL");
+    }
+    const bool generic = kind->classAtom == 0;
+    const bool isIcon = kind->keyword == "ICON";
+    DialogControl control;
+    if (kind->hasText) {
+        const Token text = m_lexer.Peek();
+        if (IsString(text) || (isIcon && text.kind == TokenKind::kIdentifier)) {
+            control.text.name = NameText(m_lexer.Next());
+        } else {
+            control.text.ordinal = ParseInteger("control's text").value;
+        }
+        ExpectComma(keyword, "the control's id");
+    }
+    const Token idToken = m_lexer.Peek();
+    control.id = ParseInteger("control's id").value;
+    if (!extended && !Fits16(control.id)) {
+        Refuse(idToken,
+               "the control id " + std::to_string(control.id) + " does not fit the 16 bits of a DIALOG (use DIALOGEX)");
+    }
+    MaskedInteger style{};
+    if (generic) {
+        ExpectComma(keyword, "the control's class");
+        control.windowClass = ParseControlClass();
+        ExpectComma(keyword, "the control's style");
+        style = ParseSum("control's style");
+    } else {
+        control.windowClass.ordinal = kind->classAtom;
+    }
+    // An ICON takes its size from its image unless the script gives one.
+    DialogFrame& frame = control.frame;
+    const std::array<std::uint32_t*, 4> places = {&frame.x, &frame.y, &frame.width, &frame.height};
+    const std::size_t required = isIcon ? 2 : 4;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        if (k >= required && m_lexer.Peek().kind != TokenKind::kComma) {
+            break;
+        }
+        ExpectComma(keyword, "the control's position and size");
+        *places[k] = ParseInteger("control's position and size").value;
+    }
+    if (!generic && AcceptComma()) {
+        style = ParseSum("control's style");
+    }
+    if (AcceptComma()) {
+        control.exStyle = ParseInteger("control's extended style").value;
+        if (AcceptComma()) {
+            if (!extended) {
+                Refuse(keyword, "a control's help id belongs to DIALOGEX, not DIALOG");
+            }
+            control.helpId = ParseInteger("control's help id").value;
+        }
+    }
+    control.style = (kind->style & ~style.notMask) | style.integer.value;
+    if (extended && IsBlockBegin(m_lexer.Peek())) {
+        ParseUserData(keyword, control.creationData);
+        if (control.creationData.size() > kMaxCreationData) {
+            Refuse(keyword, "a control's data is at most 65535 bytes");
+        }
+    }
+    return control;
+}
+
+// A quoted class name, or the number of a predefined class.
+NameOrOrdinal ScriptParser::ParseControlClass() {
+    const Token classToken = m_lexer.Next();
+    if (IsString(classToken)) {
+        return NameOrOrdinal{std::nullopt, std::u16string(CutAtNul(StringText(classToken)))};
+    }
+    if (classToken.kind != TokenKind::kInteger) {
+        Refuse(classToken,
+               "expected the control's class, a quoted name such as \"Button\", found " + Describe(classToken));
+    }
+    // A class number that is not one, or that a 16-bit atom cannot hold, would name
+    // another class than the one written: refuse it rather than store 0 or a cut value.
+    const std::optional<std::uint32_t> atom = ParseScriptInteger(classToken.text);
+    if (!atom) {
+        Refuse(classToken, "'" + std::string(classToken.text) + "' is not a valid number");
+    }
+    if (!Fits16(*atom)) {
+        Refuse(classToken, "the control class " + std::to_string(*atom) + " does not fit 16 bits");
+    }
+    return NameOrOrdinal{*atom, {}};
+}
+
+}  // namespace brcc

@@ -1,0 +1,127 @@
+// MENU and MENUEX: items and popups into the model; the bytes are the encoder's.
+#include <algorithm>
+#include <array>
+
+#include "brcc32/script/parser.h"
+#include "brcc32/script/syntax.h"
+
+namespace brcc {
+namespace {
+
+constexpr std::uint32_t kMenuExSeparator = 0x800;  // MFT_SEPARATOR
+
+struct MenuOption {
+    std::string_view word;
+    std::uint32_t bit;
+};
+
+constexpr std::array<MenuOption, 6> kMenuOptions = {{{"GRAYED", 0x01},
+                                                     {"INACTIVE", 0x02},
+                                                     {"CHECKED", 0x08},
+                                                     {"MENUBARBREAK", 0x20},
+                                                     {"MENUBREAK", 0x40},
+                                                     {"HELP", 0x4000}}};
+
+const MenuOption* FindMenuOption(const Token& token) {
+    const auto found = std::find_if(kMenuOptions.begin(), kMenuOptions.end(),
+                                    [&](const MenuOption& o) { return IsWord(token, o.word); });
+    return found == kMenuOptions.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+bool ScriptParser::ParseMenu(const Token& typeToken, ResourceStatement& statement) {
+    ParseMenu(typeToken, statement, false);
+    return true;
+}
+
+bool ScriptParser::ParseMenuEx(const Token& typeToken, ResourceStatement& statement) {
+    ParseMenu(typeToken, statement, true);
+    return true;
+}
+
+void ScriptParser::ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended) {
+    while (ParseOptionalStatement(statement)) {
+    }
+    const Token opening = ExpectBlockBegin(typeToken, extended ? "the MENUEX" : "the MENU");
+    Menu menu;
+    menu.extended = extended;
+    menu.items = ParseMenuItems(opening, extended);
+    statement.body = std::move(menu);
+}
+
+std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool extended) {
+    std::vector<MenuItem> items;
+    while (true) {
+        const Token keyword = m_lexer.Next();
+        if (IsBlockEnd(keyword)) {
+            return items;
+        }
+        if (keyword.kind == TokenKind::kEnd) {
+            Refuse(opening, "this menu block is not closed with END or '}'");
+        }
+        const bool popup = IsWord(keyword, "POPUP");
+        if (!popup && !IsWord(keyword, "MENUITEM")) {
+            Refuse(keyword, "expected MENUITEM, POPUP or END in the menu, found " + Describe(keyword));
+        }
+        MenuItem item;
+        item.popup = popup;
+        if (!popup && IsWord(m_lexer.Peek(), "SEPARATOR")) {
+            m_lexer.Next();
+            item.options = extended ? kMenuExSeparator : 0;
+            items.push_back(std::move(item));
+            continue;
+        }
+        const Token text = m_lexer.Next();
+        if (!IsString(text)) {
+            Refuse(text.kind == TokenKind::kEnd ? keyword : text,
+                   "expected the quoted text of the " + ToUpperAscii(keyword.text) + ", found " + Describe(text));
+        }
+        item.text = CutAtNul(StringText(text));
+        extended ? ParseMenuExItemOptions(item) : ParseMenuItemOptions(item, text);
+        if (popup) {
+            item.items = ParseMenuItems(ExpectBlockBegin(text, "the POPUP"), extended);
+        }
+        items.push_back(std::move(item));
+    }
+}
+
+// MENUITEM "text", id [, options]; POPUP "text" [, options]. Options may also follow without commas.
+void ScriptParser::ParseMenuItemOptions(MenuItem& item, const Token& text) {
+    if (!item.popup) {
+        ExpectComma(text, "the MENUITEM's id");
+        const Token idToken = m_lexer.Peek();
+        item.id = ParseInteger("menu item id").value;
+        if (!Fits16(item.id)) {
+            Refuse(idToken,
+                   "the menu item id " + std::to_string(item.id) + " does not fit the 16 bits of a MENU (use MENUEX)");
+        }
+    }
+    while (AcceptComma() || FindMenuOption(m_lexer.Peek()) != nullptr) {
+        const Token& next = m_lexer.Peek();
+        if (item.popup && IsBlockBegin(next)) {
+            break;
+        }
+        const MenuOption* option = FindMenuOption(next);
+        if (option == nullptr) {
+            Refuse(next,
+                   "expected CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK or MENUBREAK, found " + Describe(next));
+        }
+        item.options |= option->bit;
+        m_lexer.Next();
+    }
+}
+
+// MENUITEM "text" [, id [, type [, state]]]; POPUP adds [, help id]. An empty place keeps its 0.
+void ScriptParser::ParseMenuExItemOptions(MenuItem& item) {
+    const std::array<std::uint32_t*, 4> places = {&item.id, &item.options, &item.state, &item.helpId};
+    const std::size_t count = item.popup ? 4 : 3;
+    for (std::size_t k = 0; k < count && AcceptComma(); ++k) {
+        if (m_lexer.Peek().kind == TokenKind::kComma) {
+            continue;
+        }
+        *places[k] = ParseInteger("menu item").value;
+    }
+}
+
+}  // namespace brcc
