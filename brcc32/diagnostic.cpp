@@ -1,6 +1,8 @@
 // The one place diagnostics become text.
 #include "brcc32/diagnostic.h"
 
+#include "brcc32/messages.h"
+
 namespace brcc {
 
 Diagnostic ErrorDiagnostic(const ScriptError& error) {
@@ -13,7 +15,8 @@ std::string Render(const Diagnostic& diagnostic, const std::string& script) {
         text += "(" + std::to_string(diagnostic.line) + ")";
     }
     text += diagnostic.severity == Severity::kError ? ": error: " : ": warning: ";
-    text += diagnostic.text;
+    // The keywords stay as build tools and IDEs parse them; the words after them are the user's language.
+    text += TranslateMessage(diagnostic.text, CurrentUiLanguage());
     text += '\n';
     return text;
 }

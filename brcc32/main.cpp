@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "brcc32/build_outputs.h"
 #include "brcc32/cli/command_line.h"
 #include "brcc32/diagnostic.h"
 #include "brcc32/files/input_file.h"
-#include "brcc32/resource_compiler.h"
+#include "brcc32/message_catalogue.h"
 #include "brcc32/script_error.h"
 
 #ifdef _WIN32
@@ -23,18 +24,20 @@ namespace {
 constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
 
-int Run(const std::vector<std::string>& arguments) {
-    const brcc::CommandLine commandLine = brcc::ParseCommandLine(arguments);
+int Run(const std::string& programPath, const std::vector<std::string>& arguments) {
+    brcc::SetUiLanguage(brcc::DetectUiLanguage());
+    const brcc::CommandLine commandLine = brcc::ParseCommandLine(programPath, arguments);
+    const std::string& program = commandLine.programName;
     switch (commandLine.action) {
         case brcc::CommandLine::Action::kHelp:
-            std::fputs(brcc::kUsage, stdout);
+            std::fputs(brcc::UsageText(commandLine.dialect, program).c_str(), stdout);
             return 0;
         case brcc::CommandLine::Action::kVersion:
-            std::fputs(brcc::kVersion, stdout);
+            std::fputs(brcc::VersionText(program).c_str(), stdout);
             return 0;
         case brcc::CommandLine::Action::kUsageError:
-            std::fprintf(stderr, "brcc32: error: %s\nTry 'brcc32 --help' for more information.\n",
-                         commandLine.error.c_str());
+            std::fprintf(stderr, "%s: error: %s\n%s\n", program.c_str(), commandLine.error.c_str(),
+                         brcc::Text(brcc::msg::kTryHelp, {program + " --help"}).c_str());
             return kExitUsage;
         case brcc::CommandLine::Action::kCompile:
             break;
@@ -42,8 +45,7 @@ int Run(const std::vector<std::string>& arguments) {
     brcc::DiagnosticSink diagnostics;
     int exitCode = 0;
     try {
-        brcc::CompileScriptFile(commandLine.script, commandLine.output, commandLine.preprocess,
-                                commandLine.scriptArgument, brcc::DefaultReaderCount(), &diagnostics);
+        brcc::BuildOutputs(commandLine, &diagnostics);
     } catch (const brcc::ScriptError& error) {
         diagnostics.Add(brcc::ErrorDiagnostic(error));
         exitCode = kExitError;
@@ -62,9 +64,12 @@ int Run(const std::vector<std::string>& arguments) {
 #ifdef _WIN32
 // The wide command line, split here rather than by the runtime: a script name outside the ANSI code page still
 // reaches the compiler intact, and a define's quotes are kept as Windows' resource compiler keeps them.
-int wmain(int, wchar_t**) {
-    return Run(brcc::SplitCommandLine(brcc::PathToUtf8(std::filesystem::path(GetCommandLineW()))));
+int wmain(int argc, wchar_t** argv) {
+    return Run(argc > 0 ? brcc::PathToUtf8(std::filesystem::path(argv[0])) : "brcc32",
+               brcc::SplitCommandLine(brcc::PathToUtf8(std::filesystem::path(GetCommandLineW()))));
 }
 #else
-int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+    return Run(argc > 0 ? argv[0] : "brcc32", std::vector<std::string>(argv + 1, argv + argc));
+}
 #endif

@@ -128,6 +128,7 @@ void ResourceCompiler::Warn(int line, std::string text) {
 void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
     ScriptParser parser(scriptText, std::move(codePages));
     parser.SetDiagnostics(m_diagnostics);
+    parser.SetDefaultLanguage(m_settings.language);
     FileReadAhead files(m_baseFolder, m_readers, m_searchFolders);
     // The statements whose files are in `files`. The parser runs ahead of the compilation, but an error it meets
     // waits its turn: an error of an earlier statement's file is the one to report.
@@ -145,6 +146,9 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                 if (statement->kind != ResourceKind::kData && statement->kind != ResourceKind::kStrings &&
                     !statement->isInline) {
                     files.Add(statement->file);
+                    if (m_namedFiles != nullptr) {
+                        m_namedFiles->push_back(statement->file);
+                    }
                 }
                 statements.push_back(std::move(*statement));
             } catch (const ScriptError&) {
@@ -388,7 +392,8 @@ void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
                                                HexLanguage(statement.language) + " is already defined on line " +
                                                std::to_string(bundle.lines[slot]));
         }
-        if (string.text.size() > 0xFFFF) {
+        // The length is 16 bits, and counts the NUL that /n adds.
+        if (string.text.size() > (m_settings.nullTerminateStrings ? 0xFFFEu : 0xFFFFu)) {
             throw ScriptError(string.line, "string " + std::to_string(string.id) + " is longer than 65535 characters");
         }
         bundle.strings[slot] = string.text;
@@ -402,17 +407,18 @@ void ResourceCompiler::WriteStringTables() {
         data.clear();
         for (const std::optional<std::u16string>& string : bundle.strings) {
             const std::u16string_view text = string ? std::u16string_view(*string) : std::u16string_view();
-            PutU16(data, static_cast<std::uint32_t>(text.size()));
-            PutUtf16(data, text, false);
+            const bool terminate = string && m_settings.nullTerminateStrings;
+            PutU16(data, static_cast<std::uint32_t>(text.size() + (terminate ? 1 : 0)));
+            PutUtf16(data, text, terminate);
         }
         m_writer.WriteResource(ResourceId::Ordinal(kTypeStringTable), ResourceId::Ordinal(bundle.name),
                                bundle.memoryFlags, bundle.language, data, bundle.version, bundle.characteristics);
     }
 }
 
-void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
-                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers,
-                       DiagnosticSink* diagnostics) {
+void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
+                   const std::string& shownName, std::size_t readers, DiagnosticSink* diagnostics,
+                   CompileRecord* record, const ScriptSettings& settings) {
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::string bytes;
     try {
@@ -421,6 +427,9 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
         throw ScriptError(name, 0, std::string("cannot read the script: ") + error.what());
     }
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
+    if (record != nullptr) {
+        record->headers = preprocessed.includedPaths;
+    }
     // What the stages after the preprocessor say of a line of its text is said of the line of the file it came from.
     struct PlaceWarnings {
         DiagnosticSink* diagnostics;
@@ -439,16 +448,34 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
         }
     } placeWarnings{diagnostics, preprocessed};
     try {
-        AtomicFile out(output);
-        ResourceCompiler compiler(script.parent_path(), out.Stream(), readers, options.includeFolders, diagnostics);
+        ResourceCompiler compiler(script.parent_path(), out, readers, options.includeFolders, diagnostics);
+        compiler.RecordNamedFiles(record != nullptr ? &record->namedFiles : nullptr);
+        compiler.UseSettings(settings);
         compiler.Compile(preprocessed.text, std::move(preprocessed.codePages));
-        out.Commit();
     } catch (const ScriptError& error) {
         if (error.IsPlaced() || error.Line() <= 0) {
             throw;
         }
         const PreprocessedScript::Place place = preprocessed.Locate(error.Line());
         throw ScriptError(*place.file, place.line, error.what());
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(name, 0, error.what());
+    }
+}
+
+void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
+                       const PreprocessOptions& options, const std::string& shownName, std::size_t readers,
+                       DiagnosticSink* diagnostics) {
+    const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
+    std::optional<AtomicFile> out;
+    try {
+        out.emplace(output);
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(name, 0, error.what());
+    }
+    CompileScript(script, out->Stream(), options, name, readers, diagnostics);
+    try {
+        out->Commit();
     } catch (const std::runtime_error& error) {
         throw ScriptError(name, 0, error.what());
     }

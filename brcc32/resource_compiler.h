@@ -20,6 +20,12 @@
 
 namespace brcc {
 
+// What the command line sets for the script as a whole.
+struct ScriptSettings {
+    std::uint16_t language = kDefaultLanguage;  // before the first LANGUAGE line
+    bool nullTerminateStrings = false;          // each STRINGTABLE string ends with a NUL, counted in its length
+};
+
 class ResourceCompiler {
 public:
     // Relative file names in the script are taken from `baseFolder`, else from the first of `searchFolders` that
@@ -31,6 +37,10 @@ public:
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
     void Compile(std::string_view scriptText, CodePageChanges codePages = {});
+
+    // Each file the script names, as it names it, is added to `names` (for dependency files and -v).
+    void RecordNamedFiles(std::vector<std::string>* names) { m_namedFiles = names; }
+    void UseSettings(const ScriptSettings& settings) { m_settings = settings; }
 
 private:
     // Each takes the statement's file from `files` after its own checks, so that these come first.
@@ -51,6 +61,8 @@ private:
     std::vector<std::filesystem::path> m_searchFolders;
     DiagnosticSink* m_diagnostics;  // not owned; may be null
     std::size_t m_readers;
+    std::vector<std::string>* m_namedFiles = nullptr;
+    ScriptSettings m_settings;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;
     DefinitionTable m_definitions;
@@ -83,6 +95,19 @@ private:
 void CompileScriptFile(const std::filesystem::path& script, const std::filesystem::path& output,
                        const PreprocessOptions& options = {}, const std::string& shownName = "",
                        std::size_t readers = DefaultReaderCount(), DiagnosticSink* diagnostics = nullptr);
+
+// The files a compilation read besides the script: headers as found, files the script names as it names them.
+struct CompileRecord {
+    std::vector<std::filesystem::path> headers;
+    std::vector<std::string> namedFiles;
+};
+
+// CompileScriptFile to a stream: on a throw, what `out` received is to be thrown away. `record`, when given, is
+// filled as the compilation goes.
+void CompileScript(const std::filesystem::path& script, std::streambuf& out, const PreprocessOptions& options,
+                   const std::string& shownName, std::size_t readers = DefaultReaderCount(),
+                   DiagnosticSink* diagnostics = nullptr, CompileRecord* record = nullptr,
+                   const ScriptSettings& settings = {});
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);

@@ -1,46 +1,64 @@
-// The brcc32 command line: what to compile and where to put it.
+// The brcc32 command line in the three dialects it speaks: Borland's brcc32, Microsoft's rc and GNU's windres.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "brcc32/machine.h"
 #include "brcc32/preprocessor/preprocessor.h"
 
 namespace brcc {
 
+enum class Dialect { kBorland, kMicrosoft, kGnu };
+enum class InputFormat { kScript, kRes };
+enum class OutputFormat { kRes, kCoff };
+enum class DependencyFormat { kMake, kJson };
+
+// Who the program is taken for: its file name picks the dialect and, for GNU, the machine of a target prefix.
+struct ProgramIdentity {
+    Dialect dialect = Dialect::kBorland;
+    std::optional<Machine> machine;
+    std::string name;  // as messages call the program: brcc32, rc, windres
+};
+ProgramIdentity IdentifyProgram(std::string_view programPath);
+
+struct DependencyRequest {
+    std::filesystem::path file;        // none is written while empty
+    std::vector<std::string> targets;  // the output file when empty
+    DependencyFormat format = DependencyFormat::kMake;
+};
+
 struct CommandLine {
     enum class Action { kCompile, kHelp, kVersion, kUsageError };
     Action action = Action::kUsageError;
+    Dialect dialect = Dialect::kBorland;
+    std::string programName = "brcc32";
     std::filesystem::path script;
     std::filesystem::path output;
     std::string scriptArgument;  // as typed, for messages
-    std::string error;           // for kUsageError
+    std::string outputArgument;
+    std::string error;  // for kUsageError, in the user's language
     PreprocessOptions preprocess;
+    InputFormat inputFormat = InputFormat::kScript;
+    OutputFormat outputFormat = OutputFormat::kRes;
+    Machine machine = Machine::kX86;
+    std::optional<std::uint16_t> language;  // the script's default language
+    std::optional<std::uint32_t> codePage;  // the script's code page until a #pragma changes it
+    bool nullTerminateStrings = false;      // rc's /n: each string table entry ends with a NUL
+    bool verbose = false;
+    DependencyRequest dependencies;
 };
 
-// Arguments without the program name, in UTF-8.
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// `programPath` is argv[0]; `arguments` the rest, in UTF-8. Response files are read from the current folder, the
+// INCLUDE variable from the environment.
+CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std::string>& arguments);
 
-inline constexpr const char* kUsage =
-    "Usage: brcc32 [options] SCRIPT.rc\n"
-    "Preprocesses and compiles a resource script into a 32-bit .res file, written beside the script\n"
-    "as SCRIPT.res unless -fo names another.\n"
-    "\n"
-    "  -fo FILE         write the .res file to FILE (also -foFILE)\n"
-    "  -i DIR, -I DIR   look for #include files in DIR too (also -iDIR); then in the INCLUDE folders\n"
-    "  -d NAME[=VALUE], -D NAME[=VALUE]\n"
-    "                   define a macro (also -dNAME)\n"
-    "  -U NAME          undefine a macro (also -UNAME)\n"
-    "  -c NUMBER        read the script's 8-bit text in that Windows code page (also -cNUMBER);\n"
-    "                   1252 unless given, or a #pragma code_page says otherwise\n"
-    "  -h, --help       show this help and exit\n"
-    "  --version        show the version and exit\n"
-    "\n"
-    "Exit status: 0 when the .res file was written, 1 on an error in the script or its files,\n"
-    "2 on a command-line error. Errors are printed as FILE(LINE): error: MESSAGE, FILE being the\n"
-    "script or the included file where the fault is.\n";
-
-inline constexpr const char* kVersion = "brcc32 (Talvorine) 1.0\n";
+// The usage text of a dialect, in the user's language.
+std::string UsageText(Dialect dialect, std::string_view programName);
+std::string VersionText(std::string_view programName);
 
 }  // namespace brcc

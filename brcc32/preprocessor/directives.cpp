@@ -228,6 +228,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     }
     std::optional<std::string> bytes;
     SourceFile included;
+    std::filesystem::path foundPath;
     for (const auto& [folder, shown] : folders) {
         const std::filesystem::path path = ScriptFilePath(folder, name);
         try {
@@ -236,6 +237,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
             Fail(file, line.firstLine, "cannot read the include file '" + name + "': " + error.what());
         }
         if (bytes) {
+            foundPath = path;
             included.folder = path.parent_path();
             included.key = FileKey(path);
             included.shownFolder = ScriptFilePath(shown, name).parent_path();
@@ -263,6 +265,10 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     std::filesystem::path shownPath = included.shownFolder / PathFromScriptText(shownName).filename();
     included.index = static_cast<int>(m_script.files.size());
     m_script.files.push_back(PathToUtf8(shownPath));
+    if (std::find(m_script.includedPaths.begin(), m_script.includedPaths.end(), foundPath) ==
+        m_script.includedPaths.end()) {
+        m_script.includedPaths.push_back(foundPath);
+    }
     if (m_includedOnce.contains(included.key)) {
         return;
     }

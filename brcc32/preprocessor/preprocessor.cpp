@@ -91,7 +91,7 @@ PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesyst
     SetCodePageFrom(1, m_options.codePage);
     // As Windows' resource compiler: scripts test these to leave out what only a C compiler reads.
     DefineFromCommandLine("RC_INVOKED");
-    for (const std::string& definition : TargetMacros(m_options.target)) {
+    for (const std::string& definition : TargetMacros(m_options.machine)) {
         DefineFromCommandLine(definition);
     }
     const auto [date, time] = DateAndTime();

@@ -22,15 +22,17 @@ struct PreprocessOptions {
     // NAME or NAME=VALUE, then names to undefine, applied in that order after RC_INVOKED is defined.
     std::vector<std::string> defines;
     std::vector<std::string> undefines;
-    // What a script's 8-bit text is read in until a #pragma code_page says otherwise; DEFAULT names it again.
+    // The script's code page until a #pragma code_page changes it, and what code_page(DEFAULT) returns to.
     std::uint32_t codePage = kCodePageWestern;
-    TargetMachine target = TargetMachine::kX86;
+    // Picks the predefined macros: _WIN64 and the machine's for a 64-bit one.
+    Machine machine = Machine::kX86;
 };
 
 // The text the resource parser reads, and for each of its lines the file and line it came from.
 struct PreprocessedScript {
     std::string text;
-    std::vector<std::string> files;  // as messages name them; the script first
+    std::vector<std::string> files;                    // as messages name them; the script first
+    std::vector<std::filesystem::path> includedPaths;  // each header read, where it was found, once each
     CodePageChanges codePages;
 
     struct Segment {

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "brcc32/machine.h"
+
 namespace brcc {
 
-enum class TargetMachine { kX86, kX64, kArm64 };
-
 // NAME=VALUE definitions, in the form the command line's -D takes.
-std::vector<std::string> TargetMacros(TargetMachine machine);
+std::vector<std::string> TargetMacros(Machine machine);
 
 }  // namespace brcc

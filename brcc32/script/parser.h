@@ -29,6 +29,8 @@ public:
 
     // Where the warnings go, with lines of the text; without a sink they are dropped.
     void SetDiagnostics(DiagnosticSink* diagnostics) { m_diagnostics = diagnostics; }
+    // The language of the resources before the first LANGUAGE line.
+    void SetDefaultLanguage(std::uint16_t language) { m_language = language; }
 
     // The next resource, or nothing at the end of the script. Throws ScriptError on anything it does not accept.
     std::optional<ResourceStatement> Next();

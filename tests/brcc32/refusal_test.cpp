@@ -226,12 +226,14 @@ TEST_F(Refusals, UnreadableScriptAndCommandLineErrors) {
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "absent.res"));
 
     for (const std::string arguments :
-         {"", "a.rc b.rc", "-x a.rc", "-fo", "-fo a.res -fo b.res a.rc", "-I", "-D 1X a.rc", "-DA-B a.rc"}) {
+         {"a.rc b.rc", "-q a.rc", "-fo", "-fo a.res -fo b.res a.rc", "-I", "-D 1X a.rc", "-DA-B a.rc"}) {
         result = RunBrcc32(m_folder.Path(), arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments;
         EXPECT_TRUE(result.stderr.starts_with("brcc32: error: ")) << result.stderr;
         EXPECT_NE(result.stderr.find("--help"), std::string::npos);
     }
+    // A bare brcc32 shows its usage, as Borland's does.
+    EXPECT_EQ(RunBrcc32(m_folder.Path(), "").exitCode, 0);
     EXPECT_EQ(RunBrcc32(m_folder.Path(), "--help").exitCode, 0);
     EXPECT_EQ(RunBrcc32(m_folder.Path(), "--version").exitCode, 0);
 }

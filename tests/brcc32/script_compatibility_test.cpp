@@ -190,13 +190,13 @@ TEST_F(ScriptCompatibility, RealHeadersFromAnIncludeFolder) {
 
 TEST(TargetMacros, SixtyFourBitsOnlyForSixtyFourBitMachines) {
     const struct {
-        TargetMachine m_machine;
+        Machine m_machine;
         std::vector<std::string> m_has;
         std::vector<std::string> m_hasNot;
     } cases[] = {
-        {TargetMachine::kX86, {"_WIN32=1", "_M_IX86=600"}, {"_WIN64=1", "_M_X64=100", "_M_AMD64=100"}},
-        {TargetMachine::kX64, {"_WIN32=1", "_WIN64=1", "_M_X64=100", "_M_AMD64=100"}, {"_M_IX86=600"}},
-        {TargetMachine::kArm64, {"_WIN32=1", "_WIN64=1", "_M_ARM64=1"}, {"_M_IX86=600", "_M_X64=100"}},
+        {Machine::kX86, {"_WIN32=1", "_M_IX86=600"}, {"_WIN64=1", "_M_X64=100", "_M_AMD64=100"}},
+        {Machine::kX64, {"_WIN32=1", "_WIN64=1", "_M_X64=100", "_M_AMD64=100"}, {"_M_IX86=600"}},
+        {Machine::kArm64, {"_WIN32=1", "_WIN64=1", "_M_ARM64=1"}, {"_M_IX86=600", "_M_X64=100"}},
     };
     for (const auto& c : cases) {
         const std::vector<std::string> macros = TargetMacros(c.m_machine);

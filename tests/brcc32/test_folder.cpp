@@ -65,7 +65,8 @@ RunResult RunIn(const std::filesystem::path& folder, const std::string& command)
 }
 
 RunResult RunBrcc32(const std::filesystem::path& folder, const std::string& arguments) {
-    return RunIn(folder, std::string("'") + BRCC32_PATH + "' " + arguments);
+    // In English whatever the machine's language, as the messages are checked word for word.
+    return RunIn(folder, std::string("LC_ALL=C '") + BRCC32_PATH + "' " + arguments);
 }
 
 RunResult RunLlvmRc(const std::filesystem::path& folder, const std::string& script, const std::string& output) {

@@ -1,0 +1,137 @@
+// The compilation's outputs, each written to a temporary file and put in place only once all are written.
+#include "brcc32/build_outputs.h"
+
+#include <algorithm>
+#include <optional>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "brcc32/files/input_file.h"
+#include "brcc32/message_catalogue.h"
+#include "brcc32/output/atomic_file.h"
+#include "brcc32/output/coff_writer.h"
+#include "brcc32/output/dependency_file.h"
+#include "brcc32/resource_compiler.h"
+#include "brcc32/script_error.h"
+
+namespace brcc {
+namespace {
+
+constexpr std::size_t kCopyChunk = 1 << 16;
+
+// A .res file given as input, handed to `out` in pieces: it may be large.
+void CopyResFile(const std::filesystem::path& path, const std::string& shown, std::streambuf& out) {
+    try {
+        InputFile file(path);
+        std::vector<std::uint8_t> chunk(kCopyChunk);
+        for (std::uint64_t left = file.Size(); left > 0;) {
+            const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
+            file.Read(std::span(chunk.data(), piece));
+            if (out.sputn(reinterpret_cast<const char*>(chunk.data()), static_cast<std::streamsize>(piece)) !=
+                static_cast<std::streamsize>(piece)) {
+                throw std::runtime_error("the output file cannot be written (is the disk full?)");
+            }
+            left -= piece;
+        }
+    } catch (const FileAccessError& error) {
+        throw ScriptError(shown, 0, std::string("cannot read the .res file: ") + error.what());
+    }
+}
+
+void Say(std::FILE* verbose, const MessageText& message, const std::string& name) {
+    if (verbose != nullptr) {
+        std::fprintf(verbose, "%s\n", Text(message, {name}).c_str());
+    }
+}
+
+// The files of the dependency list: the script, then headers and named files, each once, in the order met.
+std::vector<std::string> DependencyNames(const CommandLine& commandLine, const CompileRecord& record) {
+    std::vector<std::string> names = {commandLine.scriptArgument};
+    auto add = [&names](std::string name) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(std::move(name));
+        }
+    };
+    for (const std::filesystem::path& header : record.headers) {
+        add(PathToUtf8(header));
+    }
+    const std::filesystem::path folder = commandLine.script.parent_path();
+    for (const std::string& name : record.namedFiles) {
+        add(PathToUtf8(ScriptFilePath(folder, name)));
+    }
+    return names;
+}
+
+}  // namespace
+
+void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose) {
+    if (!commandLine.verbose) {
+        verbose = nullptr;
+    }
+    const std::string& shown = commandLine.scriptArgument;
+    PreprocessOptions preprocess = commandLine.preprocess;
+    preprocess.machine = commandLine.machine;
+    if (commandLine.codePage) {
+        preprocess.codePage = *commandLine.codePage;
+    }
+    ScriptSettings settings;
+    settings.language = commandLine.language.value_or(kDefaultLanguage);
+    settings.nullTerminateStrings = commandLine.nullTerminateStrings;
+    try {
+        std::optional<AtomicFile> output(std::in_place, commandLine.output);
+        CompileRecord record;
+        Say(verbose, msg::kVerboseReading, shown);
+        // A COFF object is written as the .res streams by, which is never held whole.
+        std::optional<CoffWriter> coff;
+        if (commandLine.outputFormat == OutputFormat::kCoff) {
+            coff.emplace(output->Stream(), commandLine.machine);
+        }
+        std::streambuf& res = coff ? static_cast<std::streambuf&>(*coff) : output->Stream();
+        if (commandLine.inputFormat == InputFormat::kRes) {
+            CopyResFile(commandLine.script, shown, res);
+        } else {
+            CompileScript(commandLine.script, res, preprocess, shown, DefaultReaderCount(), diagnostics, &record,
+                          settings);
+        }
+        if (coff) {
+            coff->Finish();
+        }
+        if (verbose != nullptr) {
+            const std::vector<std::string> names = DependencyNames(commandLine, record);
+            for (std::size_t i = 1; i < names.size(); ++i) {
+                Say(verbose, msg::kVerboseReading, names[i]);
+            }
+        }
+        std::optional<AtomicFile> dependencies;
+        const DependencyRequest& request = commandLine.dependencies;
+        if (!request.file.empty()) {
+            std::vector<std::string> targets = request.targets;
+            if (targets.empty()) {
+                targets.push_back(commandLine.outputArgument);
+            }
+            const std::vector<std::string> names = DependencyNames(commandLine, record);
+            const std::string text = request.format == DependencyFormat::kJson ? JsonDependencyText(targets, names)
+                                                                               : MakeDependencyText(targets, names);
+            dependencies.emplace(request.file);
+            if (dependencies->Stream().sputn(text.data(), static_cast<std::streamsize>(text.size())) !=
+                static_cast<std::streamsize>(text.size())) {
+                throw std::runtime_error("the dependency file cannot be written (is the disk full?)");
+            }
+        }
+        // The output before its dependency file: a build tool that finds the list newer than the output would
+        // rebuild for nothing, never the other way round.
+        Say(verbose, msg::kVerboseWriting, commandLine.outputArgument);
+        output->Commit();
+        if (dependencies) {
+            Say(verbose, msg::kVerboseDependencies, PathToUtf8(request.file));
+            dependencies->Commit();
+        }
+    } catch (const ScriptError&) {
+        throw;
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(shown, 0, error.what());
+    }
+}
+
+}  // namespace brcc

@@ -1,0 +1,138 @@
+// Response files, split as the tool whose dialect is spoken splits them.
+#include "brcc32/cli/response_file.h"
+
+#include <cctype>
+
+#include "brcc32/files/input_file.h"
+#include "brcc32/text/code_page.h"
+
+namespace brcc {
+namespace {
+
+// Deep enough for any real build; a file that names itself stops here instead of exhausting the stack.
+constexpr int kMaxDepth = 32;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+
+std::vector<std::string> SplitWindows(std::string_view text) {
+    std::vector<std::string> arguments;
+    std::size_t i = 0;
+    while (true) {
+        while (i < text.size() && IsBlank(text[i])) {
+            ++i;
+        }
+        if (i == text.size()) {
+            return arguments;
+        }
+        std::string argument;
+        bool quoted = false;
+        while (i < text.size() && (quoted || !IsBlank(text[i]))) {
+            if (text[i] == '\\') {
+                std::size_t slashes = 0;
+                while (i < text.size() && text[i] == '\\') {
+                    ++slashes;
+                    ++i;
+                }
+                if (i < text.size() && text[i] == '"') {
+                    argument.append(slashes / 2, '\\');
+                    if (slashes % 2 == 1) {
+                        argument += '"';
+                        ++i;
+                    }
+                } else {
+                    argument.append(slashes, '\\');
+                }
+                continue;
+            }
+            if (text[i] == '"') {
+                // "" inside quotes is a literal quote, as the Windows C runtime reads it.
+                if (quoted && i + 1 < text.size() && text[i + 1] == '"') {
+                    argument += '"';
+                    i += 2;
+                    continue;
+                }
+                quoted = !quoted;
+                ++i;
+                continue;
+            }
+            argument += text[i++];
+        }
+        arguments.push_back(std::move(argument));
+    }
+}
+
+std::vector<std::string> SplitGnu(std::string_view text) {
+    std::vector<std::string> arguments;
+    std::size_t i = 0;
+    while (true) {
+        while (i < text.size() && IsBlank(text[i])) {
+            ++i;
+        }
+        if (i == text.size()) {
+            return arguments;
+        }
+        std::string argument;
+        char quote = 0;
+        while (i < text.size() && (quote != 0 || !IsBlank(text[i]))) {
+            const char c = text[i++];
+            if (c == '\\' && i < text.size()) {
+                argument += text[i++];
+            } else if (quote != 0 && c == quote) {
+                quote = 0;
+            } else if (quote == 0 && (c == '"' || c == '\'')) {
+                quote = c;
+            } else {
+                argument += c;
+            }
+        }
+        arguments.push_back(std::move(argument));
+    }
+}
+
+void Expand(const std::vector<std::string>& arguments, ResponseFileQuoting quoting, const ResponseFileReader& reader,
+            int depth, std::vector<std::string>& out) {
+    for (const std::string& argument : arguments) {
+        if (argument.size() < 2 || argument[0] != '@') {
+            out.push_back(argument);
+            continue;
+        }
+        const std::string name = argument.substr(1);
+        if (depth == kMaxDepth) {
+            throw ResponseFileError(ResponseFileError::Kind::kNestedTooDeep, name);
+        }
+        const std::optional<std::string> bytes = reader(PathFromUtf8(name));
+        if (!bytes) {
+            throw ResponseFileError(ResponseFileError::Kind::kUnreadable, name);
+        }
+        Expand(SplitResponseText(*bytes, quoting), quoting, reader, depth + 1, out);
+    }
+}
+
+std::optional<std::string> ReadFromDisk(const std::filesystem::path& path) {
+    try {
+        return ReadTextFile(path);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitResponseText(std::string_view bytes, ResponseFileQuoting quoting) {
+    std::string text;
+    if (std::optional<std::string> converted = Utf16FileToUtf8(bytes)) {
+        text = std::move(*converted);
+    } else {
+        text = bytes.starts_with("\xEF\xBB\xBF") ? std::string(bytes.substr(3)) : std::string(bytes);
+    }
+    return quoting == ResponseFileQuoting::kGnu ? SplitGnu(text) : SplitWindows(text);
+}
+
+std::vector<std::string> ExpandResponseFiles(const std::vector<std::string>& arguments, ResponseFileQuoting quoting,
+                                             const ResponseFileReader& reader) {
+    std::vector<std::string> out;
+    Expand(arguments, quoting, reader ? reader : ResponseFileReader(ReadFromDisk), 0, out);
+    return out;
+}
+
+}  // namespace brcc

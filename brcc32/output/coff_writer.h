@@ -1,0 +1,54 @@
+// Writes resources as a COFF object that Microsoft's and GNU's linkers put in an executable's .rsrc section.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <streambuf>
+#include <vector>
+
+#include "brcc32/machine.h"
+
+namespace brcc {
+
+// Takes a .res file as a stream and writes the COFF object to `out` as the bytes arrive: each resource's data goes
+// out at once, so a large .res is never held whole. The object holds two sections as linkers expect them:
+// .rsrc$01, the resource directory (tables, names, data descriptions) with one relocation per resource, and
+// .rsrc$02, the data, each resource on 8 bytes. The data section comes first in the file, as only it can be written
+// before every resource is known; `out` must be seekable, as the headers are written last.
+class CoffWriter : public std::streambuf {
+public:
+    CoffWriter(std::streambuf& out, Machine machine);
+
+    // After the whole .res: writes the directory, relocations, symbols and headers. Throws std::runtime_error when
+    // the bytes were no .res file, when two resources have the same type, name and language, or when `out` refuses
+    // bytes.
+    void Finish();
+
+protected:
+    std::streamsize xsputn(const char* data, std::streamsize count) override;
+    int_type overflow(int_type c) override;
+
+private:
+    void Take(std::span<const std::uint8_t> bytes);
+    void EndHeader();
+    void Put(std::span<const std::uint8_t> bytes);
+    void PutZeros(std::size_t count);
+
+    std::streambuf& m_out;
+    Machine m_machine;
+    bool m_failed = false;  // a write refused: Finish reports it
+    std::string m_error;
+    // The .res as it streams by: a header being gathered, then the data to copy, then the .res padding to skip.
+    std::vector<std::uint8_t> m_header;
+    std::uint32_t m_headerSize = 0;
+    std::uint64_t m_dataLeft = 0;
+    std::uint32_t m_dataSize = 0;
+    std::uint32_t m_padLeft = 0;
+    bool m_first = true;
+    // Each resource as type and name (in their .res form), language, size and place in the data section.
+    std::vector<std::uint8_t> m_records;
+    std::vector<std::uint32_t> m_recordStarts;
+    std::uint64_t m_dataSectionSize = 0;
+};
+
+}  // namespace brcc

@@ -1,0 +1,102 @@
+// Dependency files: what they list, how make reads their names, and a Makefile that rebuilds when an icon changes.
+#include "brcc32/output/dependency_file.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "test_folder.h"
+#include "test_images.h"
+
+namespace brcc::test {
+namespace {
+
+std::string ReadText(const TestFolder& folder, const std::string& name) {
+    const std::vector<std::uint8_t> bytes = folder.Read(name);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(DependencyText, EscapesForMakeAndJson) {
+    EXPECT_EQ(MakeDependencyText({"out dir/a.res"}, {"a.rc", "my icons/a#1.ico", "cost$.bin", "C:\\x\\ y.h"}),
+              "out\\ dir/a.res: a.rc my\\ icons/a\\#1.ico cost$$.bin C:\\x\\\\\\ y.h\n"
+              "\nmy\\ icons/a\\#1.ico:\n"
+              "\ncost$$.bin:\n"
+              "\nC:\\x\\\\\\ y.h:\n");
+    EXPECT_EQ(JsonDependencyText({"a.res"}, {"a.rc", "dir\\\"q\".ico"}),
+              "{\n  \"targets\": [\n    \"a.res\"\n  ],\n  \"dependencies\": [\n    \"a.rc\",\n"
+              "    \"dir\\\\\\\"q\\\".ico\"\n  ]\n}\n");
+    // Long lists are continued, as make reads a backslash at the end of a line.
+    const std::string text = MakeDependencyText({"a.res"}, std::vector<std::string>(30, "some/header.h"));
+    EXPECT_NE(text.find(" \\\n "), std::string::npos);
+}
+
+class DependencyFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder.Write("icons/app.ico", MakeIconFile({{MakeDibImage(16, 16, 4), 16, 16, 4}}));
+        m_folder.Write("data file.bin", std::string("data"));
+        m_folder.Write("manifest.xml", std::string("<assembly/>"));
+        m_folder.Write("inc/ids.h", std::string("#define IDI_APP 1\n#include \"more.h\"\n"));
+        m_folder.Write("inc/more.h", std::string("#define IDR_DATA 2\n"));
+        m_folder.Write("app.rc", std::string("#include <windows.h>\n#include \"ids.h\"\n#include \"ids.h\"\n"
+                                             "IDI_APP ICON \"icons/app.ico\"\n"
+                                             "IDR_DATA RCDATA \"data file.bin\"\n"
+                                             "1 24 manifest.xml\n"
+                                             "3 RCDATA { 1 }\n"));
+    }
+    TestFolder m_folder;
+};
+
+TEST_F(DependencyFiles, ListTheScriptItsHeadersAndEveryFileItNames) {
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i inc -MD -fo app.res app.rc").exitCode, 0);
+    // windows.h is built in: no file to list.
+    EXPECT_EQ(ReadText(m_folder, "app.d"),
+              "app.res: app.rc inc/ids.h inc/more.h icons/app.ico data\\ file.bin manifest.xml\n"
+              "\ninc/ids.h:\n\ninc/more.h:\n\nicons/app.ico:\n\ndata\\ file.bin:\n\nmanifest.xml:\n");
+    ASSERT_EQ(
+        RunBrcc32(m_folder.Path(), "-i inc -MF deps.json --depfile-format=json -MT x.res -fo app.res app.rc").exitCode,
+        0);
+    EXPECT_NE(ReadText(m_folder, "deps.json").find("\"icons/app.ico\""), std::string::npos);
+    EXPECT_NE(ReadText(m_folder, "deps.json").find("\"targets\": [\n    \"x.res\""), std::string::npos);
+    // A failed compilation writes neither file.
+    m_folder.Write("bad.rc", std::string("1 ICON icons/app.ico\n2 RCDATA missing.bin\n"));
+    EXPECT_EQ(RunBrcc32(m_folder.Path(), "-MD -fo bad.res bad.rc").exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "bad.d"));
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "bad.res"));
+}
+
+TEST_F(DependencyFiles, MakeRebuildsAfterAnIconIsTouchedAndNotOtherwise) {
+    const std::string make = "make --no-print-directory -f build.mk";
+    m_folder.Write("build.mk", "app.res: app.rc\n\t'" + std::string(BRCC32_PATH) +
+                                   "' -i inc -MD -fo app.res app.rc\n-include app.d\n");
+    ASSERT_EQ(RunIn(m_folder.Path(), make).exitCode, 0);
+    ASSERT_TRUE(std::filesystem::exists(m_folder.Path() / "app.d"));
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 0) << "up to date after a build";
+
+    // The icon touched: its time after the output's, whatever the file system's resolution, and not in the future.
+    const std::filesystem::path output = m_folder.Path() / "app.res";
+    const auto now = std::filesystem::last_write_time(output);
+    for (const char* name :
+         {"app.res", "app.d", "app.rc", "inc/ids.h", "inc/more.h", "data file.bin", "manifest.xml"}) {
+        std::filesystem::last_write_time(m_folder.Path() / name, now - std::chrono::seconds(20));
+    }
+    std::filesystem::last_write_time(m_folder.Path() / "icons/app.ico", now - std::chrono::seconds(10));
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 1) << "the icon changed";
+    std::filesystem::last_write_time(m_folder.Path() / "icons/app.ico", now - std::chrono::seconds(30));
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 0) << "nothing changed";
+    std::filesystem::last_write_time(m_folder.Path() / "icons/app.ico", now - std::chrono::seconds(10));
+    ASSERT_EQ(RunIn(m_folder.Path(), make).exitCode, 0);
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 0);
+
+    // A header removed together with its #include: the old list still names it, and make goes on.
+    m_folder.Write("inc/ids.h", std::string("#define IDI_APP 1\n#define IDR_DATA 2\n"));
+    std::filesystem::remove(m_folder.Path() / "inc/more.h");
+    const RunResult rebuilt = RunIn(m_folder.Path(), make);
+    EXPECT_EQ(rebuilt.exitCode, 0) << rebuilt.stderr;
+    EXPECT_EQ(ReadText(m_folder, "app.d").find("more.h"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brcc::test
