@@ -18,6 +18,8 @@ struct BodyEncoder {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> EncodeBody(const ResourceBody& body) { return std::visit(BodyEncoder(), body); }
+std::optional<std::vector<std::uint8_t>> EncodeBody(const ResourceBody& body) {
+    return std::visit(BodyEncoder(), body);
+}
 
 }  // namespace brcc

@@ -84,6 +84,7 @@ private:
     MaskedInteger ParseTerm(std::string_view what);
     Token ExpectBlockBegin(const Token& after, std::string_view what);
     bool IsBlockEnd(const Token& token) const;
+    bool TakeBlockEnd(const Token& opening, std::string_view before, const Token& named);
     std::u16string StringText(const Token& token);
     // A name as dialogs refer to resources and classes: an identifier upper-cased, or quoted text.
     std::u16string NameText(const Token& token);
