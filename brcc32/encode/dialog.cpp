@@ -14,15 +14,21 @@ void PutFrame(std::vector<std::uint8_t>& out, const DialogFrame& frame) {
     PutU16(out, frame.height);
 }
 
-void PutControl(std::vector<std::uint8_t>& out, const DialogControl& control, bool extended) {
+// DIALOGEX puts a help id first and the extended style before the style.
+void PutStyles(std::vector<std::uint8_t>& out, bool extended, std::uint32_t helpId, std::uint32_t exStyle,
+               std::uint32_t style) {
     if (extended) {
-        PutU32(out, control.helpId);
-        PutU32(out, control.exStyle);
-        PutU32(out, control.style);
+        PutU32(out, helpId);
+        PutU32(out, exStyle);
+        PutU32(out, style);
     } else {
-        PutU32(out, control.style);
-        PutU32(out, control.exStyle);
+        PutU32(out, style);
+        PutU32(out, exStyle);
     }
+}
+
+void PutControl(std::vector<std::uint8_t>& out, const DialogControl& control, bool extended) {
+    PutStyles(out, extended, control.helpId, control.exStyle, control.style);
     PutFrame(out, control.frame);
     extended ? PutU32(out, control.id) : PutU16(out, control.id);
     PutNameOrOrdinal(out, control.windowClass);
@@ -38,13 +44,8 @@ std::vector<std::uint8_t> EncodeDialog(const Dialog& dialog) {
     if (dialog.extended) {
         PutU16(out, kDialogExVersion);
         PutU16(out, 0xFFFF);  // what tells a DIALOGEX header from a DIALOG one
-        PutU32(out, dialog.helpId);
-        PutU32(out, dialog.exStyle);
-        PutU32(out, dialog.style);
-    } else {
-        PutU32(out, dialog.style);
-        PutU32(out, dialog.exStyle);
     }
+    PutStyles(out, dialog.extended, dialog.helpId, dialog.exStyle, dialog.style);
     PutU16(out, dialog.controls.size());
     PutFrame(out, dialog.frame);
     PutNameOrOrdinal(out, dialog.menu);

@@ -5,9 +5,7 @@
 namespace brcc {
 namespace {
 
-constexpr std::uint16_t kLastItem = 0x80;
-constexpr std::uint16_t kMenuPopup = 0x10;
-constexpr std::uint16_t kMenuExPopup = 0x01;
+enum ItemFlag : std::uint16_t { kMenuExPopup = 0x01, kMenuPopup = 0x10, kLastItem = 0x80 };
 constexpr std::uint16_t kMenuExVersion = 1;
 constexpr std::uint16_t kMenuExItemsOffset = 4;  // from the end of the two words above
 

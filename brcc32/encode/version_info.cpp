@@ -9,8 +9,7 @@
 namespace brcc {
 namespace {
 
-constexpr std::uint16_t kBinary = 0;
-constexpr std::uint16_t kText = 1;
+enum NodeType : std::uint16_t { kBinary, kText };
 constexpr std::uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
 constexpr std::uint32_t kFixedFileInfoVersion = 0x00010000;
 constexpr std::size_t kFixedFileInfoSize = 52;
@@ -77,9 +76,10 @@ std::vector<std::uint8_t> EncodeVersionInfo(const VersionInfo& info) {
     const VersionNumber& file = info.fileVersion;
     const VersionNumber& product = info.productVersion;
     for (const std::uint32_t value :
-         {kFixedFileInfoSignature, kFixedFileInfoVersion, file.majorPart << 16 | file.minorPart, file.build << 16 | file.revision,
-          product.majorPart << 16 | product.minorPart, product.build << 16 | product.revision, info.fileFlagsMask,
-          info.fileFlags, info.fileOs, info.fileType, info.fileSubtype, 0u, 0u}) {  // the last two: a file date, unused
+         {kFixedFileInfoSignature, kFixedFileInfoVersion, file.majorPart << 16 | file.minorPart,
+          file.build << 16 | file.revision, product.majorPart << 16 | product.minorPart,
+          product.build << 16 | product.revision, info.fileFlagsMask, info.fileFlags, info.fileOs, info.fileType,
+          info.fileSubtype, 0u, 0u}) {  // the last two: a file date, unused
         PutU32(out, value);
     }
     PutNodes(out, info.children);

@@ -9,11 +9,7 @@
 namespace brcc {
 namespace {
 
-constexpr std::uint32_t kVirtKey = 0x01;
-constexpr std::uint32_t kNoInvert = 0x02;
-constexpr std::uint32_t kShift = 0x04;
-constexpr std::uint32_t kControl = 0x08;
-constexpr std::uint32_t kAlt = 0x10;
+enum AcceleratorFlag : std::uint32_t { kVirtKey = 0x01, kNoInvert = 0x02, kShift = 0x04, kControl = 0x08, kAlt = 0x10 };
 
 struct AcceleratorOption {
     std::string_view word;

@@ -17,15 +17,8 @@ constexpr std::uint16_t kStringTableFlags = kMemMoveable | kMemPure | kMemDiscar
 // Strings as bytes, numbers as 16-bit words or, with an L, 32-bit ones: the resource is the bytes written.
 void ScriptParser::ParseUserData(const Token& typeToken, std::vector<std::uint8_t>& out) {
     const Token opening = m_lexer.Next();
-    while (true) {
+    while (!TakeBlockEnd(opening, "the data of ", typeToken)) {
         const Token& next = m_lexer.Peek();
-        if (IsBlockEnd(next)) {
-            m_lexer.Next();
-            return;
-        }
-        if (next.kind == TokenKind::kEnd) {
-            Refuse(opening, "the data of " + ToUpperAscii(typeToken.text) + " is not closed with END or '}'");
-        }
         if (next.kind == TokenKind::kString) {
             const Token text = m_lexer.Next();
             const std::string bytes = DecodeNarrowString(text.text, CodePageAt(text.line));
@@ -43,6 +36,20 @@ void ScriptParser::ParseUserData(const Token& typeToken, std::vector<std::uint8_
             m_lexer.Next();
         }
     }
+}
+
+// At the END or '}' that closes the block `opening` began: takes it. At the end of the script: refuses, naming the
+// block by `before` and the upper-cased keyword `named`.
+bool ScriptParser::TakeBlockEnd(const Token& opening, std::string_view before, const Token& named) {
+    const Token& next = m_lexer.Peek();
+    if (IsBlockEnd(next)) {
+        m_lexer.Next();
+        return true;
+    }
+    if (next.kind == TokenKind::kEnd) {
+        Refuse(opening, std::string(before) + ToUpperAscii(named.text) + " is not closed with END or '}'");
+    }
+    return false;
 }
 
 // Borland's form: lines of quoted hex bytes that join into the bytes a file would hold.
@@ -100,15 +107,8 @@ void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& sta
         ParseMemoryFlags(statement);
     } while (ParseOptionalStatement(statement));
     const Token opening = ExpectBlockBegin(keyword, "the STRINGTABLE");
-    while (true) {
+    while (!TakeBlockEnd(opening, "the ", keyword)) {
         const Token& next = m_lexer.Peek();
-        if (IsBlockEnd(next)) {
-            m_lexer.Next();
-            return;
-        }
-        if (next.kind == TokenKind::kEnd) {
-            Refuse(opening, "the STRINGTABLE is not closed with END or '}'");
-        }
         const int line = next.line;
         const ScriptInteger id = ParseInteger("string id");
         if (id.value > kMaxId) {

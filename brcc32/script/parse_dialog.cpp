@@ -21,12 +21,8 @@ struct ControlKind {
     bool hasText;
 };
 
-constexpr std::uint16_t kButton = 0x80;
-constexpr std::uint16_t kEdit = 0x81;
-constexpr std::uint16_t kStatic = 0x82;
-constexpr std::uint16_t kListBox = 0x83;
-constexpr std::uint16_t kScrollBar = 0x84;
-constexpr std::uint16_t kComboBox = 0x85;
+// The atoms of the predefined window classes.
+enum ClassAtom : std::uint16_t { kButton = 0x80, kEdit, kStatic, kListBox, kScrollBar, kComboBox };
 
 constexpr std::array<ControlKind, 19> kControlKinds = {{
     {"LTEXT", 0x50020000, kStatic, true},

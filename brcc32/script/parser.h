@@ -92,6 +92,7 @@ private:
     MaskedInteger ParseTerm(std::string_view what);
     Token ExpectBlockBegin(const Token& after, std::string_view what);
     bool IsBlockEnd(const Token& token) const;
+    bool TakeBlockEnd(const Token& opening, std::string_view before, const Token& named);
     std::u16string StringText(const Token& token);
     // The text of `first` and of the quoted strings right after it, joined as Windows' compiler joins them; `what`
     // names the place in the warning given when there are more than one.
