@@ -160,8 +160,8 @@ bool TextFileDialog::Execute(HWND owner) {
     ofn.lpstrDefExt = m_design.defaultExtension;
     // The dialog must not move the current directory: the command that reads or writes the
     // chosen file moves it, once that has succeeded.
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_ENABLETEMPLATE |
-                OFN_ENABLEHOOK;
+    ofn.Flags =
+        OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
     ofn.hInstance = ::GetModuleHandleW(nullptr);
     ofn.lpTemplateName = m_design.encodingRow.templateName;
     ofn.lpfnHook = &TextFileDialog::HookProc;

@@ -216,7 +216,8 @@ void Form::SetControlText(int id, const std::wstring& text) {
 void Form::CreateFonts(HWND window) {
     // The form's font follows the display's resolution; when its text height then differs
     // from the design's, every place, size and own font follows that text height.
-    m_font = CreateFontOfHeight(m_design.font.face, FontHeightForDpi(DesignFontHeight(m_design.font.points), ScreenDpi()));
+    m_font =
+        CreateFontOfHeight(m_design.font.face, FontHeightForDpi(DesignFontHeight(m_design.font.points), ScreenDpi()));
     m_scale = LayoutScale(TextHeight(window, m_font.get()));
     ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
 }

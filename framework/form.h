@@ -28,7 +28,7 @@ struct FormDesign {
     int width;  // outer size, frame, title bar and menu bar included; the same at any resolution
     int height;
     const wchar_t* icon;  // resource name of the form's icon, or nullptr
-    FontDesign font;        // every control's font unless its entry gives its own
+    FontDesign font;      // every control's font unless its entry gives its own
     int initialFocus;     // id of the control that has the focus at first show, 0: none
     bool autoScroll;      // scroll bars when the client area is smaller than the controls
     // Width and height are the client area's, not the outer size.

@@ -20,8 +20,8 @@ UniqueMenu BuildMenu(std::span<const MenuItemDesign> items) {
             submenus[i] = ::CreatePopupMenu();
             ok = ::AppendMenuW(owner, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenus[i]), item.caption);
         } else {
-            ok = ::AppendMenuW(owner, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.commandId,
-                               item.caption);
+            ok =
+                ::AppendMenuW(owner, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.commandId, item.caption);
         }
         if (!ok) {
             throw Error(L"Impossible de construire le menu : " + SystemErrorDescription(::GetLastError()));

@@ -76,15 +76,14 @@ UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count) {
     }
     UniqueBitmap mask(::CreateBitmap(width, height, 1, 1, maskBits.data()));
     UniqueImageList list(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, count, 4));
-    if (!mask || !list ||
-        ::ImageList_Add(list.get(), strip.get(), mask.get()) < 0) {
+    if (!mask || !list || ::ImageList_Add(list.get(), strip.get(), mask.get()) < 0) {
         throw Error(L"Impossible de créer la liste d'images de la barre d'outils");
     }
     return list;
 }
 
-void AddToolButtons(HWND toolBar, std::span<const ToolButtonDesign> buttons, const ToolBarDesign& sizes, HIMAGELIST images,
-                    const LayoutScale& scale) {
+void AddToolButtons(HWND toolBar, std::span<const ToolButtonDesign> buttons, const ToolBarDesign& sizes,
+                    HIMAGELIST images, const LayoutScale& scale) {
     ::SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     ::SendMessageW(toolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     std::vector<TBBUTTON> entries;

@@ -40,7 +40,7 @@ DWORD ToolBarStyle();
 UniqueImageList LoadGlyphList(const wchar_t* bitmapName, int size, int count);
 
 // Adds the table's buttons with glyphs from `images` (which must outlive the bar).
-void AddToolButtons(HWND toolBar, std::span<const ToolButtonDesign> buttons, const ToolBarDesign& sizes, HIMAGELIST images,
-                    const LayoutScale& scale);
+void AddToolButtons(HWND toolBar, std::span<const ToolButtonDesign> buttons, const ToolBarDesign& sizes,
+                    HIMAGELIST images, const LayoutScale& scale);
 
 }  // namespace framework

@@ -24,8 +24,8 @@ protected:
     // Registers the class once per process, with the thunk as its window procedure.
     static void Register(WNDCLASSEXW windowClass);
     // Creates the window; `this` reaches HandleMessage from WM_NCCREATE on.
-    void Create(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,
-                int width, int height, HWND parent, HMENU menu);
+    void Create(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y, int width,
+                int height, HWND parent, HMENU menu);
 
     // Called for every message; an exception thrown here ends in the error box.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -36,9 +36,12 @@ struct CommandBinding {
 };
 
 constexpr CommandBinding kCommands[] = {
-    {kCmdNouveau, &TForm1::tlbtnNouveauClick},   {kCmdOuvrir, &TForm1::tlbtnOuvrirClick},
-    {kCmdEnregistrer, &TForm1::tlbtnEnregistrerClick}, {kCmdCompiler, &TForm1::tlbtnCompilerClick},
-    {kCmdAide, &TForm1::tlbtnAideClick},         {kCmdAPropos, &TForm1::Aproposde1Click},
+    {kCmdNouveau, &TForm1::tlbtnNouveauClick},
+    {kCmdOuvrir, &TForm1::tlbtnOuvrirClick},
+    {kCmdEnregistrer, &TForm1::tlbtnEnregistrerClick},
+    {kCmdCompiler, &TForm1::tlbtnCompilerClick},
+    {kCmdAide, &TForm1::tlbtnAideClick},
+    {kCmdAPropos, &TForm1::Aproposde1Click},
     {kCmdQuitter, &TForm1::tlbtnQuitterClick},
 };
 
@@ -98,8 +101,7 @@ TForm1::TForm1()
 
 void TForm1::ControlsCreated() {
     int statusParts[] = {-1};  // the one panel reaches the bar's right end
-    ::SendMessageW(Control(kIdStatusBar1), SB_SETPARTS, std::size(statusParts),
-                   reinterpret_cast<LPARAM>(statusParts));
+    ::SendMessageW(Control(kIdStatusBar1), SB_SETPARTS, std::size(statusParts), reinterpret_cast<LPARAM>(statusParts));
     ::SendMessageW(Control(kIdStatusBar1), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(kMakersNotice));
     m_imageList1 = framework::LoadGlyphList(kImageList1, kGlyphSize, kGlyphCount);
     framework::AddToolButtons(Control(kIdToolBar1), kToolBar1Buttons, kToolBar1, m_imageList1.get(), Scale());
@@ -153,9 +155,7 @@ void TForm1::ReplaceMemoText(const std::wstring& text, const std::wstring& forme
     framework::SetMemoText(Control(kIdMemo1), text, former);
 }
 
-void TForm1::FormCreate() {
-    ::PlaySoundA("Talvorine", ::GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC);
-}
+void TForm1::FormCreate() { ::PlaySoundA("Talvorine", ::GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC); }
 
 void TForm1::FormClose(TCloseAction& action) { action = caFree; }
 

@@ -223,10 +223,11 @@ TEST_F(ScriptCompatibility, BorlandCommentsAndQuotes) {
 TEST_F(ScriptCompatibility, LineEndsAndLineMarkers) {
     ExpectSame("#include <windows.h>\r#define A 1\r#ifdef A\r1 RCDATA { A, __LINE__ }\r#endif\r2 RCDATA { 2 }",
                "#include <windows.h>\n#define A 1\n#ifdef A\n1 RCDATA { A, __LINE__ }\n#endif\n2 RCDATA { 2 }\n");
-    ExpectSame("#line 40 \"generated.rc\"\n1 RCDATA { __LINE__ }\n# 7 \"other.rc\"\n2 RCDATA { __LINE__ }\n"
-               "3 RCDATA { __DATE__ }\n",
-               "#line 40 \"generated.rc\"\n1 RCDATA { __LINE__ }\n# 7 \"other.rc\"\n2 RCDATA { __LINE__ }\n"
-               "3 RCDATA { __DATE__ }\n");
+    ExpectSame(
+        "#line 40 \"generated.rc\"\n1 RCDATA { __LINE__ }\n# 7 \"other.rc\"\n2 RCDATA { __LINE__ }\n"
+        "3 RCDATA { __DATE__ }\n",
+        "#line 40 \"generated.rc\"\n1 RCDATA { __LINE__ }\n# 7 \"other.rc\"\n2 RCDATA { __LINE__ }\n"
+        "3 RCDATA { __DATE__ }\n");
 }
 
 TEST_F(ScriptCompatibility, LineMarkersPlaceLaterMessages) {

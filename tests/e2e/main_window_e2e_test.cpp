@@ -634,12 +634,15 @@ void ExpectEncodingRowAligned(HWND dialog) {
     HWND list = FindDescendantById(dialog, kEncodingList);
     const RECT typeLabel = ScreenRect(FindDescendantById(dialog, kFileTypeLabel));
     const RECT typeList = ScreenRect(FindDescendantById(dialog, kFileTypeList));
-    EXPECT_TRUE(WaitUntil([&] {
-        const RECT l = ScreenRect(list);
-        const RECT t = ScreenRect(FindDescendantById(dialog, kFileTypeList));
-        return l.left == t.left && l.right == t.right;
-    }, 3000)) << "list " << ScreenRect(list).left << ".." << ScreenRect(list).right << ", file types "
-              << typeList.left << ".." << typeList.right;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const RECT l = ScreenRect(list);
+            const RECT t = ScreenRect(FindDescendantById(dialog, kFileTypeList));
+            return l.left == t.left && l.right == t.right;
+        },
+        3000))
+        << "list " << ScreenRect(list).left << ".." << ScreenRect(list).right << ", file types " << typeList.left
+        << ".." << typeList.right;
     const RECT l = ScreenRect(label);
     EXPECT_EQ(l.left, typeLabel.left);
     EXPECT_EQ(l.right - l.left, 90);
@@ -659,8 +662,10 @@ TEST_F(MainWindowTest, EachDialogHasItsEncodingRowAndRemembersItsOwnChoice) {
         int choose;  // -1: keep
     };
     // Open: UTF-8 chosen then cancelled; Save As: still ANSI, Unicode chosen; Open again: UTF-8.
-    const Step steps[] = {{kCmdOuvrir, kOpenTitle, 0, 4}, {kCmdEnregistrer, kSaveTitle, 0, 2},
-                          {kCmdOuvrir, kOpenTitle, 4, -1}, {kCmdEnregistrer, kSaveTitle, 2, -1}};
+    const Step steps[] = {{kCmdOuvrir, kOpenTitle, 0, 4},
+                          {kCmdEnregistrer, kSaveTitle, 0, 2},
+                          {kCmdOuvrir, kOpenTitle, 4, -1},
+                          {kCmdEnregistrer, kSaveTitle, 2, -1}};
     int step = 0;
     for (const Step& s : steps) {
         SCOPED_TRACE(step);
@@ -822,8 +827,9 @@ TEST_F(MainWindowTest, SaveAsRefusesACharacterTheCodePageLacksAndKeepsEverything
     ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile(target.wstring()));
     auto box = WaitForBox(kApplicationTitle);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->Text(), L"Le texte contient « \u0141 » (ligne 2), un caractère que la page de code du système ne "
-                           L"peut pas enregistrer.");
+    EXPECT_EQ(box->Text(),
+              L"Le texte contient « \u0141 » (ligne 2), un caractère que la page de code du système ne "
+              L"peut pas enregistrer.");
     EXPECT_TRUE(box->HasErrorIcon());
     Dismiss(*box);
     EXPECT_EQ(ReadText(m_memo), L"A ICON a.ico\r\nB ICON \u0141.ico");
@@ -1078,8 +1084,7 @@ TEST_F(MainWindowTest, WmCloseEndsWithCodeZero) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (argc != 4) {
-        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> <brcc32.exe> (Linux or Windows paths)\n",
-                argv[0]);
+        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> <brcc32.exe> (Linux or Windows paths)\n", argv[0]);
         return 2;
     }
     talvorine::e2e::g_talvorineExe = talvorine::e2e::LinuxPathToWindows(argv[1]);

@@ -16,7 +16,8 @@ TEST(MessageText, FormatFillsPlaceholdersInOrderWithoutExpandingArguments) {
 }
 
 TEST(MessageText, SystemDescriptionLosesTrailingBlanksBreaksAndFullStops) {
-    EXPECT_EQ(TrimSystemDescription(L"Le fichier spécifié est introuvable.\r\n"), L"Le fichier spécifié est introuvable");
+    EXPECT_EQ(TrimSystemDescription(L"Le fichier spécifié est introuvable.\r\n"),
+              L"Le fichier spécifié est introuvable");
     EXPECT_EQ(TrimSystemDescription(L"Accès refusé. . \t"), L"Accès refusé");
     EXPECT_EQ(TrimSystemDescription(L"v1.2 ok"), L"v1.2 ok");
     EXPECT_EQ(TrimSystemDescription(L" ..\r\n"), L"");

@@ -12,7 +12,7 @@ TEST(ScriptText, EveryKindOfBreakBecomesCrLf) {
     EXPECT_EQ(ScriptTextFromFileBytes("a\r\nb"), "a\r\nb");
     EXPECT_EQ(ScriptTextFromFileBytes("a\nb\n"), "a\r\nb\r\n");
     EXPECT_EQ(ScriptTextFromFileBytes("a\rb\r"), "a\r\nb\r\n");
-    EXPECT_EQ(ScriptTextFromFileBytes("a\n\rb"), "a\r\n\r\nb");     // LF CR is two breaks
+    EXPECT_EQ(ScriptTextFromFileBytes("a\n\rb"), "a\r\n\r\nb");      // LF CR is two breaks
     EXPECT_EQ(ScriptTextFromFileBytes("\r\r\n\n"), "\r\n\r\n\r\n");  // CR, CR LF, LF
     EXPECT_EQ(ScriptTextFromFileBytes("\n"), "\r\n");
     EXPECT_EQ(ScriptTextFromFileBytes("\r"), "\r\n");

@@ -76,8 +76,8 @@ TEST(ReadWholeFile, OthersMayReadMeanwhileButNotWrite) {
         ASSERT_TRUE(reader);
         EXPECT_EQ(ReadWholeFile(path), "A ICON a.ico");
     }
-    framework::UniqueFile writer(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                               nullptr, OPEN_EXISTING, 0, nullptr));
+    framework::UniqueFile writer(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(writer);
     EXPECT_TRUE(StartsWith(MessageOf([&] { ReadWholeFile(path); }), L"Impossible d'ouvrir le fichier"));
 }
