@@ -310,19 +310,19 @@ private:
     template <std::size_t N>
     void ReadShortOption(const std::string& argument, const std::array<OptionSpec, N>& table, bool ignoreCase) {
         const std::string_view body = std::string_view(argument).substr(1);
-        for (const OptionSpec& spec : table) {
-            if (!spec.takesValue) {
-                if (ignoreCase ? EqualsIgnoringCase(body, spec.name) : body == spec.name) {
-                    Apply(spec.effect, argument, "");
+        for (const OptionSpec& row : table) {
+            if (!row.takesValue) {
+                if (ignoreCase ? EqualsIgnoringCase(body, row.name) : body == row.name) {
+                    Apply(row.effect, argument, "");
                     return;
                 }
                 continue;
             }
-            if (!StartsWith(body, spec.name, ignoreCase)) {
+            if (!StartsWith(body, row.name, ignoreCase)) {
                 continue;
             }
-            std::string_view glued = body.substr(spec.name.size());
-            if (spec.effect == Effect::kMachine) {
+            std::string_view glued = body.substr(row.name.size());
+            if (row.effect == Effect::kMachine) {
                 // -machine:x64, as the linkers spell it; a longer word is not this option.
                 if (!glued.empty() && glued[0] != ':' && glued[0] != '=') {
                     continue;
@@ -331,9 +331,9 @@ private:
                     glued.remove_prefix(1);
                 }
             }
-            const std::string name = argument.substr(0, 1 + spec.name.size());
-            Apply(spec.effect, name,
-                  glued.empty() && spec.effect != Effect::kRefused16Bit ? TakeValue(argument) : std::string(glued));
+            const std::string name = argument.substr(0, 1 + row.name.size());
+            Apply(row.effect, name,
+                  glued.empty() && row.effect != Effect::kRefused16Bit ? TakeValue(argument) : std::string(glued));
             return;
         }
         Fail(Text(msg::kUnknownOption, {argument}));
@@ -348,9 +348,9 @@ private:
             found = FindGnuLong(name, argument);
         }
         if (found == nullptr) {
-            for (const OptionSpec& spec : kCommonLongOptions) {
-                if (name == spec.name) {
-                    found = &spec;
+            for (const OptionSpec& row : kCommonLongOptions) {
+                if (name == row.name) {
+                    found = &row;
                 }
             }
         }
@@ -372,12 +372,12 @@ private:
     static const OptionSpec* FindGnuLong(std::string_view name, const std::string& argument) {
         const OptionSpec* prefixMatch = nullptr;
         int prefixMatches = 0;
-        for (const OptionSpec& spec : kGnuLongOptions) {
-            if (name == spec.name) {
-                return &spec;
+        for (const OptionSpec& row : kGnuLongOptions) {
+            if (name == row.name) {
+                return &row;
             }
-            if (!name.empty() && spec.name.starts_with(name)) {
-                prefixMatch = &spec;
+            if (!name.empty() && row.name.starts_with(name)) {
+                prefixMatch = &row;
                 ++prefixMatches;
             }
         }
@@ -522,22 +522,22 @@ private:
     // gcc's options as windres users pass them: -MF FILE comes as two --preprocessor-arg.
     void ReadPreprocessorArgument(const std::string& argument) {
         if (m_pendingPreprocessorOption != nullptr) {
-            const OptionSpec* spec = std::exchange(m_pendingPreprocessorOption, nullptr);
-            Apply(spec->effect, "-" + std::string(spec->name), argument);
+            const OptionSpec* row = std::exchange(m_pendingPreprocessorOption, nullptr);
+            Apply(row->effect, "-" + std::string(row->name), argument);
             return;
         }
         if (argument.size() < 2 || argument[0] != '-') {
             return;
         }
         const std::string_view body = std::string_view(argument).substr(1);
-        for (const OptionSpec& spec : kPreprocessorOptions) {
-            if (!spec.takesValue ? body == spec.name : body.starts_with(spec.name)) {
-                const std::string_view glued = body.substr(spec.name.size());
-                if (spec.takesValue && glued.empty()) {
-                    m_pendingPreprocessorOption = &spec;
+        for (const OptionSpec& row : kPreprocessorOptions) {
+            if (!row.takesValue ? body == row.name : body.starts_with(row.name)) {
+                const std::string_view glued = body.substr(row.name.size());
+                if (row.takesValue && glued.empty()) {
+                    m_pendingPreprocessorOption = &row;
                     return;
                 }
-                Apply(spec.effect, argument, std::string(glued));
+                Apply(row.effect, argument, std::string(glued));
                 return;
             }
         }
