@@ -43,9 +43,9 @@ private:
     // Matching an argument to a row of the dialect's table.
     void ReadArgument(const std::string& argument);
     static bool LooksLikePath(std::string_view argument);
-    void ReadShortOption(const std::string& argument, std::span<const OptionSpec> table, bool ignoreCase);
+    void ReadShortOption(const std::string& argument, std::span<const OptionRow> table, bool ignoreCase);
     void ReadLongOption(const std::string& argument);
-    static const OptionSpec* FindGnuLong(std::string_view name, const std::string& argument);
+    static const OptionRow* FindGnuLong(std::string_view name, const std::string& argument);
     std::string TakeValue(const std::string& option);
 
     // What a row sets.
@@ -66,7 +66,7 @@ private:
     bool m_dependenciesBesideOutput = false;
     std::optional<InputFormat> m_inputFormat;
     std::optional<OutputFormat> m_outputFormat;
-    const OptionSpec* m_pendingPreprocessorOption = nullptr;
+    const OptionRow* m_pendingPreprocessorOption = nullptr;
 };
 
 }  // namespace brcc

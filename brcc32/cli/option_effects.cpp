@@ -162,7 +162,7 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
 // gcc's options as windres users pass them: -MF FILE comes as two --preprocessor-arg.
 void CommandLineParser::ReadPreprocessorArgument(const std::string& argument) {
     if (m_pendingPreprocessorOption != nullptr) {
-        const OptionSpec* row = std::exchange(m_pendingPreprocessorOption, nullptr);
+        const OptionRow* row = std::exchange(m_pendingPreprocessorOption, nullptr);
         Apply(row->effect, "-" + std::string(row->name), argument);
         return;
     }
@@ -170,7 +170,7 @@ void CommandLineParser::ReadPreprocessorArgument(const std::string& argument) {
         return;
     }
     const std::string_view body = std::string_view(argument).substr(1);
-    for (const OptionSpec& row : kPreprocessorOptions) {
+    for (const OptionRow& row : kPreprocessorOptions) {
         if (!row.takesValue ? body == row.name : body.starts_with(row.name)) {
             const std::string_view glued = body.substr(row.name.size());
             if (row.takesValue && glued.empty()) {

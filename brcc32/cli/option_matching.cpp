@@ -89,10 +89,10 @@ bool CommandLineParser::LooksLikePath(std::string_view argument) {
 #endif
 }
 
-void CommandLineParser::ReadShortOption(const std::string& argument, std::span<const OptionSpec> table,
+void CommandLineParser::ReadShortOption(const std::string& argument, std::span<const OptionRow> table,
                                         bool ignoreCase) {
     const std::string_view body = std::string_view(argument).substr(1);
-    for (const OptionSpec& row : table) {
+    for (const OptionRow& row : table) {
         if (!row.takesValue) {
             if (ignoreCase ? EqualsIgnoringCase(body, row.name) : body == row.name) {
                 Apply(row.effect, argument, "");
@@ -125,12 +125,12 @@ void CommandLineParser::ReadLongOption(const std::string& argument) {
     const std::string_view body = std::string_view(argument).substr(2);
     const std::size_t equals = body.find('=');
     const std::string_view name = body.substr(0, equals);
-    const OptionSpec* found = nullptr;
+    const OptionRow* found = nullptr;
     if (m_result.dialect == Dialect::kGnu) {
         found = FindGnuLong(name, argument);
     }
     if (found == nullptr) {
-        for (const OptionSpec& row : kCommonLongOptions) {
+        for (const OptionRow& row : kCommonLongOptions) {
             if (name == row.name) {
                 found = &row;
             }
@@ -151,10 +151,10 @@ void CommandLineParser::ReadLongOption(const std::string& argument) {
           equals == std::string_view::npos ? TakeValue(shown) : std::string(body.substr(equals + 1)));
 }
 
-const OptionSpec* CommandLineParser::FindGnuLong(std::string_view name, const std::string& argument) {
-    const OptionSpec* prefixMatch = nullptr;
+const OptionRow* CommandLineParser::FindGnuLong(std::string_view name, const std::string& argument) {
+    const OptionRow* prefixMatch = nullptr;
     int prefixMatches = 0;
-    for (const OptionSpec& row : kGnuLongOptions) {
+    for (const OptionRow& row : kGnuLongOptions) {
         if (name == row.name) {
             return &row;
         }
