@@ -1,10 +1,10 @@
 // Machine names as the three families of tools spell them.
 #include "brcc32/machine.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
+
+#include "brcc32/text/ascii_case.h"
 
 namespace brcc {
 namespace {
@@ -23,17 +23,32 @@ constexpr std::array kSpellings = {
     MachineSpelling{"aarch64", Machine::kArm64},
 };
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return lower;
+// How messages and macros name each machine, and the value a COFF header gives it.
+struct MachineFacts {
+    Machine machine;
+    const char* name;
+    std::uint16_t coffValue;
+};
+
+constexpr MachineFacts kMachines[] = {
+    {Machine::kX86, "x86", 0x014C},
+    {Machine::kX64, "x64", 0x8664},
+    {Machine::kArm64, "arm64", 0xAA64},
+};
+
+const MachineFacts* FactsOf(Machine machine) {
+    for (const MachineFacts& facts : kMachines) {
+        if (facts.machine == machine) {
+            return &facts;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 std::optional<Machine> MachineFromName(std::string_view name) {
-    const std::string lower = Lower(name);
+    const std::string lower = LowerAscii(name);
     for (const MachineSpelling& spelling : kSpellings) {
         if (lower == spelling.name) {
             return spelling.machine;
@@ -43,7 +58,7 @@ std::optional<Machine> MachineFromName(std::string_view name) {
 }
 
 std::optional<Machine> MachineFromTarget(std::string_view target) {
-    std::string lower = Lower(target);
+    std::string lower = LowerAscii(target);
     // GNU target names: pe-i386, pei-x86-64, pe-bigobj-x86-64, pe-aarch64-little.
     for (const std::string_view prefix : {"pe-bigobj-", "pei-", "pe-"}) {
         if (lower.starts_with(prefix)) {
@@ -68,27 +83,13 @@ std::optional<Machine> MachineFromTarget(std::string_view target) {
 }
 
 std::uint16_t CoffMachineValue(Machine machine) {
-    switch (machine) {
-        case Machine::kX86:
-            return 0x014C;
-        case Machine::kX64:
-            return 0x8664;
-        case Machine::kArm64:
-            return 0xAA64;
-    }
-    return 0;
+    const MachineFacts* facts = FactsOf(machine);
+    return facts != nullptr ? facts->coffValue : 0;
 }
 
 const char* MachineName(Machine machine) {
-    switch (machine) {
-        case Machine::kX86:
-            return "x86";
-        case Machine::kX64:
-            return "x64";
-        case Machine::kArm64:
-            return "arm64";
-    }
-    return "";
+    const MachineFacts* facts = FactsOf(machine);
+    return facts != nullptr ? facts->name : "";
 }
 
 }  // namespace brcc

@@ -111,5 +111,7 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
 
 // What to call a resource id in a message: 7 or WAVE.
 std::string DescribeId(const ResourceId& id);
+// What to call a language in a message: 0x0409.
+std::string HexLanguage(std::uint16_t language);
 
 }  // namespace brcc

@@ -1,9 +1,8 @@
-// The base of the program's forms.
+// The base of the program's forms: building a form from its table, and its controls' fonts, texts and colours.
 #include "framework/form.h"
 
 #include <algorithm>
 
-#include "framework/application.h"
 #include "framework/control_bar.h"
 #include "framework/error.h"
 #include "framework/error_box.h"
@@ -194,15 +193,6 @@ void Form::PlaceControl(const ControlDesign& entry) {
     }
 }
 
-void Form::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(Handle(), &ps);
-    if (dc != nullptr) {
-        m_graphicControls.Paint(dc, ps.rcPaint);
-    }
-    ::EndPaint(Handle(), &ps);
-}
-
 void Form::SetControlText(int id, const std::wstring& text) {
     HWND control = Control(id);
     SetText(control, text);
@@ -231,75 +221,6 @@ HFONT Form::FontFor(const ControlDesign& entry) {
     return m_ownFonts.back().get();
 }
 
-void Form::Show() {
-    ::ShowWindow(Handle(), SW_SHOWNORMAL);
-    ::UpdateWindow(Handle());
-    if (m_design.initialFocus != 0) {
-        ::SetFocus(Control(m_design.initialFocus));
-    }
-}
-
-int Form::ShowModal(HWND owner) {
-    m_modal = true;
-    m_modalResult = 0;
-    const bool ownerWasEnabled = owner != nullptr && ::IsWindowEnabled(owner);
-    if (ownerWasEnabled) {
-        ::EnableWindow(owner, FALSE);
-    }
-    // However the show ends, the owner takes input again.
-    ScopeExit reenable([owner, ownerWasEnabled] {
-        if (ownerWasEnabled) {
-            ::EnableWindow(owner, TRUE);
-        }
-    });
-    Show();
-    MSG msg;
-    while (m_modal && Handle() != nullptr) {
-        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) {
-                ::PostQuitMessage(static_cast<int>(msg.wParam));  // the application's own loop ends too
-            }
-            break;
-        }
-        if (!PressFocusedButton(msg) && !::IsDialogMessageW(Handle(), &msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-    m_modal = false;
-    // The owner is enabled before the form hides, so that it gets the activation back.
-    if (ownerWasEnabled) {
-        ::EnableWindow(owner, TRUE);
-        reenable.Dismiss();
-    }
-    if (Handle() != nullptr) {
-        ::ShowWindow(Handle(), SW_HIDE);
-    }
-    return m_modalResult;
-}
-
-bool Form::PressFocusedButton(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) {
-        return false;
-    }
-    // Enter, from the main keyboard or the keypad, presses the focused push button, as in every
-    // dialog. IsDialogMessage would send IDOK instead, which the form's buttons need not be.
-    HWND focus = ::GetFocus();
-    if (focus == nullptr || !::IsChild(Handle(), focus) || !::IsWindowEnabled(focus) ||
-        (::SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0) {
-        return false;
-    }
-    ::SendMessageW(::GetParent(focus), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(focus), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(focus));
-    return true;
-}
-
-void Form::EndModal(int result) {
-    m_modalResult = result;
-    m_modal = false;
-}
-
 void Form::SetTextColour(int id, COLORREF colour) {
     m_textColours[id] = colour;
     ::InvalidateRect(Control(id), nullptr, TRUE);
@@ -308,179 +229,6 @@ void Form::SetTextColour(int id, COLORREF colour) {
 COLORREF Form::TextColour(int id) const {
     const auto found = m_textColours.find(id);
     return found == m_textColours.end() ? kDefaultColour : found->second;
-}
-
-void Form::ApplyCloseAction(TCloseAction action) {
-    switch (action) {
-        case caNone:
-            return;
-        case caMinimize:
-            ::ShowWindow(Handle(), SW_MINIMIZE);
-            return;
-        case caHide:
-        case caFree:
-            if (m_modal) {
-                EndModal(IDCANCEL);
-            } else {
-                // The main form: the window stays until the loop has ended; the application destroys it then.
-                Application::Instance().Terminate();
-            }
-            return;
-    }
-}
-
-LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
-    for (const Placed& placed : m_placed) {
-        if (placed.hwnd != control) {
-            continue;
-        }
-        const COLORREF colour = TextColour(placed.entry->id);
-        if (colour == kDefaultColour) {
-            break;
-        }
-        ::SetTextColor(dc, colour);
-        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-    }
-    return ::DefWindowProcW(Handle(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-}
-
-void Form::LayOut() {
-    RECT client;
-    ::GetClientRect(Handle(), &client);
-    const POINT offset = m_scroll.Offset();
-    HDWP batch = ::BeginDeferWindowPos(static_cast<int>(m_placed.size()));
-    for (const Placed& placed : m_placed) {
-        if (placed.entry->parentId != 0) {
-            continue;
-        }
-        const Bounds& b = placed.bounds;
-        int x = b.left - offset.x;
-        int y = b.top - offset.y;
-        int width = b.width;
-        // Only docked bars change size; the others keep theirs (a label's follows its text).
-        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE;
-        if (placed.entry->dock != Dock::None) {
-            x = 0;
-            width = client.right;
-            y = placed.entry->dock == Dock::Top ? 0 : client.bottom - b.height;
-            flags &= ~SWP_NOSIZE;
-        }
-        if (batch != nullptr) {
-            batch = ::DeferWindowPos(batch, placed.hwnd, nullptr, x, y, width, b.height, flags);
-        }
-    }
-    if (batch != nullptr) {
-        ::EndDeferWindowPos(batch);
-    }
-    if (offset.x != m_laidOutOffset.x || offset.y != m_laidOutOffset.y) {
-        m_laidOutOffset = offset;
-        // Moved group boxes do not paint their inside, and the system copies what they showed
-        // to their new place: everything is painted again, as in a window just opened.
-        ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    }
-}
-
-LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORBTN:
-            return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_SIZE:
-            OnSize(wParam);
-            return 0;
-        case WM_HSCROLL:
-        case WM_VSCROLL:
-            OnScrollBar(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_MOUSEWHEEL:
-            if (OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam))) {
-                return 0;
-            }
-            break;
-        case WM_ACTIVATE:
-            OnActivate(LOWORD(wParam));
-            break;
-        case WM_SETFOCUS:
-            OnSetFocus();
-            return 0;
-        case WM_SYSCOMMAND:
-            if (RefusesSystemCommand(wParam)) {
-                return 0;
-            }
-            break;
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_CLOSE:
-            OnClose();
-            return 0;
-        case WM_DESTROY:
-            FormDestroy();
-            return 0;
-        default:
-            break;
-    }
-    return Window::HandleMessage(message, wParam, lParam);
-}
-
-void Form::OnSize(WPARAM kind) {
-    if (kind != SIZE_MINIMIZED) {
-        m_scroll.Update();
-        LayOut();
-    }
-}
-
-void Form::OnScrollBar(int bar, WORD request, HWND control) {
-    // A scroll bar control of the form's would send its own; only the window's bars scroll it.
-    if (control == nullptr && m_scroll.OnScroll(bar, request)) {
-        LayOut();
-    }
-}
-
-bool Form::OnMouseWheel(int delta) {
-    if (!m_scroll.Attached()) {
-        return false;
-    }
-    if (m_scroll.OnWheel(delta)) {
-        LayOut();
-    }
-    return true;
-}
-
-void Form::OnActivate(WORD state) {
-    if (state == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus != nullptr && ::IsChild(Handle(), focus)) {
-            m_lastFocus = focus;
-        }
-    }
-}
-
-void Form::OnSetFocus() {
-    HWND target = m_lastFocus != nullptr && ::IsWindow(m_lastFocus) ? m_lastFocus : nullptr;
-    if (target == nullptr && m_design.initialFocus != 0 && !m_placed.empty()) {
-        target = Control(m_design.initialFocus);
-    }
-    if (target != nullptr) {
-        ::SetFocus(target);
-    }
-}
-
-bool Form::RefusesSystemCommand(WPARAM command) const {
-    // Without a maximise box there is no way to maximise: not by the caption's double-click,
-    // the system menu or the keyboard, which all come this way.
-    return (command & 0xFFF0) == SC_MAXIMIZE && (m_design.style & WS_MAXIMIZEBOX) == 0;
-}
-
-void Form::OnClose() {
-    TCloseAction action = caHide;
-    FormClose(action);
-    ApplyCloseAction(action);
 }
 
 }  // namespace framework

@@ -32,14 +32,14 @@ struct ControlDesign {
     ControlKind kind;
     const wchar_t* name;  // the designer's name, for readers of the table
     int id;
-    int parentId;  // 0: the window itself
+    int parentId = 0;  // 0: the window itself
     // A windowless control given no height keeps its own.
     Bounds bounds;
-    const wchar_t* text;
-    DWORD style;      // added to the kind's own style
-    COLORREF colour;  // text colour, or kDefaultColour
-    bool autoSize;    // a label that takes the size of its text
-    bool tabStop;
+    const wchar_t* text = nullptr;
+    DWORD style = 0;                   // added to the kind's own style
+    COLORREF colour = kDefaultColour;  // text colour, or kDefaultColour
+    bool autoSize = false;             // a label that takes the size of its text
+    bool tabStop = false;
     Dock dock = Dock::None;
     FontDesign font = {};  // its own font, or the form's
 };

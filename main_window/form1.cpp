@@ -176,13 +176,23 @@ void TForm1::tlbtnNouveauClick() {
     ::SetFocus(Control(kIdMemo1));
 }
 
-void TForm1::tlbtnOuvrirClick() {
-    m_openTextFileDialog1.SetInitialDir(ExecutableFolder());
-    if (!m_openTextFileDialog1.Execute(Handle())) {
-        return;
+// The dialog opens on the program's folder each time, whatever the user chose before.
+std::optional<std::wstring> TForm1::ChooseFile(framework::TextFileDialog& dialog) {
+    dialog.SetInitialDir(ExecutableFolder());
+    if (!dialog.Execute(Handle())) {
+        return std::nullopt;
     }
-    framework::WaitCursor wait;
-    const std::wstring path = m_openTextFileDialog1.FileName();
+    return dialog.FileName();
+}
+
+void TForm1::tlbtnOuvrirClick() {
+    if (const std::optional<std::wstring> path = ChooseFile(m_openTextFileDialog1)) {
+        framework::WaitCursor wait;
+        OpenScript(*path);
+    }
+}
+
+void TForm1::OpenScript(const std::wstring& path) {
     // Compile runs in the current folder on the name in Edit1: the folder moves only
     // together with that name, once the file is in the memo.
     std::optional<framework::CurrentFolderChange> folder;
@@ -209,12 +219,13 @@ void TForm1::tlbtnOuvrirClick() {
 }
 
 void TForm1::tlbtnEnregistrerClick() {
-    m_saveTextFileDialog1.SetInitialDir(ExecutableFolder());
-    if (!m_saveTextFileDialog1.Execute(Handle())) {
-        return;
+    if (const std::optional<std::wstring> path = ChooseFile(m_saveTextFileDialog1)) {
+        framework::WaitCursor wait;
+        SaveScript(*path);
     }
-    framework::WaitCursor wait;
-    const std::wstring path = m_saveTextFileDialog1.FileName();
+}
+
+void TForm1::SaveScript(const std::wstring& path) {
     const std::wstring former = framework::GetText(Control(kIdMemo1));
     // Every save empties the memo, and the dialog proposes the name just saved: without this,
     // a second Save As would put nothing in the place of the saved script.

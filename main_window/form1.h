@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "about/about.h"
@@ -50,6 +51,11 @@ private:
     void SetCommandStatus(const std::wstring& text, COLORREF colour);
     // Memo text set by a command: not a change of the user's.
     void ReplaceMemoText(const std::wstring& text, const std::wstring& former);
+    // The file the user picks in `dialog`; nothing when they cancel it.
+    std::optional<std::wstring> ChooseFile(framework::TextFileDialog& dialog);
+    // What Open and Save As do with the file chosen.
+    void OpenScript(const std::wstring& path);
+    void SaveScript(const std::wstring& path);
 
     framework::UniqueImageList m_imageList1;
     TAboutBox AboutBox1;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,24 @@ struct FileTimes {
     Memory memory;
 };
 
+// One file dialog, timed: `command` (sent to `window`) opens it, titled `title` (any title when empty), `file` is
+// chosen in it; seconds from its OK until `done` holds. `what` names the step in a failure.
+double TimeFileDialog(const Process& process, HWND window, WPARAM command, std::wstring_view title,
+                      const fs::path& file, const std::function<bool()>& done, const std::string& what) {
+    PostMessageW(window, WM_COMMAND, command, 0);
+    auto dialog = FileDialog::WaitFor(process.Id(), title);
+    if (!dialog) {
+        Fail("no dialog for " + what);
+    }
+    dialog->SetFileName(file.wstring());
+    Stopwatch watch;
+    dialog->Confirm();
+    if (!WaitUntil(done, kLoadTimeoutMs, 1)) {
+        Fail(what + " did not end");
+    }
+    return watch.Seconds();
+}
+
 // Open, then Save As, each through its dialog: seconds from the dialog's OK to the status line's report.
 FileTimes TalvorineOpenAndSave(const std::wstring& exe, const fs::path& script, const fs::path& saved,
                                LRESULT expectedLength) {
@@ -130,36 +149,17 @@ FileTimes TalvorineOpenAndSave(const std::wstring& exe, const fs::path& script, 
     HWND status = FindDescendantById(window, kIdLabel2);
     FileTimes times;
 
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCmdOuvrir, 0), 0);
-    auto open = FileDialog::WaitFor(process.Id(), L"Ouvrir fichier...");
-    if (!open) {
-        Fail("no open dialog");
-    }
-    open->SetFileName(script.wstring());
-    Stopwatch openWatch;
-    open->Confirm();
-    if (!WaitUntil([&] { return ReadText(status) == L"Fichier .rc ouvert !"; }, kLoadTimeoutMs, 1)) {
-        Fail("Talvorine did not report the open: " + Narrow(ReadText(status)));
-    }
-    times.open = openWatch.Seconds();
+    const auto reports = [status](const wchar_t* text) { return [status, text] { return ReadText(status) == text; }; };
+    times.open = TimeFileDialog(process, window, MAKEWPARAM(kCmdOuvrir, 0), L"Ouvrir fichier...", script,
+                                reports(L"Fichier .rc ouvert !"), "Talvorine's open");
     if (TextLength(memo) != expectedLength) {
         Fail("the memo does not hold the whole script");
     }
     times.memory = PeakMemory(process);
 
     fs::remove(saved);
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCmdEnregistrer, 0), 0);
-    auto save = FileDialog::WaitFor(process.Id(), L"Enregistrer sous...");
-    if (!save) {
-        Fail("no save dialog");
-    }
-    save->SetFileName(saved.wstring());
-    Stopwatch saveWatch;
-    save->Confirm();
-    if (!WaitUntil([&] { return ReadText(status) == L"Fichier .rc enregistré !"; }, kLoadTimeoutMs, 1)) {
-        Fail("Talvorine did not report the save: " + Narrow(ReadText(status)));
-    }
-    times.save = saveWatch.Seconds();
+    times.save = TimeFileDialog(process, window, MAKEWPARAM(kCmdEnregistrer, 0), L"Enregistrer sous...", saved,
+                                reports(L"Fichier .rc enregistré !"), "Talvorine's save");
     if (fs::file_size(saved) != static_cast<uintmax_t>(expectedLength)) {
         Fail("Talvorine's saved file has the wrong size");
     }
@@ -200,41 +200,21 @@ FileTimes NotepadOpenAndSave(const fs::path& script, const fs::path& saved, LRES
         Fail("notepad's window did not show");
     }
     FileTimes times;
-    PostMessageW(window, WM_COMMAND, kNotepadOpen, 0);
-    auto open = FileDialog::WaitFor(process.Id(), {});
-    if (!open) {
-        Fail("no open dialog in notepad");
-    }
-    open->SetFileName(script.wstring());
-    Stopwatch openWatch;
-    open->Confirm();
-    if (!WaitUntil([&] { return TextLength(edit) == expectedLength; }, kLoadTimeoutMs, 1)) {
-        Fail("notepad did not load the script through its dialog");
-    }
-    times.open = openWatch.Seconds();
+    times.open = TimeFileDialog(
+        process, window, kNotepadOpen, {}, script, [&] { return TextLength(edit) == expectedLength; },
+        "notepad's open");
     times.memory = PeakMemory(process);
 
     fs::remove(saved);
-    PostMessageW(window, WM_COMMAND, kNotepadSaveAs, 0);
-    auto save = FileDialog::WaitFor(process.Id(), {});
-    if (!save) {
-        Fail("no save dialog in notepad");
-    }
-    save->SetFileName(saved.wstring());
-    Stopwatch saveWatch;
-    save->Confirm();
     const std::wstring savedName = saved.filename().wstring();
-    const bool done = WaitUntil(
+    times.save = TimeFileDialog(
+        process, window, kNotepadSaveAs, {}, saved,
         [&] {
             std::error_code error;
             return ReadText(window).find(savedName) != std::wstring::npos &&
                    fs::file_size(saved, error) == static_cast<uintmax_t>(expectedLength);
         },
-        kLoadTimeoutMs, 1);
-    if (!done) {
-        Fail("notepad did not save the script through its dialog");
-    }
-    times.save = saveWatch.Seconds();
+        "notepad's save");
     Close(process, window);
     return times;
 }

@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "brcc32/cli/windows_command_line.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/text/code_page.h"
 
@@ -13,53 +14,6 @@ namespace {
 constexpr int kMaxDepth = 32;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
-
-std::vector<std::string> SplitWindows(std::string_view text) {
-    std::vector<std::string> arguments;
-    std::size_t i = 0;
-    while (true) {
-        while (i < text.size() && IsBlank(text[i])) {
-            ++i;
-        }
-        if (i == text.size()) {
-            return arguments;
-        }
-        std::string argument;
-        bool quoted = false;
-        while (i < text.size() && (quoted || !IsBlank(text[i]))) {
-            if (text[i] == '\\') {
-                std::size_t slashes = 0;
-                while (i < text.size() && text[i] == '\\') {
-                    ++slashes;
-                    ++i;
-                }
-                if (i < text.size() && text[i] == '"') {
-                    argument.append(slashes / 2, '\\');
-                    if (slashes % 2 == 1) {
-                        argument += '"';
-                        ++i;
-                    }
-                } else {
-                    argument.append(slashes, '\\');
-                }
-                continue;
-            }
-            if (text[i] == '"') {
-                // "" inside quotes is a literal quote, as the Windows C runtime reads it.
-                if (quoted && i + 1 < text.size() && text[i + 1] == '"') {
-                    argument += '"';
-                    i += 2;
-                    continue;
-                }
-                quoted = !quoted;
-                ++i;
-                continue;
-            }
-            argument += text[i++];
-        }
-        arguments.push_back(std::move(argument));
-    }
-}
 
 std::vector<std::string> SplitGnu(std::string_view text) {
     std::vector<std::string> arguments;
@@ -125,7 +79,8 @@ std::vector<std::string> SplitResponseText(std::string_view bytes, ResponseFileQ
     } else {
         text = bytes.starts_with("\xEF\xBB\xBF") ? std::string(bytes.substr(3)) : std::string(bytes);
     }
-    return quoting == ResponseFileQuoting::kGnu ? SplitGnu(text) : SplitWindows(text);
+    return quoting == ResponseFileQuoting::kGnu ? SplitGnu(text)
+                                                : SplitWindowsArguments(text, WindowsArgumentSource::kResponseFile);
 }
 
 std::vector<std::string> ExpandResponseFiles(const std::vector<std::string>& arguments, ResponseFileQuoting quoting,

@@ -32,11 +32,8 @@ bool ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& 
     AcceleratorTable table;
     while (true) {
         const Token event = m_lexer.Next();
-        if (IsBlockEnd(event)) {
+        if (ClosesBlock(event, opening, "the ACCELERATORS are not closed with END or '}'")) {
             break;
-        }
-        if (event.kind == TokenKind::kEnd) {
-            Refuse(opening, "the ACCELERATORS are not closed with END or '}'");
         }
         std::uint32_t key = 0;
         std::string text;

@@ -137,11 +137,8 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     const Token opening = m_lexer.Next();
     while (true) {
         const Token keyword = m_lexer.Next();
-        if (IsBlockEnd(keyword)) {
+        if (ClosesBlock(keyword, opening, "the dialog's controls are not closed with END or '}'")) {
             break;
-        }
-        if (keyword.kind == TokenKind::kEnd) {
-            Refuse(opening, "the dialog's controls are not closed with END or '}'");
         }
         dialog.controls.push_back(ParseControl(keyword, extended));
         controlLines.push_back(keyword.line);

@@ -54,11 +54,8 @@ std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool ex
     std::vector<MenuItem> items;
     while (true) {
         const Token keyword = m_lexer.Next();
-        if (IsBlockEnd(keyword)) {
+        if (ClosesBlock(keyword, opening, "this menu block is not closed with END or '}'")) {
             return items;
-        }
-        if (keyword.kind == TokenKind::kEnd) {
-            Refuse(opening, "this menu block is not closed with END or '}'");
         }
         const bool popup = IsWord(keyword, "POPUP");
         if (!popup && !IsWord(keyword, "MENUITEM")) {

@@ -37,11 +37,8 @@ bool ScriptParser::ParseToolbar(const Token& typeToken, ResourceStatement& state
     const Token opening = ExpectBlockBegin(typeToken, "the TOOLBAR's buttons");
     while (true) {
         const Token keyword = m_lexer.Next();
-        if (IsBlockEnd(keyword)) {
+        if (ClosesBlock(keyword, opening, "the TOOLBAR's buttons are not closed with END or '}'")) {
             break;
-        }
-        if (keyword.kind == TokenKind::kEnd) {
-            Refuse(opening, "the TOOLBAR's buttons are not closed with END or '}'");
         }
         if (toolbar.commands.size() == kMaxWord) {
             Refuse(keyword, "a TOOLBAR holds at most 65535 buttons and separators");

@@ -72,11 +72,8 @@ std::vector<VersionNode> ScriptParser::ParseVersionBlockContents(const Token& op
     std::vector<VersionNode> nodes;
     while (true) {
         const Token token = m_lexer.Next();
-        if (IsBlockEnd(token)) {
+        if (ClosesBlock(token, opening, "this block of the VERSIONINFO is not closed with END or '}'")) {
             return nodes;
-        }
-        if (token.kind == TokenKind::kEnd) {
-            Refuse(opening, "this block of the VERSIONINFO is not closed with END or '}'");
         }
         if (IsWord(token, "VALUE")) {
             nodes.push_back(ParseVersionValue());

@@ -203,6 +203,16 @@ Token ScriptParser::ExpectBlockBegin(const Token& after, std::string_view what) 
 
 bool ScriptParser::IsBlockEnd(const Token& token) const { return IsChar(token, '}') || IsWord(token, "END"); }
 
+bool ScriptParser::ClosesBlock(const Token& token, const Token& opening, std::string_view unclosed) const {
+    if (IsBlockEnd(token)) {
+        return true;
+    }
+    if (token.kind == TokenKind::kEnd) {
+        Refuse(opening, std::string(unclosed));
+    }
+    return false;
+}
+
 std::u16string ScriptParser::StringText(const Token& token) {
     const std::uint32_t codePage = CodePageAt(token.line);
     if (codePage == kCodePageWestern && !m_warnedUtf8 &&

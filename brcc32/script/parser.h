@@ -92,6 +92,9 @@ private:
     MaskedInteger ParseTerm(std::string_view what);
     Token ExpectBlockBegin(const Token& after, std::string_view what);
     bool IsBlockEnd(const Token& token) const;
+    // Whether `token` is the END or '}' that closes the block `opening` opened; the script's end before it is
+    // refused with `unclosed`.
+    bool ClosesBlock(const Token& token, const Token& opening, std::string_view unclosed) const;
     bool TakeBlockEnd(const Token& opening, std::string_view before, const Token& named);
     std::u16string StringText(const Token& token);
     // The text of `first` and of the quoted strings right after it, joined as Windows' compiler joins them; `what`

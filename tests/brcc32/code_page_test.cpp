@@ -3,40 +3,15 @@
 #include "brcc32/text/code_page.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <optional>
 #include <string>
 
 #include "brcc32/text/code_page_tables.h"
+#include "iconv_reference.h"
 
 namespace brcc::test {
 namespace {
-
-// The one UTF-16 unit iconv reads `bytes` as, or nothing when it refuses them or makes more than one unit.
-std::optional<char16_t> Iconv(const char* page, const std::string& bytes) {
-    const iconv_t converter = iconv_open("UTF-16LE", page);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        ADD_FAILURE() << "iconv does not know " << page;
-        return std::nullopt;
-    }
-    std::string in = bytes;
-    char out[8] = {};
-    char* inPointer = in.data();
-    char* outPointer = out;
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = sizeof out;
-    std::size_t result = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
-    // 1255 and 1258 hold a letter back until they know no combining mark follows: flush it.
-    if (result != static_cast<std::size_t>(-1)) {
-        result = iconv(converter, nullptr, nullptr, &outPointer, &outLeft);
-    }
-    iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1) || inLeft != 0 || sizeof out - outLeft != 2) {
-        return std::nullopt;
-    }
-    return static_cast<char16_t>(static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8);
-}
 
 struct PageUnderTest {
     std::uint32_t m_number;
@@ -63,7 +38,7 @@ TEST(CodePages, SingleBytesAsIconvReadsThem) {
             }
             const std::string text(1, static_cast<char>(byte));
             const char16_t ours = ToUtf16(text, page.m_number).at(0);
-            if (const std::optional<char16_t> theirs = Iconv(page.m_iconvName, text)) {
+            if (const std::optional<char16_t> theirs = IconvUnit(page.m_iconvName, text)) {
                 EXPECT_EQ(ours, *theirs) << page.m_number << " byte " << byte;
             } else {
                 // What glibc leaves undefined: Windows' own pages keep a C1 control or give a private-use character
@@ -92,7 +67,7 @@ TEST(CodePages, PairsAtTheEdgesOfEachLeadByte) {
                 const std::string pair = {static_cast<char>(lead), static_cast<char>(trail)};
                 const std::u16string ours = ToUtf16(pair, page.m_number);
                 ASSERT_EQ(ours.size(), 1u) << page.m_number << " " << lead << " " << trail;
-                const std::optional<char16_t> theirs = Iconv(page.m_iconvName, pair);
+                const std::optional<char16_t> theirs = IconvUnit(page.m_iconvName, pair);
                 EXPECT_EQ(ours[0], theirs.value_or(kNoCharacter)) << page.m_number << " " << lead << " " << trail;
             }
         }

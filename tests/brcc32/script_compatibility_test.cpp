@@ -2,12 +2,12 @@
 // from disk, Borland's comment lines and escaped quotes, old line ends, line markers. Against llvm-rc (with its
 // preprocessor and the MinGW-w64 headers) where it compiles the same resources.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 #include <vector>
 
 #include "brcc32/preprocessor/target_macros.h"
+#include "iconv_reference.h"
 #include "test_folder.h"
 
 namespace brcc::test {
@@ -30,41 +30,6 @@ protected:
     TestFolder m_folder;
 };
 
-// `bytes` of a code page as UTF-8, by glibc.
-std::string IconvToUtf8(const char* page, const std::string& bytes) {
-    const iconv_t converter = iconv_open("UTF-8", page);
-    EXPECT_NE(converter, reinterpret_cast<iconv_t>(-1)) << page;
-    std::string in = bytes;
-    std::string out(bytes.size() * 4 + 16, '\0');
-    char* inPointer = in.data();
-    char* outPointer = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const std::size_t result = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
-    iconv(converter, nullptr, nullptr, &outPointer, &outLeft);
-    iconv_close(converter);
-    EXPECT_NE(result, static_cast<std::size_t>(-1)) << page;
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-// Whether glibc reads `bytes` whole in the page, as one character.
-bool IconvReads(const char* page, const std::string& bytes) {
-    const iconv_t converter = iconv_open("UTF-16LE", page);
-    std::string in = bytes;
-    char out[16];
-    char* inPointer = in.data();
-    char* outPointer = out;
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = sizeof out;
-    std::size_t result = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
-    if (result != static_cast<std::size_t>(-1)) {
-        result = iconv(converter, nullptr, nullptr, &outPointer, &outLeft);
-    }
-    iconv_close(converter);
-    return result != static_cast<std::size_t>(-1) && inLeft == 0 && sizeof out - outLeft == 2;
-}
-
 // A string table of every character the page has alone and, for a double-byte page, of every lead byte with its
 // first trail byte, in narrow and wide strings and in a dialog: ours given the page by -c and by #pragma
 // code_page, llvm-rc the same text in UTF-8.
@@ -83,13 +48,13 @@ TEST_F(ScriptCompatibility, EveryCodePageAsLlvmRcReadsItsUtf8) {
                 continue;  // where glibc gives private-use characters and Microsoft's table kana and Cyrillic
             }
             const std::string one(1, static_cast<char>(lead));
-            if (IconvReads(page.m_iconvName, one)) {
+            if (IconvUnit(page.m_iconvName, one)) {
                 characters.push_back(one);
                 continue;
             }
             for (int trail = 0x40; trail < 0x100; ++trail) {
                 const std::string pair = one + static_cast<char>(trail);
-                if (trail != 0x7F && IconvReads(page.m_iconvName, pair)) {
+                if (trail != 0x7F && IconvUnit(page.m_iconvName, pair)) {
                     characters.push_back(pair);
                     break;
                 }
@@ -231,21 +196,13 @@ TEST_F(ScriptCompatibility, LineEndsAndLineMarkers) {
 }
 
 TEST_F(ScriptCompatibility, LineMarkersPlaceLaterMessages) {
-    const struct {
-        std::string m_script;
-        std::string m_message;
-    } cases[] = {
-        {"#line 100 \"orig.rc\"\n1 RCDATA { BAD }\n", "orig.rc(100): error: "},
-        {"\n# 7 \"gen\\\\a.rc\"\n\n1 RCDATA { BAD }\n", "gen\\a.rc(8): error: "},
-        {"#line 20\n#error stop\n", "ours.rc(20): error: #error stop"},
-        {"#line x\n", "ours.rc(1): error: write #line NUMBER"},
-    };
-    for (const auto& c : cases) {
-        m_folder.Write("ours.rc", c.m_script);
-        const RunResult result = RunBrcc32(m_folder.Path(), "ours.rc");
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_TRUE(result.stderr.starts_with(c.m_message)) << result.stderr;
-    }
+    ExpectRefusedWith(m_folder, "ours.rc",
+                      {
+                          {"#line 100 \"orig.rc\"\n1 RCDATA { BAD }\n", "orig.rc(100): error: "},
+                          {"\n# 7 \"gen\\\\a.rc\"\n\n1 RCDATA { BAD }\n", "gen\\a.rc(8): error: "},
+                          {"#line 20\n#error stop\n", "ours.rc(20): error: #error stop"},
+                          {"#line x\n", "ours.rc(1): error: write #line NUMBER"},
+                      });
     // A .res or an image given as the script is no text at all.
     m_folder.Write("ours.rc", std::vector<std::uint8_t>{0, 0, 0, 0, 0x20, 0, 0, 0, 0xFF, 0xFF, 0, 0});
     RunResult result = RunBrcc32(m_folder.Path(), "ours.rc");

@@ -97,4 +97,14 @@ void ExpectSameRes(const TestFolder& folder, const std::string& script, const st
     }
 }
 
+void ExpectRefusedWith(const TestFolder& folder, const std::string& name, const std::vector<ScriptRefusal>& cases) {
+    for (const ScriptRefusal& refusal : cases) {
+        SCOPED_TRACE(refusal.script);
+        folder.Write(name, refusal.script);
+        const RunResult result = RunBrcc32(folder.Path(), name);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(result.stderr.starts_with(refusal.messageStart)) << result.stderr;
+    }
+}
+
 }  // namespace brcc::test

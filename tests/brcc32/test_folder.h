@@ -49,4 +49,12 @@ RunResult RunWindres(const std::filesystem::path& folder, const std::string& scr
 // `script` is what a failure shows.
 void ExpectSameRes(const TestFolder& folder, const std::string& script, const std::function<RunResult()>& reference);
 
+// A script our compiler must refuse, and how its one message starts: "bad.rc(2): error: expected ','".
+struct ScriptRefusal {
+    std::string script;
+    std::string messageStart;
+};
+// Our compiler on each script, written as `name` in `folder`: exit code 1, and the message as the case says.
+void ExpectRefusedWith(const TestFolder& folder, const std::string& name, const std::vector<ScriptRefusal>& cases);
+
 }  // namespace brcc::test

@@ -42,24 +42,16 @@ TEST(Toolbar, StatementAsWizardsWriteIt) {
 
 TEST(Toolbar, Refusals) {
     TestFolder folder;
-    struct Refusal {
-        std::string script;
-        std::string message;
-    };
-    const std::vector<Refusal> cases = {
-        {"1 TOOLBAR 16\nBEGIN\nEND\n", "bad.rc(2): error: expected ',' before the TOOLBAR's button height"},
-        {"1 TOOLBAR 70000, 15 BEGIN END\n", "bad.rc(1): error: the TOOLBAR's button width 70000 does not fit"},
-        {"1 TOOLBAR 16, 15\nBEGIN\n BUTTON 1\n MENUITEM 2\nEND\n", "bad.rc(4): error: expected BUTTON, SEPARATOR"},
-        {"1 TOOLBAR 16, 15\nBEGIN\n BUTTON 65536\nEND\n", "bad.rc(3): error: the button's command id 65536"},
-        {"1 TOOLBAR 16, 15\nBEGIN\n BUTTON 1\n", "bad.rc(2): error: the TOOLBAR's buttons are not closed"},
-        {"1 TOOLBAR 16, 15 BUTTON 1\n", "bad.rc(1): error: expected BEGIN or '{' to open the TOOLBAR's buttons"},
-    };
-    for (const Refusal& refusal : cases) {
-        folder.Write("bad.rc", refusal.script);
-        const RunResult result = RunBrcc32(folder.Path(), "bad.rc");
-        EXPECT_EQ(result.exitCode, 1) << refusal.script;
-        EXPECT_TRUE(result.stderr.starts_with(refusal.message)) << result.stderr;
-    }
+    ExpectRefusedWith(
+        folder, "bad.rc",
+        {
+            {"1 TOOLBAR 16\nBEGIN\nEND\n", "bad.rc(2): error: expected ',' before the TOOLBAR's button height"},
+            {"1 TOOLBAR 70000, 15 BEGIN END\n", "bad.rc(1): error: the TOOLBAR's button width 70000 does not fit"},
+            {"1 TOOLBAR 16, 15\nBEGIN\n BUTTON 1\n MENUITEM 2\nEND\n", "bad.rc(4): error: expected BUTTON, SEPARATOR"},
+            {"1 TOOLBAR 16, 15\nBEGIN\n BUTTON 65536\nEND\n", "bad.rc(3): error: the button's command id 65536"},
+            {"1 TOOLBAR 16, 15\nBEGIN\n BUTTON 1\n", "bad.rc(2): error: the TOOLBAR's buttons are not closed"},
+            {"1 TOOLBAR 16, 15 BUTTON 1\n", "bad.rc(1): error: expected BEGIN or '{' to open the TOOLBAR's buttons"},
+        });
 }
 
 }  // namespace

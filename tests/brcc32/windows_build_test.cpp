@@ -52,6 +52,19 @@ protected:
         return _wsystem(command.c_str());
     }
 
+    // What the last run wrote to its standard error.
+    std::string Errors() {
+        const Bytes errors = Read("errors.txt");
+        return std::string(errors.begin(), errors.end());
+    }
+
+    // The bytes the library, in-process, compiles `script` to: those the program must write.
+    Bytes CompiledInProcess(const std::string& script) {
+        Write("expected.rc", script);
+        CompileScriptFile(m_folder / "expected.rc", m_folder / "expected.res");
+        return Read("expected.res");
+    }
+
     std::filesystem::path m_folder;
 };
 
@@ -62,14 +75,10 @@ TEST_F(WindowsBuild, CompilesLikeTheLibraryAndReplacesTheOldFile) {
     const std::filesystem::path scriptName = std::filesystem::path(L"caf\u00E9.rc");
     Write(scriptName, script);
     Write(std::filesystem::path(L"caf\u00E9.res"), std::string("an older file"));
-    const int exitCode = RunExe(L"caf\u00E9.rc");
-    const Bytes errors = Read("errors.txt");
-    ASSERT_EQ(exitCode, 0) << std::string(errors.begin(), errors.end());
+    ASSERT_EQ(RunExe(L"caf\u00E9.rc"), 0) << Errors();
 
     // The same resources, compiled in-process from the LF and slash form of the script.
-    Write("expected.rc", std::string("1 ICON icons/app.ico\nArrow CURSOR \"arrow.cur\"\n3 RCDATA ./data.bin\n"));
-    CompileScriptFile(m_folder / "expected.rc", m_folder / "expected.res");
-    const Bytes expected = Read("expected.res");
+    const Bytes expected = CompiledInProcess("1 ICON icons/app.ico\nArrow CURSOR \"arrow.cur\"\n3 RCDATA ./data.bin\n");
     ASSERT_GT(expected.size(), 32u + 7u);
     EXPECT_EQ(Read(std::filesystem::path(L"caf\u00E9.res")), expected);
 }
@@ -78,9 +87,7 @@ TEST_F(WindowsBuild, FailureKeepsTheOldFileAndSaysWhere) {
     Write("bad.rc", std::string("1 RCDATA data.bin\r\n2 RCDATA missing.bin\r\n"));
     Write("bad.res", std::string("keep me"));
     EXPECT_EQ(RunExe(L"bad.rc"), 1);
-    const Bytes errors = Read("errors.txt");
-    EXPECT_EQ(std::string(errors.begin(), errors.end()),
-              "bad.rc(2): error: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
+    EXPECT_EQ(Errors(), "bad.rc(2): error: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
     const Bytes kept = Read("bad.res");
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep me");
     std::size_t files = 0;
@@ -98,18 +105,13 @@ TEST_F(WindowsBuild, IncludesAndTheirErrors) {
     Write("inc/bad.h", std::string("#define A 1\r\n#if A\r\n"));
     Write("main.rc", std::string("#include \"inc\\res.h\"\r\n#include <windows.h>\r\nIDI_APP ICON icons\\app.ico\r\n"
                                  "LANGUAGE LANG_FRENCH, SUBLANG_FRENCH\r\n1 RCDATA { WS_VISIBLE, \"x\" }\r\n"));
-    const int exitCode = RunExe(L"main.rc");
-    const Bytes report = Read("errors.txt");
-    ASSERT_EQ(exitCode, 0) << std::string(report.begin(), report.end());
-    Write("expected.rc", std::string("7 ICON icons/app.ico\nLANGUAGE 12, 1\n1 RCDATA { 0x10000000L, \"x\" }\n"));
-    CompileScriptFile(m_folder / "expected.rc", m_folder / "expected.res");
-    EXPECT_EQ(Read("main.res"), Read("expected.res"));
+    ASSERT_EQ(RunExe(L"main.rc"), 0) << Errors();
+    EXPECT_EQ(Read("main.res"),
+              CompiledInProcess("7 ICON icons/app.ico\nLANGUAGE 12, 1\n1 RCDATA { 0x10000000L, \"x\" }\n"));
 
     Write("broken.rc", std::string("#include \"inc\\bad.h\"\r\n"));
     EXPECT_EQ(RunExe(L"broken.rc"), 1);
-    const Bytes errors = Read("errors.txt");
-    EXPECT_EQ(std::string(errors.begin(), errors.end()),
-              "inc\\bad.h(2): error: #if without #endif: the file ends inside it\r\n");
+    EXPECT_EQ(Errors(), "inc\\bad.h(2): error: #if without #endif: the file ends inside it\r\n");
 }
 
 // Long enough for the files to be read ahead on threads: the same bytes as one thread, and the first error wins.
@@ -128,21 +130,15 @@ TEST_F(WindowsBuild, LongScriptsReadAheadOnThreads) {
 
     Write("long.rc", script + "301 RCDATA missing.bin\r\n" + script + "#define X\r\n");
     EXPECT_EQ(RunExe(L"long.rc"), 1);
-    const Bytes errors = Read("errors.txt");
-    EXPECT_EQ(std::string(errors.begin(), errors.end()),
-              "long.rc(301): error: cannot read 'missing.bin': file not found\r\n");
+    EXPECT_EQ(Errors(), "long.rc(301): error: cannot read 'missing.bin': file not found\r\n");
     EXPECT_EQ(Read("long.res"), written);
 }
 
 // Typed at a command prompt, -DNAME="x" keeps its quotes: NAME is a string, as Windows' resource compiler reads it.
 TEST_F(WindowsBuild, ADefinesQuotesAreKept) {
     Write("define.rc", std::string("STRINGTABLE { 1, NAME }\r\n"));
-    const int exitCode = RunExe(L"-DNAME=\"x y\" -fo \"out put.res\" define.rc");
-    const Bytes report = Read("errors.txt");
-    ASSERT_EQ(exitCode, 0) << std::string(report.begin(), report.end());
-    Write("expected.rc", std::string("STRINGTABLE { 1, \"x y\" }\n"));
-    CompileScriptFile(m_folder / "expected.rc", m_folder / "expected.res");
-    EXPECT_EQ(Read("out put.res"), Read("expected.res"));
+    ASSERT_EQ(RunExe(L"-DNAME=\"x y\" -fo \"out put.res\" define.rc"), 0) << Errors();
+    EXPECT_EQ(Read("out put.res"), CompiledInProcess("STRINGTABLE { 1, \"x y\" }\n"));
 }
 
 }  // namespace

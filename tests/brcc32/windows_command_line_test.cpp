@@ -1,4 +1,4 @@
-// The Windows program's own splitting of its command line: the runtime's rules, and a define's quotes kept.
+// Splitting by Windows' rules: the program's own command line, a define's quotes kept, and response files.
 #include "brcc32/cli/windows_command_line.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +27,28 @@ TEST(WindowsCommandLine, SplitsAsTheRuntimeButKeepsADefinesQuotes) {
     };
     for (const Split& split : cases) {
         EXPECT_EQ(SplitCommandLine(split.line), split.arguments) << split.line;
+    }
+}
+
+// The same text read from the two places: only the command line keeps a define's quotes, only a response file is
+// split at line breaks.
+TEST(WindowsCommandLine, CommandLineAndResponseFileDifferOnlyWhereTheirToolsDo) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> onCommandLine;
+        std::vector<std::string> inResponseFile;
+    };
+    const std::vector<Case> cases = {
+        {"-DNAME=\"x y\" a.rc", {"-DNAME=\"x y\"", "a.rc"}, {"-DNAME=x y", "a.rc"}},
+        {"-D NAME=\"x\"", {"-D", "NAME=\"x\""}, {"-D", "NAME=x"}},
+        {"-r\r\na.rc", {"-r\r\na.rc"}, {"-r", "a.rc"}},
+        {"\"a\nb\"\f c", {"a\nb\f", "c"}, {"a\nb", "c"}},
+        {"a\\\\\"b c\" \"say \"\"hi\"\"\"", {"a\\b c", "say \"hi\""}, {"a\\b c", "say \"hi\""}},
+        {" \t ", {}, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SplitWindowsArguments(c.text, WindowsArgumentSource::kCommandLine), c.onCommandLine) << c.text;
+        EXPECT_EQ(SplitWindowsArguments(c.text, WindowsArgumentSource::kResponseFile), c.inResponseFile) << c.text;
     }
 }
 

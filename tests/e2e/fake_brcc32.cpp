@@ -5,23 +5,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/support/window_driver.h"
+
 namespace {
+
+using talvorine::e2e::Narrow;
 
 std::wstring EnvOr(const wchar_t* name, const std::wstring& fallback) {
     wchar_t value[32768];
     const DWORD length = GetEnvironmentVariableW(name, value, static_cast<DWORD>(std::size(value)));
     return length == 0 || length >= std::size(value) ? fallback : std::wstring(value, length);
-}
-
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
-    return result;
 }
 
 void AppendRecord(const std::wstring& logPath, const std::string& record) {
@@ -54,11 +47,11 @@ void AppendToLog(const std::wstring& logPath) {
     const bool hidden = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 && startup.wShowWindow == SW_HIDE;
     const HWND console = GetConsoleWindow();
     const bool consoleShown = console != nullptr && IsWindowVisible(console);
-    const std::string record = "cmd=" + Utf8(GetCommandLineW()) + "\nshown=" +
+    const std::string record = "cmd=" + Narrow(GetCommandLineW()) + "\nshown=" +
                                (consoleShown ? "console"
                                 : hidden     ? "hidden"
                                              : "default") +
-                               "\ncwd=" + Utf8(folder) + "\n";
+                               "\ncwd=" + Narrow(folder) + "\n";
     AppendRecord(logPath, record);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "main_window/form1_ids.h"
+#include "tests/support/test_main.h"
 #include "tests/support/window_driver.h"
 
 namespace talvorine::e2e {
@@ -212,12 +213,9 @@ TEST_F(HelpTest, WithoutTheHelpFileHelpNamesIt) {
 }  // namespace talvorine::e2e
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 3) {
-        fprintf(stderr, "usage: %s <Talvorine.exe> <Talvorine.chm>\n", argv[0]);
-        return 2;
-    }
-    talvorine::e2e::g_talvorineExe = talvorine::e2e::LinuxPathToWindows(argv[1]);
-    talvorine::e2e::g_helpFile = talvorine::e2e::LinuxPathToWindows(argv[2]);
-    return RUN_ALL_TESTS();
+    using namespace talvorine::e2e;
+    return RunTestsWithPaths(argc, argv, {"Talvorine.exe", "Talvorine.chm"}, [](const auto& paths) {
+        g_talvorineExe = paths[0];
+        g_helpFile = paths[1];
+    });
 }

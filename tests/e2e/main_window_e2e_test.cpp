@@ -15,6 +15,7 @@
 
 #include "main_window/form1_ids.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/test_main.h"
 #include "tests/support/window_driver.h"
 
 namespace talvorine::e2e {
@@ -44,15 +45,6 @@ constexpr DWORD kSettleMs = 700;
 std::wstring g_talvorineExe;
 std::wstring g_fakeBrcc32Exe;
 std::wstring g_realBrcc32Exe;
-
-std::vector<std::wstring> FileNamesIn(const fs::path& folder) {
-    std::vector<std::wstring> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().wstring());
-    }
-    std::ranges::sort(names);
-    return names;
-}
 
 // The system's own wording for an error code, in French where it has it, as the program must quote it
 // after the file name.
@@ -162,6 +154,12 @@ protected:
         ASSERT_TRUE(WaitForText(m_edit1, path.filename().wstring()));
     }
 
+    // A file with `bytes` in it, opened.
+    void OpenNewFile(const fs::path& path, std::string_view bytes) const {
+        WriteBytes(path, bytes);
+        OpenFile(path);
+    }
+
     void SaveAs(const fs::path& path) const {
         ASSERT_TRUE(WaitForDialog(kCmdEnregistrer, kSaveTitle).ChooseFile(path.wstring()));
         ASSERT_TRUE(WaitForText(m_label2, kSavedStatus)) << Narrow(ReadText(m_label2));
@@ -169,6 +167,20 @@ protected:
     }
 
     void Type(std::wstring_view text) const { TypeByMessages(m_memo, text); }
+
+    // Compile, and its success reported: Compile is disabled again.
+    void CompileToSuccess() const {
+        Command(kCmdCompiler);
+        ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus));
+        ASSERT_FALSE(CompileEnabled());
+    }
+
+    // `text` typed, saved as `path`, and compiled.
+    void SaveAndCompile(std::wstring_view text, const fs::path& path) const {
+        Type(text);
+        SaveAs(path);
+        Command(kCmdCompiler);
+    }
 
     std::vector<Brcc32Start> Brcc32Starts() const {
         std::vector<Brcc32Start> starts;
@@ -281,8 +293,7 @@ TEST_F(MainWindowTest, KeyboardTypingFillsTheMemoAndEnablesCompile) {
 
 TEST_F(MainWindowTest, DeletingTextAlsoCountsAsAChange) {
     const fs::path script = m_workFolder / L"script.rc";
-    WriteBytes(script, "abc");
-    OpenFile(script);
+    OpenNewFile(script, "abc");
     Command(kCmdCompiler);
     ASSERT_TRUE(WaitForBrcc32Starts(1));
     ASSERT_TRUE(WaitUntil([&] { return !CompileEnabled(); }));
@@ -305,8 +316,7 @@ TEST_F(MainWindowTest, ADisabledCompileIgnoresItsCommand) {
 
 TEST_F(MainWindowTest, NewEmptiesTheFormButKeepsCompileState) {
     const fs::path script = m_workFolder / L"a.rc";
-    WriteBytes(script, "A RCDATA \"a.bin\"");
-    OpenFile(script);
+    OpenNewFile(script, "A RCDATA \"a.bin\"");
     ASSERT_TRUE(CompileEnabled());
     MoveFocusToEdit1();
 
@@ -329,11 +339,8 @@ TEST_F(MainWindowTest, NewAtStartLeavesCompileDisabled) {
 // Emptying a memo that holds text is no edit of the user's: a disabled Compile stays disabled.
 TEST_F(MainWindowTest, NewOfAFullMemoAfterCompileLeavesCompileDisabled) {
     const fs::path script = m_workFolder / L"a.rc";
-    WriteBytes(script, "A RCDATA \"a.bin\"");
-    OpenFile(script);
-    Command(kCmdCompiler);
-    ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus));
-    ASSERT_FALSE(CompileEnabled());
+    OpenNewFile(script, "A RCDATA \"a.bin\"");
+    ASSERT_NO_FATAL_FAILURE(CompileToSuccess());
 
     Command(kCmdNouveau);
     ASSERT_TRUE(WaitForText(m_memo, L""));
@@ -343,8 +350,7 @@ TEST_F(MainWindowTest, NewOfAFullMemoAfterCompileLeavesCompileDisabled) {
 
 TEST_F(MainWindowTest, CompileAfterNewAsksForAFileAndDisablesCompile) {
     const fs::path script = m_workFolder / L"a.rc";
-    WriteBytes(script, "x");
-    OpenFile(script);
+    OpenNewFile(script, "x");
     Command(kCmdNouveau);
     ASSERT_TRUE(WaitForText(m_edit1, L""));
     ASSERT_TRUE(CompileEnabled());
@@ -395,14 +401,12 @@ TEST_F(MainWindowTest, OpenShowsTheFileAndItsNameInTeal) {
 
 TEST_F(MainWindowTest, OpenNormalisesEveryLineBreakAndStopsAtNul) {
     const fs::path mixed = m_workFolder / L"mixed.rc";
-    WriteBytes(mixed, std::string("a\nb\rc\r\nd\n\re"));
-    OpenFile(mixed);
+    OpenNewFile(mixed, std::string("a\nb\rc\r\nd\n\re"));
     EXPECT_EQ(ReadText(m_memo), L"a\r\nb\r\nc\r\nd\r\n\r\ne");
 
     // Not "nul.rc": that name is the null device's.
     const fs::path withZero = m_workFolder / L"zero.rc";
-    WriteBytes(withZero, std::string("before\nNUL\0after\n", 18));
-    OpenFile(withZero);
+    OpenNewFile(withZero, std::string("before\nNUL\0after\n", 18));
     EXPECT_EQ(ReadText(m_memo), L"before\r\nNUL");
 }
 
@@ -419,8 +423,7 @@ TEST_F(MainWindowTest, AnLfFileSavedAgainHasCrLfAndKeepsItsEnd) {
     };
     for (const auto& c : cases) {
         const fs::path lf = m_workFolder / L"unix.rc";
-        WriteBytes(lf, c.file);
-        OpenFile(lf);
+        OpenNewFile(lf, c.file);
         EXPECT_EQ(ReadText(m_memo), Widen(c.saved));
         const fs::path saved = m_workFolder / L"windows.rc";
         SaveAs(saved);
@@ -430,8 +433,7 @@ TEST_F(MainWindowTest, AnLfFileSavedAgainHasCrLfAndKeepsItsEnd) {
 
 TEST_F(MainWindowTest, OpenOfTheSameTextLeavesCompileAsItWas) {
     const fs::path script = m_workFolder / L"same.rc";
-    WriteBytes(script, "same text");
-    OpenFile(script);
+    OpenNewFile(script, "same text");
     Command(kCmdCompiler);
     ASSERT_TRUE(WaitForBrcc32Starts(1));
     ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus));
@@ -441,8 +443,8 @@ TEST_F(MainWindowTest, OpenOfTheSameTextLeavesCompileAsItWas) {
     EXPECT_FALSE(CompileEnabled());
 
     const fs::path other = m_workFolder / L"other.rc";
-    WriteBytes(other, "other text");
-    OpenFile(other);
+
+    OpenNewFile(other, "other text");
     EXPECT_TRUE(CompileEnabled());
 }
 
@@ -471,8 +473,7 @@ TEST_F(MainWindowTest, OpenOfAMissingFileShowsTheErrorAndChangesNothing) {
 // Save As elsewhere must not move the folder away from that file.
 TEST_F(MainWindowTest, AFailedOpenOrSaveAsLeavesCompileOnTheShownFile) {
     const fs::path script = m_workFolder / L"a.rc";
-    WriteBytes(script, "A RCDATA \"a.bin\"");
-    OpenFile(script);
+    OpenNewFile(script, "A RCDATA \"a.bin\"");
     const fs::path locked = m_otherFolder / L"a.rc";
     WriteBytes(locked, "held");
     SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -502,8 +503,7 @@ TEST_F(MainWindowTest, OpenDecodesUnicodeFilesByTheirByteOrderMark) {
     const std::string utf8 = "\xEF\xBB\xBF" + Narrow(text);
     for (const std::string& bytes : {utf16le, utf16be, utf8}) {
         const fs::path script = m_workFolder / L"unicode.rc";
-        WriteBytes(script, bytes);
-        OpenFile(script);
+        OpenNewFile(script, bytes);
         EXPECT_EQ(ReadText(m_memo), L"A RCDATA \"\u00e9t\u00e9.bin\"\r\nB ICON b.ico");
         // Saved again, it is an ANSI file.
         SaveAs(script);
@@ -525,8 +525,7 @@ std::wstring DisplayedCaption(std::wstring_view text) {
 
 TEST_F(MainWindowTest, AnAmpersandInTheFileNameShowsAsItIs) {
     const fs::path script = m_workFolder / L"R&D.rc";
-    WriteBytes(script, "x");
-    OpenFile(script);
+    OpenNewFile(script, "x");
     EXPECT_EQ(DisplayedCaption(ReadText(m_groupBox1)), L"Fichier R&D.rc");
     EXPECT_EQ(ReadText(m_edit1), L"R&D.rc");
 }
@@ -726,11 +725,8 @@ TEST_F(MainWindowTest, SaveAsWritesTheMemoAndEmptiesItKeepingCompileEnabled) {
 
 TEST_F(MainWindowTest, SaveAsAfterCompileLeavesCompileDisabled) {
     const fs::path script = m_workFolder / L"a.rc";
-    WriteBytes(script, "A RCDATA \"a.bin\"");
-    OpenFile(script);
-    Command(kCmdCompiler);
-    ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus));
-    ASSERT_FALSE(CompileEnabled());
+    OpenNewFile(script, "A RCDATA \"a.bin\"");
+    ASSERT_NO_FATAL_FAILURE(CompileToSuccess());
 
     const fs::path copy = m_workFolder / L"b.rc";
     SaveAs(copy);
@@ -894,23 +890,17 @@ TEST_F(MainWindowTest, CompileStartsBrcc32OnTheSavedFileInItsFolder) {
 
 TEST_F(MainWindowTest, CompileRunsInTheFolderOfTheLastFileChosen) {
     const fs::path first = m_workFolder / L"first.rc";
-    WriteBytes(first, "1");
-    OpenFile(first);
+    OpenNewFile(first, "1");
     const fs::path otherFolder = m_root / L"second";
     fs::create_directories(otherFolder);
-    Type(L"2");
-    SaveAs(otherFolder / L"second.rc");
-
-    Command(kCmdCompiler);
+    SaveAndCompile(L"2", otherFolder / L"second.rc");
     ASSERT_TRUE(WaitForBrcc32Starts(1));
     EXPECT_EQ(Brcc32Starts()[0].commandLine, L"brcc32 second.rc");
     EXPECT_EQ(fs::path(Brcc32Starts()[0].folder), otherFolder);
 }
 
 TEST_F(MainWindowTest, ANameWithABlankIsQuoted) {
-    Type(L"x");
-    SaveAs(m_workFolder / L"mon script.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"x", m_workFolder / L"mon script.rc");
     ASSERT_TRUE(WaitForBrcc32Starts(1));
     EXPECT_EQ(Brcc32Starts()[0].commandLine, L"brcc32 \"mon script.rc\"");
     EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus));
@@ -922,9 +912,7 @@ protected:
 };
 
 TEST_F(FailingBrcc32Test, AFailedCompileShowsItsCodeInRed) {
-    Type(L"bad");
-    SaveAs(m_workFolder / L"bad.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"bad", m_workFolder / L"bad.rc");
     EXPECT_TRUE(WaitForText(m_label2, L"Échec de la compilation (code 3) !")) << Narrow(ReadText(m_label2));
     EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
     EXPECT_FALSE(CompileEnabled());
@@ -937,9 +925,7 @@ protected:
 };
 
 TEST_F(SlowBrcc32Test, TheWindowAnswersWhileBrcc32Runs) {
-    Type(L"slow");
-    SaveAs(m_workFolder / L"slow.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"slow", m_workFolder / L"slow.rc");
     ASSERT_TRUE(WaitForBrcc32Starts(1));
     EXPECT_TRUE(WaitForText(m_label2, kCompilingStatus));
     EXPECT_TRUE(WaitForForegroundColour(m_label2, kBlack)) << Narrow(ColourName(ForegroundColour(m_label2)));
@@ -955,9 +941,7 @@ TEST_F(SlowBrcc32Test, TheWindowAnswersWhileBrcc32Runs) {
 }
 
 TEST_F(SlowBrcc32Test, AReportThatEndsAfterNewLeavesItsStatus) {
-    Type(L"slow");
-    SaveAs(m_workFolder / L"slow.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"slow", m_workFolder / L"slow.rc");
     ASSERT_TRUE(WaitForBrcc32Starts(1));
     Command(kCmdNouveau);
     ASSERT_TRUE(WaitForText(m_label2, kStartStatus));
@@ -974,9 +958,7 @@ protected:
 
 // Without a console the user would never see why the script failed.
 TEST_F(TalkativeFailingBrcc32Test, AFailedCompileShowsTheCompilersFirstLines) {
-    Type(L"bad");
-    SaveAs(m_workFolder / L"bad.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"bad", m_workFolder / L"bad.rc");
     auto box = WaitForBox(kApplicationTitle);
     ASSERT_TRUE(box);
     std::wstring expected;
@@ -999,9 +981,7 @@ protected:
 };
 
 TEST_F(MissingBrcc32Test, ACompilerThatCannotStartIsReported) {
-    Type(L"x");
-    SaveAs(m_workFolder / L"x.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"x", m_workFolder / L"x.rc");
     auto box = WaitForBox(kApplicationTitle);
     ASSERT_TRUE(box);
     const std::wstring text = box->Text();
@@ -1027,9 +1007,7 @@ protected:
 
 TEST_F(RealBrcc32Test, AValidScriptCompilesToAResFileInGreen) {
     WriteBytes(m_workFolder / L"donnees.bin", "0123456789");
-    Type(L"DONNEES RCDATA \"donnees.bin\"\r\n7 RCDATA donnees.bin");
-    SaveAs(m_workFolder / L"appli.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"DONNEES RCDATA \"donnees.bin\"\r\n7 RCDATA donnees.bin", m_workFolder / L"appli.rc");
     EXPECT_TRUE(WaitForText(m_label2, kSuccessStatus, 20000)) << Narrow(ReadText(m_label2));
     EXPECT_TRUE(WaitForForegroundColour(m_label2, kGreen)) << Narrow(ColourName(ForegroundColour(m_label2)));
     const std::string res = ReadBytes(m_workFolder / L"appli.res");
@@ -1042,9 +1020,7 @@ TEST_F(RealBrcc32Test, AValidScriptCompilesToAResFileInGreen) {
 
 TEST_F(RealBrcc32Test, AnInvalidScriptFailsInRedAndKeepsTheOldResFile) {
     WriteBytes(m_workFolder / L"appli.res", "old output");
-    Type(L"1 RCDATA \"absent.bin\"");
-    SaveAs(m_workFolder / L"appli.rc");
-    Command(kCmdCompiler);
+    SaveAndCompile(L"1 RCDATA \"absent.bin\"", m_workFolder / L"appli.rc");
     EXPECT_TRUE(WaitForText(m_label2, L"Échec de la compilation (code 1) !", 20000)) << Narrow(ReadText(m_label2));
     EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
     auto box = WaitForBox(kApplicationTitle);
@@ -1082,13 +1058,10 @@ TEST_F(MainWindowTest, WmCloseEndsWithCodeZero) {
 }  // namespace talvorine::e2e
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 4) {
-        fprintf(stderr, "usage: %s <Talvorine.exe> <fake_brcc32.exe> <brcc32.exe> (Linux or Windows paths)\n", argv[0]);
-        return 2;
-    }
-    talvorine::e2e::g_talvorineExe = talvorine::e2e::LinuxPathToWindows(argv[1]);
-    talvorine::e2e::g_fakeBrcc32Exe = talvorine::e2e::LinuxPathToWindows(argv[2]);
-    talvorine::e2e::g_realBrcc32Exe = talvorine::e2e::LinuxPathToWindows(argv[3]);
-    return RUN_ALL_TESTS();
+    using namespace talvorine::e2e;
+    return RunTestsWithPaths(argc, argv, {"Talvorine.exe", "fake_brcc32.exe", "brcc32.exe"}, [](const auto& paths) {
+        g_talvorineExe = paths[0];
+        g_fakeBrcc32Exe = paths[1];
+        g_realBrcc32Exe = paths[2];
+    });
 }

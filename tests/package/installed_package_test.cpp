@@ -17,6 +17,7 @@
 
 #include "main_window/form1_ids.h"
 #include "main_window/form1_layout.h"
+#include "tests/support/test_main.h"
 #include "tests/support/window_driver.h"
 
 namespace talvorine::e2e {
@@ -33,15 +34,6 @@ const std::vector<std::wstring> kShippedFiles = {L"LISEZMOI.txt", L"Talvorine.ch
 // From the command line.
 fs::path g_installFolder;
 fs::path g_distFolder;
-
-std::vector<std::wstring> FileNamesIn(const fs::path& folder) {
-    std::vector<std::wstring> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().wstring());
-    }
-    std::ranges::sort(names);
-    return names;
-}
 
 fs::path CommonProgramsFolder() {
     wchar_t path[MAX_PATH] = {};
@@ -253,15 +245,12 @@ TEST_F(Uninstalled, OnlyTheUsersFileIsLeftWithItsFolder) {
 }  // namespace talvorine::e2e
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 3) {
-        fprintf(stderr, "usage: %s <install folder> <dist folder> (Linux or Windows paths)\n", argv[0]);
-        return 2;
-    }
-    talvorine::e2e::g_installFolder = talvorine::e2e::LinuxPathToWindows(argv[1]);
-    talvorine::e2e::g_distFolder = talvorine::e2e::LinuxPathToWindows(argv[2]);
+    using namespace talvorine::e2e;
     CoInitialize(nullptr);
-    const int result = RUN_ALL_TESTS();
+    const int result = RunTestsWithPaths(argc, argv, {"install folder", "dist folder"}, [](const auto& paths) {
+        g_installFolder = paths[0];
+        g_distFolder = paths[1];
+    });
     CoUninitialize();
     return result;
 }

@@ -153,6 +153,15 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::vector<std::wstring> FileNamesIn(const std::filesystem::path& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().wstring());
+    }
+    std::ranges::sort(names);
+    return names;
+}
+
 std::wstring Widen(std::string_view utf8) {
     if (utf8.empty()) {
         return {};

@@ -45,6 +45,8 @@ std::filesystem::path NewScratchFolder(std::wstring_view prefix);
 // A whole file's bytes, empty when it cannot be read; and a file made or replaced with the bytes.
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
+// The names of what a folder holds, sorted.
+std::vector<std::wstring> FileNamesIn(const std::filesystem::path& folder);
 
 // "/x/y" (Linux) becomes "Z:\x\y", Wine's view of the host file system; a Windows path is kept.
 std::wstring LinuxPathToWindows(std::string_view path);

@@ -12,6 +12,7 @@
 
 #include "help/hh.h"
 #include "help/hh_funcs.h"
+#include "tests/support/test_main.h"
 #include "tests/support/window_driver.h"
 
 namespace {
@@ -301,12 +302,8 @@ TEST_F(FrenchLocale, ReportShowsFrenchLocaleAndSeparator) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <probe_host.exe> <Talvorine.chm>\n", argv[0]);
-        return 2;
-    }
-    g_probeHost = LinuxPathToWindows(argv[1]);
-    g_helpFile = LinuxPathToWindows(argv[2]);
-    return RUN_ALL_TESTS();
+    return talvorine::e2e::RunTestsWithPaths(argc, argv, {"probe_host.exe", "Talvorine.chm"}, [](const auto& paths) {
+        g_probeHost = paths[0];
+        g_helpFile = paths[1];
+    });
 }
