@@ -27,55 +27,55 @@ constexpr std::uint64_t kMaxDataSize = 0xFFFFFFF0u;
 constexpr std::size_t kStringsPerBundle = 16;
 constexpr std::uint16_t kFontDirectoryFlags = kMemMoveable | kMemPure | kMemDiscardable;
 
-std::string TypeWord(const ResourceStatement& statement) {
+const MessageText& NotValidFile(const ResourceStatement& statement) {
     switch (statement.kind) {
         case ResourceKind::kIcon:
-            return "icon";
+            return msg::kNotValidIcon;
         case ResourceKind::kCursor:
-            return "cursor";
+            return msg::kNotValidCursor;
         case ResourceKind::kBitmap:
-            return "bitmap";
+            return msg::kNotValidBitmap;
         case ResourceKind::kRaw:
             if (statement.type.isOrdinal && statement.type.ordinal == kTypeFont) {
-                return "font";
+                return msg::kNotValidFont;
             }
             break;
         case ResourceKind::kData:
         case ResourceKind::kStrings:
             break;
     }
-    return "data";
+    return msg::kNotValidData;
 }
 
-std::string DescribeType(const ResourceId& type) {
+LocalText DescribeType(const ResourceId& type) {
     if (!type.isOrdinal) {
-        return type.text;
+        return LocalText::Verbatim(type.text);
     }
     switch (type.ordinal) {
         case kTypeCursor:
-            return "cursor image";
+            return Compose(msg::kCursorImage);
         case kTypeBitmap:
-            return "BITMAP";
+            return LocalText::Verbatim("BITMAP");
         case kTypeIcon:
-            return "icon image";
+            return Compose(msg::kIconImage);
         case kTypeRcData:
-            return "RCDATA";
+            return LocalText::Verbatim("RCDATA");
         case kTypeGroupCursor:
-            return "CURSOR";
+            return LocalText::Verbatim("CURSOR");
         case kTypeGroupIcon:
-            return "ICON";
+            return LocalText::Verbatim("ICON");
         case kTypeStringTable:
-            return "STRINGTABLE";
+            return LocalText::Verbatim("STRINGTABLE");
         case kTypeVersionInfo:
-            return "VERSIONINFO";
+            return LocalText::Verbatim("VERSIONINFO");
         case kTypeAniCursor:
-            return "ANICURSOR";
+            return LocalText::Verbatim("ANICURSOR");
         case kTypeAniIcon:
-            return "ANIICON";
+            return LocalText::Verbatim("ANIICON");
         case kTypeToolbar:
-            return "TOOLBAR";
+            return LocalText::Verbatim("TOOLBAR");
         default:
-            return "type " + std::to_string(type.ordinal);
+            return Compose(msg::kTypeNumber, {std::to_string(type.ordinal)});
     }
 }
 
@@ -96,7 +96,7 @@ StagedFile TakeFile(const ResourceStatement& statement, FileReadAhead& files) {
 StagedFile TakeDataFile(const ResourceStatement& statement, FileReadAhead& files) {
     StagedFile file = TakeFile(statement, files);
     if (file.Size() > kMaxDataSize) {
-        throw FileAccessError("it is too large for a resource");
+        throw FileAccessError(Compose(msg::kTooLargeForResource));
     }
     return file;
 }
@@ -119,7 +119,7 @@ ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::stream
       m_readers(readers),
       m_writer(out) {}
 
-void ResourceCompiler::Warn(int line, std::string text) {
+void ResourceCompiler::Warn(int line, LocalText text) {
     if (m_diagnostics != nullptr) {
         m_diagnostics->Warn("", line, std::move(text));
     }
@@ -181,10 +181,9 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                     break;
             }
         } catch (const FileFormatError& error) {
-            throw ScriptError(statement.fileLine, "'" + statement.file + "' is not a valid " + TypeWord(statement) +
-                                                      " file: " + error.what());
+            throw ScriptError(statement.fileLine, Compose(NotValidFile(statement), {statement.file, error.Text()}));
         } catch (const FileAccessError& error) {
-            throw ScriptError(statement.fileLine, "cannot read '" + statement.file + "': " + error.what());
+            throw ScriptError(statement.fileLine, Compose(msg::kCannotReadFile, {statement.file, error.Text()}));
         }
     }
     if (parseError) {
@@ -197,8 +196,8 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
 
 void ResourceCompiler::Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line) {
     if (const std::optional<int> earlier = m_definitions.Define(type, name, language, line)) {
-        throw ScriptError(line, "duplicate resource: " + DescribeType(type) + " " + DescribeId(name) + " in language " +
-                                    HexLanguage(language) + " is already defined on line " + std::to_string(*earlier));
+        throw ScriptError(line, Compose(msg::kDuplicateResource, {DescribeType(type), DescribeId(name),
+                                                                  HexLanguage(language), std::to_string(*earlier)}));
     }
 }
 
@@ -231,15 +230,13 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     for (std::size_t i = 0; i < images.size(); ++i) {
         if (images[i].overstatedSize != 0) {
-            Warn(statement.fileLine, "'" + statement.file + "': image " + std::to_string(i + 1) + " is said to be " +
-                                         std::to_string(images[i].overstatedSize) +
-                                         " bytes long, past the end of the file; Windows' compiler trusts that size, "
-                                         "but the image is whole in its " +
-                                         std::to_string(images[i].data.size()) + " bytes, which are the ones stored");
+            Warn(statement.fileLine, Compose(msg::kOverstatedImage, {statement.file, std::to_string(i + 1),
+                                                                     std::to_string(images[i].overstatedSize),
+                                                                     std::to_string(images[i].data.size())}));
         }
     }
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
-        throw ScriptError(statement.fileLine, "too many icon and cursor images: their ids would pass 65535");
+        throw ScriptError(statement.fileLine, Compose(msg::kTooManyImages));
     }
 
     const ResourceId imageType = ResourceId::Ordinal(isIcon ? kTypeIcon : kTypeCursor);
@@ -252,7 +249,7 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
             continue;
         }
         if (image.data.size() > kMaxDataSize) {
-            throw FileFormatError("it holds an image too large for a resource");
+            throw FileFormatError(Compose(msg::kImageTooLarge));
         }
         std::uint8_t hotspot[4];
         WriteU16(hotspot, image.hotspotX);
@@ -297,7 +294,7 @@ void ResourceCompiler::CompileAnimation(const ResourceStatement& statement, cons
     const ResourceId type = ResourceId::Ordinal(statement.kind == ResourceKind::kIcon ? kTypeAniIcon : kTypeAniCursor);
     Claim(type, statement.name, statement.language, statement.nameLine);
     if (file.size() > kMaxDataSize) {
-        throw FileAccessError("it is too large for a resource");
+        throw FileAccessError(Compose(msg::kTooLargeForResource));
     }
     m_writer.WriteResource(type, statement.name, statement.memoryFlags, statement.language, file);
 }
@@ -330,15 +327,14 @@ void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAh
 
 void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadAhead& files) {
     if (!statement.name.isOrdinal) {
-        throw ScriptError(statement.nameLine, "a FONT needs a number as its name, not '" + statement.name.text +
-                                                  "': Windows lists fonts by number in the font directory");
+        throw ScriptError(statement.nameLine, Compose(msg::kFontNeedsNumber, {statement.name.text}));
     }
     Claim(statement.type, statement.name, statement.language, statement.nameLine);
     StagedFile file = TakeDataFile(statement, files);
     const FileBytes font = file.TakeRest();
     const std::vector<std::uint8_t> entry = ReadFontDirEntry(font);
     if (m_fontCount == 0xFFFF) {
-        throw ScriptError(statement.nameLine, "too many fonts: the font directory counts at most 65535");
+        throw ScriptError(statement.nameLine, Compose(msg::kTooManyFonts));
     }
     if (m_fontCount++ == 0) {
         m_fontDirectory.assign(2, 0);
@@ -388,13 +384,13 @@ void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
         StringBundle& bundle = m_bundles[found->second];
         const std::size_t slot = string.id % kStringsPerBundle;
         if (bundle.strings[slot]) {
-            throw ScriptError(string.line, "duplicate string: id " + std::to_string(string.id) + " in language " +
-                                               HexLanguage(statement.language) + " is already defined on line " +
-                                               std::to_string(bundle.lines[slot]));
+            throw ScriptError(
+                string.line, Compose(msg::kDuplicateString, {std::to_string(string.id), HexLanguage(statement.language),
+                                                             std::to_string(bundle.lines[slot])}));
         }
         // The length is 16 bits, and counts the NUL that /n adds.
         if (string.text.size() > (m_settings.nullTerminateStrings ? 0xFFFEu : 0xFFFFu)) {
-            throw ScriptError(string.line, "string " + std::to_string(string.id) + " is longer than 65535 characters");
+            throw ScriptError(string.line, Compose(msg::kStringTooLong, {std::to_string(string.id)}));
         }
         bundle.strings[slot] = string.text;
         bundle.lines[slot] = string.line;
@@ -424,7 +420,7 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
     try {
         bytes = ReadTextFile(script);
     } catch (const FileAccessError& error) {
-        throw ScriptError(name, 0, std::string("cannot read the script: ") + error.what());
+        throw ScriptError(name, 0, Compose(msg::kCannotReadScript, {error.Text()}));
     }
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
     if (record != nullptr) {
@@ -457,9 +453,9 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
             throw;
         }
         const PreprocessedScript::Place place = preprocessed.Locate(error.Line());
-        throw ScriptError(*place.file, place.line, error.what());
+        throw ScriptError(*place.file, place.line, error.Text());
     } catch (const std::runtime_error& error) {
-        throw ScriptError(name, 0, error.what());
+        throw ScriptError(name, 0, ReasonOf(error));
     }
 }
 
@@ -471,13 +467,13 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
     try {
         out.emplace(output);
     } catch (const std::runtime_error& error) {
-        throw ScriptError(name, 0, error.what());
+        throw ScriptError(name, 0, ReasonOf(error));
     }
     CompileScript(script, out->Stream(), options, name, readers, diagnostics);
     try {
         out->Commit();
     } catch (const std::runtime_error& error) {
-        throw ScriptError(name, 0, error.what());
+        throw ScriptError(name, 0, ReasonOf(error));
     }
 }
 
