@@ -1068,7 +1068,8 @@ TEST_F(FrenchUser, TheErrorBoxShowsTheCompilersFrenchLine) {
     EXPECT_TRUE(WaitForText(m_label2, L"Échec de la compilation (code 1) !", 20000)) << Narrow(ReadText(m_label2));
     auto box = WaitForBox(kApplicationTitle);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->Text(), L"appli.rc(1): error: impossible de lire « absent.bin » : fichier introuvable")
+    // The box ends the compiler's line with its own full stop.
+    EXPECT_EQ(box->Text(), L"appli.rc(1): error: impossible de lire « absent.bin » : fichier introuvable.")
         << Narrow(box->Text());
     Dismiss(*box);
 }
