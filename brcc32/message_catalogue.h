@@ -383,8 +383,8 @@ inline constexpr MessageText kUtf8WithoutCodePage{
 inline constexpr MessageText kStringsJoined{
     "the quoted strings of the {1} are joined, as Windows' compiler joins "
     "them; llvm-rc refuses more than one",
-    "les chaînes entre guillemets de {1} sont jointes, comme le compilateur "
-    "de Windows les joint ; llvm-rc en refuse plus d'une"};
+    "les chaînes entre guillemets sont jointes pour {1}, comme le "
+    "compilateur de Windows les joint ; llvm-rc en refuse plus d'une"};
 // What the script was expected to hold; the parts below name the place.
 inline constexpr MessageText kExpectedBlockBegin{"expected BEGIN or '{' to open the {1}, found {2}",
                                                  "BEGIN ou « { » est attendu pour ouvrir {1}, et non {2}"};
