@@ -30,12 +30,12 @@ void CopyResFile(const std::filesystem::path& path, const std::string& shown, st
             file.Read(std::span(chunk.data(), piece));
             if (out.sputn(reinterpret_cast<const char*>(chunk.data()), static_cast<std::streamsize>(piece)) !=
                 static_cast<std::streamsize>(piece)) {
-                throw std::runtime_error("the output file cannot be written (is the disk full?)");
+                throw LocalizedError(Compose(msg::kOutputNotWritten));
             }
             left -= piece;
         }
     } catch (const FileAccessError& error) {
-        throw ScriptError(shown, 0, std::string("cannot read the .res file: ") + error.what());
+        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
     }
 }
 
@@ -116,7 +116,7 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
             dependencies.emplace(request.file);
             if (dependencies->Stream().sputn(text.data(), static_cast<std::streamsize>(text.size())) !=
                 static_cast<std::streamsize>(text.size())) {
-                throw std::runtime_error("the dependency file cannot be written (is the disk full?)");
+                throw LocalizedError(Compose(msg::kDependenciesNotWritten));
             }
         }
         // The output before its dependency file: a build tool that finds the list newer than the output would
@@ -130,7 +130,7 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
     } catch (const ScriptError&) {
         throw;
     } catch (const std::runtime_error& error) {
-        throw ScriptError(shown, 0, error.what());
+        throw ScriptError(shown, 0, ReasonOf(error));
     }
 }
 

@@ -14,7 +14,7 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
     try {
         bytes = ReadTextFile(script);
     } catch (const FileAccessError& error) {
-        throw ScriptError(name, 0, std::string("cannot read the script: ") + error.what());
+        throw ScriptError(name, 0, Compose(msg::kCannotReadScript, {error.Text()}));
     }
     PreprocessedScript preprocessed = Preprocessor(options).Run(std::move(bytes), script, name);
     if (record != nullptr) {
@@ -47,9 +47,9 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
             throw;
         }
         const PreprocessedScript::Place place = preprocessed.Locate(error.Line());
-        throw ScriptError(*place.file, place.line, error.what());
+        throw ScriptError(*place.file, place.line, error.Text());
     } catch (const std::runtime_error& error) {
-        throw ScriptError(name, 0, error.what());
+        throw ScriptError(name, 0, ReasonOf(error));
     }
 }
 
@@ -61,13 +61,13 @@ void CompileScriptFile(const std::filesystem::path& script, const std::filesyste
     try {
         out.emplace(output);
     } catch (const std::runtime_error& error) {
-        throw ScriptError(name, 0, error.what());
+        throw ScriptError(name, 0, ReasonOf(error));
     }
     CompileScript(script, out->Stream(), options, name, readers, diagnostics);
     try {
         out->Commit();
     } catch (const std::runtime_error& error) {
-        throw ScriptError(name, 0, error.what());
+        throw ScriptError(name, 0, ReasonOf(error));
     }
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "brcc32/script_error.h"
+
 namespace brcc {
 namespace {
 
@@ -71,7 +73,7 @@ std::optional<int> DefinitionTable::Define(const ResourceId& type, const Resourc
     // A key longer than a block starts a block of its own, at offset 0.
     if (m_blocks.empty() || m_blocks.back().size() + m_key.size() > kBlockSize) {
         if (m_blocks.size() == kMaxBlocks) {
-            throw std::runtime_error("the script defines too many resources");
+            throw LocalizedError(Compose(msg::kTooManyResources));
         }
         m_blocks.emplace_back().reserve(std::max(kBlockSize, m_key.size()));
     }

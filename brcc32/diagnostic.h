@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "brcc32/messages.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
@@ -19,13 +20,13 @@ struct Diagnostic {
     // line of the preprocessed text, which the driver places in its file.
     std::string file;
     int line = 0;  // 0 where the diagnostic concerns a file as a whole
-    std::string text;
+    LocalText text;
 };
 
 // Where the stages leave their warnings; errors stop the compile and travel as ScriptError.
 class DiagnosticSink {
 public:
-    void Warn(std::string file, int line, std::string text) {
+    void Warn(std::string file, int line, LocalText text) {
         m_diagnostics.push_back({Severity::kWarning, std::move(file), line, std::move(text)});
     }
     void Add(Diagnostic diagnostic) { m_diagnostics.push_back(std::move(diagnostic)); }
@@ -39,6 +40,8 @@ private:
 Diagnostic ErrorDiagnostic(const ScriptError& error);
 
 // FILE(LINE): error: TEXT, or warning:, with its line break; `script` names the file where the diagnostic names none.
+// TEXT is in `language`, the keywords never are.
+std::string Render(const Diagnostic& diagnostic, const std::string& script, UiLanguage language);
 std::string Render(const Diagnostic& diagnostic, const std::string& script);
 
 }  // namespace brcc

@@ -37,7 +37,7 @@ StagedFile TakeFile(const ResourceStatement& statement, FileReadAhead& files) {
 StagedFile TakeDataFile(const ResourceStatement& statement, FileReadAhead& files) {
     StagedFile file = TakeFile(statement, files);
     if (file.Size() > kMaxDataSize) {
-        throw FileAccessError("it is too large for a resource");
+        throw FileAccessError(Compose(msg::kTooLargeForResource));
     }
     return file;
 }
@@ -73,15 +73,13 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
     const std::vector<IconImage> images = ReadIconFile(file, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor);
     for (std::size_t i = 0; i < images.size(); ++i) {
         if (images[i].overstatedSize != 0) {
-            Warn(statement.fileLine, "'" + statement.file + "': image " + std::to_string(i + 1) + " is said to be " +
-                                         std::to_string(images[i].overstatedSize) +
-                                         " bytes long, past the end of the file; Windows' compiler trusts that size, "
-                                         "but the image is whole in its " +
-                                         std::to_string(images[i].data.size()) + " bytes, which are the ones stored");
+            Warn(statement.fileLine, Compose(msg::kOverstatedImage, {statement.file, std::to_string(i + 1),
+                                                                     std::to_string(images[i].overstatedSize),
+                                                                     std::to_string(images[i].data.size())}));
         }
     }
     if (m_nextImageId + images.size() - 1 > kMaxImageId) {
-        throw ScriptError(statement.fileLine, "too many icon and cursor images: their ids would pass 65535");
+        throw ScriptError(statement.fileLine, Compose(msg::kTooManyImages));
     }
 
     const ResourceId imageType = ResourceId::Ordinal(isIcon ? kTypeIcon : kTypeCursor);
@@ -94,7 +92,7 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
             continue;
         }
         if (image.data.size() > kMaxDataSize) {
-            throw FileFormatError("it holds an image too large for a resource");
+            throw FileFormatError(Compose(msg::kImageTooLarge));
         }
         std::uint8_t hotspot[4];
         WriteU16(hotspot, image.hotspotX);
@@ -139,7 +137,7 @@ void ResourceCompiler::CompileAnimation(const ResourceStatement& statement, cons
     const ResourceId type = ResourceId::Ordinal(statement.kind == ResourceKind::kIcon ? kTypeAniIcon : kTypeAniCursor);
     Claim(type, statement.name, statement.language, statement.nameLine);
     if (file.size() > kMaxDataSize) {
-        throw FileAccessError("it is too large for a resource");
+        throw FileAccessError(Compose(msg::kTooLargeForResource));
     }
     m_writer.WriteResource(type, statement.name, statement.memoryFlags, statement.language, file);
 }
@@ -172,15 +170,14 @@ void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAh
 
 void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadAhead& files) {
     if (!statement.name.isOrdinal) {
-        throw ScriptError(statement.nameLine, "a FONT needs a number as its name, not '" + statement.name.text +
-                                                  "': Windows lists fonts by number in the font directory");
+        throw ScriptError(statement.nameLine, Compose(msg::kFontNeedsNumber, {statement.name.text}));
     }
     Claim(statement.type, statement.name, statement.language, statement.nameLine);
     StagedFile file = TakeDataFile(statement, files);
     const FileBytes font = file.TakeRest();
     const std::vector<std::uint8_t> entry = ReadFontDirEntry(font);
     if (m_fontCount == 0xFFFF) {
-        throw ScriptError(statement.nameLine, "too many fonts: the font directory counts at most 65535");
+        throw ScriptError(statement.nameLine, Compose(msg::kTooManyFonts));
     }
     if (m_fontCount++ == 0) {
         m_fontDirectory.assign(2, 0);

@@ -54,7 +54,7 @@ int Run(const std::string& programPath, const std::vector<std::string>& argument
         diagnostics.Add(brcc::ErrorDiagnostic(error));
         exitCode = kExitError;
     } catch (const std::exception& error) {
-        diagnostics.Add({brcc::Severity::kError, "", 0, error.what()});
+        diagnostics.Add({brcc::Severity::kError, "", 0, brcc::ReasonOf(error)});
         exitCode = kExitError;
     }
     for (const brcc::Diagnostic& diagnostic : diagnostics.Diagnostics()) {

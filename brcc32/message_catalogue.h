@@ -1,4 +1,4 @@
-// Every message brcc32 prints, in English and French. {1}, {2}... are filled in by Text().
+// Every message brcc32 prints, in English and French. {1}, {2}... are filled in by Text() and Compose().
 // The keywords "error:" and "warning:" are not here: build tools and IDEs parse them, so they stay as they are.
 #pragma once
 
@@ -204,57 +204,768 @@ inline constexpr MessageText kUsageCommon{
     "de ligne de commande. Les erreurs se lisent FICHIER(LIGNE): error: MESSAGE. Les messages sont en français\n"
     "quand la langue de l'utilisateur est le français.\n"};
 
-// What the stages say in English, as patterns: the text after "error:" or "warning:" is translated by the first that
-// matches it whole. The words a placeholder takes are translated too when a pattern matches them.
-inline constexpr std::array kDiagnosticPatterns = {
-    MessageText{"cannot read the script: {1}", "impossible de lire le script : {1}"},
-    MessageText{"cannot read the .res file: {1}", "impossible de lire le fichier .res : {1}"},
-    MessageText{"cannot read '{1}': {2}", "impossible de lire « {1} » : {2}"},
-    MessageText{"'{1}' is not a valid icon file: {2}", "« {1} » n'est pas un fichier d'icône valide : {2}"},
-    MessageText{"'{1}' is not a valid cursor file: {2}", "« {1} » n'est pas un fichier de curseur valide : {2}"},
-    MessageText{"'{1}' is not a valid bitmap file: {2}", "« {1} » n'est pas un fichier bitmap valide : {2}"},
-    MessageText{"'{1}' is not a valid font file: {2}", "« {1} » n'est pas un fichier de police valide : {2}"},
-    MessageText{"'{1}' is not a valid data file: {2}", "« {1} » n'est pas un fichier de données valide : {2}"},
-    MessageText{"cannot find the include file '{1}'", "fichier d'inclusion « {1} » introuvable"},
-    MessageText{"cannot read the include file '{1}': {2}", "impossible de lire le fichier d'inclusion « {1} » : {2}"},
-    MessageText{"duplicate resource: {1} in language {2} is already defined on line {3}",
-                "ressource en double : {1} en langue {2} est déjà définie à la ligne {3}"},
-    MessageText{"duplicate string: id {1} in language {2} is already defined on line {3}",
-                "chaîne en double : l'identifiant {1} en langue {2} est déjà défini à la ligne {3}"},
-    MessageText{"duplicate resource: type {1}, name {2}, language {3}",
-                "ressource en double : type {1}, nom {2}, langue {3}"},
-    MessageText{"unknown preprocessor directive '#{1}'", "directive de préprocesseur inconnue « #{1} »"},
-    MessageText{"unexpected '{1}'", "« {1} » inattendu"},
-    MessageText{"'{1}' is not a valid number", "« {1} » n'est pas un nombre valide"},
-    MessageText{"quoted text is not closed on its line", "un texte entre guillemets n'est pas fermé sur sa ligne"},
-    MessageText{"comment '/*' is never closed with '*/'", "le commentaire « /* » n'est jamais fermé par « */ »"},
-    MessageText{"the resource id {1} is out of range (0-65535)",
-                "l'identifiant de ressource {1} est hors limites (0-65535)"},
-    MessageText{"{1} is not closed with END or '}'", "{1} ne se ferme pas par END ou '}'"},
-    MessageText{"the output file cannot be written (is the disk full?)",
-                "le fichier de sortie ne peut pas être écrit (le disque est-il plein ?)"},
-    MessageText{"the dependency file cannot be written (is the disk full?)",
-                "le fichier des dépendances ne peut pas être écrit (le disque est-il plein ?)"},
-    MessageText{"the input is not a 32-bit .res file", "l'entrée n'est pas un fichier .res 32 bits"},
-    MessageText{"the resources are too large for a COFF object (4 GB)",
-                "les ressources sont trop grandes pour un objet COFF (4 Go)"},
-    MessageText{"the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, or "
-                "as UTF-16 with its byte-order mark",
-                "le fichier contient des octets NUL : il semble enregistré en UTF-16 sans marque d'ordre des octets ; "
-                "enregistrez-le en UTF-8, ou en UTF-16 avec sa marque"},
-    // Reasons, which follow a colon in the messages above.
-    MessageText{"file not found", "fichier introuvable"},
-    MessageText{"it is a folder, not a file", "c'est un dossier, pas un fichier"},
-    MessageText{"it is not a regular file", "ce n'est pas un fichier ordinaire"},
-    MessageText{"the file is too large", "le fichier est trop grand"},
-    MessageText{"the file cannot be read", "le fichier ne peut pas être lu"},
-    MessageText{"the file ended while it was read (did it change meanwhile?)",
-                "le fichier s'est terminé pendant sa lecture (a-t-il changé entre-temps ?)"},
-    MessageText{"it does not start with an icon or cursor header",
-                "il ne commence pas par un en-tête d'icône ou de curseur"},
-    MessageText{"it does not start with 'BM'", "il ne commence pas par « BM »"},
-    MessageText{"it holds no image", "il ne contient aucune image"},
-    MessageText{"image {1} lies beyond the end of the file", "l'image {1} se trouve au-delà de la fin du fichier"},
+// Why a file cannot be read; these follow a colon in the messages that name the file.
+inline constexpr MessageText kFileNotFound{"file not found", "fichier introuvable"};
+inline constexpr MessageText kIsAFolder{"it is a folder, not a file", "c'est un dossier, pas un fichier"};
+inline constexpr MessageText kNotARegularFile{"it is not a regular file", "ce n'est pas un fichier ordinaire"};
+inline constexpr MessageText kCannotBeRead{"the file cannot be read", "le fichier ne peut pas être lu"};
+inline constexpr MessageText kEndedWhileRead{"the file ended while it was read (did it change meanwhile?)",
+                                             "le fichier s'est terminé pendant sa lecture (a-t-il changé "
+                                             "entre-temps ?)"};
+inline constexpr MessageText kFileTooLarge{"the file is too large", "le fichier est trop grand"};
+inline constexpr MessageText kAccessDenied{"access is denied", "accès refusé"};
+inline constexpr MessageText kDiskFull{"the disk is full", "le disque est plein"};
+inline constexpr MessageText kReadOnlyDisk{"the disk is read-only", "le disque est en lecture seule"};
+inline constexpr MessageText kFileInUse{"the file is in use by another program",
+                                        "le fichier est utilisé par un autre programme"};
+inline constexpr MessageText kOutOfMemory{"not enough memory", "mémoire insuffisante"};
+// The system's own words, which only it can translate.
+inline constexpr MessageText kSystemError{"{1}", "erreur du système : {1}"};
+// A failure the compiler does not expect: its English text, as the runtime gives it.
+inline constexpr MessageText kInternalError{"{1}", "erreur interne : {1}"};
+
+// Why an icon, cursor, bitmap or font file is refused.
+inline constexpr MessageText kNoIconHeader{"it does not start with an icon or cursor header",
+                                           "il ne commence pas par un en-tête d'icône ou de curseur"};
+inline constexpr MessageText kCursorNotIcon{"it is a cursor file, not an icon file",
+                                            "c'est un fichier de curseur, pas d'icône"};
+inline constexpr MessageText kIconNotCursor{"it is an icon file, not a cursor file",
+                                            "c'est un fichier d'icône, pas de curseur"};
+inline constexpr MessageText kNoImage{"it holds no image", "il ne contient aucune image"};
+inline constexpr MessageText kIconDirectoryCut{"its directory of {1} images is cut short",
+                                               "son répertoire de {1} images est tronqué"};
+inline constexpr MessageText kImageBeyondEnd{"image {1} lies beyond the end of the file",
+                                             "l'image {1} se trouve au-delà de la fin du fichier"};
+inline constexpr MessageText kImageTooShort{"image {1} is only {2} bytes long", "l'image {1} ne fait que {2} octets"};
+inline constexpr MessageText kImageUnknownFormat{"image {1} is neither a PNG image nor a bitmap with a 40-byte header",
+                                                 "l'image {1} n'est ni une image PNG ni un bitmap à en-tête de 40 "
+                                                 "octets"};
+inline constexpr MessageText kImagePlanesAndBits{"image {1} has {2} planes and {3} bits per pixel",
+                                                 "l'image {1} a {2} plans et {3} bits par pixel"};
+inline constexpr MessageText kNoBmSignature{"it does not start with 'BM'", "il ne commence pas par « BM »"};
+inline constexpr MessageText kBitmapTooShort{"it is too short to hold a bitmap header",
+                                             "il est trop court pour contenir un en-tête de bitmap"};
+inline constexpr MessageText kBitmapHeaderSize{"its bitmap header has an unknown size ({1} bytes)",
+                                               "son en-tête de bitmap a une taille inconnue ({1} octets)"};
+inline constexpr MessageText kBitmapHeaderCut{"its bitmap header is cut short", "son en-tête de bitmap est tronqué"};
+inline constexpr MessageText kBitmapPlanes{"its bitmap header does not say 1 plane",
+                                           "son en-tête de bitmap n'indique pas 1 plan"};
+inline constexpr MessageText kFontTooShort{"it is shorter than a font header",
+                                           "il est plus court qu'un en-tête de police"};
+inline constexpr MessageText kNotAFntFont{"it is not a Windows .fnt font (version 2.0 or 3.0)",
+                                          "ce n'est pas une police .fnt de Windows (version 2.0 ou 3.0)"};
+inline constexpr MessageText kFontDevice{"device", "de périphérique"};
+inline constexpr MessageText kFontFace{"face", "de police"};
+inline constexpr MessageText kFontNameBeyondEnd{"its {1} name lies beyond the end of the file",
+                                                "son nom {1} se trouve au-delà de la fin du fichier"};
+inline constexpr MessageText kFontNameNotEnded{"its {1} name does not end before the end of the file",
+                                               "son nom {1} ne se termine pas avant la fin du fichier"};
+
+// Writing the outputs.
+inline constexpr MessageText kOutputNotWritten{"the output file cannot be written (is the disk full?)",
+                                               "le fichier de sortie ne peut pas être écrit (le disque est-il "
+                                               "plein ?)"};
+inline constexpr MessageText kDependenciesNotWritten{"the dependency file cannot be written (is the disk full?)",
+                                                     "le fichier des dépendances ne peut pas être écrit (le disque "
+                                                     "est-il plein ?)"};
+inline constexpr MessageText kCannotCreateIn{"cannot create a file in the folder of '{1}'",
+                                             "impossible de créer un fichier dans le dossier de « {1} »"};
+inline constexpr MessageText kCannotWrite{"cannot write '{1}' (is the disk full?)",
+                                          "impossible d'écrire « {1} » (le disque est-il plein ?)"};
+inline constexpr MessageText kCannotReplace{"cannot replace '{1}': {2}", "impossible de remplacer « {1} » : {2}"};
+inline constexpr MessageText kCannotReadRes{"cannot read the .res file: {1}",
+                                            "impossible de lire le fichier .res : {1}"};
+inline constexpr MessageText kNotARes{"not a 32-bit .res file", "ce n'est pas un fichier .res 32 bits"};
+inline constexpr MessageText kInputNotARes{"the input is not a 32-bit .res file",
+                                           "l'entrée n'est pas un fichier .res 32 bits"};
+inline constexpr MessageText kCoffTooLarge{"the resources are too large for a COFF object (4 GB)",
+                                           "les ressources sont trop grandes pour un objet COFF (4 Go)"};
+inline constexpr MessageText kDuplicateResourceInRes{"duplicate resource: type {1}, name {2}, language {3}",
+                                                     "ressource en double : type {1}, nom {2}, langue {3}"};
+inline constexpr MessageText kTooManyResources{"the script defines too many resources",
+                                               "le script définit trop de ressources"};
+
+// The preprocessor.
+inline constexpr MessageText kUtf16WithoutMark{
+    "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, or as UTF-16 "
+    "with its byte-order mark",
+    "le fichier contient des octets NUL : il semble enregistré en UTF-16 sans marque d'ordre des octets ; "
+    "enregistrez-le en UTF-8, ou en UTF-16 avec sa marque d'ordre des octets"};
+inline constexpr MessageText kNulBytes{"{1} is not a resource script: it holds NUL bytes at offset {2}",
+                                       "{1} n'est pas un script de ressources : il contient des octets NUL à la "
+                                       "position {2}"};
+inline constexpr MessageText kCommentNotClosed{"comment '/*' is never closed with '*/'",
+                                               "le commentaire « /* » n'est jamais fermé par « */ »"};
+inline constexpr MessageText kUnknownDirective{"unknown preprocessor directive '#{1}'",
+                                               "directive de préprocesseur inconnue « #{1} »"};
+inline constexpr MessageText kDirectiveNeedsName{"{1} needs a macro name", "{1} attend un nom de macro"};
+inline constexpr MessageText kWithoutIf{"{1} without #if", "{1} sans #if"};
+inline constexpr MessageText kAfterElse{"{1} after #else", "{1} après #else"};
+inline constexpr MessageText kIfWithoutEndif{"#if without #endif: the file ends inside it",
+                                             "#if sans #endif : le fichier se termine à l'intérieur"};
+inline constexpr MessageText kErrorDirective{"#error {1}", "directive #error : {1}"};
+inline constexpr MessageText kIfNeedsExpression{"#if or #elif needs an expression",
+                                                "#if ou #elif attend une expression"};
+inline constexpr MessageText kDefinedNeedsName{"'defined' needs a macro name", "« defined » attend un nom de macro"};
+inline constexpr MessageText kDefinedNotClosed{"'defined(' without ')'", "« defined( » sans « ) »"};
+inline constexpr MessageText kCodePagePragmaForm{"write #pragma code_page(NUMBER)",
+                                                 "écrivez #pragma code_page(NOMBRE)"};
+inline constexpr MessageText kNotACodePageNumber{"'{1}' is not a code page number",
+                                                 "« {1} » n'est pas un numéro de page de codes"};
+inline constexpr MessageText kCodePageUnsupported{
+    "code page {1} is not supported: name a Windows code page whose bytes below 0x80 are ASCII, such as 65001 "
+    "(UTF-8), 1252 (Western Europe), 932 (Japanese) or 936 (Simplified Chinese)",
+    "la page de codes {1} n'est pas prise en charge : nommez une page de codes de Windows dont les octets sous 0x80 "
+    "sont ASCII, comme 65001 (UTF-8), 1252 (Europe de l'Ouest), 932 (japonais) ou 936 (chinois simplifié)"};
+inline constexpr MessageText kLineForm{"write #line NUMBER \"file\"", "écrivez #line NOMBRE \"fichier\""};
+inline constexpr MessageText kLineNumberFrom1{"write #line NUMBER \"file\", NUMBER from 1",
+                                              "écrivez #line NOMBRE \"fichier\", NOMBRE à partir de 1"};
+inline constexpr MessageText kLineFileNotClosed{"the file name of #line is not closed with '\"'",
+                                                "le nom de fichier de #line n'est pas fermé par « \" »"};
+inline constexpr MessageText kIncludeForm{"write #include \"file\" or #include <file>",
+                                          "écrivez #include \"fichier\" ou #include <fichier>"};
+inline constexpr MessageText kIncludesTooDeep{"includes nest more than {1} deep: does '{2}' include itself?",
+                                              "les inclusions s'imbriquent sur plus de {1} niveaux : « {2} » "
+                                              "s'inclut-il lui-même ?"};
+inline constexpr MessageText kIncludeNotFound{"cannot find the include file '{1}'",
+                                              "fichier d'inclusion « {1} » introuvable"};
+inline constexpr MessageText kCannotReadInclude{"cannot read the include file '{1}': {2}",
+                                                "impossible de lire le fichier d'inclusion « {1} » : {2}"};
+inline constexpr MessageText kMacroParametersNotClosed{"the parameters of macro '{1}' are not closed with ')'",
+                                                       "les paramètres de la macro « {1} » ne sont pas fermés par "
+                                                       "« ) »"};
+inline constexpr MessageText kMacroParameterNotName{"macro '{1}' has a parameter that is not a name",
+                                                    "la macro « {1} » a un paramètre qui n'est pas un nom"};
+inline constexpr MessageText kMacrosTooDeep{"macros nest more than {1} deep",
+                                            "les macros s'imbriquent sur plus de {1} niveaux"};
+inline constexpr MessageText kMacroRecursive{"macro '{1}' refers to itself: its expansion would never end",
+                                             "la macro « {1} » se désigne elle-même : son expansion ne finirait "
+                                             "jamais"};
+inline constexpr MessageText kMacroArgumentsNotClosed{
+    "the arguments of macro '{1}' are not closed with ')' on their "
+    "line",
+    "les arguments de la macro « {1} » ne sont pas fermés par « ) » "
+    "sur leur ligne"};
+inline constexpr MessageText kMacroArgumentCount1{"macro '{1}' takes {2} argument, given {3}",
+                                                  "la macro « {1} » prend {2} argument, elle en reçoit {3}"};
+inline constexpr MessageText kMacroArgumentCount{"macro '{1}' takes {2} arguments, given {3}",
+                                                 "la macro « {1} » prend {2} arguments, elle en reçoit {3}"};
+inline constexpr MessageText kMacrosTooLong{"the macros of this line expand to more than 1 MB of text",
+                                            "les macros de cette ligne donnent plus de 1 Mo de texte"};
+// #if expressions.
+inline constexpr MessageText kBadExpression{"the expression '{1}' is not valid: {2}",
+                                            "l'expression « {1} » n'est pas valide : {2}"};
+inline constexpr MessageText kUnexpected{"unexpected '{1}'", "« {1} » inattendu"};
+inline constexpr MessageText kQuestionWithoutColon{"'?' without ':'", "« ? » sans « : »"};
+inline constexpr MessageText kDivisionByZero{"division by zero", "division par zéro"};
+inline constexpr MessageText kParenthesisNotClosed{"'(' without ')'", "« ( » sans « ) »"};
+inline constexpr MessageText kValueMissing{"a value is missing at its end", "il manque une valeur à sa fin"};
+inline constexpr MessageText kNumberWithoutDigits{"a number has no digits", "un nombre n'a pas de chiffres"};
+inline constexpr MessageText kNotANumber{"'{1}' is not a number", "« {1} » n'est pas un nombre"};
+inline constexpr MessageText kEmptyCharacter{"an empty character constant", "une constante caractère vide"};
+inline constexpr MessageText kCharacterEndsWithBackslash{"a character constant ends with '\\'",
+                                                         "une constante caractère se termine par « \\ »"};
+
+// Reading the script: its words and quoted texts.
+inline constexpr MessageText kEndOfScript{"the end of the script", "la fin du script"};
+inline constexpr MessageText kByte{"the byte 0x{1}", "l'octet 0x{1}"};
+inline constexpr MessageText kQuoted{"'{1}'", "« {1} »"};
+inline constexpr MessageText kQuotedTextNotClosed{"quoted text is not closed on its line",
+                                                  "un texte entre guillemets n'est pas fermé sur sa ligne"};
+inline constexpr MessageText kStrayHash{"unexpected '#': a preprocessor line must start its line",
+                                        "« # » inattendu : une ligne de préprocesseur doit commencer sa ligne"};
+inline constexpr MessageText kUtf8WithoutCodePage{
+    "this text is valid UTF-8, but no code page says so: it is read as Windows-1252 and each accented letter comes "
+    "out as two characters; if the script is saved as UTF-8, write #pragma code_page(65001) before it",
+    "ce texte est de l'UTF-8 valide, mais aucune page de codes ne le dit : il est lu en Windows-1252 et chaque lettre "
+    "accentuée devient deux caractères ; si le script est enregistré en UTF-8, écrivez #pragma code_page(65001) "
+    "avant lui"};
+inline constexpr MessageText kStringsJoined{
+    "the quoted strings of the {1} are joined, as Windows' compiler joins "
+    "them; llvm-rc refuses more than one",
+    "les chaînes entre guillemets sont jointes pour {1}, comme le "
+    "compilateur de Windows les joint ; llvm-rc en refuse plus d'une"};
+// What the script was expected to hold; the parts below name the place.
+inline constexpr MessageText kExpectedBlockBegin{"expected BEGIN or '{' to open the {1}, found {2}",
+                                                 "BEGIN ou « { » est attendu pour ouvrir {1}, et non {2}"};
+inline constexpr MessageText kExpectedComma{"expected ',' before the {1}, found {2}",
+                                            "« , » est attendue avant {1}, et non {2}"};
+inline constexpr MessageText kExpectedCloseParenthesis{"expected ')' in the {1}, found {2}",
+                                                       "« ) » est attendue dans {1}, et non {2}"};
+inline constexpr MessageText kExpectedNumber{"expected a number for the {1}, found {2}",
+                                             "un nombre est attendu pour {1}, et non {2}"};
+inline constexpr MessageText kExpectedNumberNotName{
+    "expected a number for the {1}, found '{2}' (a name that no "
+    "#define or included header defines)",
+    "un nombre est attendu pour {1}, et non « {2} » (un nom "
+    "qu'aucun #define ni en-tête inclus ne définit)"};
+inline constexpr MessageText kNotAValidNumber{"'{1}' is not a valid number", "« {1} » n'est pas un nombre valide"};
+inline constexpr MessageText kBlockOfNotClosed{"the block of {1} is not closed with END or '}'",
+                                               "le bloc de {1} n'est pas fermé par END ou « } »"};
+inline constexpr MessageText kDataNotClosed{"the data of {1} is not closed with END or '}'",
+                                            "les données de {1} ne sont pas fermées par END ou « } »"};
+inline constexpr MessageText kNamedBlockNotClosed{"the {1} is not closed with END or '}'",
+                                                  "{1} n'est pas fermé par END ou « } »"};
+// Resource statements, names and types.
+inline constexpr MessageText kBelongsToOneResource{
+    "{1} belongs to one resource: write it after the resource's type, "
+    "before its data",
+    "{1} appartient à une ressource : écrivez-le après le type de la "
+    "ressource, avant ses données"};
+inline constexpr MessageText kBlockMustFollowType{"a block ({1}) must follow a resource's type",
+                                                  "un bloc ({1}) doit suivre le type d'une ressource"};
+inline constexpr MessageText kWideFileName{"a wide file name (L\"...\") is not supported; write \"file\"",
+                                           "un nom de fichier large (L\"...\") n'est pas pris en charge ; écrivez "
+                                           "\"fichier\""};
+inline constexpr MessageText kExpectedFileName{"expected a file name after {1}, found {2}",
+                                               "un nom de fichier est attendu après {1}, et non {2}"};
+inline constexpr MessageText kLanguageOwnLine{"LANGUAGE must be a line of its own before the resources it applies to",
+                                              "LANGUAGE doit être une ligne à part avant les ressources auxquelles il "
+                                              "s'applique"};
+inline constexpr MessageText kFileNameMustBeQuoted{
+    "a file name with characters other than letters, digits, '_', '.', "
+    "'/', '\\' and '-' must be quoted: write \"{1}\"",
+    "un nom de fichier qui contient d'autres caractères que des "
+    "lettres, des chiffres, « _ », « . », « / », « \\ » et « - » doit "
+    "être entre guillemets : écrivez \"{1}\""};
+inline constexpr MessageText kFileNameWithDash{
+    "the file name {1} is not quoted: Windows' compiler reads it whole, but "
+    "llvm-rc and windres stop at the '-'; write \"{1}\"",
+    "le nom de fichier {1} n'est pas entre guillemets : le compilateur de "
+    "Windows le lit en entier, mais llvm-rc et windres s'arrêtent au « - » "
+    "; écrivez \"{1}\""};
+inline constexpr MessageText kFileNameEmpty{"the file name is empty", "le nom de fichier est vide"};
+inline constexpr MessageText kFileNameWithQuote{"a file name cannot contain a quote",
+                                                "un nom de fichier ne peut pas contenir de guillemet"};
+
+// Data, string tables and accelerators.
+inline constexpr MessageText kHexLinesExpected{
+    "{1} data in a block is lines of hex bytes in single quotes "
+    "('42 4D ...'), found {2}",
+    "les données de {1} dans un bloc sont des lignes d'octets "
+    "hexadécimaux entre apostrophes ('42 4D ...'), et non {2}"};
+inline constexpr MessageText kNotAHexDigit{"'{1}' is not a hex digit", "« {1} » n'est pas un chiffre hexadécimal"};
+inline constexpr MessageText kOddHexDigits{"a line of hex bytes has an odd number of digits",
+                                           "une ligne d'octets hexadécimaux a un nombre impair de chiffres"};
+inline constexpr MessageText kStringIdRange{"the string id {1} is out of range (0-65535)",
+                                            "l'identifiant de chaîne {1} est hors limites (0-65535)"};
+inline constexpr MessageText kExpectedStringText{"expected the quoted text of string {1}, found {2}",
+                                                 "le texte entre guillemets de la chaîne {1} est attendu, et non {2}"};
+inline constexpr MessageText kExpectedDlgInclude{"expected the quoted name of a header after DLGINCLUDE, found {1}",
+                                                 "le nom entre guillemets d'un en-tête est attendu après DLGINCLUDE, "
+                                                 "et non {1}"};
+inline constexpr MessageText kAcceleratorsNotClosed{"the ACCELERATORS are not closed with END or '}'",
+                                                    "les ACCELERATORS ne sont pas fermés par END ou « } »"};
+inline constexpr MessageText kExpectedKey{"expected a key (\"a\", \"^C\" or a number) in the ACCELERATORS, found {1}",
+                                          "une touche (\"a\", \"^C\" ou un nombre) est attendue dans les "
+                                          "ACCELERATORS, et non {1}"};
+inline constexpr MessageText kExpectedAcceleratorOption{
+    "expected VIRTKEY, ASCII, NOINVERT, SHIFT, CONTROL or ALT, "
+    "found {1}",
+    "VIRTKEY, ASCII, NOINVERT, SHIFT, CONTROL ou ALT est "
+    "attendu, et non {1}"};
+inline constexpr MessageText kAsciiAndVirtkey{"an accelerator cannot be both ASCII and VIRTKEY",
+                                              "un raccourci ne peut pas être à la fois ASCII et VIRTKEY"};
+inline constexpr MessageText kShiftControlVirtkeyOnly{"SHIFT and CONTROL apply to VIRTKEY accelerators only",
+                                                      "SHIFT et CONTROL ne s'appliquent qu'aux raccourcis VIRTKEY"};
+inline constexpr MessageText kAltOnAscii{
+    "ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this "
+    "one, but llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY",
+    "ALT sur un raccourci ASCII : le compilateur de Windows le garde, celui-ci "
+    "aussi, mais llvm-rc le refuse ; pour Alt et une touche, écrivez la touche "
+    "avec VIRTKEY"};
+inline constexpr MessageText kControlCharacterVirtkey{"a control character (\"^X\") cannot be a VIRTKEY accelerator",
+                                                      "un caractère de contrôle (\"^X\") ne peut pas être un "
+                                                      "raccourci VIRTKEY"};
+inline constexpr MessageText kNoControlCharacter{"\"^{1}\" is no control character: write ^ and a letter",
+                                                 "\"^{1}\" n'est pas un caractère de contrôle : écrivez ^ et une "
+                                                 "lettre"};
+inline constexpr MessageText kAcceleratorKeyForm{"an accelerator's key is one character, or ^ and a letter",
+                                                 "la touche d'un raccourci est un caractère, ou ^ et une lettre"};
+// Tool bars and menus.
+inline constexpr MessageText kButtonWidthRange{"the TOOLBAR's button width {1} does not fit its 16 bits",
+                                               "la largeur de bouton {1} de la TOOLBAR ne tient pas dans ses 16 bits"};
+inline constexpr MessageText kButtonHeightRange{"the TOOLBAR's button height {1} does not fit its 16 bits",
+                                                "la hauteur de bouton {1} de la TOOLBAR ne tient pas dans ses 16 "
+                                                "bits"};
+inline constexpr MessageText kToolbarNotClosed{"the TOOLBAR's buttons are not closed with END or '}'",
+                                               "les boutons de la TOOLBAR ne sont pas fermés par END ou « } »"};
+inline constexpr MessageText kTooManyButtons{"a TOOLBAR holds at most 65535 buttons and separators",
+                                             "une TOOLBAR contient au plus 65535 boutons et séparateurs"};
+inline constexpr MessageText kExpectedButton{"expected BUTTON, SEPARATOR or END in the TOOLBAR, found {1}",
+                                             "BUTTON, SEPARATOR ou END est attendu dans la TOOLBAR, et non {1}"};
+inline constexpr MessageText kButtonIdRange{"the button's command id {1} does not fit 16 bits",
+                                            "l'identifiant de commande {1} du bouton ne tient pas dans 16 bits"};
+inline constexpr MessageText kMenuNotClosed{"this menu block is not closed with END or '}'",
+                                            "ce bloc de menu n'est pas fermé par END ou « } »"};
+inline constexpr MessageText kExpectedMenuItem{"expected MENUITEM, POPUP or END in the menu, found {1}",
+                                               "MENUITEM, POPUP ou END est attendu dans le menu, et non {1}"};
+inline constexpr MessageText kExpectedItemText{"expected the quoted text of the {1}, found {2}",
+                                               "le texte entre guillemets du {1} est attendu, et non {2}"};
+inline constexpr MessageText kMenuItemIdRange{"the menu item id {1} does not fit the 16 bits of a MENU (use MENUEX)",
+                                              "l'identifiant d'élément de menu {1} ne tient pas dans les 16 bits "
+                                              "d'un MENU (utilisez MENUEX)"};
+inline constexpr MessageText kExpectedMenuOption{
+    "expected CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK or "
+    "MENUBREAK, found {1}",
+    "CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK ou MENUBREAK est "
+    "attendu, et non {1}"};
+
+// Names, types and languages of resources.
+inline constexpr MessageText kExpectedLanguageComma{"expected ',' between the two numbers of LANGUAGE, found {1}",
+                                                    "« , » est attendue entre les deux nombres de LANGUAGE, et non "
+                                                    "{1}"};
+inline constexpr MessageText kPrimaryLanguageRange{"the primary language {1} is out of range (0-{2})",
+                                                   "la langue principale {1} est hors limites (0-{2})"};
+inline constexpr MessageText kSubLanguageRange{"the sublanguage {1} is out of range (0-{2})",
+                                               "la sous-langue {1} est hors limites (0-{2})"};
+inline constexpr MessageText kNameStartsWithDigits{
+    "the name '{1}' starts with digits: a resource name is a number, or "
+    "a name that starts with a letter or '_'",
+    "le nom « {1} » commence par des chiffres : un nom de ressource "
+    "est un nombre, ou un nom qui commence par une lettre ou « _ »"};
+inline constexpr MessageText kResourceIdRange{"the resource id {1} is out of range (0-65535)",
+                                              "l'identifiant de ressource {1} est hors limites (0-65535)"};
+inline constexpr MessageText kResourceTypeRange{"the resource type {1} is out of range (0-65535)",
+                                                "le type de ressource {1} est hors limites (0-65535)"};
+inline constexpr MessageText kQuotedName{"a quoted resource name is not supported; write the name without quotes",
+                                         "un nom de ressource entre guillemets n'est pas pris en charge ; écrivez le "
+                                         "nom sans guillemets"};
+inline constexpr MessageText kQuotedType{"a quoted resource type is not supported; write the type without quotes",
+                                         "un type de ressource entre guillemets n'est pas pris en charge ; écrivez "
+                                         "le type sans guillemets"};
+inline constexpr MessageText kExpectedName{"expected a resource name (a number or an identifier), found {1}",
+                                           "un nom de ressource (un nombre ou un identificateur) est attendu, et non "
+                                           "{1}"};
+inline constexpr MessageText kExpectedTypeAtEnd{"expected a resource type after the name, found the end of the script",
+                                                "un type de ressource est attendu après le nom, et non la fin du "
+                                                "script"};
+inline constexpr MessageText kExpectedType{"expected a resource type (a number or an identifier), found {1}",
+                                           "un type de ressource (un nombre ou un identificateur) est attendu, et non "
+                                           "{1}"};
+// VERSIONINFO.
+inline constexpr MessageText kVersionPartTooLarge{
+    "the part {1} of {2} is above 65535: only its low 16 bits are kept "
+    "({3}), as Windows' compiler does",
+    "la partie {1} de {2} dépasse 65535 : seuls ses 16 bits de poids "
+    "faible sont gardés ({3}), comme le fait le compilateur de Windows"};
+inline constexpr MessageText kNotAVersionStatement{
+    "'{1}' is not a VERSIONINFO statement: FILEVERSION, PRODUCTVERSION, "
+    "FILEFLAGSMASK, FILEFLAGS, FILEOS, FILETYPE or FILESUBTYPE, then "
+    "BEGIN",
+    "« {1} » n'est pas une instruction de VERSIONINFO : FILEVERSION, "
+    "PRODUCTVERSION, FILEFLAGSMASK, FILEFLAGS, FILEOS, FILETYPE ou "
+    "FILESUBTYPE, puis BEGIN"};
+inline constexpr MessageText kVersionBlockNotClosed{"this block of the VERSIONINFO is not closed with END or '}'",
+                                                    "ce bloc de la VERSIONINFO n'est pas fermé par END ou « } »"};
+inline constexpr MessageText kExpectedVersionEntry{"expected BLOCK, VALUE or END in the VERSIONINFO, found {1}",
+                                                   "BLOCK, VALUE ou END est attendu dans la VERSIONINFO, et non {1}"};
+inline constexpr MessageText kExpectedBlockName{"expected the quoted name of the BLOCK, found {1}",
+                                                "le nom entre guillemets du BLOCK est attendu, et non {1}"};
+inline constexpr MessageText kExpectedValueName{"expected the quoted name of the VALUE, found {1}",
+                                                "le nom entre guillemets de la VALUE est attendu, et non {1}"};
+inline constexpr MessageText kExpectedValueComma{"expected ',' after the name of the VALUE, found {1}",
+                                                 "« , » est attendue après le nom de la VALUE, et non {1}"};
+inline constexpr MessageText kValueWithoutValue{"the VALUE \"{1}\" has no value", "la VALUE \"{1}\" n'a pas de valeur"};
+inline constexpr MessageText kValueMixed{
+    "the VALUE \"{1}\" mixes numbers and strings: Windows' compiler writes a "
+    "wrong length for it, which breaks the rest of the block; it is written as "
+    "text whose length counts all its data",
+    "la VALUE \"{1}\" mêle nombres et chaînes : le compilateur de Windows lui "
+    "écrit une longueur fausse, qui casse la suite du bloc ; elle est écrite "
+    "comme un texte dont la longueur compte toutes ses données"};
+inline constexpr MessageText kValueTooLarge{"the VALUE \"{1}\" is larger than 64 KB", "la VALUE \"{1}\" dépasse 64 Ko"};
+inline constexpr MessageText kVersionBlockTooLarge{"this BLOCK of the VERSIONINFO is larger than 64 KB",
+                                                   "ce BLOCK de la VERSIONINFO dépasse 64 Ko"};
+inline constexpr MessageText kVersionInfoTooLarge{"the VERSIONINFO is larger than 64 KB",
+                                                  "la VERSIONINFO dépasse 64 Ko"};
+
+// Dialogs.
+inline constexpr MessageText kExpectedCaption{"expected the quoted text of the CAPTION, found {1}",
+                                              "le texte entre guillemets de la CAPTION est attendu, et non {1}"};
+inline constexpr MessageText kExpectedDialogStatement{
+    "expected a dialog statement (STYLE, EXSTYLE, CAPTION, CLASS, "
+    "FONT, MENU, LANGUAGE, VERSION, CHARACTERISTICS) or BEGIN, "
+    "found {1}",
+    "une instruction de boîte de dialogue (STYLE, EXSTYLE, CAPTION, "
+    "CLASS, FONT, MENU, LANGUAGE, VERSION, CHARACTERISTICS) ou BEGIN "
+    "est attendue, et non {1}"};
+inline constexpr MessageText kDialogNotClosed{"the dialog's controls are not closed with END or '}'",
+                                              "les contrôles de la boîte de dialogue ne sont pas fermés par END ou "
+                                              "« } »"};
+inline constexpr MessageText kTooManyControls{"a dialog holds at most 65535 controls",
+                                              "une boîte de dialogue contient au plus 65535 contrôles"};
+inline constexpr MessageText kExpectedFontFace{"expected the quoted face name of the FONT, found {1}",
+                                               "le nom de police entre guillemets de la FONT est attendu, et non {1}"};
+inline constexpr MessageText kFontExtrasNeedDialogEx{
+    "a FONT's weight, italic and character set belong to DIALOGEX, "
+    "not DIALOG",
+    "la graisse, l'italique et le jeu de caractères d'une FONT sont "
+    "propres à DIALOGEX, pas à DIALOG"};
+inline constexpr MessageText kNotAControl{
+    "'{1}' is not a dialog control: LTEXT, RTEXT, CTEXT, EDITTEXT, PUSHBUTTON, "
+    "DEFPUSHBUTTON, CHECKBOX, AUTOCHECKBOX, STATE3, AUTO3STATE, RADIOBUTTON, "
+    "AUTORADIOBUTTON, GROUPBOX, LISTBOX, COMBOBOX, SCROLLBAR, ICON, PUSHBOX or "
+    "CONTROL",
+    "« {1} » n'est pas un contrôle de boîte de dialogue : LTEXT, RTEXT, CTEXT, "
+    "EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON, CHECKBOX, AUTOCHECKBOX, STATE3, "
+    "AUTO3STATE, RADIOBUTTON, AUTORADIOBUTTON, GROUPBOX, LISTBOX, COMBOBOX, "
+    "SCROLLBAR, ICON, PUSHBOX ou CONTROL"};
+inline constexpr MessageText kControlIdRange{"the control id {1} does not fit the 16 bits of a DIALOG (use DIALOGEX)",
+                                             "l'identifiant de contrôle {1} ne tient pas dans les 16 bits d'un DIALOG "
+                                             "(utilisez DIALOGEX)"};
+inline constexpr MessageText kHelpIdNeedsDialogEx{"a control's help id belongs to DIALOGEX, not DIALOG",
+                                                  "l'identifiant d'aide d'un contrôle est propre à DIALOGEX, pas à "
+                                                  "DIALOG"};
+inline constexpr MessageText kControlDataTooLarge{"a control's data is at most 65535 bytes",
+                                                  "les données d'un contrôle font au plus 65535 octets"};
+inline constexpr MessageText kUnquotedClass{
+    "the class {1} is not quoted: it is the predefined class {2}, as Windows' "
+    "compiler reads it; llvm-rc and windres refuse it",
+    "la classe {1} n'est pas entre guillemets : c'est la classe prédéfinie "
+    "{2}, comme la lit le compilateur de Windows ; llvm-rc et windres la "
+    "refusent"};
+inline constexpr MessageText kExpectedClass{"expected the control's class, a quoted name such as \"Button\", found {1}",
+                                            "la classe du contrôle, un nom entre guillemets comme \"Button\", est "
+                                            "attendue, et non {1}"};
+inline constexpr MessageText kClassRange{"the control class {1} does not fit 16 bits",
+                                         "la classe de contrôle {1} ne tient pas dans 16 bits"};
+inline constexpr MessageText kNumberedClass{
+    "Windows' compiler writes a class given by number in a form Windows cannot "
+    "read, and the dialog fails to open; it is written here as the class atom "
+    "{1}, which Windows reads",
+    "le compilateur de Windows écrit une classe donnée par un nombre sous une "
+    "forme que Windows ne sait pas lire, et la boîte de dialogue ne s'ouvre "
+    "pas ; elle est écrite ici comme l'atome de classe {1}, que Windows lit"};
+inline constexpr MessageText kUnalignedControl{
+    "Windows' compiler does not align the control after this one's data on "
+    "4 bytes, so Windows reads it shifted; it is aligned here",
+    "le compilateur de Windows n'aligne pas sur 4 octets le contrôle qui "
+    "suit les données de celui-ci, si bien que Windows le lit décalé ; il "
+    "est aligné ici"};
+
+// The places the messages above name: "expected a number for the {1}" and the like. English has its article in the
+// message, French in the part.
+inline constexpr MessageText kPartData{"data", "les données"};
+inline constexpr MessageText kPartStringId{"string id", "l'identifiant de chaîne"};
+inline constexpr MessageText kPartCommandId{"command id", "l'identifiant de commande"};
+inline constexpr MessageText kPartButtonWidth{"TOOLBAR's button width", "la largeur des boutons de la TOOLBAR"};
+inline constexpr MessageText kPartButtonHeight{"TOOLBAR's button height", "la hauteur des boutons de la TOOLBAR"};
+inline constexpr MessageText kPartToolbarButtons{"TOOLBAR's buttons", "les boutons de la TOOLBAR"};
+inline constexpr MessageText kPartButtonCommandId{"button's command id", "l'identifiant de commande du bouton"};
+inline constexpr MessageText kPartItemText{"{1}'s text", "le texte du {1}"};
+inline constexpr MessageText kPartMenuItemId{"MENUITEM's id", "l'identifiant du MENUITEM"};
+inline constexpr MessageText kPartMenuItemIdNumber{"menu item id", "l'identifiant de l'élément de menu"};
+inline constexpr MessageText kPartMenuItem{"menu item", "l'élément de menu"};
+inline constexpr MessageText kPartPrimaryLanguage{"primary language of LANGUAGE", "la langue principale de LANGUAGE"};
+inline constexpr MessageText kPartSubLanguage{"sublanguage of LANGUAGE", "la sous-langue de LANGUAGE"};
+inline constexpr MessageText kPartNextDialogPlace{"next of the dialog's x, y, width and height",
+                                                  "la suivante des valeurs x, y, largeur et hauteur de la boîte de "
+                                                  "dialogue"};
+inline constexpr MessageText kPartDialogPlace{"dialog's position and size",
+                                              "la position et la taille de la boîte de dialogue"};
+inline constexpr MessageText kPartDialogHelpId{"dialog's help id", "l'identifiant d'aide de la boîte de dialogue"};
+inline constexpr MessageText kPartFontSize{"FONT size", "la taille de la FONT"};
+inline constexpr MessageText kPartFontFace{"FONT's face name", "le nom de police de la FONT"};
+inline constexpr MessageText kPartControlText{"control's text", "le texte du contrôle"};
+inline constexpr MessageText kPartControlId{"control's id", "l'identifiant du contrôle"};
+inline constexpr MessageText kPartControlClass{"control's class", "la classe du contrôle"};
+inline constexpr MessageText kPartControlStyle{"control's style", "le style du contrôle"};
+inline constexpr MessageText kPartControlPlace{"control's position and size", "la position et la taille du contrôle"};
+inline constexpr MessageText kPartControlExStyle{"control's extended style", "le style étendu du contrôle"};
+inline constexpr MessageText kPartControlHelpId{"control's help id", "l'identifiant d'aide du contrôle"};
+
+// Compiling the resources: the files a script names, and what two statements may not share.
+inline constexpr MessageText kCannotReadScript{"cannot read the script: {1}", "impossible de lire le script : {1}"};
+inline constexpr MessageText kCannotReadFile{"cannot read '{1}': {2}", "impossible de lire « {1} » : {2}"};
+inline constexpr MessageText kNotValidIcon{"'{1}' is not a valid icon file: {2}",
+                                           "« {1} » n'est pas un fichier d'icône valide : {2}"};
+inline constexpr MessageText kNotValidCursor{"'{1}' is not a valid cursor file: {2}",
+                                             "« {1} » n'est pas un fichier de curseur valide : {2}"};
+inline constexpr MessageText kNotValidBitmap{"'{1}' is not a valid bitmap file: {2}",
+                                             "« {1} » n'est pas un fichier bitmap valide : {2}"};
+inline constexpr MessageText kNotValidFont{"'{1}' is not a valid font file: {2}",
+                                           "« {1} » n'est pas un fichier de police valide : {2}"};
+inline constexpr MessageText kNotValidData{"'{1}' is not a valid data file: {2}",
+                                           "« {1} » n'est pas un fichier de données valide : {2}"};
+inline constexpr MessageText kTooLargeForResource{"it is too large for a resource",
+                                                  "il est trop grand pour une ressource"};
+inline constexpr MessageText kImageTooLarge{"it holds an image too large for a resource",
+                                            "il contient une image trop grande pour une ressource"};
+inline constexpr MessageText kOverstatedImage{
+    "'{1}': image {2} is said to be {3} bytes long, past the end of the "
+    "file; Windows' compiler trusts that size, but the image is whole in "
+    "its {4} bytes, which are the ones stored",
+    "« {1} » : l'image {2} se dit longue de {3} octets, au-delà de la fin "
+    "du fichier ; le compilateur de Windows croit cette taille, mais "
+    "l'image est entière dans ses {4} octets, qui sont ceux enregistrés"};
+inline constexpr MessageText kTooManyImages{"too many icon and cursor images: their ids would pass 65535",
+                                            "trop d'images d'icônes et de curseurs : leurs identifiants "
+                                            "dépasseraient 65535"};
+inline constexpr MessageText kFontNeedsNumber{
+    "a FONT needs a number as its name, not '{1}': Windows lists fonts by "
+    "number in the font directory",
+    "une FONT prend un nombre pour nom, et non « {1} » : Windows range les "
+    "polices par numéro dans le répertoire des polices"};
+inline constexpr MessageText kTooManyFonts{"too many fonts: the font directory counts at most 65535",
+                                           "trop de polices : le répertoire des polices en compte au plus 65535"};
+inline constexpr MessageText kDuplicateResource{
+    "duplicate resource: {1} {2} in language {3} is already defined on "
+    "line {4}",
+    "ressource en double : {1} {2} en langue {3} est déjà définie à la "
+    "ligne {4}"};
+inline constexpr MessageText kCursorImage{"cursor image", "image de curseur"};
+inline constexpr MessageText kIconImage{"icon image", "image d'icône"};
+inline constexpr MessageText kTypeNumber{"type {1}", "type n° {1}"};
+inline constexpr MessageText kDuplicateString{"duplicate string: id {1} in language {2} is already defined on line {3}",
+                                              "chaîne en double : l'identifiant {1} en langue {2} est déjà défini à "
+                                              "la ligne {3}"};
+inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 characters",
+                                            "la chaîne {1} dépasse 65535 caractères"};
+
+// Every entry above, for the checks that each has its two languages.
+inline constexpr std::array<const MessageText*, 241> kEveryMessage = {
+    &kUnknownOption,
+    &kOptionNeedsValue,
+    &kOptionGivenTwice,
+    &kNotAMacroName,
+    &kNoScript,
+    &kTwoScripts,
+    &kTooManyFiles,
+    &kNo16Bit,
+    &kBadCodePage,
+    &kBadLanguage,
+    &kBadMachine,
+    &kBadFormat,
+    &kBadDialect,
+    &kNoOutput,
+    &kResponseUnreadable,
+    &kResponseTooDeep,
+    &kTryHelp,
+    &kVerboseReading,
+    &kVerboseWriting,
+    &kVerboseDependencies,
+    &kUsageBorland,
+    &kUsageMicrosoft,
+    &kUsageGnu,
+    &kUsageCommon,
+    &kFileNotFound,
+    &kIsAFolder,
+    &kNotARegularFile,
+    &kCannotBeRead,
+    &kEndedWhileRead,
+    &kFileTooLarge,
+    &kAccessDenied,
+    &kDiskFull,
+    &kReadOnlyDisk,
+    &kFileInUse,
+    &kOutOfMemory,
+    &kSystemError,
+    &kInternalError,
+    &kNoIconHeader,
+    &kCursorNotIcon,
+    &kIconNotCursor,
+    &kNoImage,
+    &kIconDirectoryCut,
+    &kImageBeyondEnd,
+    &kImageTooShort,
+    &kImageUnknownFormat,
+    &kImagePlanesAndBits,
+    &kNoBmSignature,
+    &kBitmapTooShort,
+    &kBitmapHeaderSize,
+    &kBitmapHeaderCut,
+    &kBitmapPlanes,
+    &kFontTooShort,
+    &kNotAFntFont,
+    &kFontDevice,
+    &kFontFace,
+    &kFontNameBeyondEnd,
+    &kFontNameNotEnded,
+    &kOutputNotWritten,
+    &kDependenciesNotWritten,
+    &kCannotCreateIn,
+    &kCannotWrite,
+    &kCannotReplace,
+    &kCannotReadRes,
+    &kNotARes,
+    &kInputNotARes,
+    &kCoffTooLarge,
+    &kDuplicateResourceInRes,
+    &kTooManyResources,
+    &kUtf16WithoutMark,
+    &kNulBytes,
+    &kCommentNotClosed,
+    &kUnknownDirective,
+    &kDirectiveNeedsName,
+    &kWithoutIf,
+    &kAfterElse,
+    &kIfWithoutEndif,
+    &kErrorDirective,
+    &kIfNeedsExpression,
+    &kDefinedNeedsName,
+    &kDefinedNotClosed,
+    &kCodePagePragmaForm,
+    &kNotACodePageNumber,
+    &kCodePageUnsupported,
+    &kLineForm,
+    &kLineNumberFrom1,
+    &kLineFileNotClosed,
+    &kIncludeForm,
+    &kIncludesTooDeep,
+    &kIncludeNotFound,
+    &kCannotReadInclude,
+    &kMacroParametersNotClosed,
+    &kMacroParameterNotName,
+    &kMacrosTooDeep,
+    &kMacroRecursive,
+    &kMacroArgumentsNotClosed,
+    &kMacroArgumentCount1,
+    &kMacroArgumentCount,
+    &kMacrosTooLong,
+    &kBadExpression,
+    &kUnexpected,
+    &kQuestionWithoutColon,
+    &kDivisionByZero,
+    &kParenthesisNotClosed,
+    &kValueMissing,
+    &kNumberWithoutDigits,
+    &kNotANumber,
+    &kEmptyCharacter,
+    &kCharacterEndsWithBackslash,
+    &kEndOfScript,
+    &kByte,
+    &kQuoted,
+    &kQuotedTextNotClosed,
+    &kStrayHash,
+    &kUtf8WithoutCodePage,
+    &kStringsJoined,
+    &kExpectedBlockBegin,
+    &kExpectedComma,
+    &kExpectedCloseParenthesis,
+    &kExpectedNumber,
+    &kExpectedNumberNotName,
+    &kNotAValidNumber,
+    &kBlockOfNotClosed,
+    &kDataNotClosed,
+    &kNamedBlockNotClosed,
+    &kBelongsToOneResource,
+    &kBlockMustFollowType,
+    &kWideFileName,
+    &kExpectedFileName,
+    &kLanguageOwnLine,
+    &kFileNameMustBeQuoted,
+    &kFileNameWithDash,
+    &kFileNameEmpty,
+    &kFileNameWithQuote,
+    &kHexLinesExpected,
+    &kNotAHexDigit,
+    &kOddHexDigits,
+    &kStringIdRange,
+    &kExpectedStringText,
+    &kExpectedDlgInclude,
+    &kAcceleratorsNotClosed,
+    &kExpectedKey,
+    &kExpectedAcceleratorOption,
+    &kAsciiAndVirtkey,
+    &kShiftControlVirtkeyOnly,
+    &kAltOnAscii,
+    &kControlCharacterVirtkey,
+    &kNoControlCharacter,
+    &kAcceleratorKeyForm,
+    &kButtonWidthRange,
+    &kButtonHeightRange,
+    &kToolbarNotClosed,
+    &kTooManyButtons,
+    &kExpectedButton,
+    &kButtonIdRange,
+    &kMenuNotClosed,
+    &kExpectedMenuItem,
+    &kExpectedItemText,
+    &kMenuItemIdRange,
+    &kExpectedMenuOption,
+    &kExpectedLanguageComma,
+    &kPrimaryLanguageRange,
+    &kSubLanguageRange,
+    &kNameStartsWithDigits,
+    &kResourceIdRange,
+    &kResourceTypeRange,
+    &kQuotedName,
+    &kQuotedType,
+    &kExpectedName,
+    &kExpectedTypeAtEnd,
+    &kExpectedType,
+    &kVersionPartTooLarge,
+    &kNotAVersionStatement,
+    &kVersionBlockNotClosed,
+    &kExpectedVersionEntry,
+    &kExpectedBlockName,
+    &kExpectedValueName,
+    &kExpectedValueComma,
+    &kValueWithoutValue,
+    &kValueMixed,
+    &kValueTooLarge,
+    &kVersionBlockTooLarge,
+    &kVersionInfoTooLarge,
+    &kExpectedCaption,
+    &kExpectedDialogStatement,
+    &kDialogNotClosed,
+    &kTooManyControls,
+    &kExpectedFontFace,
+    &kFontExtrasNeedDialogEx,
+    &kNotAControl,
+    &kControlIdRange,
+    &kHelpIdNeedsDialogEx,
+    &kControlDataTooLarge,
+    &kUnquotedClass,
+    &kExpectedClass,
+    &kClassRange,
+    &kNumberedClass,
+    &kUnalignedControl,
+    &kPartData,
+    &kPartStringId,
+    &kPartCommandId,
+    &kPartButtonWidth,
+    &kPartButtonHeight,
+    &kPartToolbarButtons,
+    &kPartButtonCommandId,
+    &kPartItemText,
+    &kPartMenuItemId,
+    &kPartMenuItemIdNumber,
+    &kPartMenuItem,
+    &kPartPrimaryLanguage,
+    &kPartSubLanguage,
+    &kPartNextDialogPlace,
+    &kPartDialogPlace,
+    &kPartDialogHelpId,
+    &kPartFontSize,
+    &kPartFontFace,
+    &kPartControlText,
+    &kPartControlId,
+    &kPartControlClass,
+    &kPartControlStyle,
+    &kPartControlPlace,
+    &kPartControlExStyle,
+    &kPartControlHelpId,
+    &kCannotReadScript,
+    &kCannotReadFile,
+    &kNotValidIcon,
+    &kNotValidCursor,
+    &kNotValidBitmap,
+    &kNotValidFont,
+    &kNotValidData,
+    &kTooLargeForResource,
+    &kImageTooLarge,
+    &kOverstatedImage,
+    &kTooManyImages,
+    &kFontNeedsNumber,
+    &kTooManyFonts,
+    &kDuplicateResource,
+    &kCursorImage,
+    &kIconImage,
+    &kTypeNumber,
+    &kDuplicateString,
+    &kStringTooLong,
 };
 
 }  // namespace brcc::msg

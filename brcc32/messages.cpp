@@ -5,8 +5,6 @@
 #include <atomic>
 #include <cctype>
 #include <cstdlib>
-#include <optional>
-#include <vector>
 
 #include "brcc32/message_catalogue.h"
 
@@ -49,11 +47,11 @@ void SetUiLanguage(UiLanguage language) { g_language = language; }
 
 UiLanguage CurrentUiLanguage() { return g_language; }
 
-std::string Text(const MessageText& message, std::initializer_list<std::string_view> arguments) {
+std::string Text(const MessageText& message, std::initializer_list<MessageArgument> arguments) {
     return Text(message, g_language, arguments);
 }
 
-std::string Text(const MessageText& message, UiLanguage language, std::initializer_list<std::string_view> arguments) {
+std::string Text(const MessageText& message, UiLanguage language, std::initializer_list<MessageArgument> arguments) {
     const std::string_view pattern = language == UiLanguage::kFrench ? message.french : message.english;
     std::string text;
     text.reserve(pattern.size() + 32);
@@ -62,7 +60,7 @@ std::string Text(const MessageText& message, UiLanguage language, std::initializ
             pattern[i + 1] <= '9') {
             const std::size_t index = static_cast<std::size_t>(pattern[i + 1] - '1');
             if (index < arguments.size()) {
-                text += arguments.begin()[index];
+                text += arguments.begin()[index].In(language);
             }
             i += 2;
             continue;
@@ -72,58 +70,32 @@ std::string Text(const MessageText& message, UiLanguage language, std::initializ
     return text;
 }
 
-namespace {
-
-// The parts of `text` that the placeholders of `pattern` stand for, when the rest matches exactly. A placeholder
-// takes the shortest text after which the rest can still match.
-bool Match(std::string_view pattern, std::string_view text, std::vector<std::string_view>& parts) {
-    const std::size_t open = pattern.find('{');
-    if (open == std::string_view::npos || open + 2 >= pattern.size() || pattern[open + 2] != '}') {
-        return pattern == text;
-    }
-    if (text.substr(0, open) != pattern.substr(0, open)) {
-        return false;
-    }
-    const std::string_view rest = pattern.substr(open + 3);
-    for (std::size_t length = 1; open + length <= text.size(); ++length) {
-        parts.push_back(text.substr(open, length));
-        if (Match(rest, text.substr(open + length), parts)) {
-            return true;
-        }
-        parts.pop_back();
-    }
-    return false;
+LocalText Compose(const MessageText& message, std::initializer_list<MessageArgument> arguments) {
+    return {Text(message, UiLanguage::kEnglish, arguments), Text(message, UiLanguage::kFrench, arguments)};
 }
 
-}  // namespace
-
-std::string TranslateMessage(std::string_view english, UiLanguage language) {
-    if (language == UiLanguage::kEnglish) {
-        return std::string(english);
+LocalText SystemReason(const std::error_code& code) {
+    // Compared as conditions, so that Windows' own error numbers match too.
+    static constexpr struct {
+        std::errc condition;
+        const MessageText& text;
+    } kReasons[] = {
+        {std::errc::no_such_file_or_directory, msg::kFileNotFound},
+        {std::errc::permission_denied, msg::kAccessDenied},
+        {std::errc::operation_not_permitted, msg::kAccessDenied},
+        {std::errc::is_a_directory, msg::kIsAFolder},
+        {std::errc::no_space_on_device, msg::kDiskFull},
+        {std::errc::read_only_file_system, msg::kReadOnlyDisk},
+        {std::errc::device_or_resource_busy, msg::kFileInUse},
+        {std::errc::text_file_busy, msg::kFileInUse},
+        {std::errc::not_enough_memory, msg::kOutOfMemory},
+    };
+    for (const auto& reason : kReasons) {
+        if (code == reason.condition) {
+            return Compose(reason.text);
+        }
     }
-    for (const MessageText& entry : msg::kDiagnosticPatterns) {
-        std::vector<std::string_view> parts;
-        if (!Match(entry.english, english, parts)) {
-            continue;
-        }
-        std::vector<std::string> translated;
-        for (const std::string_view part : parts) {
-            translated.push_back(TranslateMessage(part, language));
-        }
-        std::string text;
-        const std::string_view french = entry.french;
-        for (std::size_t i = 0; i < french.size(); ++i) {
-            if (french[i] == '{' && i + 2 < french.size() && french[i + 2] == '}') {
-                const std::size_t index = static_cast<std::size_t>(french[i + 1] - '1');
-                text += index < translated.size() ? translated[index] : std::string();
-                i += 2;
-                continue;
-            }
-            text += french[i];
-        }
-        return text;
-    }
-    return std::string(english);
+    return Compose(msg::kSystemError, {code.message()});
 }
 
 }  // namespace brcc

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace brcc {
 
@@ -15,6 +16,34 @@ struct MessageText {
     const char* french;
 };
 
+// A message made before anyone knows who reads it: both languages, each with its arguments filled.
+struct LocalText {
+    std::string english;
+    std::string french;
+
+    // Words that read the same in both languages: a file name, a token of the script.
+    static LocalText Verbatim(std::string text) { return {text, std::move(text)}; }
+    const std::string& In(UiLanguage language) const { return language == UiLanguage::kFrench ? french : english; }
+    bool operator==(const LocalText&) const = default;
+};
+
+// An argument of Compose: words of the script or a file name (the same in both languages), or a message that is
+// translated itself (a reason after a colon).
+class MessageArgument {
+public:
+    MessageArgument(const char* text) : m_english(text), m_french(text) {}
+    MessageArgument(std::string_view text) : m_english(text), m_french(text) {}
+    MessageArgument(const std::string& text) : m_english(text), m_french(text) {}
+    MessageArgument(const LocalText& text) : m_english(text.english), m_french(text.french) {}
+    MessageArgument(const MessageText& text) : m_english(text.english), m_french(text.french) {}
+
+    std::string_view In(UiLanguage language) const { return language == UiLanguage::kFrench ? m_french : m_english; }
+
+private:
+    std::string_view m_english;
+    std::string_view m_french;
+};
+
 // French for a locale name of the French language (fr, fr_FR.UTF-8, fr_CA, French_France.1252), else English.
 UiLanguage UiLanguageFromLocaleName(std::string_view name);
 // Windows: the user's interface language. Elsewhere the first of LC_ALL, LC_MESSAGES and LANG that is set.
@@ -24,12 +53,14 @@ void SetUiLanguage(UiLanguage language);
 UiLanguage CurrentUiLanguage();
 
 // The text in the current language with its placeholders filled.
-std::string Text(const MessageText& message, std::initializer_list<std::string_view> arguments = {});
-std::string Text(const MessageText& message, UiLanguage language, std::initializer_list<std::string_view> arguments);
+std::string Text(const MessageText& message, std::initializer_list<MessageArgument> arguments = {});
+std::string Text(const MessageText& message, UiLanguage language, std::initializer_list<MessageArgument> arguments);
 
-// A message the stages wrote in English, in `language`: the first catalogue pattern that matches it whole gives the
-// translation, and the parts its placeholders took are translated in turn (a reason after a colon). A message the
-// catalogue does not know stays as it is.
-std::string TranslateMessage(std::string_view english, UiLanguage language);
+// The entry in both languages with its placeholders filled, for a message shown later.
+LocalText Compose(const MessageText& message, std::initializer_list<MessageArgument> arguments = {});
+
+// What the system says of a failure, in both languages: the kinds a file operation meets have their own words, any
+// other keeps the system's text.
+LocalText SystemReason(const std::error_code& code);
 
 }  // namespace brcc

@@ -13,55 +13,55 @@
 namespace brcc {
 namespace {
 
-std::string TypeWord(const ResourceStatement& statement) {
+const MessageText& NotValidFile(const ResourceStatement& statement) {
     switch (statement.kind) {
         case ResourceKind::kIcon:
-            return "icon";
+            return msg::kNotValidIcon;
         case ResourceKind::kCursor:
-            return "cursor";
+            return msg::kNotValidCursor;
         case ResourceKind::kBitmap:
-            return "bitmap";
+            return msg::kNotValidBitmap;
         case ResourceKind::kRaw:
             if (statement.type.isOrdinal && statement.type.ordinal == kTypeFont) {
-                return "font";
+                return msg::kNotValidFont;
             }
             break;
         case ResourceKind::kData:
         case ResourceKind::kStrings:
             break;
     }
-    return "data";
+    return msg::kNotValidData;
 }
 
-std::string DescribeType(const ResourceId& type) {
+LocalText DescribeType(const ResourceId& type) {
     if (!type.isOrdinal) {
-        return type.text;
+        return LocalText::Verbatim(type.text);
     }
     switch (type.ordinal) {
         case kTypeCursor:
-            return "cursor image";
+            return Compose(msg::kCursorImage);
         case kTypeBitmap:
-            return "BITMAP";
+            return LocalText::Verbatim("BITMAP");
         case kTypeIcon:
-            return "icon image";
+            return Compose(msg::kIconImage);
         case kTypeRcData:
-            return "RCDATA";
+            return LocalText::Verbatim("RCDATA");
         case kTypeGroupCursor:
-            return "CURSOR";
+            return LocalText::Verbatim("CURSOR");
         case kTypeGroupIcon:
-            return "ICON";
+            return LocalText::Verbatim("ICON");
         case kTypeStringTable:
-            return "STRINGTABLE";
+            return LocalText::Verbatim("STRINGTABLE");
         case kTypeVersionInfo:
-            return "VERSIONINFO";
+            return LocalText::Verbatim("VERSIONINFO");
         case kTypeAniCursor:
-            return "ANICURSOR";
+            return LocalText::Verbatim("ANICURSOR");
         case kTypeAniIcon:
-            return "ANIICON";
+            return LocalText::Verbatim("ANIICON");
         case kTypeToolbar:
-            return "TOOLBAR";
+            return LocalText::Verbatim("TOOLBAR");
         default:
-            return "type " + std::to_string(type.ordinal);
+            return Compose(msg::kTypeNumber, {std::to_string(type.ordinal)});
     }
 }
 
@@ -83,7 +83,7 @@ ResourceCompiler::ResourceCompiler(std::filesystem::path baseFolder, std::stream
       m_readers(readers),
       m_writer(out) {}
 
-void ResourceCompiler::Warn(int line, std::string text) {
+void ResourceCompiler::Warn(int line, LocalText text) {
     if (m_diagnostics != nullptr) {
         m_diagnostics->Warn("", line, std::move(text));
     }
@@ -145,10 +145,9 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                     break;
             }
         } catch (const FileFormatError& error) {
-            throw ScriptError(statement.fileLine, "'" + statement.file + "' is not a valid " + TypeWord(statement) +
-                                                      " file: " + error.what());
+            throw ScriptError(statement.fileLine, Compose(NotValidFile(statement), {statement.file, error.Text()}));
         } catch (const FileAccessError& error) {
-            throw ScriptError(statement.fileLine, "cannot read '" + statement.file + "': " + error.what());
+            throw ScriptError(statement.fileLine, Compose(msg::kCannotReadFile, {statement.file, error.Text()}));
         }
     }
     if (parseError) {
@@ -161,8 +160,8 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
 
 void ResourceCompiler::Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line) {
     if (const std::optional<int> earlier = m_definitions.Define(type, name, language, line)) {
-        throw ScriptError(line, "duplicate resource: " + DescribeType(type) + " " + DescribeId(name) + " in language " +
-                                    HexLanguage(language) + " is already defined on line " + std::to_string(*earlier));
+        throw ScriptError(line, Compose(msg::kDuplicateResource, {DescribeType(type), DescribeId(name),
+                                                                  HexLanguage(language), std::to_string(*earlier)}));
     }
 }
 

@@ -55,7 +55,7 @@ private:
     void WriteFontDirectory();
     void Claim(const ResourceId& type, const ResourceId& name, std::uint16_t language, int line);
     void CopyData(StagedFile& file);
-    void Warn(int line, std::string text);
+    void Warn(int line, LocalText text);
 
     std::filesystem::path m_baseFolder;
     std::vector<std::filesystem::path> m_searchFolders;

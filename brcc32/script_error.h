@@ -1,18 +1,33 @@
-// The one error type the compiler reports: a message tied to a line of the script.
+// The errors the compiler reports: a message in both languages, tied to a line of the script where it has one.
 #pragma once
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
+#include "brcc32/message_catalogue.h"
+#include "brcc32/messages.h"
+
 namespace brcc {
 
-class ScriptError : public std::runtime_error {
+// Every error the compiler raises itself. what() is the English text, for logs and the tests that read it; the
+// user reads Text() in their language.
+class LocalizedError : public std::runtime_error {
+public:
+    explicit LocalizedError(LocalText text) : std::runtime_error(text.english), m_text(std::move(text)) {}
+    const LocalText& Text() const { return m_text; }
+
+private:
+    LocalText m_text;
+};
+
+class ScriptError : public LocalizedError {
 public:
     // Line 0 means the error concerns the script as a whole (it cannot be read, the output cannot be written).
-    ScriptError(int line, const std::string& message) : std::runtime_error(message), m_line(line) {}
+    ScriptError(int line, LocalText message) : LocalizedError(std::move(message)), m_line(line) {}
     // An error in an included file, or already placed in the script: the file as messages name it.
-    ScriptError(std::string file, int line, const std::string& message)
-        : std::runtime_error(message), m_line(line), m_file(std::move(file)), m_placed(true) {}
+    ScriptError(std::string file, int line, LocalText message)
+        : LocalizedError(std::move(message)), m_line(line), m_file(std::move(file)), m_placed(true) {}
 
     int Line() const { return m_line; }
     const std::string& File() const { return m_file; }
@@ -26,21 +41,25 @@ private:
 };
 
 // Errors of a file read by the compiler; the caller knows the line that named the file and rethrows as ScriptError.
-class FileFormatError : public std::runtime_error {
+class FileFormatError : public LocalizedError {
 public:
-    using std::runtime_error::runtime_error;
+    using LocalizedError::LocalizedError;
 };
 
 // A file that cannot be opened or read to its end.
-class FileAccessError : public std::runtime_error {
+class FileAccessError : public LocalizedError {
 public:
-    using std::runtime_error::runtime_error;
+    using LocalizedError::LocalizedError;
 };
 
 // A file that is not there at all: the one failure after which the next folder of a search is tried.
 class FileNotFoundError : public FileAccessError {
 public:
-    FileNotFoundError() : FileAccessError("file not found") {}
+    FileNotFoundError() : FileAccessError(Compose(msg::kFileNotFound)) {}
 };
+
+// What an exception says, in both languages: its own texts where the compiler raised it, the system's words for the
+// runtime's failures.
+LocalText ReasonOf(const std::exception& error);
 
 }  // namespace brcc

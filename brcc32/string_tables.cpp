@@ -28,13 +28,13 @@ void ResourceCompiler::AddStrings(const ResourceStatement& statement) {
         StringBundle& bundle = m_bundles[found->second];
         const std::size_t slot = string.id % kStringsPerBundle;
         if (bundle.strings[slot]) {
-            throw ScriptError(string.line, "duplicate string: id " + std::to_string(string.id) + " in language " +
-                                               HexLanguage(statement.language) + " is already defined on line " +
-                                               std::to_string(bundle.lines[slot]));
+            throw ScriptError(
+                string.line, Compose(msg::kDuplicateString, {std::to_string(string.id), HexLanguage(statement.language),
+                                                             std::to_string(bundle.lines[slot])}));
         }
         // The length is 16 bits, and counts the NUL that /n adds.
         if (string.text.size() > (m_settings.nullTerminateStrings ? 0xFFFEu : 0xFFFFu)) {
-            throw ScriptError(string.line, "string " + std::to_string(string.id) + " is longer than 65535 characters");
+            throw ScriptError(string.line, Compose(msg::kStringTooLong, {std::to_string(string.id)}));
         }
         bundle.strings[slot] = string.text;
         bundle.lines[slot] = string.line;

@@ -42,7 +42,7 @@ void PutValue(std::vector<std::uint8_t>& out, const VersionNode& value) {
     // Text counts its length in characters, binary data in bytes.
     const std::size_t valueLength = isText ? (out.size() - data) / 2 : out.size() - data;
     if (out.size() - start > kMaxLength) {
-        throw ScriptError(value.line, "the VALUE \"" + value.shownName + "\" is larger than 64 KB");
+        throw ScriptError(value.line, Compose(msg::kValueTooLarge, {value.shownName}));
     }
     PatchU16(out, start, out.size() - start);
     PatchU16(out, start + 2, valueLength);
@@ -58,7 +58,7 @@ void PutNodes(std::vector<std::uint8_t>& out, const std::vector<VersionNode>& no
         const std::size_t start = PutNodeHeader(out, node.name, kText);
         PutNodes(out, node.children);
         if (out.size() - start > kMaxLength) {
-            throw ScriptError(node.line, "this BLOCK of the VERSIONINFO is larger than 64 KB");
+            throw ScriptError(node.line, Compose(msg::kVersionBlockTooLarge));
         }
         PatchU16(out, start, out.size() - start);
     }
@@ -84,7 +84,7 @@ std::vector<std::uint8_t> EncodeVersionInfo(const VersionInfo& info) {
     }
     PutNodes(out, info.children);
     if (out.size() > kMaxLength) {
-        throw ScriptError(info.line, "the VERSIONINFO is larger than 64 KB");
+        throw ScriptError(info.line, Compose(msg::kVersionInfoTooLarge));
     }
     PatchU16(out, 0, out.size());
     return out;

@@ -20,21 +20,21 @@ bool IsKnownHeaderSize(std::uint32_t size) {
 
 void CheckBitmapFile(std::span<const std::uint8_t> start, std::uint64_t fileSize) {
     if (start.size() < 2 || start[0] != 'B' || start[1] != 'M') {
-        throw FileFormatError("it does not start with 'BM'");
+        throw FileFormatError(Compose(msg::kNoBmSignature));
     }
     if (start.size() < kBitmapFileHeaderSize + 4) {
-        throw FileFormatError("it is too short to hold a bitmap header");
+        throw FileFormatError(Compose(msg::kBitmapTooShort));
     }
     const std::uint32_t headerSize = ReadU32(start, kBitmapFileHeaderSize);
     if (!IsKnownHeaderSize(headerSize)) {
-        throw FileFormatError("its bitmap header has an unknown size (" + std::to_string(headerSize) + " bytes)");
+        throw FileFormatError(Compose(msg::kBitmapHeaderSize, {std::to_string(headerSize)}));
     }
     if (fileSize < kBitmapFileHeaderSize + headerSize || start.size() < kBitmapFileHeaderSize + headerSize) {
-        throw FileFormatError("its bitmap header is cut short");
+        throw FileFormatError(Compose(msg::kBitmapHeaderCut));
     }
     const std::size_t planesAt = kBitmapFileHeaderSize + (headerSize == kCoreHeaderSize ? 8 : 12);
     if (ReadU16(start, planesAt) != 1) {
-        throw FileFormatError("its bitmap header does not say 1 plane");
+        throw FileFormatError(Compose(msg::kBitmapPlanes));
     }
 }
 

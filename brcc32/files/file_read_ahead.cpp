@@ -17,7 +17,7 @@ StagedFile::StagedFile(FileBytes bytes) : m_bytes(std::move(bytes)), m_size(m_by
 
 void StagedFile::Read(std::span<std::uint8_t> bytes) {
     if (bytes.size() > m_size - m_position) {
-        throw FileAccessError("the file ended while it was read (did it change meanwhile?)");
+        throw FileAccessError(Compose(msg::kEndedWhileRead));
     }
     if (m_file) {
         m_file->Read(bytes);
@@ -33,7 +33,7 @@ FileBytes StagedFile::TakeRest() {
         return std::move(m_bytes);
     }
     if (Left() > SIZE_MAX) {
-        throw FileAccessError("the file is too large");
+        throw FileAccessError(Compose(msg::kFileTooLarge));
     }
     FileBytes rest(static_cast<std::size_t>(Left()));
     Read(rest);

@@ -18,14 +18,14 @@ constexpr std::uint16_t kVersion3 = 0x0300;
 
 // The NUL-terminated name at `offset`, with its NUL; `what` names it in the error.
 void AppendName(std::vector<std::uint8_t>& out, std::span<const std::uint8_t> file, std::uint32_t offset,
-                const char* what) {
+                const MessageText& what) {
     if (offset >= file.size()) {
-        throw FileFormatError(std::string("its ") + what + " name lies beyond the end of the file");
+        throw FileFormatError(Compose(msg::kFontNameBeyondEnd, {what}));
     }
     const auto begin = file.begin() + offset;
     const auto end = std::find(begin, file.end(), std::uint8_t{0});
     if (end == file.end()) {
-        throw FileFormatError(std::string("its ") + what + " name does not end before the end of the file");
+        throw FileFormatError(Compose(msg::kFontNameNotEnded, {what}));
     }
     out.insert(out.end(), begin, end + 1);
 }
@@ -34,11 +34,11 @@ void AppendName(std::vector<std::uint8_t>& out, std::span<const std::uint8_t> fi
 
 std::vector<std::uint8_t> ReadFontDirEntry(std::span<const std::uint8_t> file) {
     if (file.size() < kFontDirEntryFixedSize) {
-        throw FileFormatError("it is shorter than a font header");
+        throw FileFormatError(Compose(msg::kFontTooShort));
     }
     const std::uint16_t version = ReadU16(file, kVersionOffset);
     if (version != kVersion2 && version != kVersion3) {
-        throw FileFormatError("it is not a Windows .fnt font (version 2.0 or 3.0)");
+        throw FileFormatError(Compose(msg::kNotAFntFont));
     }
     std::vector<std::uint8_t> entry(file.begin(), file.begin() + kFontDirEntryFixedSize);
     // A device name offset of 0 marks a font for any device: its name is empty.
@@ -46,9 +46,9 @@ std::vector<std::uint8_t> ReadFontDirEntry(std::span<const std::uint8_t> file) {
     if (device == 0) {
         entry.push_back(0);
     } else {
-        AppendName(entry, file, device, "device");
+        AppendName(entry, file, device, msg::kFontDevice);
     }
-    AppendName(entry, file, ReadU32(file, kFaceOffset), "face");
+    AppendName(entry, file, ReadU32(file, kFaceOffset), msg::kFontFace);
     return entry;
 }
 

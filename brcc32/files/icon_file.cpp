@@ -26,10 +26,10 @@ bool IsValidBitCount(std::uint16_t bits) {
 }
 
 void ReadImageHeader(IconImage& image, std::size_t index) {
-    const std::string which = "image " + std::to_string(index + 1);
+    const std::string which = std::to_string(index + 1);
     // Both forms need at least a 40-byte header; a shorter image cannot be shown by Windows.
     if (image.data.size() < kInfoHeaderSize) {
-        throw FileFormatError(which + " is only " + std::to_string(image.data.size()) + " bytes long");
+        throw FileFormatError(Compose(msg::kImageTooShort, {which, std::to_string(image.data.size())}));
     }
     if (std::equal(kPngSignature.begin(), kPngSignature.end(), image.data.begin())) {
         // Windows only takes 32-bit PNG images in icons, so the group says so whatever the PNG holds.
@@ -38,13 +38,13 @@ void ReadImageHeader(IconImage& image, std::size_t index) {
         return;
     }
     if (ReadU32(image.data, 0) != kInfoHeaderSize) {
-        throw FileFormatError(which + " is neither a PNG image nor a bitmap with a 40-byte header");
+        throw FileFormatError(Compose(msg::kImageUnknownFormat, {which}));
     }
     image.planes = ReadU16(image.data, 12);
     image.bitCount = ReadU16(image.data, 14);
     if (image.planes != 1 || !IsValidBitCount(image.bitCount)) {
-        throw FileFormatError(which + " has " + std::to_string(image.planes) + " planes and " +
-                              std::to_string(image.bitCount) + " bits per pixel");
+        throw FileFormatError(
+            Compose(msg::kImagePlanesAndBits, {which, std::to_string(image.planes), std::to_string(image.bitCount)}));
     }
 }
 
@@ -88,22 +88,21 @@ std::optional<std::uint64_t> ImageSize(std::span<const std::uint8_t> image) {
 std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFileKind kind) {
     const bool isIcon = kind == IconFileKind::kIcon;
     if (file.size() < kHeaderSize || ReadU16(file, 0) != 0) {
-        throw FileFormatError("it does not start with an icon or cursor header");
+        throw FileFormatError(Compose(msg::kNoIconHeader));
     }
     const std::uint16_t type = ReadU16(file, 2);
     if (type != static_cast<std::uint16_t>(kind)) {
         if (type == 1 || type == 2) {
-            throw FileFormatError(std::string("it is ") +
-                                  (isIcon ? "a cursor file, not an icon file" : "an icon file, not a cursor file"));
+            throw FileFormatError(Compose(isIcon ? msg::kCursorNotIcon : msg::kIconNotCursor));
         }
-        throw FileFormatError("it does not start with an icon or cursor header");
+        throw FileFormatError(Compose(msg::kNoIconHeader));
     }
     const std::size_t count = ReadU16(file, 4);
     if (count == 0) {
-        throw FileFormatError("it holds no image");
+        throw FileFormatError(Compose(msg::kNoImage));
     }
     if (file.size() < kHeaderSize + count * kEntrySize) {
-        throw FileFormatError("its directory of " + std::to_string(count) + " images is cut short");
+        throw FileFormatError(Compose(msg::kIconDirectoryCut, {std::to_string(count)}));
     }
     std::vector<IconImage> images(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -120,7 +119,7 @@ std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFile
         std::uint64_t size = ReadU32(file, entry + 8);
         const std::uint64_t offset = ReadU32(file, entry + 12);
         if (offset > file.size()) {
-            throw FileFormatError("image " + std::to_string(i + 1) + " lies beyond the end of the file");
+            throw FileFormatError(Compose(msg::kImageBeyondEnd, {std::to_string(i + 1)}));
         }
         if (size > file.size() - offset) {
             // Editors have written sizes past the file's end for images that are whole: those are kept as far as
@@ -128,7 +127,7 @@ std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFile
             const std::span<const std::uint8_t> rest = file.subspan(static_cast<std::size_t>(offset));
             const std::optional<std::uint64_t> needed = ImageSize(rest);
             if (!needed || *needed > rest.size()) {
-                throw FileFormatError("image " + std::to_string(i + 1) + " lies beyond the end of the file");
+                throw FileFormatError(Compose(msg::kImageBeyondEnd, {std::to_string(i + 1)}));
             }
             image.overstatedSize = static_cast<std::uint32_t>(size);
             size = rest.size();

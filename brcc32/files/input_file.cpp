@@ -49,12 +49,12 @@ bool IsRegularFile(const FileStatus& status) { return S_ISREG(status.st_mode); }
         throw FileNotFoundError();
     }
     if (status.type() == std::filesystem::file_type::directory) {
-        throw FileAccessError("it is a folder, not a file");
+        throw FileAccessError(Compose(msg::kIsAFolder));
     }
     if (status.type() != std::filesystem::file_type::regular && status.type() != std::filesystem::file_type::unknown) {
-        throw FileAccessError("it is not a regular file");
+        throw FileAccessError(Compose(msg::kNotARegularFile));
     }
-    throw FileAccessError("the file cannot be read");
+    throw FileAccessError(Compose(msg::kCannotBeRead));
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ void InputFile::Read(std::span<std::uint8_t> bytes) {
     while (!bytes.empty()) {
         const long long got = ReadSome(m_descriptor, bytes.data(), bytes.size());
         if (got <= 0) {
-            throw FileAccessError("the file ended while it was read (did it change meanwhile?)");
+            throw FileAccessError(Compose(msg::kEndedWhileRead));
         }
         bytes = bytes.subspan(static_cast<std::size_t>(got));
     }
@@ -149,7 +149,7 @@ std::filesystem::path::string_type ScriptFolder::NativePath(std::string_view nam
 std::string ReadTextFile(const std::filesystem::path& path) {
     InputFile file(path);
     if (file.Size() > SIZE_MAX) {
-        throw FileAccessError("the file is too large");
+        throw FileAccessError(Compose(msg::kFileTooLarge));
     }
     // Read in place: a copy would double the peak memory of a long script.
     std::string text(static_cast<std::size_t>(file.Size()), '\0');

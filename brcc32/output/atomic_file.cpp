@@ -7,6 +7,7 @@
 #include <string>
 
 #include "brcc32/files/input_file.h"
+#include "brcc32/script_error.h"
 
 namespace brcc {
 namespace {
@@ -39,7 +40,7 @@ AtomicFile::AtomicFile(std::filesystem::path target) : m_target(std::move(target
         m_buffer.open(m_temporary, std::ios::out | std::ios::binary | std::ios::trunc);
     }
     if (!m_buffer.is_open()) {
-        throw std::runtime_error("cannot create a file in the folder of '" + PathToUtf8(m_target) + "'");
+        throw LocalizedError(Compose(msg::kCannotCreateIn, {PathToUtf8(m_target)}));
     }
 }
 
@@ -53,13 +54,13 @@ AtomicFile::~AtomicFile() {
 
 void AtomicFile::Commit() {
     if (m_buffer.close() == nullptr) {
-        throw std::runtime_error("cannot write '" + PathToUtf8(m_target) + "' (is the disk full?)");
+        throw LocalizedError(Compose(msg::kCannotWrite, {PathToUtf8(m_target)}));
     }
     std::error_code error;
     // Replaces an existing target on every platform (a plain rename on Windows would refuse).
     std::filesystem::rename(m_temporary, m_target, error);
     if (error) {
-        throw std::runtime_error("cannot replace '" + PathToUtf8(m_target) + "': " + error.message());
+        throw LocalizedError(Compose(msg::kCannotReplace, {PathToUtf8(m_target), SystemReason(error)}));
     }
     m_committed = true;
 }

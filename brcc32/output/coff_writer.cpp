@@ -10,6 +10,7 @@
 #include <string>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/script_error.h"
 
 namespace brcc {
 namespace {
@@ -121,7 +122,7 @@ Record ReadRecord(const std::uint8_t* bytes) {
     return record;
 }
 
-[[noreturn]] void NotARes() { throw std::runtime_error("the input is not a 32-bit .res file"); }
+[[noreturn]] void NotARes() { throw LocalizedError(Compose(msg::kInputNotARes)); }
 
 void AppendU16(std::vector<std::uint8_t>& out, std::uint32_t value) { PutU16(out, value); }
 
@@ -138,7 +139,7 @@ std::streamsize CoffWriter::xsputn(const char* data, std::streamsize count) {
         // A streambuf reports failure by its count; the reason waits for Finish.
         if (!m_failed) {
             m_failed = true;
-            m_error = error.what();
+            m_error = ReasonOf(error);
         }
         return 0;
     }
@@ -220,7 +221,7 @@ void CoffWriter::EndHeader() {
         }
     } else {
         if (m_dataSectionSize + Align(dataSize, kDataAlignment) > kMaxObjectSize) {
-            throw std::runtime_error("the resources are too large for a COFF object (4 GB)");
+            throw LocalizedError(Compose(msg::kCoffTooLarge));
         }
         m_recordStarts.push_back(static_cast<std::uint32_t>(m_records.size()));
         m_records.insert(m_records.end(), m_header.begin() + kResFixedHeader,
@@ -241,7 +242,7 @@ void CoffWriter::EndHeader() {
 void CoffWriter::Put(std::span<const std::uint8_t> bytes) {
     const auto size = static_cast<std::streamsize>(bytes.size());
     if (m_out.sputn(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        throw std::runtime_error("the output file cannot be written (is the disk full?)");
+        throw LocalizedError(Compose(msg::kOutputNotWritten));
     }
 }
 
@@ -256,7 +257,7 @@ void CoffWriter::PutZeros(std::size_t count) {
 
 void CoffWriter::Finish() {
     if (m_failed) {
-        throw std::runtime_error(m_error);
+        throw LocalizedError(m_error);
     }
     if (m_first || m_dataLeft != 0 || m_padLeft != 0 || !m_header.empty()) {
         NotARes();
@@ -290,8 +291,8 @@ void CoffWriter::Finish() {
         if (!newName && record(order[k - 1]).language == current.language) {
             char language[8];
             std::snprintf(language, sizeof language, "%04X", static_cast<unsigned>(current.language));
-            throw std::runtime_error("duplicate resource: type " + current.type.Describe() + ", name " +
-                                     current.name.Describe() + ", language " + language);
+            throw LocalizedError(
+                Compose(msg::kDuplicateResourceInRes, {current.type.Describe(), current.name.Describe(), language}));
         }
         if (newType) {
             typeStarts.push_back(k);
@@ -443,7 +444,7 @@ void CoffWriter::Finish() {
     const std::uint64_t symbolsStart = Align(relocationsStart + relocationsSize, kDataAlignment);
     PutZeros(static_cast<std::size_t>(symbolsStart - relocationsStart - relocationsSize));
     if (symbolsStart + (kFixedSymbols + count) * kSymbolSize + 4 > kMaxObjectSize) {
-        throw std::runtime_error("the resources are too large for a COFF object (4 GB)");
+        throw LocalizedError(Compose(msg::kCoffTooLarge));
     }
 
     auto putSymbol = [&](std::string_view name, std::uint32_t value, std::uint16_t section, std::uint8_t aux) {
@@ -505,11 +506,11 @@ void CoffWriter::Finish() {
     putSection(".rsrc$01", sectionSize, directoryStart, relocationsStart, count, overflow ? kRelocationOverflow : 0);
     putSection(".rsrc$02", m_dataSectionSize, dataStart, 0, 0, 0);
     if (m_out.pubseekpos(0, std::ios_base::out) != std::streampos(0)) {
-        throw std::runtime_error("the output file cannot be written (is the disk full?)");
+        throw LocalizedError(Compose(msg::kOutputNotWritten));
     }
     Put(block);
     if (m_out.pubsync() != 0) {
-        throw std::runtime_error("the output file cannot be written (is the disk full?)");
+        throw LocalizedError(Compose(msg::kOutputNotWritten));
     }
 }
 

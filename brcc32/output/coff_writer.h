@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "brcc32/machine.h"
+#include "brcc32/messages.h"
 
 namespace brcc {
 
@@ -37,7 +38,7 @@ private:
     std::streambuf& m_out;
     Machine m_machine;
     bool m_failed = false;  // a write refused: Finish reports it
-    std::string m_error;
+    LocalText m_error;
     // The .res as it streams by: a header being gathered, then the data to copy, then the .res padding to skip.
     std::vector<std::uint8_t> m_header;
     std::uint32_t m_headerSize = 0;

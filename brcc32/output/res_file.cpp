@@ -4,13 +4,14 @@
 #include <stdexcept>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/script_error.h"
 
 namespace brcc {
 namespace {
 
 constexpr std::size_t kFixedHeaderTail = 16;
 
-[[noreturn]] void Malformed() { throw std::runtime_error("not a 32-bit .res file"); }
+[[noreturn]] void Malformed() { throw LocalizedError(Compose(msg::kNotARes)); }
 
 ResName ReadName(std::span<const std::uint8_t> header, std::size_t& at) {
     if (at + 2 > header.size()) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/script_error.h"
 
 namespace brcc {
 namespace {
@@ -90,7 +91,7 @@ void ResWriter::Put(std::span<const std::uint8_t> bytes) {
 void ResWriter::Flush() {
     const auto size = static_cast<std::streamsize>(m_buffer.size());
     if (m_out.sputn(reinterpret_cast<const char*>(m_buffer.data()), size) != size) {
-        throw std::runtime_error("the output file cannot be written (is the disk full?)");
+        throw LocalizedError(Compose(msg::kOutputNotWritten));
     }
     m_buffer.clear();
 }

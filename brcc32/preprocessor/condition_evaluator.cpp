@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "brcc32/message_catalogue.h"
 #include "brcc32/preprocessor/tokens.h"
 
 namespace brcc {
@@ -12,22 +13,21 @@ namespace {
 
 class ConditionEvaluator {
 public:
-    ConditionEvaluator(std::string_view text, const std::function<void(const std::string&)>& fail)
+    ConditionEvaluator(std::string_view text, const std::function<void(const LocalText&)>& fail)
         : m_text(text), m_fail(fail) {}
 
     std::int64_t Evaluate() {
         const std::int64_t value = Conditional();
         Skip();
         if (m_position < m_text.size()) {
-            Fail("unexpected '" + std::string(Peek()) + "'");
+            Fail(Compose(msg::kUnexpected, {Peek()}));
         }
         return value;
     }
 
 private:
-    void Fail(const std::string& what) {
-        m_fail("the expression '" + std::string(TrimBlanks(m_text)) + "' is not valid: " + what);
-    }
+    void Fail(const LocalText& what) { m_fail(Compose(msg::kBadExpression, {TrimBlanks(m_text), what})); }
+    void Fail(const MessageText& what) { Fail(Compose(what)); }
 
     void Skip() {
         while (m_position < m_text.size() && (IsBlank(m_text[m_position]) || m_text[m_position] == '\n')) {
@@ -64,7 +64,7 @@ private:
         }
         const std::int64_t whenTrue = Conditional();
         if (!Accept(":")) {
-            Fail("'?' without ':'");
+            Fail(msg::kQuestionWithoutColon);
         }
         const std::int64_t whenFalse = Conditional();
         return condition ? whenTrue : whenFalse;
@@ -130,7 +130,7 @@ private:
                 left = static_cast<std::int64_t>(l * r);
             else {
                 if (right == 0) {
-                    Fail("division by zero");
+                    Fail(msg::kDivisionByZero);
                 }
                 if (right == -1) {
                     left = op == "/" ? static_cast<std::int64_t>(0 - l) : 0;
@@ -149,13 +149,13 @@ private:
         if (Accept("(")) {
             const std::int64_t value = Conditional();
             if (!Accept(")")) {
-                Fail("'(' without ')'");
+                Fail(msg::kParenthesisNotClosed);
             }
             return value;
         }
         const std::string_view token = Peek();
         if (token.empty()) {
-            Fail("a value is missing at its end");
+            Fail(msg::kValueMissing);
         }
         m_position += token.size();
         if (IsIdentifierStart(token[0]) && token.back() != '\'') {
@@ -165,7 +165,7 @@ private:
             return CharacterValue(token);
         }
         if (!IsDigit(token[0])) {
-            Fail("unexpected '" + std::string(token) + "'");
+            Fail(Compose(msg::kUnexpected, {token}));
         }
         return NumberValue(token);
     }
@@ -183,14 +183,14 @@ private:
         }
         std::uint64_t value = 0;
         if (token.empty()) {
-            Fail("a number has no digits");
+            Fail(msg::kNumberWithoutDigits);
         }
         for (const char c : token) {
             const int digit = IsDigit(c)                                       ? c - '0'
                               : (LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f') ? LowerAscii(c) - 'a' + 10
                                                                                : 99;
             if (digit >= base) {
-                Fail("'" + std::string(token) + "' is not a number");
+                Fail(Compose(msg::kNotANumber, {token}));
             }
             value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
         }
@@ -201,13 +201,13 @@ private:
         const std::size_t quote = token.find('\'');
         std::string_view body = token.substr(quote + 1, token.size() - quote - 2);
         if (body.empty()) {
-            Fail("an empty character constant");
+            Fail(msg::kEmptyCharacter);
         }
         if (body[0] != '\\') {
             return static_cast<unsigned char>(body[0]);
         }
         if (body.size() < 2) {
-            Fail("a character constant ends with '\\'");
+            Fail(msg::kCharacterEndsWithBackslash);
         }
         switch (body[1]) {
             case 'n':
@@ -236,12 +236,12 @@ private:
 
     std::string_view m_text;
     std::size_t m_position = 0;
-    const std::function<void(const std::string&)>& m_fail;
+    const std::function<void(const LocalText&)>& m_fail;
 };
 
 }  // namespace
 
-std::int64_t EvaluateExpression(std::string_view text, const std::function<void(const std::string&)>& fail) {
+std::int64_t EvaluateExpression(std::string_view text, const std::function<void(const LocalText&)>& fail) {
     return ConditionEvaluator(text, fail).Evaluate();
 }
 

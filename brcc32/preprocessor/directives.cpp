@@ -51,7 +51,7 @@ void Preprocessor::Impl::Process(SourceFile& file, int depth) {
                         value = EvaluateCondition(file, line, argument);
                     } else {
                         if (argument.empty() || !IsIdentifierStart(argument[0])) {
-                            Fail(file, line.firstLine, "#" + std::string(name) + " needs a macro name");
+                            Fail(file, line.firstLine, Compose(msg::kDirectiveNeedsName, {"#" + std::string(name)}));
                         }
                         value = (Find(argument.substr(0, IdentifierEnd(argument, 0))) != nullptr) == (name == "ifdef");
                     }
@@ -59,11 +59,11 @@ void Preprocessor::Impl::Process(SourceFile& file, int depth) {
                 conditionals.push_back({active, active && value, active && value, false, line.firstLine});
             } else if (name == "elif" || name == "else") {
                 if (conditionals.empty()) {
-                    Fail(file, line.firstLine, "#" + std::string(name) + " without #if");
+                    Fail(file, line.firstLine, Compose(msg::kWithoutIf, {"#" + std::string(name)}));
                 }
                 Conditional& top = conditionals.back();
                 if (top.hadElse) {
-                    Fail(file, line.firstLine, "#" + std::string(name) + " after #else");
+                    Fail(file, line.firstLine, Compose(msg::kAfterElse, {"#" + std::string(name)}));
                 }
                 top.hadElse = name == "else";
                 const bool take =
@@ -72,7 +72,7 @@ void Preprocessor::Impl::Process(SourceFile& file, int depth) {
                 top.taken = top.taken || take;
             } else if (name == "endif") {
                 if (conditionals.empty()) {
-                    Fail(file, line.firstLine, "#endif without #if");
+                    Fail(file, line.firstLine, Compose(msg::kWithoutIf, {"#endif"}));
                 }
                 conditionals.pop_back();
             } else if (active) {
@@ -92,7 +92,7 @@ void Preprocessor::Impl::Process(SourceFile& file, int depth) {
         EndLines(line.lineCount);
     }
     if (!conditionals.empty()) {
-        Fail(file, conditionals.back().line, "#if without #endif: the file ends inside it");
+        Fail(file, conditionals.back().line, Compose(msg::kIfWithoutEndif));
     }
 }
 
@@ -112,13 +112,13 @@ void Preprocessor::Impl::Directive(SourceFile& file, const LogicalLine& line, st
     } else if (name == "undef") {
         const std::size_t end = IdentifierEnd(argument, 0);
         if (end == 0) {
-            Fail(file, line.firstLine, "#undef needs a macro name");
+            Fail(file, line.firstLine, Compose(msg::kDirectiveNeedsName, {"#undef"}));
         }
         Macro& macro = m_macros[std::string(argument.substr(0, end))];
         macro = Macro();
         macro.undefined = true;
     } else if (name == "error") {
-        Fail(file, line.firstLine, "#error " + std::string(argument));
+        Fail(file, line.firstLine, Compose(msg::kErrorDirective, {argument}));
     } else if (name == "pragma") {
         Pragma(file, line, argument);
     } else if (name == "line") {
@@ -132,7 +132,7 @@ void Preprocessor::Impl::Directive(SourceFile& file, const LogicalLine& line, st
     } else if (name == "warning" || name == "ident") {
         // Said to the user by a C compiler, or of no use to resources: nothing to do.
     } else {
-        Fail(file, line.firstLine, "unknown preprocessor directive '#" + std::string(name) + "'");
+        Fail(file, line.firstLine, Compose(msg::kUnknownDirective, {name}));
     }
 }
 
@@ -146,7 +146,7 @@ void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::
     }
     std::string_view inside = TrimBlanks(text.substr(9));
     if (!inside.starts_with("(") || !inside.ends_with(")")) {
-        Fail(file, line.firstLine, "write #pragma code_page(NUMBER)");
+        Fail(file, line.firstLine, Compose(msg::kCodePagePragmaForm));
     }
     inside = TrimBlanks(inside.substr(1, inside.size() - 2));
     std::uint32_t codePage = 0;
@@ -155,16 +155,13 @@ void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::
     } else {
         for (const char c : inside) {
             if (!IsDigit(c) || codePage > 1000000) {
-                Fail(file, line.firstLine, "'" + std::string(inside) + "' is not a code page number");
+                Fail(file, line.firstLine, Compose(msg::kNotACodePageNumber, {inside}));
             }
             codePage = codePage * 10 + static_cast<std::uint32_t>(c - '0');
         }
     }
     if (!IsSupportedCodePage(codePage)) {
-        Fail(file, line.firstLine,
-             "code page " + std::string(inside) +
-                 " is not supported: name a Windows code page whose bytes below 0x80 are ASCII, such as 65001 "
-                 "(UTF-8), 1252 (Western Europe), 932 (Japanese) or 936 (Simplified Chinese)");
+        Fail(file, line.firstLine, Compose(msg::kCodePageUnsupported, {inside}));
     }
     SetCodePageFrom(m_outputLine + 1, codePage);  // it applies from the next line on
 }
@@ -175,17 +172,17 @@ void Preprocessor::Impl::LineMarker(SourceFile& file, const LogicalLine& line, s
     int value = 0;
     for (const char c : number) {
         if (!IsDigit(c) || value > 100000000) {
-            Fail(file, line.firstLine, "write #line NUMBER \"file\"");
+            Fail(file, line.firstLine, Compose(msg::kLineForm));
         }
         value = value * 10 + (c - '0');
     }
     if (number.empty() || value == 0) {
-        Fail(file, line.firstLine, "write #line NUMBER \"file\", NUMBER from 1");
+        Fail(file, line.firstLine, Compose(msg::kLineNumberFrom1));
     }
     if (rest.starts_with("\"")) {
         const std::size_t close = rest.find('"', 1);
         if (close == std::string_view::npos) {
-            Fail(file, line.firstLine, "the file name of #line is not closed with '\"'");
+            Fail(file, line.firstLine, Compose(msg::kLineFileNotClosed));
         }
         // A C preprocessor's output doubles the backslashes of a Windows path.
         std::string shown;
@@ -214,13 +211,11 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     const char close = argument.starts_with("\"") ? '"' : '>';
     const std::size_t end = argument.empty() ? std::string_view::npos : argument.find(close, 1);
     if (end == std::string_view::npos || end == 1 || TrimBlanks(argument.substr(end + 1)).size() != 0) {
-        Fail(file, line.firstLine, "write #include \"file\" or #include <file>");
+        Fail(file, line.firstLine, Compose(msg::kIncludeForm));
     }
     const std::string name(argument.substr(1, end - 1));
     if (depth >= kMaxIncludeDepth) {
-        Fail(file, line.firstLine,
-             "includes nest more than " + std::to_string(kMaxIncludeDepth) + " deep: does '" + name +
-                 "' include itself?");
+        Fail(file, line.firstLine, Compose(msg::kIncludesTooDeep, {std::to_string(kMaxIncludeDepth), name}));
     }
     std::vector<std::pair<std::filesystem::path, std::filesystem::path>> folders = {{file.folder, file.shownFolder}};
     for (const std::filesystem::path& folder : m_options.includeFolders) {
@@ -234,7 +229,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
         try {
             bytes = m_reader(path);
         } catch (const FileAccessError& error) {
-            Fail(file, line.firstLine, "cannot read the include file '" + name + "': " + error.what());
+            Fail(file, line.firstLine, Compose(msg::kCannotReadInclude, {name, error.Text()}));
         }
         if (bytes) {
             foundPath = path;
@@ -258,7 +253,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
             std::fill(m_firstChars.begin(), m_firstChars.end(), true);
             return;
         }
-        Fail(file, line.firstLine, "cannot find the include file '" + name + "'");
+        Fail(file, line.firstLine, Compose(msg::kIncludeNotFound, {name}));
     }
     std::string shownName(name);
     std::replace(shownName.begin(), shownName.end(), '\\', '/');
@@ -314,7 +309,7 @@ bool Preprocessor::Impl::EvaluateCondition(SourceFile& file, const LogicalLine& 
         }
         const std::size_t nameEnd = j < text.size() && IsIdentifierStart(text[j]) ? TokenEnd(text, j) : j;
         if (nameEnd == j) {
-            Fail(file, line.firstLine, "'defined' needs a macro name");
+            Fail(file, line.firstLine, Compose(msg::kDefinedNeedsName));
         }
         const bool isDefined = Find(text.substr(j, nameEnd - j)) != nullptr;
         j = nameEnd;
@@ -323,7 +318,7 @@ bool Preprocessor::Impl::EvaluateCondition(SourceFile& file, const LogicalLine& 
                 ++j;
             }
             if (j >= text.size() || text[j] != ')') {
-                Fail(file, line.firstLine, "'defined(' without ')'");
+                Fail(file, line.firstLine, Compose(msg::kDefinedNotClosed));
             }
             ++j;
         }
@@ -332,9 +327,9 @@ bool Preprocessor::Impl::EvaluateCondition(SourceFile& file, const LogicalLine& 
     }
     const std::string expanded = ExpandLine(file, line, resolved);
     if (TrimBlanks(expanded).empty()) {
-        Fail(file, line.firstLine, "#if or #elif needs an expression");
+        Fail(file, line.firstLine, Compose(msg::kIfNeedsExpression));
     }
-    const std::function<void(const std::string&)> fail = [&](const std::string& message) {
+    const std::function<void(const LocalText&)> fail = [&](const LocalText& message) {
         Fail(file, line.firstLine, message);
     };
     return EvaluateExpression(expanded, fail) != 0;

@@ -110,7 +110,7 @@ bool Preprocessor::Impl::ReadLogicalLine(SourceFile& file, LogicalLine& line) {
             const std::size_t end = text.find("*/", i + 2);
             if (end == std::string::npos) {
                 file.position = text.size();
-                Fail(file, file.line + lines - 1, "comment '/*' is never closed with '*/'");
+                Fail(file, file.line + lines - 1, Compose(msg::kCommentNotClosed));
             }
             lines += static_cast<int>(
                 std::count(text.begin() + static_cast<long>(i), text.begin() + static_cast<long>(end), '\n'));

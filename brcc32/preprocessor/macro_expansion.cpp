@@ -20,7 +20,7 @@ void Preprocessor::Impl::DefineFromCommandLine(const std::string& definition) {
 void Preprocessor::Impl::Define(SourceFile& file, const LogicalLine& line, std::string_view text) {
     const std::size_t end = IdentifierEnd(text, 0);
     if (end == 0 || !IsIdentifierStart(text[0])) {
-        Fail(file, line.firstLine, "#define needs a macro name");
+        Fail(file, line.firstLine, Compose(msg::kDirectiveNeedsName, {"#define"}));
     }
     const std::string name(text.substr(0, end));
     Macro macro;
@@ -29,7 +29,7 @@ void Preprocessor::Impl::Define(SourceFile& file, const LogicalLine& line, std::
         macro.functionLike = true;
         const std::size_t close = text.find(')');
         if (close == std::string_view::npos) {
-            Fail(file, line.firstLine, "the parameters of macro '" + name + "' are not closed with ')'");
+            Fail(file, line.firstLine, Compose(msg::kMacroParametersNotClosed, {name}));
         }
         std::string_view parameters = text.substr(1, close - 1);
         text.remove_prefix(close + 1);
@@ -40,7 +40,7 @@ void Preprocessor::Impl::Define(SourceFile& file, const LogicalLine& line, std::
                 macro.variadic = true;
             } else if (parameter.empty() || macro.variadic || !IsIdentifierStart(parameter[0]) ||
                        std::any_of(parameter.begin(), parameter.end(), [](char c) { return !IsIdentifierChar(c); })) {
-                Fail(file, line.firstLine, "macro '" + name + "' has a parameter that is not a name");
+                Fail(file, line.firstLine, Compose(msg::kMacroParameterNotName, {name}));
             } else {
                 macro.parameters.emplace_back(parameter);
             }
@@ -100,7 +100,7 @@ std::string Preprocessor::Impl::ExpandLine(SourceFile& file, const LogicalLine& 
 
 void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::vector<const Macro*>& active, int depth) {
     if (depth > kMaxExpansionDepth) {
-        Fail(*m_currentFile, m_currentLine, "macros nest more than " + std::to_string(kMaxExpansionDepth) + " deep");
+        Fail(*m_currentFile, m_currentLine, Compose(msg::kMacrosTooDeep, {std::to_string(kMaxExpansionDepth)}));
     }
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < text.size();) {
@@ -126,8 +126,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
             continue;
         }
         if (std::find(active.begin(), active.end(), macro) != active.end()) {
-            Fail(*m_currentFile, m_currentLine,
-                 "macro '" + std::string(name) + "' refers to itself: its expansion would never end");
+            Fail(*m_currentFile, m_currentLine, Compose(msg::kMacroRecursive, {name}));
         }
         std::vector<std::string_view> arguments;
         std::size_t next = end;
@@ -154,8 +153,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
                 }
             }
             if (j >= text.size()) {
-                Fail(*m_currentFile, m_currentLine,
-                     "the arguments of macro '" + std::string(name) + "' are not closed with ')' on their line");
+                Fail(*m_currentFile, m_currentLine, Compose(msg::kMacroArgumentsNotClosed, {name}));
             }
             const std::string_view last = TrimBlanks(text.substr(argumentStart, j - argumentStart));
             if (!last.empty() || !arguments.empty() || !macro->parameters.empty()) {
@@ -164,8 +162,8 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
             const std::size_t wanted = macro->parameters.size();
             if (arguments.size() < wanted || (arguments.size() > wanted && !macro->variadic)) {
                 Fail(*m_currentFile, m_currentLine,
-                     "macro '" + std::string(name) + "' takes " + std::to_string(wanted) + " argument" +
-                         (wanted == 1 ? "" : "s") + ", given " + std::to_string(arguments.size()));
+                     Compose(wanted == 1 ? msg::kMacroArgumentCount1 : msg::kMacroArgumentCount,
+                             {name, std::to_string(wanted), std::to_string(arguments.size())}));
             }
             next = j + 1;
         }
@@ -175,7 +173,7 @@ void Preprocessor::Impl::Expand(std::string_view text, std::string& out, std::ve
         Expand(replaced, out, active, depth + 1);
         active.pop_back();
         if (out.size() > kMaxExpansionSize) {
-            Fail(*m_currentFile, m_currentLine, "the macros of this line expand to more than 1 MB of text");
+            Fail(*m_currentFile, m_currentLine, Compose(msg::kMacrosTooLong));
         }
         i = runStart = next;
     }

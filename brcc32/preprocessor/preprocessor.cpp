@@ -131,13 +131,10 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
     if (nul != std::string_view::npos) {
         const int line = 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(nul), '\n'));
         if (LooksLikeUtf16(bytes)) {
-            Fail(file, line,
-                 "the file holds NUL bytes: it looks saved as UTF-16 without a byte-order mark; save it as UTF-8, "
-                 "or as UTF-16 with its byte-order mark");
+            Fail(file, line, Compose(msg::kUtf16WithoutMark));
         }
         Fail(file, line,
-             m_script.files[static_cast<std::size_t>(file.index)] +
-                 " is not a resource script: it holds NUL bytes at offset " + std::to_string(nul));
+             Compose(msg::kNulBytes, {m_script.files[static_cast<std::size_t>(file.index)], std::to_string(nul)}));
     }
     // A lone CR ends a line, as in files saved by old Macintosh editors: read as LF, the lines stay apart.
     for (std::size_t cr = bytes.find('\r'); cr != std::string::npos; cr = bytes.find('\r', cr + 1)) {

@@ -69,8 +69,8 @@ public:
     PreprocessedScript Run(std::string text, const std::filesystem::path& path, const std::string& name);
 
 private:
-    [[noreturn]] void Fail(const SourceFile& file, int line, const std::string& message) {
-        throw ScriptError(m_script.files[static_cast<std::size_t>(file.index)], line, message);
+    [[noreturn]] void Fail(const SourceFile& file, int line, LocalText message) {
+        throw ScriptError(m_script.files[static_cast<std::size_t>(file.index)], line, std::move(message));
     }
 
     void DefineFromCommandLine(const std::string& definition);

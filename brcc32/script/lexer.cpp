@@ -57,7 +57,7 @@ void ScriptLexer::SkipSpaceAndComments() {
             const int startLine = m_line;
             const std::size_t end = m_text.find("*/", m_pos + 2);
             if (end == std::string_view::npos) {
-                throw ScriptError(startLine, "comment '/*' is never closed with '*/'");
+                throw ScriptError(startLine, Compose(msg::kCommentNotClosed));
             }
             for (std::size_t i = m_pos; i < end; ++i) {
                 m_line += m_text[i] == '\n';
@@ -120,7 +120,7 @@ Token ScriptLexer::Scan() {
                     m_pos = contentStart;
                     continue;
                 }
-                throw ScriptError(token.line, "quoted text is not closed on its line");
+                throw ScriptError(token.line, Compose(msg::kQuotedTextNotClosed));
             }
             const char d = m_text[m_pos];
             if (d == '"') {

@@ -28,11 +28,11 @@ constexpr std::array<AcceleratorOption, 6> kAcceleratorOptions = {{{"VIRTKEY", k
 bool ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& statement) {
     while (ParseOptionalStatement(statement)) {
     }
-    const Token opening = ExpectBlockBegin(typeToken, "the ACCELERATORS");
+    const Token opening = ExpectBlockBegin(typeToken, "ACCELERATORS");
     AcceleratorTable table;
     while (true) {
         const Token event = m_lexer.Next();
-        if (ClosesBlock(event, opening, "the ACCELERATORS are not closed with END or '}'")) {
+        if (ClosesBlock(event, opening, msg::kAcceleratorsNotClosed)) {
             break;
         }
         std::uint32_t key = 0;
@@ -43,14 +43,14 @@ bool ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& 
         } else if (event.kind == TokenKind::kInteger) {
             const std::optional<std::uint32_t> value = ParseScriptInteger(event.text);
             if (!value) {
-                Refuse(event, "'" + std::string(event.text) + "' is not a valid number");
+                Refuse(event, Compose(msg::kNotAValidNumber, {event.text}));
             }
             key = *value;
         } else {
-            Refuse(event, "expected a key (\"a\", \"^C\" or a number) in the ACCELERATORS, found " + Describe(event));
+            Refuse(event, Compose(msg::kExpectedKey, {Describe(event)}));
         }
-        ExpectComma(event, "the command id");
-        const ScriptInteger id = ParseInteger("command id");
+        ExpectComma(event, msg::kPartCommandId);
+        const ScriptInteger id = ParseInteger(msg::kPartCommandId);
         std::uint32_t flags = 0;
         bool ascii = false;
         while (AcceptComma() || (m_lexer.Peek().kind == TokenKind::kIdentifier && !IsBlockEnd(m_lexer.Peek()))) {
@@ -58,37 +58,35 @@ bool ScriptParser::ParseAccelerators(const Token& typeToken, ResourceStatement& 
             const auto found = std::find_if(kAcceleratorOptions.begin(), kAcceleratorOptions.end(),
                                             [&](const AcceleratorOption& o) { return IsWord(option, o.word); });
             if (found == kAcceleratorOptions.end()) {
-                Refuse(option, "expected VIRTKEY, ASCII, NOINVERT, SHIFT, CONTROL or ALT, found " + Describe(option));
+                Refuse(option, Compose(msg::kExpectedAcceleratorOption, {Describe(option)}));
             }
             flags |= found->bit;
             ascii = ascii || found->word == "ASCII";
         }
         if (ascii && (flags & kVirtKey)) {
-            Refuse(event, "an accelerator cannot be both ASCII and VIRTKEY");
+            Refuse(event, Compose(msg::kAsciiAndVirtkey));
         }
         if (!(flags & kVirtKey) && (flags & (kShift | kControl))) {
-            Refuse(event, "SHIFT and CONTROL apply to VIRTKEY accelerators only");
+            Refuse(event, Compose(msg::kShiftControlVirtkeyOnly));
         }
         if (!(flags & kVirtKey) && (flags & kAlt)) {
-            Warn(event.line,
-                 "ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
-                 "llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY");
+            Warn(event.line, Compose(msg::kAltOnAscii));
         }
         if (isText) {
             if (text.size() == 2 && text[0] == '^') {
                 if (flags & kVirtKey) {
-                    Refuse(event, "a control character (\"^X\") cannot be a VIRTKEY accelerator");
+                    Refuse(event, Compose(msg::kControlCharacterVirtkey));
                 }
                 const char letter = ToUpperAscii(text[1]);
                 if (letter < 'A' || letter > 'Z') {
-                    Refuse(event, "\"^" + std::string(1, text[1]) + "\" is no control character: write ^ and a letter");
+                    Refuse(event, Compose(msg::kNoControlCharacter, {std::string(1, text[1])}));
                 }
                 key = static_cast<std::uint32_t>(letter - 'A' + 1);
             } else if (text.size() == 1) {
                 const char c = (flags & kVirtKey) ? ToUpperAscii(text[0]) : text[0];
                 key = static_cast<unsigned char>(c);
             } else {
-                Refuse(event, "an accelerator's key is one character, or ^ and a letter");
+                Refuse(event, Compose(msg::kAcceleratorKeyForm));
             }
         }
         table.entries.push_back({flags, key, id.value});

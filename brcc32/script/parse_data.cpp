@@ -17,7 +17,7 @@ constexpr std::uint16_t kStringTableFlags = kMemMoveable | kMemPure | kMemDiscar
 // Strings as bytes, numbers as 16-bit words or, with an L, 32-bit ones: the resource is the bytes written.
 void ScriptParser::ParseUserData(const Token& typeToken, std::vector<std::uint8_t>& out) {
     const Token opening = m_lexer.Next();
-    while (!TakeBlockEnd(opening, "the data of ", typeToken)) {
+    while (!TakeBlockEnd(opening, msg::kDataNotClosed, typeToken)) {
         const Token& next = m_lexer.Peek();
         if (next.kind == TokenKind::kString) {
             const Token text = m_lexer.Next();
@@ -29,7 +29,7 @@ void ScriptParser::ParseUserData(const Token& typeToken, std::vector<std::uint8_
         } else if (next.kind == TokenKind::kWideString) {
             PutUtf16(out, StringText(m_lexer.Next()), false);
         } else {
-            const ScriptInteger value = ParseInteger("data");
+            const ScriptInteger value = ParseInteger(msg::kPartData);
             value.isLong ? PutU32(out, value.value) : PutU16(out, value.value);
         }
         if (m_lexer.Peek().kind == TokenKind::kComma) {
@@ -40,14 +40,14 @@ void ScriptParser::ParseUserData(const Token& typeToken, std::vector<std::uint8_
 
 // At the END or '}' that closes the block `opening` began: takes it. At the end of the script: refuses, naming the
 // block by `before` and the upper-cased keyword `named`.
-bool ScriptParser::TakeBlockEnd(const Token& opening, std::string_view before, const Token& named) {
+bool ScriptParser::TakeBlockEnd(const Token& opening, const MessageText& message, const Token& named) {
     const Token& next = m_lexer.Peek();
     if (IsBlockEnd(next)) {
         m_lexer.Next();
         return true;
     }
     if (next.kind == TokenKind::kEnd) {
-        Refuse(opening, std::string(before) + ToUpperAscii(named.text) + " is not closed with END or '}'");
+        Refuse(opening, Compose(message, {ToUpperAscii(named.text)}));
     }
     return false;
 }
@@ -62,13 +62,10 @@ void ScriptParser::ParseHexBlock(const Token& typeToken, ResourceStatement& stat
             break;
         }
         if (token.kind == TokenKind::kEnd) {
-            Refuse(opening, "the data of " + ToUpperAscii(typeToken.text) + " is not closed with END or '}'");
+            Refuse(opening, Compose(msg::kDataNotClosed, {ToUpperAscii(typeToken.text)}));
         }
         if (token.kind != TokenKind::kHexString) {
-            Refuse(token, ToUpperAscii(typeToken.text) +
-                              " data in a block is lines of hex bytes in single quotes "
-                              "('42 4D ...'), found " +
-                              Describe(token));
+            Refuse(token, Compose(msg::kHexLinesExpected, {ToUpperAscii(typeToken.text), Describe(token)}));
         }
         ParseHexLine(token, out);
     }
@@ -85,7 +82,7 @@ void ScriptParser::ParseHexLine(const Token& token, std::vector<std::uint8_t>& o
         }
         const int digit = HexDigit(c);
         if (digit < 0) {
-            Refuse(token, "'" + std::string(1, c) + "' is not a hex digit");
+            Refuse(token, Compose(msg::kNotAHexDigit, {std::string(1, c)}));
         }
         if (high < 0) {
             high = digit;
@@ -95,7 +92,7 @@ void ScriptParser::ParseHexLine(const Token& token, std::vector<std::uint8_t>& o
         }
     }
     if (high >= 0) {
-        Refuse(token, "a line of hex bytes has an odd number of digits");
+        Refuse(token, Compose(msg::kOddHexDigits));
     }
 }
 
@@ -106,13 +103,13 @@ void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& sta
     do {
         ParseMemoryFlags(statement);
     } while (ParseOptionalStatement(statement));
-    const Token opening = ExpectBlockBegin(keyword, "the STRINGTABLE");
-    while (!TakeBlockEnd(opening, "the ", keyword)) {
+    const Token opening = ExpectBlockBegin(keyword, "STRINGTABLE");
+    while (!TakeBlockEnd(opening, msg::kNamedBlockNotClosed, keyword)) {
         const Token& next = m_lexer.Peek();
         const int line = next.line;
-        const ScriptInteger id = ParseInteger("string id");
+        const ScriptInteger id = ParseInteger(msg::kPartStringId);
         if (id.value > kMaxId) {
-            Refuse(next, "the string id " + std::to_string(id.value) + " is out of range (0-65535)");
+            Refuse(next, Compose(msg::kStringIdRange, {std::to_string(id.value)}));
         }
         if (m_lexer.Peek().kind == TokenKind::kComma) {
             m_lexer.Next();
@@ -120,7 +117,7 @@ void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& sta
         const Token text = m_lexer.Next();
         if (text.kind != TokenKind::kString && text.kind != TokenKind::kWideString) {
             Refuse(text.kind == TokenKind::kEnd ? keyword : text,
-                   "expected the quoted text of string " + std::to_string(id.value) + ", found " + Describe(text));
+                   Compose(msg::kExpectedStringText, {std::to_string(id.value), Describe(text)}));
         }
         ResourceStatement::String string{static_cast<std::uint16_t>(id.value), line, StringText(text)};
         while (m_lexer.Peek().kind == TokenKind::kString || m_lexer.Peek().kind == TokenKind::kWideString) {
@@ -138,8 +135,7 @@ void ScriptParser::ParseStringTable(const Token& keyword, ResourceStatement& sta
 bool ScriptParser::ParseDlgInclude(const Token& typeToken, ResourceStatement& statement) {
     const Token name = m_lexer.Next();
     if (name.kind != TokenKind::kString) {
-        Refuse(name.kind == TokenKind::kEnd ? typeToken : name,
-               "expected the quoted name of a header after DLGINCLUDE, found " + Describe(name));
+        Refuse(name.kind == TokenKind::kEnd ? typeToken : name, Compose(msg::kExpectedDlgInclude, {Describe(name)}));
     }
     const std::string text = DecodeNarrowString(name.text);
     statement.data.assign(text.begin(), text.end());

@@ -90,12 +90,12 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
     DialogFrame& frame = dialog.frame;
     for (std::uint32_t* value : {&frame.x, &frame.y, &frame.width, &frame.height}) {
         if (value != &frame.x) {
-            ExpectComma(typeToken, "the next of the dialog's x, y, width and height");
+            ExpectComma(typeToken, msg::kPartNextDialogPlace);
         }
-        *value = ParseInteger("dialog's position and size").value;
+        *value = ParseInteger(msg::kPartDialogPlace).value;
     }
     if (extended && AcceptComma()) {
-        dialog.helpId = ParseInteger("dialog's help id").value;
+        dialog.helpId = ParseInteger(msg::kPartDialogHelpId).value;
     }
     std::optional<std::uint32_t> style;
     bool hasCaption = false;
@@ -112,8 +112,7 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
         } else if (IsWord(keyword, "CAPTION")) {
             const Token text = m_lexer.Next();
             if (!IsString(text)) {
-                Refuse(text.kind == TokenKind::kEnd ? keyword : text,
-                       "expected the quoted text of the CAPTION, found " + Describe(text));
+                Refuse(text.kind == TokenKind::kEnd ? keyword : text, Compose(msg::kExpectedCaption, {Describe(text)}));
             }
             dialog.caption = CutAtNul(StringRun(text, "CAPTION"));
             hasCaption = true;
@@ -128,16 +127,13 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
         } else if (IsWord(keyword, "FONT")) {
             dialog.font = ParseDialogFont(keyword, extended);
         } else {
-            Refuse(keyword,
-                   "expected a dialog statement (STYLE, EXSTYLE, CAPTION, CLASS, FONT, MENU, LANGUAGE, "
-                   "VERSION, CHARACTERISTICS) or BEGIN, found " +
-                       Describe(keyword));
+            Refuse(keyword, Compose(msg::kExpectedDialogStatement, {Describe(keyword)}));
         }
     }
     const Token opening = m_lexer.Next();
     while (true) {
         const Token keyword = m_lexer.Next();
-        if (ClosesBlock(keyword, opening, "the dialog's controls are not closed with END or '}'")) {
+        if (ClosesBlock(keyword, opening, msg::kDialogNotClosed)) {
             break;
         }
         dialog.controls.push_back(ParseControl(keyword, extended));
@@ -147,7 +143,7 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
         WarnUnalignedControls(dialog.controls, controlLines);
     }
     if (dialog.controls.size() > kMaxControls) {
-        Refuse(typeToken, "a dialog holds at most 65535 controls");
+        Refuse(typeToken, Compose(msg::kTooManyControls));
     }
     dialog.style = style.value_or(kDefaultDialogStyle);
     if (dialog.font) {
@@ -161,33 +157,29 @@ void ScriptParser::ParseDialog(const Token& typeToken, ResourceStatement& statem
 
 DialogFont ScriptParser::ParseDialogFont(const Token& keyword, bool extended) {
     DialogFont font;
-    font.pointSize = ParseInteger("FONT size").value;
-    ExpectComma(keyword, "the FONT's face name");
+    font.pointSize = ParseInteger(msg::kPartFontSize).value;
+    ExpectComma(keyword, msg::kPartFontFace);
     const Token face = m_lexer.Next();
     if (!IsString(face)) {
-        Refuse(face.kind == TokenKind::kEnd ? keyword : face,
-               "expected the quoted face name of the FONT, found " + Describe(face));
+        Refuse(face.kind == TokenKind::kEnd ? keyword : face, Compose(msg::kExpectedFontFace, {Describe(face)}));
     }
     for (std::uint32_t* value : {&font.weight, &font.italic, &font.charSet}) {
         if (!AcceptComma()) {
             break;
         }
         if (!extended) {
-            Refuse(keyword, "a FONT's weight, italic and character set belong to DIALOGEX, not DIALOG");
+            Refuse(keyword, Compose(msg::kFontExtrasNeedDialogEx));
         }
         *value = ParseInteger("FONT").value;
     }
-    font.face = CutAtNul(StringRun(face, "FONT's face name"));
+    font.face = CutAtNul(StringRun(face, msg::kPartFontFace));
     return font;
 }
 
 DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
     const ControlKind* kind = FindControlKind(keyword);
     if (kind == nullptr) {
-        Refuse(keyword, "'" + std::string(keyword.text) +
-                            "' is not a dialog control: LTEXT, RTEXT, CTEXT, EDITTEXT, PUSHBUTTON, DEFPUSHBUTTON, "
-                            "CHECKBOX, AUTOCHECKBOX, STATE3, AUTO3STATE, RADIOBUTTON, AUTORADIOBUTTON, GROUPBOX, "
-                            "LISTBOX, COMBOBOX, SCROLLBAR, ICON, PUSHBOX or CONTROL");
+        Refuse(keyword, Compose(msg::kNotAControl, {keyword.text}));
     }
     const bool generic = kind->classAtom == 0;
     const bool isIcon = kind->keyword == "ICON";
@@ -195,24 +187,23 @@ DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
     if (kind->hasText) {
         const Token text = m_lexer.Peek();
         if (IsString(text) || (isIcon && text.kind == TokenKind::kIdentifier)) {
-            control.text.name = NameText(m_lexer.Next(), "control's text");
+            control.text.name = NameText(m_lexer.Next(), msg::kPartControlText);
         } else {
-            control.text.ordinal = ParseInteger("control's text").value;
+            control.text.ordinal = ParseInteger(msg::kPartControlText).value;
         }
-        ExpectComma(keyword, "the control's id");
+        ExpectComma(keyword, msg::kPartControlId);
     }
     const Token idToken = m_lexer.Peek();
-    control.id = ParseInteger("control's id").value;
+    control.id = ParseInteger(msg::kPartControlId).value;
     if (!extended && !Fits16(control.id)) {
-        Refuse(idToken,
-               "the control id " + std::to_string(control.id) + " does not fit the 16 bits of a DIALOG (use DIALOGEX)");
+        Refuse(idToken, Compose(msg::kControlIdRange, {std::to_string(control.id)}));
     }
     MaskedInteger style{};
     if (generic) {
-        ExpectComma(keyword, "the control's class");
+        ExpectComma(keyword, msg::kPartControlClass);
         control.windowClass = ParseControlClass();
-        ExpectComma(keyword, "the control's style");
-        style = ParseSum("control's style");
+        ExpectComma(keyword, msg::kPartControlStyle);
+        style = ParseSum(msg::kPartControlStyle);
     } else {
         control.windowClass.ordinal = kind->classAtom;
     }
@@ -224,26 +215,26 @@ DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
         if (k >= required && m_lexer.Peek().kind != TokenKind::kComma) {
             break;
         }
-        ExpectComma(keyword, "the control's position and size");
-        *places[k] = ParseInteger("control's position and size").value;
+        ExpectComma(keyword, msg::kPartControlPlace);
+        *places[k] = ParseInteger(msg::kPartControlPlace).value;
     }
     if (!generic && AcceptComma()) {
-        style = ParseSum("control's style");
+        style = ParseSum(msg::kPartControlStyle);
     }
     if (AcceptComma()) {
-        control.exStyle = ParseInteger("control's extended style").value;
+        control.exStyle = ParseInteger(msg::kPartControlExStyle).value;
         if (AcceptComma()) {
             if (!extended) {
-                Refuse(keyword, "a control's help id belongs to DIALOGEX, not DIALOG");
+                Refuse(keyword, Compose(msg::kHelpIdNeedsDialogEx));
             }
-            control.helpId = ParseInteger("control's help id").value;
+            control.helpId = ParseInteger(msg::kPartControlHelpId).value;
         }
     }
     control.style = (kind->style & ~style.notMask) | style.integer.value;
     if (IsBlockBegin(m_lexer.Peek())) {
         ParseUserData(keyword, control.creationData);
         if (control.creationData.size() > kMaxCreationData) {
-            Refuse(keyword, "a control's data is at most 65535 bytes");
+            Refuse(keyword, Compose(msg::kControlDataTooLarge));
         }
     }
     return control;
@@ -253,33 +244,27 @@ DialogControl ScriptParser::ParseControl(const Token& keyword, bool extended) {
 NameOrOrdinal ScriptParser::ParseControlClass() {
     const Token classToken = m_lexer.Next();
     if (IsString(classToken)) {
-        return NameOrOrdinal{std::nullopt, std::u16string(CutAtNul(StringRun(classToken, "control's class")))};
+        return NameOrOrdinal{std::nullopt, std::u16string(CutAtNul(StringRun(classToken, msg::kPartControlClass)))};
     }
     const auto predefined = std::find_if(kClassKeywords.begin(), kClassKeywords.end(),
                                          [&](const ClassKeyword& c) { return IsWord(classToken, c.word); });
     if (predefined != kClassKeywords.end()) {
-        Warn(classToken.line, "the class " + ToUpperAscii(classToken.text) +
-                                  " is not quoted: it is the predefined class " + std::string(predefined->atomText) +
-                                  ", as Windows' compiler reads it; llvm-rc and windres refuse it");
+        Warn(classToken.line, Compose(msg::kUnquotedClass, {ToUpperAscii(classToken.text), predefined->atomText}));
         return NameOrOrdinal{predefined->atom, {}};
     }
     if (classToken.kind != TokenKind::kInteger) {
-        Refuse(classToken,
-               "expected the control's class, a quoted name such as \"Button\", found " + Describe(classToken));
+        Refuse(classToken, Compose(msg::kExpectedClass, {Describe(classToken)}));
     }
     // A class number that is not one, or that a 16-bit atom cannot hold, would name
     // another class than the one written: refuse it rather than store 0 or a cut value.
     const std::optional<std::uint32_t> atom = ParseScriptInteger(classToken.text);
     if (!atom) {
-        Refuse(classToken, "'" + std::string(classToken.text) + "' is not a valid number");
+        Refuse(classToken, Compose(msg::kNotAValidNumber, {classToken.text}));
     }
     if (!Fits16(*atom)) {
-        Refuse(classToken, "the control class " + std::to_string(*atom) + " does not fit 16 bits");
+        Refuse(classToken, Compose(msg::kClassRange, {std::to_string(*atom)}));
     }
-    Warn(classToken.line,
-         "Windows' compiler writes a class given by number in a form Windows cannot read, and the "
-         "dialog fails to open; it is written here as the class atom " +
-             std::to_string(*atom & 0xFFFF) + ", which Windows reads");
+    Warn(classToken.line, Compose(msg::kNumberedClass, {std::to_string(*atom & 0xFFFF)}));
     return NameOrOrdinal{*atom, {}};
 }
 
@@ -292,9 +277,7 @@ void ScriptParser::WarnUnalignedControls(const std::vector<DialogControl>& contr
         const std::size_t size = kControlHeaderSize + nameSize(control.windowClass) + nameSize(control.text) + 2 +
                                  control.creationData.size();
         if (!control.creationData.empty() && size % 4 != 0) {
-            Warn(lines[i],
-                 "Windows' compiler does not align the control after this one's data on 4 bytes, so "
-                 "Windows reads it shifted; it is aligned here");
+            Warn(lines[i], Compose(msg::kUnalignedControl));
         }
     }
 }

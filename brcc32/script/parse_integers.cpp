@@ -6,10 +6,10 @@
 
 namespace brcc {
 
-ScriptInteger ScriptParser::ParseInteger(std::string_view what) { return ParseSum(what).integer; }
+ScriptInteger ScriptParser::ParseInteger(MessageArgument what) { return ParseSum(what).integer; }
 
 // Binary operators have one precedence and apply left to right, as Windows' resource compiler reads them.
-ScriptParser::MaskedInteger ScriptParser::ParseSum(std::string_view what) {
+ScriptParser::MaskedInteger ScriptParser::ParseSum(MessageArgument what) {
     MaskedInteger result = ParseTerm(what);
     while (true) {
         const Token& op = m_lexer.Peek();
@@ -39,7 +39,7 @@ ScriptParser::MaskedInteger ScriptParser::ParseSum(std::string_view what) {
     }
 }
 
-ScriptParser::MaskedInteger ScriptParser::ParseTerm(std::string_view what) {
+ScriptParser::MaskedInteger ScriptParser::ParseTerm(MessageArgument what) {
     const Token token = m_lexer.Next();
     if (IsChar(token, '-')) {
         MaskedInteger result = ParseTerm(what);
@@ -61,23 +61,22 @@ ScriptParser::MaskedInteger ScriptParser::ParseTerm(std::string_view what) {
         const Token close = m_lexer.Next();
         if (!IsChar(close, ')')) {
             Refuse(close.kind == TokenKind::kEnd ? token : close,
-                   "expected ')' in the " + std::string(what) + ", found " + Describe(close));
+                   Compose(msg::kExpectedCloseParenthesis, {what, Describe(close)}));
         }
         return result;
     }
     if (token.kind == TokenKind::kInteger) {
         const std::optional<std::uint32_t> value = ParseScriptInteger(token.text);
         if (!value) {
-            Refuse(token, "'" + std::string(token.text) + "' is not a valid number");
+            Refuse(token, Compose(msg::kNotAValidNumber, {token.text}));
         }
         const char last = token.text.back();
         return MaskedInteger{ScriptInteger{*value, last == 'L' || last == 'l'}, 0};
     }
     if (token.kind == TokenKind::kIdentifier) {
-        Refuse(token, "expected a number for the " + std::string(what) + ", found '" + std::string(token.text) +
-                          "' (a name that no #define or included header defines)");
+        Refuse(token, Compose(msg::kExpectedNumberNotName, {what, token.text}));
     }
-    Refuse(token, "expected a number for the " + std::string(what) + ", found " + Describe(token));
+    Refuse(token, Compose(msg::kExpectedNumber, {what, Describe(token)}));
 }
 
 }  // namespace brcc

@@ -43,7 +43,7 @@ bool ScriptParser::ParseMenuEx(const Token& typeToken, ResourceStatement& statem
 void ScriptParser::ParseMenu(const Token& typeToken, ResourceStatement& statement, bool extended) {
     while (ParseOptionalStatement(statement)) {
     }
-    const Token opening = ExpectBlockBegin(typeToken, extended ? "the MENUEX" : "the MENU");
+    const Token opening = ExpectBlockBegin(typeToken, extended ? "MENUEX" : "MENU");
     Menu menu;
     menu.extended = extended;
     menu.items = ParseMenuItems(opening, extended);
@@ -54,12 +54,12 @@ std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool ex
     std::vector<MenuItem> items;
     while (true) {
         const Token keyword = m_lexer.Next();
-        if (ClosesBlock(keyword, opening, "this menu block is not closed with END or '}'")) {
+        if (ClosesBlock(keyword, opening, msg::kMenuNotClosed)) {
             return items;
         }
         const bool popup = IsWord(keyword, "POPUP");
         if (!popup && !IsWord(keyword, "MENUITEM")) {
-            Refuse(keyword, "expected MENUITEM, POPUP or END in the menu, found " + Describe(keyword));
+            Refuse(keyword, Compose(msg::kExpectedMenuItem, {Describe(keyword)}));
         }
         MenuItem item;
         item.popup = popup;
@@ -72,12 +72,12 @@ std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool ex
         const Token text = m_lexer.Next();
         if (!IsString(text)) {
             Refuse(text.kind == TokenKind::kEnd ? keyword : text,
-                   "expected the quoted text of the " + ToUpperAscii(keyword.text) + ", found " + Describe(text));
+                   Compose(msg::kExpectedItemText, {ToUpperAscii(keyword.text), Describe(text)}));
         }
-        item.text = CutAtNul(StringRun(text, ToUpperAscii(keyword.text) + "'s text"));
+        item.text = CutAtNul(StringRun(text, Compose(msg::kPartItemText, {ToUpperAscii(keyword.text)})));
         extended ? ParseMenuExItemOptions(item) : ParseMenuItemOptions(item, text);
         if (popup) {
-            item.items = ParseMenuItems(ExpectBlockBegin(text, "the POPUP"), extended);
+            item.items = ParseMenuItems(ExpectBlockBegin(text, "POPUP"), extended);
         }
         items.push_back(std::move(item));
     }
@@ -86,12 +86,11 @@ std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool ex
 // MENUITEM "text", id [, options]; POPUP "text" [, options]. Options may also follow without commas.
 void ScriptParser::ParseMenuItemOptions(MenuItem& item, const Token& text) {
     if (!item.popup) {
-        ExpectComma(text, "the MENUITEM's id");
+        ExpectComma(text, msg::kPartMenuItemId);
         const Token idToken = m_lexer.Peek();
-        item.id = ParseInteger("menu item id").value;
+        item.id = ParseInteger(msg::kPartMenuItemIdNumber).value;
         if (!Fits16(item.id)) {
-            Refuse(idToken,
-                   "the menu item id " + std::to_string(item.id) + " does not fit the 16 bits of a MENU (use MENUEX)");
+            Refuse(idToken, Compose(msg::kMenuItemIdRange, {std::to_string(item.id)}));
         }
     }
     while (AcceptComma() || FindMenuOption(m_lexer.Peek()) != nullptr) {
@@ -101,8 +100,7 @@ void ScriptParser::ParseMenuItemOptions(MenuItem& item, const Token& text) {
         }
         const MenuOption* option = FindMenuOption(next);
         if (option == nullptr) {
-            Refuse(next,
-                   "expected CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK or MENUBREAK, found " + Describe(next));
+            Refuse(next, Compose(msg::kExpectedMenuOption, {Describe(next)}));
         }
         item.options |= option->bit;
         m_lexer.Next();
@@ -117,7 +115,7 @@ void ScriptParser::ParseMenuExItemOptions(MenuItem& item) {
         if (m_lexer.Peek().kind == TokenKind::kComma) {
             continue;
         }
-        *places[k] = ParseInteger("menu item").value;
+        *places[k] = ParseInteger(msg::kPartMenuItem).value;
     }
 }
 

@@ -16,20 +16,19 @@ constexpr int kSubLanguageShift = 10;
 }  // namespace
 
 void ScriptParser::ParseLanguage(const Token& keyword, std::uint16_t& language) {
-    const ScriptInteger primary = ParseInteger("primary language of LANGUAGE");
+    const ScriptInteger primary = ParseInteger(msg::kPartPrimaryLanguage);
     const Token comma = m_lexer.Next();
     if (comma.kind != TokenKind::kComma) {
         Refuse(comma.kind == TokenKind::kEnd || comma.line != keyword.line ? keyword : comma,
-               "expected ',' between the two numbers of LANGUAGE, found " + Describe(comma));
+               Compose(msg::kExpectedLanguageComma, {Describe(comma)}));
     }
-    const ScriptInteger sub = ParseInteger("sublanguage of LANGUAGE");
+    const ScriptInteger sub = ParseInteger(msg::kPartSubLanguage);
     if (primary.value > kMaxPrimaryLanguage) {
-        Refuse(keyword, "the primary language " + std::to_string(primary.value) + " is out of range (0-" +
-                            std::to_string(kMaxPrimaryLanguage) + ")");
+        Refuse(keyword, Compose(msg::kPrimaryLanguageRange,
+                                {std::to_string(primary.value), std::to_string(kMaxPrimaryLanguage)}));
     }
     if (sub.value > kMaxSubLanguage) {
-        Refuse(keyword, "the sublanguage " + std::to_string(sub.value) + " is out of range (0-" +
-                            std::to_string(kMaxSubLanguage) + ")");
+        Refuse(keyword, Compose(msg::kSubLanguageRange, {std::to_string(sub.value), std::to_string(kMaxSubLanguage)}));
     }
     language = static_cast<std::uint16_t>(primary.value | (sub.value << kSubLanguageShift));
 }
@@ -68,15 +67,13 @@ ResourceId ScriptParser::ParseName(const Token& token) {
                 const std::string whole(token.text.data(), joined
                                                                ? next.text.data() + next.text.size() - token.text.data()
                                                                : token.text.size());
-                Refuse(token, "the name '" + whole +
-                                  "' starts with digits: a resource name is a number, or a name that starts with a "
-                                  "letter or '_'");
+                Refuse(token, Compose(msg::kNameStartsWithDigits, {whole}));
             }
             if (!value) {
-                Refuse(token, "'" + std::string(token.text) + "' is not a valid number");
+                Refuse(token, Compose(msg::kNotAValidNumber, {token.text}));
             }
             if (*value > kMaxId) {
-                Refuse(token, "the resource id " + std::string(token.text) + " is out of range (0-65535)");
+                Refuse(token, Compose(msg::kResourceIdRange, {token.text}));
             }
             return ResourceId::Ordinal(static_cast<std::uint16_t>(*value));
         }
@@ -84,9 +81,9 @@ ResourceId ScriptParser::ParseName(const Token& token) {
             return ResourceId::Text(ToUpperAscii(token.text));
         case TokenKind::kString:
         case TokenKind::kWideString:
-            Refuse(token, "a quoted resource name is not supported; write the name without quotes");
+            Refuse(token, Compose(msg::kQuotedName));
         default:
-            Refuse(token, "expected a resource name (a number or an identifier), found " + Describe(token));
+            Refuse(token, Compose(msg::kExpectedName, {Describe(token)}));
     }
 }
 
@@ -94,25 +91,25 @@ ResourceId ScriptParser::ParseName(const Token& token) {
 const ScriptParser::StatementKind& ScriptParser::ParseType(const Token& token, ResourceStatement& statement) {
     RefuseHash(token);
     if (token.kind == TokenKind::kEnd) {
-        Refuse(token, "expected a resource type after the name, found the end of the script");
+        Refuse(token, Compose(msg::kExpectedTypeAtEnd));
     }
     if (token.kind == TokenKind::kString || token.kind == TokenKind::kWideString) {
-        Refuse(token, "a quoted resource type is not supported; write the type without quotes");
+        Refuse(token, Compose(msg::kQuotedType));
     }
     statement.memoryFlags = kOtherFlags;
     if (token.kind == TokenKind::kInteger) {
         const std::optional<std::uint32_t> value = ParseScriptInteger(token.text);
         if (!value) {
-            Refuse(token, "'" + std::string(token.text) + "' is not a valid number");
+            Refuse(token, Compose(msg::kNotAValidNumber, {token.text}));
         }
         if (*value > kMaxId) {
-            Refuse(token, "the resource type " + std::string(token.text) + " is out of range (0-65535)");
+            Refuse(token, Compose(msg::kResourceTypeRange, {token.text}));
         }
         statement.type = ResourceId::Ordinal(static_cast<std::uint16_t>(*value));
         return CustomStatementKind();
     }
     if (token.kind != TokenKind::kIdentifier || IsWord(token, "BEGIN") || IsWord(token, "END")) {
-        Refuse(token, "expected a resource type (a number or an identifier), found " + Describe(token));
+        Refuse(token, Compose(msg::kExpectedType, {Describe(token)}));
     }
     const StatementKind* kind = FindStatementKind(token.text);
     if (kind == nullptr) {

@@ -20,41 +20,41 @@ bool ScriptParser::ParseToolbar(const Token& typeToken, ResourceStatement& state
     std::uint32_t size[2] = {};
     for (int k = 0; k < 2; ++k) {
         if (k > 0) {
-            ExpectComma(typeToken, "the TOOLBAR's button height");
+            ExpectComma(typeToken, msg::kPartButtonHeight);
         }
         const Token& where = m_lexer.Peek();
         const int line = where.kind == TokenKind::kEnd ? typeToken.line : where.line;
-        size[k] = ParseInteger(k == 0 ? "TOOLBAR's button width" : "TOOLBAR's button height").value;
+        size[k] = ParseInteger(k == 0 ? msg::kPartButtonWidth : msg::kPartButtonHeight).value;
         if (size[k] > kMaxWord) {
-            throw ScriptError(line, "the TOOLBAR's button " + std::string(k == 0 ? "width " : "height ") +
-                                        std::to_string(size[k]) + " does not fit its 16 bits");
+            throw ScriptError(
+                line, Compose(k == 0 ? msg::kButtonWidthRange : msg::kButtonHeightRange, {std::to_string(size[k])}));
         }
     }
     toolbar.buttonWidth = static_cast<std::uint16_t>(size[0]);
     toolbar.buttonHeight = static_cast<std::uint16_t>(size[1]);
     while (ParseOptionalStatement(statement)) {
     }
-    const Token opening = ExpectBlockBegin(typeToken, "the TOOLBAR's buttons");
+    const Token opening = ExpectBlockBegin(typeToken, msg::kPartToolbarButtons);
     while (true) {
         const Token keyword = m_lexer.Next();
-        if (ClosesBlock(keyword, opening, "the TOOLBAR's buttons are not closed with END or '}'")) {
+        if (ClosesBlock(keyword, opening, msg::kToolbarNotClosed)) {
             break;
         }
         if (toolbar.commands.size() == kMaxWord) {
-            Refuse(keyword, "a TOOLBAR holds at most 65535 buttons and separators");
+            Refuse(keyword, Compose(msg::kTooManyButtons));
         }
         if (IsWord(keyword, "SEPARATOR")) {
             toolbar.commands.push_back(0);
             continue;
         }
         if (!IsWord(keyword, "BUTTON")) {
-            Refuse(keyword, "expected BUTTON, SEPARATOR or END in the TOOLBAR, found " + Describe(keyword));
+            Refuse(keyword, Compose(msg::kExpectedButton, {Describe(keyword)}));
         }
         const Token& idToken = m_lexer.Peek();
         const int line = idToken.kind == TokenKind::kEnd ? keyword.line : idToken.line;
-        const std::uint32_t id = ParseInteger("button's command id").value;
+        const std::uint32_t id = ParseInteger(msg::kPartButtonCommandId).value;
         if (!FitsWord(id)) {
-            throw ScriptError(line, "the button's command id " + std::to_string(id) + " does not fit 16 bits");
+            throw ScriptError(line, Compose(msg::kButtonIdRange, {std::to_string(id)}));
         }
         toolbar.commands.push_back(static_cast<std::uint16_t>(id));
     }

@@ -40,9 +40,8 @@ bool ScriptParser::ParseVersionInfo(const Token& typeToken, ResourceStatement& s
                 *part = ParseInteger(word).value;
                 if (*part > kMaxId) {
                     // Projects put dates there (20240131): Windows' compiler keeps the low 16 bits, and so do we.
-                    Warn(keyword.line, "the part " + std::to_string(*part) + " of " + word +
-                                           " is above 65535: only its low 16 bits are kept (" +
-                                           std::to_string(*part & kMaxId) + "), as Windows' compiler does");
+                    Warn(keyword.line, Compose(msg::kVersionPartTooLarge,
+                                               {std::to_string(*part), word, std::to_string(*part & kMaxId)}));
                     *part &= kMaxId;
                 }
                 if (m_lexer.Peek().kind != TokenKind::kComma) {
@@ -55,13 +54,11 @@ bool ScriptParser::ParseVersionInfo(const Token& typeToken, ResourceStatement& s
         const auto fixed = std::find_if(kFixedFields.begin(), kFixedFields.end(),
                                         [&](const FixedField& f) { return f.keyword == word; });
         if (fixed == kFixedFields.end()) {
-            Refuse(keyword, "'" + std::string(keyword.text) +
-                                "' is not a VERSIONINFO statement: FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, "
-                                "FILEFLAGS, FILEOS, FILETYPE or FILESUBTYPE, then BEGIN");
+            Refuse(keyword, Compose(msg::kNotAVersionStatement, {keyword.text}));
         }
         info.*fixed->field = ParseInteger(word).value;
     }
-    const Token opening = ExpectBlockBegin(typeToken, "the VERSIONINFO");
+    const Token opening = ExpectBlockBegin(typeToken, "VERSIONINFO");
     info.children = ParseVersionBlockContents(opening);
     statement.body = std::move(info);
     return true;
@@ -72,7 +69,7 @@ std::vector<VersionNode> ScriptParser::ParseVersionBlockContents(const Token& op
     std::vector<VersionNode> nodes;
     while (true) {
         const Token token = m_lexer.Next();
-        if (ClosesBlock(token, opening, "this block of the VERSIONINFO is not closed with END or '}'")) {
+        if (ClosesBlock(token, opening, msg::kVersionBlockNotClosed)) {
             return nodes;
         }
         if (IsWord(token, "VALUE")) {
@@ -80,18 +77,17 @@ std::vector<VersionNode> ScriptParser::ParseVersionBlockContents(const Token& op
             continue;
         }
         if (!IsWord(token, "BLOCK")) {
-            Refuse(token, "expected BLOCK, VALUE or END in the VERSIONINFO, found " + Describe(token));
+            Refuse(token, Compose(msg::kExpectedVersionEntry, {Describe(token)}));
         }
         const Token name = m_lexer.Next();
         if (!IsString(name)) {
-            Refuse(name.kind == TokenKind::kEnd ? token : name,
-                   "expected the quoted name of the BLOCK, found " + Describe(name));
+            Refuse(name.kind == TokenKind::kEnd ? token : name, Compose(msg::kExpectedBlockName, {Describe(name)}));
         }
         VersionNode block;
         block.isBlock = true;
         block.name = CutAtNul(StringText(name));
         block.line = token.line;
-        block.children = ParseVersionBlockContents(ExpectBlockBegin(name, "the BLOCK"));
+        block.children = ParseVersionBlockContents(ExpectBlockBegin(name, "BLOCK"));
         nodes.push_back(std::move(block));
     }
 }
@@ -100,7 +96,7 @@ std::vector<VersionNode> ScriptParser::ParseVersionBlockContents(const Token& op
 VersionNode ScriptParser::ParseVersionValue() {
     const Token key = m_lexer.Next();
     if (!IsString(key)) {
-        Refuse(key, "expected the quoted name of the VALUE, found " + Describe(key));
+        Refuse(key, Compose(msg::kExpectedValueName, {Describe(key)}));
     }
     VersionNode value;
     value.name = CutAtNul(StringText(key));
@@ -108,7 +104,7 @@ VersionNode ScriptParser::ParseVersionValue() {
     value.line = key.line;
     if (m_lexer.Peek().kind != TokenKind::kComma) {
         Refuse(m_lexer.Peek().kind == TokenKind::kEnd ? key : m_lexer.Peek(),
-               "expected ',' after the name of the VALUE, found " + Describe(m_lexer.Peek()));
+               Compose(msg::kExpectedValueComma, {Describe(m_lexer.Peek())}));
     }
     m_lexer.Next();
     bool hasStrings = false;
@@ -143,13 +139,11 @@ VersionNode ScriptParser::ParseVersionValue() {
         }
     }
     if (!hasStrings && !hasNumbers) {
-        Refuse(key, "the VALUE \"" + std::string(key.text) + "\" has no value");
+        Refuse(key, Compose(msg::kValueWithoutValue, {key.text}));
     }
     if (hasStrings && hasNumbers) {
         // Written as text whose length counts every 2 bytes of the data: what a reader needs to step over it.
-        Warn(key.line, "the VALUE \"" + std::string(key.text) +
-                           "\" mixes numbers and strings: Windows' compiler writes a wrong length for it, which "
-                           "breaks the rest of the block; it is written as text whose length counts all its data");
+        Warn(key.line, Compose(msg::kValueMixed, {key.text}));
     }
     return value;
 }

@@ -86,11 +86,10 @@ std::optional<ResourceStatement> ScriptParser::Next() {
             return statement;
         }
         if (IsWord(first, "CHARACTERISTICS") || IsWord(first, "VERSION")) {
-            Refuse(first, ToUpperAscii(first.text) +
-                              " belongs to one resource: write it after the resource's type, before its data");
+            Refuse(first, Compose(msg::kBelongsToOneResource, {ToUpperAscii(first.text)}));
         }
         if (IsBlockBegin(first) || IsWord(first, "END") || IsChar(first, '}')) {
-            Refuse(first, "a block (" + std::string(first.text) + ") must follow a resource's type");
+            Refuse(first, Compose(msg::kBlockMustFollowType, {first.text}));
         }
         statement.name = ParseName(first);
         Token typeToken = m_lexer.Next();
@@ -136,14 +135,14 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
     const Token token = m_lexer.Next();
     RefuseHash(token);
     if (token.kind == TokenKind::kWideString) {
-        Refuse(token, "a wide file name (L\"...\") is not supported; write \"file\"");
+        Refuse(token, Compose(msg::kWideFileName));
     }
     if (token.kind != TokenKind::kIdentifier && token.kind != TokenKind::kString) {
         const Token& where = token.kind == TokenKind::kEnd ? typeToken : token;
-        Refuse(where, "expected a file name after " + ToUpperAscii(typeToken.text) + ", found " + Describe(token));
+        Refuse(where, Compose(msg::kExpectedFileName, {ToUpperAscii(typeToken.text), Describe(token)}));
     }
     if (IsWord(token, "LANGUAGE")) {
-        Refuse(token, "LANGUAGE must be a line of its own before the resources it applies to");
+        Refuse(token, Compose(msg::kLanguageOwnLine));
     }
     const std::size_t begin = static_cast<std::size_t>(token.text.data() - m_text.data());
     const std::size_t end = begin + token.text.size();
@@ -156,25 +155,19 @@ void ScriptParser::ParseFile(const Token& typeToken, ResourceStatement& statemen
         constexpr std::string_view kNameCharacters =
             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_./\\-";
         if (whole.find_first_not_of(kNameCharacters) != std::string_view::npos) {
-            Refuse(token,
-                   "a file name with characters other than letters, digits, '_', '.', '/', '\\' and '-' must be "
-                   "quoted: write \"" +
-                       std::string(whole) + "\"");
+            Refuse(token, Compose(msg::kFileNameMustBeQuoted, {whole}));
         }
         while (m_lexer.Peek().kind != TokenKind::kEnd && m_lexer.Peek().text.data() < whole.data() + whole.size()) {
             m_lexer.Next();
         }
         name = whole;
-        Warn(token.line, "the file name " + std::string(whole) +
-                             " is not quoted: Windows' compiler reads it whole, but llvm-rc and windres stop at the "
-                             "'-'; write \"" +
-                             std::string(whole) + "\"");
+        Warn(token.line, Compose(msg::kFileNameWithDash, {whole}));
     }
     if (name.empty()) {
-        Refuse(token, "the file name is empty");
+        Refuse(token, Compose(msg::kFileNameEmpty));
     }
     if (name.find('"') != std::string_view::npos) {
-        Refuse(token, "a file name cannot contain a quote");
+        Refuse(token, Compose(msg::kFileNameWithQuote));
     }
     statement.file = std::string(name);
     statement.fileLine = token.line;
@@ -186,29 +179,29 @@ void ScriptParser::SkipBlock(const Token& typeToken) {
     while (depth > 0) {
         const Token token = m_lexer.Next();
         if (token.kind == TokenKind::kEnd) {
-            Refuse(opening, "the block of " + ToUpperAscii(typeToken.text) + " is not closed with END or '}'");
+            Refuse(opening, Compose(msg::kBlockOfNotClosed, {ToUpperAscii(typeToken.text)}));
         }
         depth += IsBlockBegin(token) ? 1 : IsBlockEnd(token) ? -1 : 0;
     }
 }
 
-Token ScriptParser::ExpectBlockBegin(const Token& after, std::string_view what) {
+Token ScriptParser::ExpectBlockBegin(const Token& after, MessageArgument what) {
     const Token token = m_lexer.Next();
     if (!IsBlockBegin(token)) {
         Refuse(token.kind == TokenKind::kEnd ? after : token,
-               "expected BEGIN or '{' to open " + std::string(what) + ", found " + Describe(token));
+               Compose(msg::kExpectedBlockBegin, {what, Describe(token)}));
     }
     return token;
 }
 
 bool ScriptParser::IsBlockEnd(const Token& token) const { return IsChar(token, '}') || IsWord(token, "END"); }
 
-bool ScriptParser::ClosesBlock(const Token& token, const Token& opening, std::string_view unclosed) const {
+bool ScriptParser::ClosesBlock(const Token& token, const Token& opening, const MessageText& unclosed) const {
     if (IsBlockEnd(token)) {
         return true;
     }
     if (token.kind == TokenKind::kEnd) {
-        Refuse(opening, std::string(unclosed));
+        Refuse(opening, Compose(unclosed));
     }
     return false;
 }
@@ -220,9 +213,7 @@ std::u16string ScriptParser::StringText(const Token& token) {
         IsValidUtf8(token.text)) {
         // Once: a script saved as UTF-8 has such text on many lines, and one fix serves them all.
         m_warnedUtf8 = true;
-        Warn(token.line,
-             "this text is valid UTF-8, but no code page says so: it is read as Windows-1252 and each accented letter "
-             "comes out as two characters; if the script is saved as UTF-8, write #pragma code_page(65001) before it");
+        Warn(token.line, Compose(msg::kUtf8WithoutCodePage));
     }
     if (token.kind == TokenKind::kWideString) {
         return DecodeWideString(token.text, codePage);
@@ -230,7 +221,7 @@ std::u16string ScriptParser::StringText(const Token& token) {
     return ToUtf16(DecodeNarrowString(token.text, codePage), codePage);
 }
 
-std::u16string ScriptParser::StringRun(const Token& first, std::string_view what) {
+std::u16string ScriptParser::StringRun(const Token& first, MessageArgument what) {
     std::u16string text = StringText(first);
     bool joined = false;
     while (m_lexer.Peek().kind == TokenKind::kString || m_lexer.Peek().kind == TokenKind::kWideString) {
@@ -238,20 +229,19 @@ std::u16string ScriptParser::StringRun(const Token& first, std::string_view what
         joined = true;
     }
     if (joined) {
-        Warn(first.line, "the quoted strings of the " + std::string(what) +
-                             " are joined, as Windows' compiler joins them; llvm-rc refuses more than one");
+        Warn(first.line, Compose(msg::kStringsJoined, {what}));
     }
     return text;
 }
 
-void ScriptParser::Warn(int line, std::string text) {
+void ScriptParser::Warn(int line, LocalText text) {
     if (m_diagnostics != nullptr) {
         m_diagnostics->Warn("", line, std::move(text));
     }
 }
 
 // A name as dialogs refer to resources and classes: an identifier upper-cased, or quoted text.
-std::u16string ScriptParser::NameText(const Token& token, std::string_view what) {
+std::u16string ScriptParser::NameText(const Token& token, MessageArgument what) {
     if (token.kind == TokenKind::kIdentifier) {
         return ToUtf16(ToUpperAscii(token.text), kCodePageWestern);
     }
@@ -266,11 +256,10 @@ bool ScriptParser::AcceptComma() {
     return false;
 }
 
-void ScriptParser::ExpectComma(const Token& after, std::string_view what) {
+void ScriptParser::ExpectComma(const Token& after, MessageArgument what) {
     if (!AcceptComma()) {
         const Token& next = m_lexer.Peek();
-        Refuse(next.kind == TokenKind::kEnd ? after : next,
-               "expected ',' before " + std::string(what) + ", found " + Describe(next));
+        Refuse(next.kind == TokenKind::kEnd ? after : next, Compose(msg::kExpectedComma, {what, Describe(next)}));
     }
 }
 

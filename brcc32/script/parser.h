@@ -86,23 +86,23 @@ private:
     void ParseMenuExItemOptions(MenuItem& item);
 
     bool AcceptComma();
-    void ExpectComma(const Token& after, std::string_view what);
-    ScriptInteger ParseInteger(std::string_view what);
-    MaskedInteger ParseSum(std::string_view what);
-    MaskedInteger ParseTerm(std::string_view what);
-    Token ExpectBlockBegin(const Token& after, std::string_view what);
+    void ExpectComma(const Token& after, MessageArgument what);
+    ScriptInteger ParseInteger(MessageArgument what);
+    MaskedInteger ParseSum(MessageArgument what);
+    MaskedInteger ParseTerm(MessageArgument what);
+    Token ExpectBlockBegin(const Token& after, MessageArgument what);
     bool IsBlockEnd(const Token& token) const;
     // Whether `token` is the END or '}' that closes the block `opening` opened; the script's end before it is
     // refused with `unclosed`.
-    bool ClosesBlock(const Token& token, const Token& opening, std::string_view unclosed) const;
-    bool TakeBlockEnd(const Token& opening, std::string_view before, const Token& named);
+    bool ClosesBlock(const Token& token, const Token& opening, const MessageText& unclosed) const;
+    bool TakeBlockEnd(const Token& opening, const MessageText& message, const Token& named);
     std::u16string StringText(const Token& token);
     // The text of `first` and of the quoted strings right after it, joined as Windows' compiler joins them; `what`
     // names the place in the warning given when there are more than one.
-    std::u16string StringRun(const Token& first, std::string_view what);
-    void Warn(int line, std::string text);
+    std::u16string StringRun(const Token& first, MessageArgument what);
+    void Warn(int line, LocalText text);
     // A name as dialogs refer to resources and classes: an identifier upper-cased, or quoted text.
-    std::u16string NameText(const Token& token, std::string_view what);
+    std::u16string NameText(const Token& token, MessageArgument what);
     std::uint32_t CodePageAt(int line) const;
 
     std::string_view m_text;

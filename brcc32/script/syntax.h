@@ -38,27 +38,29 @@ inline std::string Enclose(std::string_view before, std::string_view text, std::
     return result;
 }
 
-inline std::string Describe(const Token& token) {
+// A token as messages quote it, in both languages.
+inline LocalText Describe(const Token& token) {
     switch (token.kind) {
         case TokenKind::kEnd:
-            return "the end of the script";
+            return Compose(msg::kEndOfScript);
         case TokenKind::kString:
-            return Enclose("\"", token.text, "\"");
+            return LocalText::Verbatim(Enclose("\"", token.text, "\""));
         case TokenKind::kWideString:
-            return Enclose("L\"", token.text, "\"");
+            return LocalText::Verbatim(Enclose("L\"", token.text, "\""));
         default: {
             const unsigned char first = static_cast<unsigned char>(token.text.front());
             if (token.text.size() == 1 && (first < 0x20 || first >= 0x7F)) {
                 static constexpr char kHex[] = "0123456789ABCDEF";
-                return std::string("the byte 0x") + kHex[first >> 4] + kHex[first & 0xF];
+                const char hex[] = {kHex[first >> 4], kHex[first & 0xF], '\0'};
+                return Compose(msg::kByte, {hex});
             }
-            return Enclose("'", token.text, "'");
+            return Compose(msg::kQuoted, {token.text});
         }
     }
 }
 
-[[noreturn]] inline void Refuse(const Token& token, const std::string& message) {
-    throw ScriptError(token.line, message);
+[[noreturn]] inline void Refuse(const Token& token, LocalText message) {
+    throw ScriptError(token.line, std::move(message));
 }
 
 inline bool IsWord(const Token& token, std::string_view word) {
@@ -85,7 +87,7 @@ inline bool IsBlockBegin(const Token& token) { return IsChar(token, '{') || IsWo
 // A '#' line left after preprocessing cannot be read as a resource.
 inline void RefuseHash(const Token& token) {
     if (token.kind == TokenKind::kHash) {
-        Refuse(token, "unexpected '#': a preprocessor line must start its line");
+        Refuse(token, Compose(msg::kStrayHash));
     }
 }
 

@@ -18,7 +18,7 @@ struct Fault : std::runtime_error {
 };
 
 std::int64_t Evaluate(std::string_view text) {
-    return EvaluateExpression(text, [](const std::string& message) { throw Fault(message); });
+    return EvaluateExpression(text, [](const LocalText& message) { throw Fault(message.english); });
 }
 
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();

@@ -3,8 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <new>
 #include <string>
+#include <system_error>
 
+#include "brcc32/message_catalogue.h"
+#include "brcc32/script_error.h"
 #include "test_folder.h"
 
 namespace brcc::test {
@@ -19,18 +28,141 @@ TEST(Messages, LanguageFromTheLocaleName) {
     }
 }
 
-TEST(Messages, PatternsTranslateTheirPartsAndLeaveTheUnknown) {
-    EXPECT_EQ(TranslateMessage("cannot read 'my: file.bin': file not found", UiLanguage::kFrench),
-              "impossible de lire « my: file.bin » : fichier introuvable");
-    EXPECT_EQ(TranslateMessage("'a.ico' is not a valid icon file: image 2 lies beyond the end of the file",
-                               UiLanguage::kFrench),
+TEST(Messages, AReasonIsTranslatedInsideTheMessageThatCarriesIt) {
+    // A file name that looks like a message part stays as it is; the reason after it is translated.
+    const LocalText missing = Compose(msg::kCannotReadFile, {"my: file.bin", msg::kFileNotFound});
+    EXPECT_EQ(missing.english, "cannot read 'my: file.bin': file not found");
+    EXPECT_EQ(missing.french, "impossible de lire « my: file.bin » : fichier introuvable");
+    const LocalText image = Compose(msg::kNotValidIcon, {"a.ico", Compose(msg::kImageBeyondEnd, {"2"})});
+    EXPECT_EQ(image.english, "'a.ico' is not a valid icon file: image 2 lies beyond the end of the file");
+    EXPECT_EQ(image.french,
               "« a.ico » n'est pas un fichier d'icône valide : l'image 2 se trouve au-delà de la fin du fichier");
-    EXPECT_EQ(TranslateMessage("cannot read 'x': a reason not in the catalogue", UiLanguage::kFrench),
-              "impossible de lire « x » : a reason not in the catalogue");
-    EXPECT_EQ(TranslateMessage("a message not in the catalogue", UiLanguage::kFrench),
-              "a message not in the catalogue");
-    EXPECT_EQ(TranslateMessage("cannot read 'x': file not found", UiLanguage::kEnglish),
-              "cannot read 'x': file not found");
+    EXPECT_EQ(Text(msg::kCannotReadFile, UiLanguage::kEnglish, {"{2}", "x"}), "cannot read '{2}': x");
+}
+
+TEST(Messages, SystemFailuresHaveTheirOwnWords) {
+    const struct {
+        std::errc condition;
+        const char* english;
+        const char* french;
+    } kCases[] = {
+        {std::errc::no_such_file_or_directory, "file not found", "fichier introuvable"},
+        {std::errc::permission_denied, "access is denied", "accès refusé"},
+        {std::errc::no_space_on_device, "the disk is full", "le disque est plein"},
+    };
+    for (const auto& c : kCases) {
+        const LocalText reason = SystemReason(std::make_error_code(c.condition));
+        EXPECT_EQ(reason.english, c.english);
+        EXPECT_EQ(reason.french, c.french);
+    }
+    // One the compiler has no words for keeps the system's, said to be the system's in French.
+    const std::error_code other = std::make_error_code(std::errc::network_down);
+    EXPECT_EQ(SystemReason(other).english, other.message());
+    EXPECT_EQ(SystemReason(other).french, "erreur du système : " + other.message());
+    EXPECT_EQ(ReasonOf(std::filesystem::filesystem_error("rename", std::make_error_code(std::errc::permission_denied)))
+                  .french,
+              "accès refusé");
+    EXPECT_EQ(ReasonOf(std::bad_alloc()).french, "mémoire insuffisante");
+    EXPECT_EQ(ReasonOf(FileNotFoundError()).french, "fichier introuvable");
+}
+
+// The placeholders of a text, in order of number: {1}{2}...
+std::string Placeholders(std::string_view text) {
+    std::string found;
+    for (std::size_t at = text.find('{'); at != std::string_view::npos; at = text.find('{', at + 1)) {
+        if (at + 2 < text.size() && text[at + 2] == '}' && text[at + 1] >= '1' && text[at + 1] <= '9') {
+            found += text.substr(at, 3);
+        }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// Whether a text has a word of its own, outside its placeholders and the script's keywords.
+bool HasWords(std::string_view text) {
+    int letters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}') {
+            i += 2;
+            letters = 0;
+        } else if (std::islower(static_cast<unsigned char>(text[i]))) {
+            if (++letters == 2) {
+                return true;
+            }
+        } else {
+            letters = 0;
+        }
+    }
+    return false;
+}
+
+TEST(Messages, EveryCatalogueEntryIsTranslated) {
+    for (const MessageText* entry : msg::kEveryMessage) {
+        const std::string_view english = entry->english;
+        const std::string_view french = entry->french;
+        EXPECT_FALSE(french.empty()) << english;
+        if (HasWords(english)) {
+            EXPECT_NE(french, english);
+        }
+        // A placeholder that one language lacks loses a file name or a reason in that language.
+        EXPECT_EQ(Placeholders(french), Placeholders(english)) << english;
+    }
+    // The list above is complete: as many entries as the catalogue defines.
+    std::ifstream header(MESSAGE_CATALOGUE);
+    const std::string text((std::istreambuf_iterator<char>(header)), std::istreambuf_iterator<char>());
+    std::size_t defined = 0;
+    for (std::size_t at = text.find("MessageText k"); at != std::string::npos;
+         at = text.find("MessageText k", at + 1)) {
+        ++defined;
+    }
+    EXPECT_EQ(defined, msg::kEveryMessage.size());
+}
+
+// One error of each stage, as the compiler prints it under each language; the keywords before the text never change.
+TEST(Messages, EachStageSpeaksBothLanguages) {
+    const std::string versionValue(70000, 'a');
+    const struct {
+        const char* stage;
+        std::string script;
+        std::string arguments;
+        std::string english;
+        std::string french;
+    } kCases[] = {
+        {"preprocessor", "#include \"nope.h\"\n", "x.rc", "x.rc(1): error: cannot find the include file 'nope.h'\n",
+         "x.rc(1): error: fichier d'inclusion « nope.h » introuvable\n"},
+        {"expression", "#if 1 +\n#endif\n", "x.rc",
+         "x.rc(1): error: the expression '1 +' is not valid: a value is "
+         "missing at its end\n",
+         "x.rc(1): error: l'expression « 1 + » n'est pas valide : il manque une valeur à sa fin\n"},
+        {"parser", "X DIALOG 0, 0, 1\n", "x.rc",
+         "x.rc(1): error: expected ',' before the next of the dialog's x, y, width and height, found the end of the "
+         "script\n",
+         "x.rc(1): error: « , » est attendue avant la suivante des valeurs x, y, largeur et hauteur de la boîte de "
+         "dialogue, et non la fin du script\n"},
+        {"file reader", "1 ICON bad.ico\n", "x.rc",
+         "x.rc(1): error: 'bad.ico' is not a valid icon file: it does not start with an icon or cursor header\n",
+         "x.rc(1): error: « bad.ico » n'est pas un fichier d'icône valide : il ne commence pas par un en-tête "
+         "d'icône ou de curseur\n"},
+        {"encoder", "1 VERSIONINFO\nBEGIN\nBLOCK \"x\"\nBEGIN\nVALUE \"v\", \"" + versionValue + "\"\nEND\nEND\n",
+         "x.rc", "x.rc(5): error: the VALUE \"v\" is larger than 64 KB\n",
+         "x.rc(5): error: la VALUE \"v\" dépasse 64 Ko\n"},
+        {"output", "1 RCDATA { 1 }\n", "-fo nofolder/x.res x.rc",
+         "x.rc: error: cannot create a file in the folder of 'nofolder/x.res'\n",
+         "x.rc: error: impossible de créer un fichier dans le dossier de « nofolder/x.res »\n"},
+        {"warning", "1 ACCELERATORS { \"a\", 1, ASCII, ALT }\n", "-fo x.res x.rc",
+         "x.rc(1): warning: ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
+         "llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY\n",
+         "x.rc(1): warning: ALT sur un raccourci ASCII : le compilateur de Windows le garde, celui-ci aussi, mais "
+         "llvm-rc le refuse ; pour Alt et une touche, écrivez la touche avec VIRTKEY\n"},
+    };
+    const std::string brcc32 = std::string(" '") + BRCC32_PATH + "' ";
+    for (const auto& c : kCases) {
+        TestFolder folder;
+        folder.Write("x.rc", c.script);
+        folder.Write("bad.ico", std::string("xx"));
+        EXPECT_EQ(RunIn(folder.Path(), "LC_ALL=C" + brcc32 + c.arguments).stderr, c.english) << c.stage;
+        EXPECT_EQ(RunIn(folder.Path(), "LC_ALL=fr_FR.UTF-8" + brcc32 + c.arguments).stderr, c.french) << c.stage;
+    }
 }
 
 TEST(Messages, OneErrorInFrenchAndInEnglish) {

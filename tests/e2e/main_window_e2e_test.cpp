@@ -1032,6 +1032,24 @@ TEST_F(RealBrcc32Test, AnInvalidScriptFailsInRedAndKeepsTheOldResFile) {
     EXPECT_EQ(FileNamesIn(m_workFolder), (std::vector<std::wstring>{L"appli.rc", L"appli.res"}));
 }
 
+// A French user's error box reads French after the keyword that IDEs parse. Under Wine the user's interface language
+// follows the locale the test program was started in (LANG, LC_ALL), not a child's own environment block, so this
+// suite runs on its own under fr_FR; on Windows it follows the account's display language instead.
+using FrenchUser = RealBrcc32Test;
+
+TEST_F(FrenchUser, TheErrorBoxShowsTheCompilersFrenchLine) {
+    Type(L"1 RCDATA \"absent.bin\"");
+    SaveAs(m_workFolder / L"appli.rc");
+    Command(kCmdCompiler);
+    EXPECT_TRUE(WaitForText(m_label2, L"Échec de la compilation (code 1) !", 20000)) << Narrow(ReadText(m_label2));
+    auto box = WaitForBox(kApplicationTitle);
+    ASSERT_TRUE(box);
+    // The box ends the compiler's line with its own full stop.
+    EXPECT_EQ(box->Text(), L"appli.rc(1): error: impossible de lire « absent.bin » : fichier introuvable.")
+        << Narrow(box->Text());
+    Dismiss(*box);
+}
+
 // --- Quit ---
 
 TEST_F(MainWindowTest, QuitFromTheMenuEndsWithCodeZero) {

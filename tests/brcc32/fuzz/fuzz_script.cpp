@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const brcc::Diagnostic& warning : diagnostics.Diagnostics()) {
-        if (warning.line < 1 || warning.text.empty()) {
+        if (warning.line < 1 || warning.text.english.empty() || warning.text.french.empty()) {
             __builtin_trap();  // and so does every warning
         }
     }
