@@ -1,7 +1,6 @@
 // The directory is laid out breadth first: the root table, a table per type, a table per name, the data
 // descriptions, then the texts of the types and names. Each resource is kept as a few fixed fields and its texts in
-// one shared array, so that a script of many resources costs a few bytes each and no tree of nodes; the tree's
-// levels are the runs of equal types and names in the sorted order.
+// one shared array, so that a script of many resources costs a few bytes each and no tree of nodes.
 #include "brcc32/output/resource_directory.h"
 
 #include <algorithm>
@@ -112,13 +111,11 @@ std::vector<std::uint32_t> ResourceDirectory::SortedOrder() const {
     return order;
 }
 
-std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out) const {
-    const std::vector<std::uint32_t> order = SortedOrder();
-    const std::size_t count = order.size();
-    // Where each name starts in the sorted order, and each type's first name among those.
-    std::vector<std::uint32_t> nameStarts;
-    std::vector<std::uint32_t> typeFirstNames;
-    for (std::uint32_t k = 0; k < count; ++k) {
+// The tree's levels are the runs of equal types and names in the sorted order; equal languages in a run of names
+// are two resources the directory cannot tell apart.
+ResourceDirectory::Runs ResourceDirectory::FindRuns(const std::vector<std::uint32_t>& order) const {
+    Runs runs;
+    for (std::uint32_t k = 0; k < order.size(); ++k) {
         const Entry& current = m_entries[order[k]];
         const Entry* previous = k == 0 ? nullptr : &m_entries[order[k - 1]];
         const bool newType = previous == nullptr || Compare(previous->type, current.type) != 0;
@@ -130,12 +127,21 @@ std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out) const {
                                      Describe(current.name) + ", language " + language);
         }
         if (newType) {
-            typeFirstNames.push_back(static_cast<std::uint32_t>(nameStarts.size()));
+            runs.typeFirstNames.push_back(static_cast<std::uint32_t>(runs.nameStarts.size()));
         }
         if (newName) {
-            nameStarts.push_back(k);
+            runs.nameStarts.push_back(k);
         }
     }
+    return runs;
+}
+
+std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out) const {
+    const std::vector<std::uint32_t> order = SortedOrder();
+    const std::size_t count = order.size();
+    Runs runs = FindRuns(order);
+    std::vector<std::uint32_t>& nameStarts = runs.nameStarts;
+    std::vector<std::uint32_t>& typeFirstNames = runs.typeFirstNames;
     const std::size_t types = typeFirstNames.size();
     const std::size_t names = nameStarts.size();
     typeFirstNames.push_back(static_cast<std::uint32_t>(names));

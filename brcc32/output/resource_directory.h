@@ -45,6 +45,11 @@ private:
     std::u16string_view Text(Id id) const;
     std::string Describe(Id id) const;
     std::vector<std::uint32_t> SortedOrder() const;
+    struct Runs {
+        std::vector<std::uint32_t> nameStarts;      // in the sorted order
+        std::vector<std::uint32_t> typeFirstNames;  // in nameStarts
+    };
+    Runs FindRuns(const std::vector<std::uint32_t>& order) const;
 
     // In blocks: a script of many resources needs no copy of them all as they grow, nor room to spare for as many.
     std::deque<Entry> m_entries;
