@@ -282,6 +282,14 @@ inline constexpr MessageText kCoffTooLarge{"the resources are too large for a CO
                                            "les ressources sont trop grandes pour un objet COFF (4 Go)"};
 inline constexpr MessageText kDuplicateResourceInRes{"duplicate resource: type {1}, name {2}, language {3}",
                                                      "ressource en double : type {1}, nom {2}, langue {3}"};
+inline constexpr MessageText kCoffNameTooLong{
+    "a resource type or name is too long for a COFF object (65535 characters)",
+    "un type ou un nom de ressource est trop long pour un objet COFF (65535 "
+    "caractères)"};
+inline constexpr MessageText kCoffTableTooLarge{
+    "more than 65535 resources of one type, name or language for a COFF object",
+    "plus de 65535 ressources d'un même type, nom ou langue pour un objet "
+    "COFF"};
 inline constexpr MessageText kTooManyResources{"the script defines too many resources",
                                                "le script définit trop de ressources"};
 
@@ -724,7 +732,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 241> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 243> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -792,6 +800,8 @@ inline constexpr std::array<const MessageText*, 241> kEveryMessage = {
     &kInputNotARes,
     &kCoffTooLarge,
     &kDuplicateResourceInRes,
+    &kCoffNameTooLong,
+    &kCoffTableTooLarge,
     &kTooManyResources,
     &kUtf16WithoutMark,
     &kNulBytes,

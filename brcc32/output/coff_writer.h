@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <span>
 #include <streambuf>
+#include <string>
 #include <vector>
 
 #include "brcc32/machine.h"
 #include "brcc32/messages.h"
+#include "brcc32/output/buffered_output.h"
+#include "brcc32/output/resource_directory.h"
 
 namespace brcc {
 
@@ -20,7 +23,7 @@ class CoffWriter : public std::streambuf {
 public:
     CoffWriter(std::streambuf& out, Machine machine);
 
-    // After the whole .res: writes the directory, relocations, symbols and headers. Throws std::runtime_error when
+    // After the whole .res: writes the directory, relocations, symbols and headers. Throws LocalizedError when
     // the bytes were no .res file, when two resources have the same type, name and language, or when `out` refuses
     // bytes.
     void Finish();
@@ -31,24 +34,20 @@ protected:
 
 private:
     void Take(std::span<const std::uint8_t> bytes);
-    void EndHeader();
-    void Put(std::span<const std::uint8_t> bytes);
-    void PutZeros(std::size_t count);
+    void EndHeader(std::span<const std::uint8_t> header);
 
-    std::streambuf& m_out;
+    BufferedOutput m_out;
     Machine m_machine;
     bool m_failed = false;  // a write refused: Finish reports it
     LocalText m_error;
     // The .res as it streams by: a header being gathered, then the data to copy, then the .res padding to skip.
     std::vector<std::uint8_t> m_header;
     std::uint32_t m_headerSize = 0;
-    std::uint64_t m_dataLeft = 0;
+    std::uint32_t m_dataLeft = 0;
     std::uint32_t m_dataSize = 0;
     std::uint32_t m_padLeft = 0;
     bool m_first = true;
-    // Each resource as type and name (in their .res form), language, size and place in the data section.
-    std::vector<std::uint8_t> m_records;
-    std::vector<std::uint32_t> m_recordStarts;
+    ResourceDirectory m_directory;
     std::uint64_t m_dataSectionSize = 0;
 };
 
