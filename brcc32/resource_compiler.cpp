@@ -33,36 +33,34 @@ const MessageText& NotValidFile(const ResourceStatement& statement) {
     return msg::kNotValidData;
 }
 
+// The types a script names by a keyword, named by it in messages.
+struct TypeKeyword {
+    std::uint16_t ordinal;
+    const char* keyword;
+};
+constexpr TypeKeyword kTypeKeywords[] = {
+    {kTypeBitmap, "BITMAP"},       {kTypeRcData, "RCDATA"},           {kTypeGroupCursor, "CURSOR"},
+    {kTypeGroupIcon, "ICON"},      {kTypeStringTable, "STRINGTABLE"}, {kTypeVersionInfo, "VERSIONINFO"},
+    {kTypeAniCursor, "ANICURSOR"}, {kTypeAniIcon, "ANIICON"},         {kTypeToolbar, "TOOLBAR"},
+};
+
 LocalText DescribeType(const ResourceId& type) {
     if (!type.isOrdinal) {
         return LocalText::Verbatim(type.text);
     }
-    switch (type.ordinal) {
-        case kTypeCursor:
-            return Compose(msg::kCursorImage);
-        case kTypeBitmap:
-            return LocalText::Verbatim("BITMAP");
-        case kTypeIcon:
-            return Compose(msg::kIconImage);
-        case kTypeRcData:
-            return LocalText::Verbatim("RCDATA");
-        case kTypeGroupCursor:
-            return LocalText::Verbatim("CURSOR");
-        case kTypeGroupIcon:
-            return LocalText::Verbatim("ICON");
-        case kTypeStringTable:
-            return LocalText::Verbatim("STRINGTABLE");
-        case kTypeVersionInfo:
-            return LocalText::Verbatim("VERSIONINFO");
-        case kTypeAniCursor:
-            return LocalText::Verbatim("ANICURSOR");
-        case kTypeAniIcon:
-            return LocalText::Verbatim("ANIICON");
-        case kTypeToolbar:
-            return LocalText::Verbatim("TOOLBAR");
-        default:
-            return Compose(msg::kTypeNumber, {std::to_string(type.ordinal)});
+    // A single image of an icon or cursor has no keyword of its own: it is described in words.
+    if (type.ordinal == kTypeCursor) {
+        return Compose(msg::kCursorImage);
     }
+    if (type.ordinal == kTypeIcon) {
+        return Compose(msg::kIconImage);
+    }
+    for (const TypeKeyword& known : kTypeKeywords) {
+        if (known.ordinal == type.ordinal) {
+            return LocalText::Verbatim(known.keyword);
+        }
+    }
+    return Compose(msg::kTypeNumber, {std::to_string(type.ordinal)});
 }
 
 }  // namespace
