@@ -5,6 +5,7 @@
 #include <optional>
 #include <streambuf>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "brcc32/files/input_file.h"
@@ -48,8 +49,10 @@ void Say(std::FILE* verbose, const MessageText& message, const std::string& name
 // The files of the dependency list: the script, then headers and named files, each once, in the order met.
 std::vector<std::string> DependencyNames(const CommandLine& commandLine, const CompileRecord& record) {
     std::vector<std::string> names = {commandLine.scriptArgument};
-    auto add = [&names](std::string name) {
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
+    // Not a search of the list for each name: that grows with the square of a long script's files.
+    std::unordered_set<std::string> seen = {commandLine.scriptArgument};
+    auto add = [&names, &seen](std::string name) {
+        if (seen.insert(name).second) {
             names.push_back(std::move(name));
         }
     };
@@ -80,7 +83,10 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
     settings.nullTerminateStrings = commandLine.nullTerminateStrings;
     try {
         std::optional<AtomicFile> output(std::in_place, commandLine.output);
+        // What the script read is kept only for a list that says it: the names of a script of 80,000 files were
+        // most of its memory.
         CompileRecord record;
+        const bool recorded = verbose != nullptr || !commandLine.dependencies.file.empty();
         Say(verbose, msg::kVerboseReading, shown);
         // A COFF object is written as the .res streams by, which is never held whole.
         std::optional<CoffWriter> coff;
@@ -91,8 +97,8 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         if (commandLine.inputFormat == InputFormat::kRes) {
             CopyResFile(commandLine.script, shown, res);
         } else {
-            CompileScript(commandLine.script, res, preprocess, shown, DefaultReaderCount(), diagnostics, &record,
-                          settings);
+            CompileScript(commandLine.script, res, preprocess, shown, DefaultReaderCount(), diagnostics,
+                          recorded ? &record : nullptr, settings);
         }
         if (coff) {
             coff->Finish();

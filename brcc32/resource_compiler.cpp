@@ -108,7 +108,7 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
                 if (statement->kind != ResourceKind::kData && statement->kind != ResourceKind::kStrings &&
                     !statement->isInline) {
                     files.Add(statement->file);
-                    if (m_namedFiles != nullptr) {
+                    if (m_namedFiles != nullptr && m_namedSeen.insert(statement->file).second) {
                         m_namedFiles->push_back(statement->file);
                     }
                 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "brcc32/definition_table.h"
@@ -38,7 +39,7 @@ public:
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
     void Compile(std::string_view scriptText, CodePageChanges codePages = {});
 
-    // Each file the script names, as it names it, is added to `names` (for dependency files and -v).
+    // Each file the script names, as it names it, is added to `names` once (for dependency files and -v).
     void RecordNamedFiles(std::vector<std::string>* names) { m_namedFiles = names; }
     void UseSettings(const ScriptSettings& settings) { m_settings = settings; }
 
@@ -62,6 +63,7 @@ private:
     DiagnosticSink* m_diagnostics;  // not owned; may be null
     std::size_t m_readers;
     std::vector<std::string>* m_namedFiles = nullptr;
+    std::unordered_set<std::string> m_namedSeen;  // what m_namedFiles holds: a script names the same file many times
     ScriptSettings m_settings;
     ResWriter m_writer;
     std::uint32_t m_nextImageId = 1;

@@ -145,6 +145,11 @@ void FileReadAhead::Work() {
 
 void FileReadAhead::Stage(Slot& slot) {
     try {
+        if (std::optional<FileBytes> kept = m_kept.Find(slot.name); kept && ReserveBytes(kept->size())) {
+            slot.heldBytes = kept->size();
+            slot.file.emplace(std::move(*kept));
+            return;
+        }
         InputFile file = Open(slot.name);
         if (file.Size() != 0 && !ReserveBytes(file.Size())) {
             slot.file.emplace(std::move(file));
@@ -153,6 +158,7 @@ void FileReadAhead::Stage(Slot& slot) {
         slot.heldBytes = file.Size();
         FileBytes bytes(static_cast<std::size_t>(file.Size()));
         file.Read(bytes);
+        m_kept.Offer(slot.name, bytes);
         slot.file.emplace(std::move(bytes));
     } catch (...) {
         slot.error = std::current_exception();

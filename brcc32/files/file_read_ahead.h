@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "brcc32/files/input_file.h"
+#include "brcc32/files/kept_files.h"
 
 namespace brcc {
 
@@ -110,6 +111,7 @@ private:
     InputFile Open(std::string_view name) const;
 
     std::vector<ScriptFolder> m_folders;  // the script's first
+    KeptFiles<FileBytes> m_kept;
     const std::size_t m_readers;
     // Sequence numbers of added lines: [m_first, m_end) are queued, [m_first, m_next) were claimed by a thread.
     std::size_t m_first = 0;

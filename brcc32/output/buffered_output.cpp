@@ -11,7 +11,9 @@
 namespace brcc {
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 18;
+// A write per block of this size costs little next to the bytes it carries; a larger block only adds to the peak
+// memory, as two are held at once when a COFF object is written.
+constexpr std::size_t kBufferSize = 1 << 16;
 
 [[noreturn]] void Refused() { throw LocalizedError(Compose(msg::kOutputNotWritten)); }
 

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::uint32_t kFixedHeaderTail = 16;  // data version, flags, language, version, characteristics
 // Large enough that writes cost little next to the bytes they carry, small beside the compiler's peak memory.
-constexpr std::size_t kBufferSize = 1 << 18;
+constexpr std::size_t kBufferSize = 1 << 16;
 
 void AppendId(std::vector<std::uint8_t>& header, const ResourceId& id) {
     if (id.isOrdinal) {

@@ -39,6 +39,9 @@ const std::vector<PiecesRow> kPieces = {
     {"one piece larger than the buffer", {300000}},
     {"small, large, small", {5, 600000, 5}},
     {"exactly the buffer twice", {262144, 262144}},
+    {"filling a 64 KiB block to the byte, then over it", {100, 65436, 1, 7}},
+    {"exactly 64 KiB twice, then one byte", {65536, 65536, 1}},
+    {"one byte short of 64 KiB, then two", {65535, 2}},
 };
 
 TEST(BufferedOutput, HandsOverEveryPieceInOrder) {
@@ -98,7 +101,7 @@ TEST(BufferedOutput, OverwritesTheStartKeepingTheRest) {
 }
 
 TEST(BufferedOutput, AFullDiskIsAnError) {
-    for (const std::size_t room : {0, 10, 262143}) {
+    for (const std::size_t room : {0, 10, 65535, 65536, 262143}) {
         FullDisk disk(room);
         BufferedOutput out(disk);
         EXPECT_THROW(

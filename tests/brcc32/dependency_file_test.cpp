@@ -67,6 +67,21 @@ TEST_F(DependencyFiles, ListTheScriptItsHeadersAndEveryFileItNames) {
     EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "bad.res"));
 }
 
+// A file named on many lines, in any spelling, is one dependency and is said to be read once.
+TEST_F(DependencyFiles, NameEachFileOnceHoweverOftenTheScriptNamesIt) {
+    m_folder.Write("many.rc", std::string("1 ICON icons/app.ico\n2 ICON \"icons\\app.ico\"\n"
+                                          "3 RCDATA \"data file.bin\"\n4 ICON icons/app.ico\n"
+                                          "5 RCDATA \"data file.bin\"\n6 RCDATA manifest.xml\n"));
+    const std::string brcc32 = std::string("LC_ALL=C '") + BRCC32_PATH + "'";
+    ASSERT_EQ(RunIn(m_folder.Path(), "(" + brcc32 + " -v -MD -fo many.res many.rc >verbose.txt)").exitCode, 0);
+    EXPECT_EQ(ReadText(m_folder, "many.d"),
+              "many.res: many.rc icons/app.ico data\\ file.bin manifest.xml\n"
+              "\nicons/app.ico:\n\ndata\\ file.bin:\n\nmanifest.xml:\n");
+    EXPECT_EQ(ReadText(m_folder, "verbose.txt"),
+              "reading many.rc\nreading icons/app.ico\nreading data file.bin\nreading manifest.xml\n"
+              "writing many.res\nwriting the dependencies to many.d\n");
+}
+
 TEST_F(DependencyFiles, MakeRebuildsAfterAnIconIsTouchedAndNotOtherwise) {
     const std::string make = "make --no-print-directory -f build.mk";
     m_folder.Write("build.mk", "app.res: app.rc\n\t'" + std::string(BRCC32_PATH) +

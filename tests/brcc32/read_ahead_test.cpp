@@ -117,6 +117,82 @@ TEST(FileReadAhead, HoldsNoMoreBytesThanItsLimit) {
     EXPECT_LE(whole, FileReadAhead::kHeldBytesLimit / kSize);
 }
 
+// A file named again is handed back from memory; a failure is never remembered, and each name keeps its own bytes.
+TEST(FileReadAhead, NamesReadAgainGiveTheirOwnBytesAndFailuresAreRetried) {
+    TestFolder folder;
+    folder.Write("a.bin", Pattern(100, 1));
+    folder.Write("b.bin", Pattern(100, 2));
+    folder.Write("sub/a.bin", Pattern(7, 3));
+    folder.Write("large.bin", Pattern(KeptFiles<FileBytes>::kLargestFile + 1, 4));
+    folder.Write("empty.bin", std::string());
+    const struct {
+        const char* name;
+        std::size_t size;  // 0 with seed -1: the file is missing
+        int seed;
+    } steps[] = {
+        {"a.bin", 100, 1},
+        {"b.bin", 100, 2},
+        {"sub/a.bin", 7, 3},
+        {"a.bin", 100, 1},
+        {"late.bin", 0, -1},
+        {"sub\\a.bin", 7, 3},
+        {"empty.bin", 0, 0},
+        {"empty.bin", 0, 0},
+        {"large.bin", KeptFiles<FileBytes>::kLargestFile + 1, 4},
+        {"large.bin", KeptFiles<FileBytes>::kLargestFile + 1, 4},
+        {"late.bin", 5, 5},
+        {"b.bin", 100, 2},
+        {"late.bin", 5, 5},
+    };
+    for (const std::size_t readers : kReaderCounts) {
+        SCOPED_TRACE(readers);
+        std::filesystem::remove(folder.Path() / "late.bin");
+        FileReadAhead files(folder.Path(), readers);
+        for (const auto& step : steps) {
+            // One file at a time, so that late.bin is written between its two namings.
+            if (std::string(step.name) == "late.bin" && step.seed == 5) {
+                folder.Write("late.bin", Pattern(5, 5));
+            }
+            files.Add(step.name);
+            if (step.seed < 0) {
+                EXPECT_THROW(files.Take(), FileAccessError) << step.name;
+                continue;
+            }
+            EXPECT_EQ(Rest(files.Take()), Pattern(step.size, step.seed)) << step.name;
+        }
+    }
+}
+
+TEST(KeptFiles, KeepsSmallFilesUntilItsLimitAndNeverReplacesOne) {
+    using Kept = KeptFiles<std::string>;
+    Kept kept;
+    EXPECT_FALSE(kept.Find("a"));
+    kept.Offer("a", "first");
+    kept.Offer("a", "second");
+    kept.Offer("big", std::string(Kept::kLargestFile + 1, 'x'));
+    kept.Offer("edge", std::string(Kept::kLargestFile, 'y'));
+    EXPECT_EQ(kept.Find("a"), "first");
+    EXPECT_FALSE(kept.Find("big"));
+    EXPECT_EQ(kept.Find("edge")->size(), Kept::kLargestFile);
+    // Filled to its limit: what is kept stays, what comes later is not kept.
+    std::size_t offered = 0;
+    for (int i = 0; offered < Kept::kBytesLimit; ++i, offered += Kept::kLargestFile) {
+        kept.Offer("f" + std::to_string(i), std::string(Kept::kLargestFile, 'z'));
+    }
+    std::size_t small = 0;
+    for (; small < Kept::kLargestFile; ++small) {
+        kept.Offer("s" + std::to_string(small), "x");
+        if (!kept.Find("s" + std::to_string(small))) {
+            break;
+        }
+    }
+    EXPECT_LT(small, Kept::kLargestFile) << "never full";
+    EXPECT_EQ(kept.Find("a"), "first");
+    EXPECT_EQ(kept.Find("f0")->size(), Kept::kLargestFile);
+    kept.Offer("late, with a name longer than the room left", "");
+    EXPECT_FALSE(kept.Find("late, with a name longer than the room left"));
+}
+
 class LongScript : public ::testing::Test {
 protected:
     void SetUp() override {
