@@ -11,8 +11,9 @@ namespace brcc {
 namespace {
 
 constexpr std::uint32_t kFixedHeaderTail = 16;  // data version, flags, language, version, characteristics
-// Large enough that writes cost little next to the bytes they carry, small beside the compiler's peak memory.
-constexpr std::size_t kBufferSize = 1 << 16;
+// Large enough that writes cost little next to the bytes they carry: at 64 KiB a script of many icons (25 MB of
+// output) took an eighth longer, waiting on its writes.
+constexpr std::size_t kBufferSize = 1 << 18;
 
 void AppendId(std::vector<std::uint8_t>& header, const ResourceId& id) {
     if (id.isOrdinal) {
