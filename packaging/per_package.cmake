@@ -9,13 +9,7 @@ elseif(CPACK_GENERATOR STREQUAL "NSIS")
     set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_FILE_NAME}-setup)
 endif()
 
-# The time of the last commit; a fixed one outside a git checkout. A time the caller set wins.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    execute_process(COMMAND git log -1 --format=%ct
-        WORKING_DIRECTORY ${CPACK_TALVORINE_SOURCE_DIR}
-        OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE git_status)
-    if(NOT git_status EQUAL 0 OR NOT commit_time MATCHES "^[0-9]+$")
-        set(commit_time 1767225600)  # 2026-01-01
-    endif()
-    set(ENV{SOURCE_DATE_EPOCH} ${commit_time})
-endif()
+# One fixed time for everything written into the packages: the last commit's, unless the caller set one.
+include(${CPACK_TALVORINE_SOURCE_DIR}/cmake/source_date.cmake)
+talvorine_source_date(commit_time ${CPACK_TALVORINE_SOURCE_DIR})
+set(ENV{SOURCE_DATE_EPOCH} ${commit_time})
