@@ -37,7 +37,10 @@ int Run(const std::string& programPath, const std::vector<std::string>& argument
         commandLine.dialect == brcc::Dialect::kGnu ? brcc::MessageShape::kGnu : brcc::MessageShape::kMsBuild;
     switch (commandLine.action) {
         case brcc::CommandLine::Action::kHelp:
-            brcc::WriteTerminalText(stdout, brcc::UsageText(commandLine.dialect, program));
+            brcc::WriteTerminalText(
+                stdout, brcc::UsageText(commandLine.dialect, program) +
+                            (commandLine.dialect == brcc::Dialect::kGnu ? brcc::SearchOrderText(commandLine.machine)
+                                                                        : std::string()));
             return 0;
         case brcc::CommandLine::Action::kVersion:
             brcc::WriteTerminalText(stdout, brcc::VersionText(commandLine.dialect, program));

@@ -187,6 +187,16 @@ inline constexpr MessageText kUsageGnu{
     "  -V, --version                afficher la version\n"
     "  -h, --help                   afficher cette aide\n"};
 
+// After GNU's usage: where #include files are looked for, with the folders this machine has for the target.
+inline constexpr MessageText kUsageSearchOrder{
+    "#include files are looked for beside the file that includes them, then in the -I folders, in those of the\n"
+    "INCLUDE variable (separated by ';'), in the target's system folders on this machine:\n"
+    "{1}and last in the Windows headers built into this compiler.\n",
+    "Les fichiers #include sont cherchés à côté du fichier qui les inclut, puis dans les dossiers de -I, dans ceux\n"
+    "de la variable INCLUDE (séparés par ';'), dans les dossiers système de la cible sur cette machine :\n"
+    "{1}et enfin dans les en-têtes Windows intégrés à ce compilateur.\n"};
+inline constexpr MessageText kUsageNoSystemFolders{"  (none)\n", "  (aucun)\n"};
+
 inline constexpr MessageText kUsageCommon{
     "\n"
     "In every dialect:\n"
@@ -201,7 +211,9 @@ inline constexpr MessageText kUsageCommon{
     "  --help, --version\n"
     "The program's name picks the dialect: rc is Microsoft's, a name ending in windres is GNU's, any other Borland's.\n"
     "Exit status: 0 when the output was written, 1 on an error in the script or its files, 2 on a command-line\n"
-    "error. Errors read FILE(LINE): error: MESSAGE. Messages are in French when the user's language is French.\n",
+    "error. Errors read FILE(LINE): error CODE: MESSAGE, as Visual Studio and MSBuild read them, or in GNU's dialect\n"
+    "FILE:LINE: error: MESSAGE [CODE], as GCC writes them; warnings likewise. The manual lists every CODE.\n"
+    "Messages are in French when the user's language is French, in the terminal's character set.\n",
     "\n"
     "Dans tous les dialectes :\n"
     "  -MD                écrire les dépendances à côté de la sortie, en SORTIE.d\n"
@@ -216,8 +228,10 @@ inline constexpr MessageText kUsageCommon{
     "Le nom du programme choisit le dialecte : rc est celui de Microsoft, un nom finissant par windres celui de GNU,\n"
     "tout autre celui de Borland.\n"
     "Code de sortie : 0 quand la sortie est écrite, 1 sur une erreur du script ou de ses fichiers, 2 sur une erreur\n"
-    "de ligne de commande. Les erreurs se lisent FICHIER(LIGNE): error: MESSAGE. Les messages sont en français\n"
-    "quand la langue de l'utilisateur est le français.\n"};
+    "de ligne de commande. Les erreurs se lisent FICHIER(LIGNE): error CODE: MESSAGE, comme Visual Studio et MSBuild\n"
+    "les lisent, ou dans le dialecte GNU FICHIER:LIGNE: error: MESSAGE [CODE], comme GCC les écrit ; de même pour\n"
+    "les avertissements (warning). Le manuel donne chaque CODE. Les messages sont en français quand la langue de\n"
+    "l'utilisateur est le français, dans le jeu de caractères du terminal.\n"};
 
 // Why a file cannot be read; these follow a colon in the messages that name the file.
 inline constexpr MessageText kFileNotFound{"file not found", "fichier introuvable", "BRC5001"};
@@ -828,7 +842,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères", "BRC5315"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 246> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 248> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -855,6 +869,8 @@ inline constexpr std::array<const MessageText*, 246> kEveryMessage = {
     &kUsageBorland,
     &kUsageMicrosoft,
     &kUsageGnu,
+    &kUsageSearchOrder,
+    &kUsageNoSystemFolders,
     &kUsageCommon,
     &kFileNotFound,
     &kIsAFolder,

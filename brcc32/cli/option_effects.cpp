@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "brcc32/cli/command_line_parser.h"
+#include "brcc32/cli/system_include_folders.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/text/ascii_case.h"
@@ -238,6 +239,13 @@ void CommandLineParser::Finish() {
     if (const char* include = std::getenv("INCLUDE"); include != nullptr && !m_ignoreIncludeVariable) {
         for (const std::string_view folder : SplitList(include)) {
             m_result.preprocess.includeFolders.push_back(PathFromUtf8(folder));
+        }
+    }
+    // GNU's windres preprocesses with the target's gcc, which finds the C library's and Windows' headers where the
+    // cross toolchain keeps them; the built-in headers serve where it is not installed.
+    if (m_result.dialect == Dialect::kGnu) {
+        for (std::filesystem::path& folder : SystemIncludeFolders(m_result.machine)) {
+            m_result.preprocess.includeFolders.push_back(std::move(folder));
         }
     }
     m_result.action = CommandLine::Action::kCompile;

@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "brcc32/cli/command_line.h"
+#include "brcc32/cli/system_include_folders.h"
+#include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 
 namespace brcc {
@@ -33,6 +35,14 @@ std::string UsageText(Dialect dialect, std::string_view programName) {
     const DialectTexts texts = TextsOf(dialect);
     return (texts.bannerBeforeUsage ? VersionText(dialect, programName) + "\n" : std::string()) +
            Text(texts.usage, {programName}) + Text(msg::kUsageCommon, {programName});
+}
+
+std::string SearchOrderText(Machine machine) {
+    std::string folders;
+    for (const std::filesystem::path& folder : SystemIncludeFolders(machine)) {
+        folders += "  " + PathToUtf8(folder) + "\n";
+    }
+    return "\n" + Text(msg::kUsageSearchOrder, {folders.empty() ? Text(msg::kUsageNoSystemFolders) : folders});
 }
 
 std::string VersionText(Dialect dialect, std::string_view programName) {

@@ -87,7 +87,8 @@ TEST_F(WindowsBuild, FailureKeepsTheOldFileAndSaysWhere) {
     Write("bad.rc", std::string("1 RCDATA data.bin\r\n2 RCDATA missing.bin\r\n"));
     Write("bad.res", std::string("keep me"));
     EXPECT_EQ(RunExe(L"bad.rc"), 1);
-    EXPECT_EQ(Errors(), "bad.rc(2): error BRC5302: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
+    EXPECT_EQ(Errors(),
+              "bad.rc(2): error BRC5302: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
     const Bytes kept = Read("bad.res");
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep me");
     std::size_t files = 0;
