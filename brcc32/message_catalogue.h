@@ -640,7 +640,7 @@ inline constexpr MessageText kVersionPartTooLarge{
     "({3}), as Windows' compiler does",
     "la partie {1} de {2} dépasse 65535 : seuls ses 16 bits de poids "
     "faible sont gardés ({3}), comme le fait le compilateur de Windows",
-    "BRC3601"};
+    "BRC4009"};
 inline constexpr MessageText kNotAVersionStatement{
     "'{1}' is not a VERSIONINFO statement: FILEVERSION, PRODUCTVERSION, "
     "FILEFLAGSMASK, FILEFLAGS, FILEOS, FILETYPE or FILESUBTYPE, then "
@@ -671,7 +671,7 @@ inline constexpr MessageText kValueMixed{
     "la VALUE \"{1}\" mêle nombres et chaînes : le compilateur de Windows lui "
     "écrit une longueur fausse, qui casse la suite du bloc ; elle est écrite "
     "comme un texte dont la longueur compte toutes ses données",
-    "BRC3609"};
+    "BRC4010"};
 inline constexpr MessageText kValueTooLarge{"the VALUE \"{1}\" is larger than 64 KB", "la VALUE \"{1}\" dépasse 64 Ko",
                                             "BRC3610"};
 inline constexpr MessageText kVersionBlockTooLarge{"this BLOCK of the VERSIONINFO is larger than 64 KB",
