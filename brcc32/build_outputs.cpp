@@ -57,11 +57,12 @@ std::vector<std::string> DependencyNames(const CommandLine& commandLine, const C
         }
     };
     for (const std::filesystem::path& header : record.headers) {
-        add(PathToUtf8(header));
+        add(PathToUtf8(header.lexically_normal()));
     }
     const std::filesystem::path folder = commandLine.script.parent_path();
+    const std::vector<std::filesystem::path> searched = NamedFileFolders(folder, commandLine.preprocess.includeFolders);
     for (const std::string& name : record.namedFiles) {
-        add(PathToUtf8(ScriptFilePath(folder, name)));
+        add(PathToUtf8(FoundScriptFilePath(folder, searched, name)));
     }
     return names;
 }
@@ -82,7 +83,9 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
     settings.language = commandLine.language.value_or(kDefaultLanguage);
     settings.nullTerminateStrings = commandLine.nullTerminateStrings;
     try {
-        std::optional<AtomicFile> output(std::in_place, commandLine.output);
+        std::optional<AtomicFile> output(
+            std::in_place, commandLine.output,
+            commandLine.outputToStandardOutput ? AtomicFile::Target::kStandardOutput : AtomicFile::Target::kPath);
         // What the script read is kept only for a list that says it: the names of a script of 80,000 files were
         // most of its memory.
         CompileRecord record;

@@ -273,6 +273,19 @@ inline constexpr MessageText kCannotCreateIn{"cannot create a file in the folder
 inline constexpr MessageText kCannotWrite{"cannot write '{1}' (is the disk full?)",
                                           "impossible d'écrire « {1} » (le disque est-il plein ?)"};
 inline constexpr MessageText kCannotReplace{"cannot replace '{1}': {2}", "impossible de remplacer « {1} » : {2}"};
+// Outputs that are devices, missing folders, empty names and response files in UTF-16 without a mark.
+inline constexpr MessageText kCannotOpenDevice{"cannot open '{1}' for writing",
+                                               "impossible d'ouvrir « {1} » en écriture"};
+inline constexpr MessageText kNoOutputFolder{"cannot write '{1}': the folder '{2}' does not exist",
+                                             "impossible d'écrire « {1} » : le dossier « {2} » n'existe pas"};
+inline constexpr MessageText kEmptyOutputName{"{1} names no file: the output file name is empty",
+                                              "{1} ne nomme aucun fichier : le nom du fichier de sortie est vide"};
+inline constexpr MessageText kCannotReadStandardInput{"cannot read the standard input",
+                                                      "impossible de lire l'entrée standard"};
+inline constexpr MessageText kResponseUtf16WithoutMark{
+    "the response file '{1}' looks like UTF-16 without a byte-order mark: save it with one, or as UTF-8",
+    "le fichier de réponses « {1} » semble être en UTF-16 sans indicateur d'ordre des octets : enregistrez-le avec "
+    "cet indicateur, ou en UTF-8"};
 inline constexpr MessageText kCannotReadRes{"cannot read the .res file: {1}",
                                             "impossible de lire le fichier .res : {1}"};
 inline constexpr MessageText kNotARes{"not a 32-bit .res file", "ce n'est pas un fichier .res 32 bits"};
@@ -732,7 +745,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 243> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 248> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -795,6 +808,11 @@ inline constexpr std::array<const MessageText*, 243> kEveryMessage = {
     &kCannotCreateIn,
     &kCannotWrite,
     &kCannotReplace,
+    &kCannotOpenDevice,
+    &kNoOutputFolder,
+    &kEmptyOutputName,
+    &kCannotReadStandardInput,
+    &kResponseUtf16WithoutMark,
     &kCannotReadRes,
     &kNotARes,
     &kInputNotARes,

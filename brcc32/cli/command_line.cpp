@@ -79,9 +79,13 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
         CommandLine result;
         result.dialect = dialect;
         result.programName = program.name;
-        result.error = Text(
-            error.GetKind() == ResponseFileError::Kind::kUnreadable ? msg::kResponseUnreadable : msg::kResponseTooDeep,
-            {error.what()});
+        const MessageText* message = &msg::kResponseTooDeep;
+        if (error.GetKind() == ResponseFileError::Kind::kUnreadable) {
+            message = &msg::kResponseUnreadable;
+        } else if (error.GetKind() == ResponseFileError::Kind::kUtf16WithoutMark) {
+            message = &msg::kResponseUtf16WithoutMark;
+        }
+        result.error = Text(*message, {error.what()});
         return result;
     }
     return CommandLineParser(program, dialect).Run(expanded);

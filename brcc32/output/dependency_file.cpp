@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "brcc32/text/code_page.h"
+
 namespace brcc {
 namespace {
 
@@ -25,7 +27,10 @@ std::string MakeEscape(const std::string& name) {
     return escaped;
 }
 
-std::string JsonString(const std::string& text) {
+// JSON is UTF-8: a name in other bytes (a file system takes any) is read as the Windows-1252 text that names in
+// scripts are taken for when they are not UTF-8.
+std::string JsonString(const std::string& name) {
+    const std::string text = IsValidUtf8(name) ? name : Windows1252ToUtf8(name);
     std::string quoted = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
