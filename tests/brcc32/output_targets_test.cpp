@@ -44,7 +44,7 @@ TEST(OutputTargets, DevicesFifosAndStandardStreamsAreWrittenInPlace) {
         {kBrcc32 + " -fo " + longName + " a.rc", longName},
     };
     for (const Case& c : cases) {
-        const RunResult run = RunIn(folder.Path(), c.command);
+        const RunResult run = RunIn(folder.Path(), "(" + c.command + ")");
         EXPECT_EQ(run.exitCode, 0) << c.command << "\n" << run.stderr;
         if (!c.result.empty()) {
             EXPECT_EQ(folder.Read(c.result), folder.Read("reference.res")) << c.command;
@@ -70,10 +70,9 @@ TEST(OutputTargets, ARegularFileIsReplacedWholeOrNotAtAll) {
     EXPECT_NE(noFolder.stderr.find("the folder 'absent' does not exist"), std::string::npos) << noFolder.stderr;
 
     // Interrupted while it waits for its script: the temporary file it opened first is gone too.
-    RunIn(folder.Path(), "sleep 2 | " + kBrcc32 +
-                             " --dialect=gnu -o b.res & "
-                             "for i in $(seq 100); do ls *.tmp >/dev/null 2>&1 && break; sleep 0.05; done; "
-                             "ls *.tmp >/dev/null 2>&1 && kill -INT $!; wait");
+    RunIn(folder.Path(), "(sleep 2 | " + kBrcc32 + " --dialect=gnu -o b.res & " +
+                             "for i in $(seq 100); do ls *.tmp >/dev/null 2>&1 && break; sleep 0.05; done; " +
+                             "ls *.tmp >/dev/null 2>&1 && kill -INT $!; wait)");
     EXPECT_EQ(TemporaryFiles(folder), std::vector<std::string>());
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "b.res"));
 }
