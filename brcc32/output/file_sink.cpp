@@ -72,6 +72,19 @@ bool FileSink::Close() {
     return flushed && !m_failed;
 }
 
+std::int64_t FileSink::MoveTo(std::int64_t offset, std::ios_base::seekdir direction) {
+    LARGE_INTEGER distance;
+    distance.QuadPart = offset;
+    LARGE_INTEGER position;
+    const DWORD method = direction == std::ios_base::beg   ? FILE_BEGIN
+                         : direction == std::ios_base::cur ? FILE_CURRENT
+                                                           : FILE_END;
+    if (GetFileType(m_handle) != FILE_TYPE_DISK || !SetFilePointerEx(m_handle, distance, &position, method)) {
+        return -1;
+    }
+    return position.QuadPart;
+}
+
 bool IsDevicePath(const std::filesystem::path& path) {
     const std::wstring& text = path.native();
     if (text.starts_with(L"\\\\.\\") || text.starts_with(L"//./")) {
@@ -130,6 +143,13 @@ bool FileSink::Close() {
     return flushed && !m_failed;
 }
 
+std::int64_t FileSink::MoveTo(std::int64_t offset, std::ios_base::seekdir direction) {
+    const int whence = direction == std::ios_base::beg   ? SEEK_SET
+                       : direction == std::ios_base::cur ? SEEK_CUR
+                                                         : SEEK_END;
+    return ::lseek(m_descriptor, static_cast<off_t>(offset), whence);
+}
+
 bool IsDevicePath(const std::filesystem::path& path) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
@@ -161,6 +181,17 @@ FileSink::int_type FileSink::overflow(int_type c) {
         pbump(1);
     }
     return traits_type::not_eof(c);
+}
+
+FileSink::pos_type FileSink::seekoff(off_type offset, std::ios_base::seekdir direction, std::ios_base::openmode which) {
+    if ((which & std::ios_base::out) == 0 || sync() != 0) {
+        return pos_type(off_type(-1));
+    }
+    return pos_type(off_type(MoveTo(offset, direction)));
+}
+
+FileSink::pos_type FileSink::seekpos(pos_type position, std::ios_base::openmode which) {
+    return seekoff(off_type(position), std::ios_base::beg, which);
 }
 
 // Large blocks go straight to the system: copying them through the buffer first only costs time.

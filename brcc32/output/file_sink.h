@@ -30,9 +30,14 @@ protected:
     int_type overflow(int_type c) override;
     std::streamsize xsputn(const char* data, std::streamsize size) override;
     int sync() override;
+    // A COFF object's header is written last, over its start; a pipe cannot go back and says so.
+    pos_type seekoff(off_type offset, std::ios_base::seekdir direction, std::ios_base::openmode which) override;
+    pos_type seekpos(pos_type position, std::ios_base::openmode which) override;
 
 private:
     bool WriteAll(const char* data, std::size_t size);
+    // The position from the start after a flush; -1 where the handle cannot seek.
+    std::int64_t MoveTo(std::int64_t offset, std::ios_base::seekdir direction);
 
 #ifdef _WIN32
     void* m_handle;
