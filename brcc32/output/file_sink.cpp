@@ -39,9 +39,16 @@ FileSink::FileSink(const std::filesystem::path& path, Open how) {
         m_owned = false;
     } else {
         // Others may delete the file while it is open: the interrupt handler does, from its own thread.
-        m_handle =
-            CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                        how == Open::kCreateNew ? CREATE_NEW : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+        const DWORD creation = how == Open::kCreateNew ? CREATE_NEW : OPEN_EXISTING;
+        // The console (CON) opens for writing only with read access too.
+        m_handle = how == Open::kExisting ? CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                                                        creation, FILE_ATTRIBUTE_NORMAL, nullptr)
+                                          : INVALID_HANDLE_VALUE;
+        if (m_handle == INVALID_HANDLE_VALUE) {
+            m_handle =
+                CreateFileW(path.c_str(), GENERIC_WRITE, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+        }
     }
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
 }

@@ -80,12 +80,18 @@ void Remove(const std::filesystem::path& path) {
 }
 
 void InstallHandlers() {
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
+    // A signal the program was started to ignore (nohup, a script's background job) stays ignored, as asked.
+    const auto handle = [](int signal) {
+        if (std::signal(signal, OnSignal) == SIG_IGN) {
+            std::signal(signal, SIG_IGN);
+        }
+    };
+    handle(SIGINT);
+    handle(SIGTERM);
 #ifdef _WIN32
     SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 #else
-    std::signal(SIGHUP, OnSignal);
+    handle(SIGHUP);
 #endif
 }
 

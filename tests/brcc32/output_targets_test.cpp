@@ -69,10 +69,11 @@ TEST(OutputTargets, ARegularFileIsReplacedWholeOrNotAtAll) {
     const RunResult noFolder = RunBrcc32(folder.Path(), "-fo absent/a.res a.rc");
     EXPECT_NE(noFolder.stderr.find("the folder 'absent' does not exist"), std::string::npos) << noFolder.stderr;
 
-    // Interrupted while it waits for its script: the temporary file it opened first is gone too.
+    // Stopped (TERM, handled as Ctrl-C's INT is) while it waits for its script: the temporary file it opened first is
+    // gone too.
     RunIn(folder.Path(), "(sleep 2 | " + kBrcc32 + " --dialect=gnu -o b.res & " +
                              "for i in $(seq 100); do ls *.tmp >/dev/null 2>&1 && break; sleep 0.05; done; " +
-                             "ls *.tmp >/dev/null 2>&1 && kill -INT $!; wait)");
+                             "ls *.tmp >/dev/null 2>&1 && kill -TERM $!; wait)");
     EXPECT_EQ(TemporaryFiles(folder), std::vector<std::string>());
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "b.res"));
 }
