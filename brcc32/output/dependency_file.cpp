@@ -50,10 +50,12 @@ std::string JsonString(const std::string& name) {
 
 std::string JsonList(const std::vector<std::string>& items) {
     std::string list = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        list += (i == 0 ? "\n    " : ",\n    ") + JsonString(items[i]);
+    for (const std::string& item : items) {
+        if (!item.empty()) {
+            list += (list.size() == 1 ? "\n    " : ",\n    ") + JsonString(item);
+        }
     }
-    return list + (items.empty() ? "]" : "\n  ]");
+    return list + (list.size() == 1 ? "]" : "\n  ]");
 }
 
 }  // namespace
@@ -66,6 +68,9 @@ std::string MakeDependencyText(const std::vector<std::string>& targets, const st
     text += ':';
     std::size_t lineStart = 0;
     for (const std::string& file : files) {
+        if (file.empty()) {
+            continue;
+        }
         const std::string escaped = MakeEscape(file);
         if (text.size() - lineStart + escaped.size() + 1 > kLineWidth) {
             text += " \\\n ";
