@@ -48,20 +48,23 @@ void Say(std::FILE* verbose, const MessageText& message, const std::string& name
 
 // The files of the dependency list: the script, then headers and named files, each once, in the order met.
 std::vector<std::string> DependencyNames(const CommandLine& commandLine, const CompileRecord& record) {
-    std::vector<std::string> names = {commandLine.scriptArgument};
+    // A script from the standard input is no file to depend on: an empty name holds its place.
+    const std::string script = commandLine.script.empty() ? std::string() : commandLine.scriptArgument;
+    std::vector<std::string> names = {script};
     // Not a search of the list for each name: that grows with the square of a long script's files.
-    std::unordered_set<std::string> seen = {commandLine.scriptArgument};
+    std::unordered_set<std::string> seen = {script};
     auto add = [&names, &seen](std::string name) {
         if (seen.insert(name).second) {
             names.push_back(std::move(name));
         }
     };
     for (const std::filesystem::path& header : record.headers) {
-        add(PathToUtf8(header));
+        add(PathToUtf8(header.lexically_normal()));
     }
     const std::filesystem::path folder = commandLine.script.parent_path();
+    const std::vector<std::filesystem::path> searched = NamedFileFolders(folder, commandLine.preprocess.includeFolders);
     for (const std::string& name : record.namedFiles) {
-        add(PathToUtf8(ScriptFilePath(folder, name)));
+        add(PathToUtf8(FoundScriptFilePath(folder, searched, name)));
     }
     return names;
 }
@@ -71,6 +74,8 @@ std::vector<std::string> DependencyNames(const CommandLine& commandLine, const C
 void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose) {
     if (!commandLine.verbose) {
         verbose = nullptr;
+    } else if (commandLine.outputToStandardOutput && verbose == stdout) {
+        verbose = stderr;  // the standard output carries the compiled bytes
     }
     const std::string& shown = commandLine.scriptArgument;
     PreprocessOptions preprocess = commandLine.preprocess;
@@ -82,7 +87,9 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
     settings.language = commandLine.language.value_or(kDefaultLanguage);
     settings.nullTerminateStrings = commandLine.nullTerminateStrings;
     try {
-        std::optional<AtomicFile> output(std::in_place, commandLine.output);
+        std::optional<AtomicFile> output(
+            std::in_place, commandLine.output,
+            commandLine.outputToStandardOutput ? AtomicFile::Target::kStandardOutput : AtomicFile::Target::kPath);
         // What the script read is kept only for a list that says it: the names of a script of 80,000 files were
         // most of its memory.
         CompileRecord record;

@@ -12,7 +12,7 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
     const std::string name = shownName.empty() ? PathToUtf8(script) : shownName;
     std::string bytes;
     try {
-        bytes = ReadTextFile(script);
+        bytes = script.empty() ? ReadStandardInput() : ReadTextFile(script);
     } catch (const FileAccessError& error) {
         throw ScriptError(name, 0, Compose(msg::kCannotReadScript, {error.Text()}));
     }
@@ -38,7 +38,8 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
         }
     } placeWarnings{diagnostics, preprocessed};
     try {
-        ResourceCompiler compiler(script.parent_path(), out, readers, options.includeFolders, diagnostics);
+        ResourceCompiler compiler(script.parent_path(), out, readers,
+                                  NamedFileFolders(script.parent_path(), options.includeFolders), diagnostics);
         compiler.RecordNamedFiles(record != nullptr ? &record->namedFiles : nullptr);
         compiler.UseSettings(settings);
         compiler.Compile(preprocessed.text, std::move(preprocessed.codePages));

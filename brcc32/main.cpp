@@ -9,6 +9,7 @@
 #include "brcc32/diagnostic.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
+#include "brcc32/output/atomic_file.h"
 #include "brcc32/script_error.h"
 #include "brcc32/text/terminal_text.h"
 
@@ -55,6 +56,7 @@ int Run(const std::string& programPath, const std::vector<std::string>& argument
         case brcc::CommandLine::Action::kCompile:
             break;
     }
+    brcc::RemoveTemporaryFilesOnInterrupt();
     brcc::DiagnosticSink diagnostics;
     int exitCode = 0;
     try {

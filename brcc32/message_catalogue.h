@@ -147,8 +147,8 @@ inline constexpr MessageText kUsageGnu{
     "The preprocessor is built in: no outside C preprocessor runs, and names with blanks are fine.\n"
     "\n"
     "  @FILE                        read more options from FILE\n"
-    "  -i, --input=FILE             the input (also the first file name)\n"
-    "  -o, --output=FILE            the output (also the second file name)\n"
+    "  -i, --input=FILE             the input (also the first file name; none or - reads the standard input)\n"
+    "  -o, --output=FILE            the output (also the second file name; none or - writes the standard output)\n"
     "  -J, --input-format=FORMAT    rc or res (default: from the input's name)\n"
     "  -O, --output-format=FORMAT   res or coff (default: coff for an output named .o or .obj, else res)\n"
     "  -F, --target=TARGET          pe-i386, pe-x86-64 or pe-aarch64 (default: from the program's prefix,\n"
@@ -169,8 +169,8 @@ inline constexpr MessageText kUsageGnu{
     "Le préprocesseur est intégré : aucun préprocesseur C extérieur ne tourne, et les noms avec des blancs passent.\n"
     "\n"
     "  @FICHIER                     lire d'autres options dans FICHIER\n"
-    "  -i, --input=FICHIER          l'entrée (aussi le premier nom de fichier)\n"
-    "  -o, --output=FICHIER         la sortie (aussi le second nom de fichier)\n"
+    "  -i, --input=FICHIER          l'entrée (aussi le premier nom de fichier ; sans nom ou -, l'entrée standard)\n"
+    "  -o, --output=FICHIER         la sortie (aussi le second nom de fichier ; sans nom ou -, la sortie standard)\n"
     "  -J, --input-format=FORMAT    rc ou res (par défaut : d'après le nom de l'entrée)\n"
     "  -O, --output-format=FORMAT   res ou coff (par défaut : coff pour une sortie nommée .o ou .obj, sinon res)\n"
     "  -F, --target=CIBLE           pe-i386, pe-x86-64 ou pe-aarch64 (par défaut : d'après le préfixe du\n"
@@ -208,6 +208,7 @@ inline constexpr MessageText kUsageCommon{
     "  --depfile-format=FORMAT       make (default) or json\n"
     "  --machine=MACHINE  the machine of a COFF object: x86, x64 or arm64\n"
     "  --dialect=NAME     first of all: borland, microsoft or gnu, whatever the program's name\n"
+    "  --                 every argument after it is a file name, even one that starts with - or /\n"
     "  --help, --version\n"
     "The program's name picks the dialect: rc is Microsoft's, a name ending in windres is GNU's, any other Borland's.\n"
     "Exit status: 0 when the output was written, 1 on an error in the script or its files, 2 on a command-line\n"
@@ -224,6 +225,7 @@ inline constexpr MessageText kUsageCommon{
     "  --depfile-format=FORMAT          make (par défaut) ou json\n"
     "  --machine=MACHINE  la machine d'un objet COFF : x86, x64 ou arm64\n"
     "  --dialect=NOM      en tout premier : borland, microsoft ou gnu, quel que soit le nom du programme\n"
+    "  --                 chaque argument qui suit est un nom de fichier, même s'il commence par - ou /\n"
     "  --help, --version\n"
     "Le nom du programme choisit le dialecte : rc est celui de Microsoft, un nom finissant par windres celui de GNU,\n"
     "tout autre celui de Borland.\n"
@@ -310,6 +312,19 @@ inline constexpr MessageText kCannotWrite{"cannot write '{1}' (is the disk full?
                                           "impossible d'écrire « {1} » (le disque est-il plein ?)", "BRC5204"};
 inline constexpr MessageText kCannotReplace{"cannot replace '{1}': {2}", "impossible de remplacer « {1} » : {2}",
                                             "BRC5205"};
+// Outputs that are devices, missing folders, empty names and response files in UTF-16 without a mark.
+inline constexpr MessageText kCannotOpenDevice{"cannot open '{1}' for writing",
+                                               "impossible d'ouvrir « {1} » en écriture"};
+inline constexpr MessageText kNoOutputFolder{"cannot write '{1}': the folder '{2}' does not exist",
+                                             "impossible d'écrire « {1} » : le dossier « {2} » n'existe pas"};
+inline constexpr MessageText kEmptyOutputName{"{1} names no file: the output file name is empty",
+                                              "{1} ne nomme aucun fichier : le nom du fichier de sortie est vide"};
+inline constexpr MessageText kCannotReadStandardInput{"cannot read the standard input",
+                                                      "impossible de lire l'entrée standard"};
+inline constexpr MessageText kResponseUtf16WithoutMark{
+    "the response file '{1}' looks like UTF-16 without a byte-order mark: save it with one, or as UTF-8",
+    "le fichier de réponses « {1} » semble être en UTF-16 sans indicateur d'ordre des octets : enregistrez-le avec "
+    "cet indicateur, ou en UTF-8"};
 inline constexpr MessageText kCannotReadRes{"cannot read the .res file: {1}",
                                             "impossible de lire le fichier .res : {1}", "BRC5206"};
 inline constexpr MessageText kNotARes{"not a 32-bit .res file", "ce n'est pas un fichier .res 32 bits", "BRC5207"};
@@ -910,6 +925,11 @@ inline constexpr std::array<const MessageText*, 248> kEveryMessage = {
     &kCannotCreateIn,
     &kCannotWrite,
     &kCannotReplace,
+    &kCannotOpenDevice,
+    &kNoOutputFolder,
+    &kEmptyOutputName,
+    &kCannotReadStandardInput,
+    &kResponseUtf16WithoutMark,
     &kCannotReadRes,
     &kNotARes,
     &kInputNotARes,

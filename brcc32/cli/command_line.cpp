@@ -80,10 +80,14 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
         CommandLine result;
         result.dialect = dialect;
         result.programName = program.name;
-        const MessageText& message =
-            error.GetKind() == ResponseFileError::Kind::kUnreadable ? msg::kResponseUnreadable : msg::kResponseTooDeep;
-        result.error = Text(message, {error.what()});
-        result.errorCode = message.code;
+        const MessageText* message = &msg::kResponseTooDeep;
+        if (error.GetKind() == ResponseFileError::Kind::kUnreadable) {
+            message = &msg::kResponseUnreadable;
+        } else if (error.GetKind() == ResponseFileError::Kind::kUtf16WithoutMark) {
+            message = &msg::kResponseUtf16WithoutMark;
+        }
+        result.error = Text(*message, {error.what()});
+        result.errorCode = message->code;
         return result;
     }
     return CommandLineParser(program, dialect).Run(expanded);

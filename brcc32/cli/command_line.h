@@ -37,8 +37,9 @@ struct CommandLine {
     Action action = Action::kUsageError;
     Dialect dialect = Dialect::kBorland;
     std::string programName = "brcc32";
-    std::filesystem::path script;
+    std::filesystem::path script;  // empty: the script comes on the standard input
     std::filesystem::path output;
+    bool outputToStandardOutput = false;
     std::string scriptArgument;  // as typed, for messages
     std::string outputArgument;
     std::string error;  // for kUsageError, in the user's language

@@ -55,7 +55,8 @@ private:
     // What a row sets.
     void Apply(OptionEffect effect, const std::string& option, const std::string& value);
     void ReadPreprocessorArgument(const std::string& argument);
-    void AddMacro(std::vector<std::string>& list, const std::string& value);
+    void AddDefine(const std::string& value);
+    void AddUndefine(const std::string& value);
     void SetScript(const std::string& name);
     void AddFileName(const std::string& name);
     void Finish();
@@ -64,6 +65,7 @@ private:
     std::vector<std::string> m_arguments;
     std::size_t m_next = 0;
     bool m_done = false;
+    bool m_optionsEnded = false;  // after --, every argument is a file name
     bool m_hasScript = false;
     bool m_hasOutput = false;
     bool m_ignoreIncludeVariable = false;

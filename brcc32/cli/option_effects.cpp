@@ -36,6 +36,37 @@ bool IsMacroName(std::string_view name) {
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
 }
 
+// NAME, or NAME(a,b) for a macro with parameters, as gcc and clang take them after -D.
+bool IsMacroHead(std::string_view head) {
+    const std::size_t open = head.find('(');
+    if (open == std::string_view::npos) {
+        return IsMacroName(head);
+    }
+    if (!IsMacroName(head.substr(0, open)) || !head.ends_with(")")) {
+        return false;
+    }
+    std::string_view parameters = head.substr(open + 1, head.size() - open - 2);
+    while (!parameters.empty()) {
+        const std::size_t comma = parameters.find(',');
+        std::string_view parameter = parameters.substr(0, comma);
+        while (!parameter.empty() && parameter.front() == ' ') {
+            parameter.remove_prefix(1);
+        }
+        while (!parameter.empty() && parameter.back() == ' ') {
+            parameter.remove_suffix(1);
+        }
+        if (parameter != "..." && !IsMacroName(parameter)) {
+            return false;
+        }
+        parameters = comma == std::string_view::npos ? std::string_view() : parameters.substr(comma + 1);
+    }
+    return true;
+}
+
+std::string_view MacroName(std::string_view definition) {
+    return definition.substr(0, std::min(definition.find('='), definition.find('(')));
+}
+
 std::vector<std::string_view> SplitList(std::string_view list) {
     std::vector<std::string_view> items;
     while (!list.empty()) {
@@ -70,6 +101,9 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             if (m_hasOutput) {
                 Fail(msg::kOptionGivenTwice, {option});
             }
+            if (value.empty()) {
+                Fail(msg::kEmptyOutputName, {option});
+            }
             m_result.outputArgument = value;
             m_hasOutput = true;
             return;
@@ -85,15 +119,15 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             }
             return;
         case OptionEffect::kDefine:
-            AddMacro(preprocess.defines, value);
+            AddDefine(value);
             return;
         case OptionEffect::kDefineList:
             for (const std::string_view definition : SplitList(value)) {
-                AddMacro(preprocess.defines, std::string(definition));
+                AddDefine(std::string(definition));
             }
             return;
         case OptionEffect::kUndefine:
-            AddMacro(preprocess.undefines, value);
+            AddUndefine(value);
             return;
         case OptionEffect::kIgnoreIncludeVariable:
             m_ignoreIncludeVariable = true;
@@ -184,11 +218,23 @@ void CommandLineParser::ReadPreprocessorArgument(const std::string& argument) {
     }
 }
 
-void CommandLineParser::AddMacro(std::vector<std::string>& list, const std::string& value) {
-    if (!IsMacroName(std::string_view(value).substr(0, value.find('=')))) {
+// -D and -U act in the order given, as in a C compiler: the preprocessor applies every define before every
+// undefine, so a later option takes back what an earlier one said of the same name.
+void CommandLineParser::AddDefine(const std::string& value) {
+    if (!IsMacroHead(std::string_view(value).substr(0, value.find('=')))) {
         Fail(msg::kNotAMacroName, {value});
     }
-    list.push_back(value);
+    std::erase(m_result.preprocess.undefines, std::string(MacroName(value)));
+    m_result.preprocess.defines.push_back(value);
+}
+
+void CommandLineParser::AddUndefine(const std::string& value) {
+    if (!IsMacroName(value)) {
+        Fail(msg::kNotAMacroName, {value});
+    }
+    std::erase_if(m_result.preprocess.defines,
+                  [&value](const std::string& definition) { return MacroName(definition) == value; });
+    m_result.preprocess.undefines.push_back(value);
 }
 
 void CommandLineParser::SetScript(const std::string& name) {
@@ -213,16 +259,24 @@ void CommandLineParser::AddFileName(const std::string& name) {
 }
 
 void CommandLineParser::Finish() {
-    if (!m_hasScript) {
+    const bool gnu = m_result.dialect == Dialect::kGnu;
+    // As GNU windres: no input name, or -, reads the standard input; no output name, or -, writes the standard
+    // output. A pipe of two tools needs no file.
+    if (!m_hasScript && !gnu) {
         Fail(msg::kNoScript);
     }
-    m_result.script = PathFromUtf8(m_result.scriptArgument);
+    if (!gnu || (m_hasScript && m_result.scriptArgument != "-")) {
+        m_result.script = PathFromUtf8(m_result.scriptArgument);
+    } else {
+        m_result.scriptArgument = "<stdin>";
+    }
     m_result.inputFormat =
         m_inputFormat.value_or(HasExtension(m_result.script, {".res"}) ? InputFormat::kRes : InputFormat::kScript);
-    if (m_hasOutput) {
+    if (gnu && (!m_hasOutput || m_result.outputArgument == "-")) {
+        m_result.outputToStandardOutput = true;
+        m_result.outputArgument = "-";
+    } else if (m_hasOutput) {
         m_result.output = PathFromUtf8(m_result.outputArgument);
-    } else if (m_result.dialect == Dialect::kGnu) {
-        Fail(msg::kNoOutput);
     } else {
         m_result.output = m_result.script;
         m_result.output.replace_extension(".res");

@@ -45,6 +45,14 @@ CommandLine CommandLineParser::Run(const std::vector<std::string>& arguments) {
 }
 
 void CommandLineParser::ReadArgument(const std::string& argument) {
+    if (m_optionsEnded) {
+        AddFileName(argument);
+        return;
+    }
+    if (argument == "--") {
+        m_optionsEnded = true;
+        return;
+    }
     if (argument.starts_with("--") && argument.size() > 2) {
         ReadLongOption(argument);
         return;

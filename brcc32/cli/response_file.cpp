@@ -58,6 +58,11 @@ void Expand(const std::vector<std::string>& arguments, ResponseFileQuoting quoti
         if (!bytes) {
             throw ResponseFileError(ResponseFileError::Kind::kUnreadable, name);
         }
+        // Text arguments hold no NUL: these are UTF-16 characters saved without the mark that tells them apart, as
+        // some editors and PowerShell's redirections write them. Read as bytes they would be options named '/'.
+        if (bytes->find('\0') != std::string::npos && !Utf16FileToUtf8(*bytes)) {
+            throw ResponseFileError(ResponseFileError::Kind::kUtf16WithoutMark, name);
+        }
         Expand(SplitResponseText(*bytes, quoting), quoting, reader, depth + 1, out);
     }
 }

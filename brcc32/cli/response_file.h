@@ -18,10 +18,11 @@ enum class ResponseFileQuoting { kWindows, kGnu };
 // Splits a response file's text (UTF-8; a UTF-8 or UTF-16 byte-order mark is honoured) into arguments.
 std::vector<std::string> SplitResponseText(std::string_view bytes, ResponseFileQuoting quoting);
 
-// A response file that cannot be read, or one that includes itself; what() is the file's name as given.
+// A response file that cannot be read, one that includes itself, or one in UTF-16 without its byte-order mark; what()
+// is the file's name as given.
 class ResponseFileError : public std::runtime_error {
 public:
-    enum class Kind { kUnreadable, kNestedTooDeep };
+    enum class Kind { kUnreadable, kNestedTooDeep, kUtf16WithoutMark };
     ResponseFileError(Kind kind, const std::string& name) : std::runtime_error(name), m_kind(kind) {}
     Kind GetKind() const { return m_kind; }
 

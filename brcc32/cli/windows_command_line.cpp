@@ -21,14 +21,13 @@ bool AtDefineValue(const std::string& argument, bool afterDefineOption) {
     if (afterDefineOption) {
         return argument.find('=') == argument.size() - 1;
     }
-    return argument.size() > 3 && argument[0] == '-' && (argument[1] == 'd' || argument[1] == 'D') &&
-           argument.find('=') == argument.size() - 1;
+    return argument.size() > 3 && (argument[0] == '-' || argument[0] == '/') &&
+           (argument[1] == 'd' || argument[1] == 'D') && argument.find('=') == argument.size() - 1;
 }
 
 }  // namespace
 
 std::vector<std::string> SplitWindowsArguments(std::string_view text, WindowsArgumentSource source) {
-    const bool keepDefineQuotes = source == WindowsArgumentSource::kCommandLine;
     std::vector<std::string> arguments;
     std::size_t at = 0;
     bool afterDefineOption = false;
@@ -65,7 +64,7 @@ std::vector<std::string> SplitWindowsArguments(std::string_view text, WindowsArg
                 ++at;
                 continue;
             }
-            if (keepDefineQuotes && !quoted && AtDefineValue(argument, afterDefineOption)) {
+            if (!quoted && AtDefineValue(argument, afterDefineOption)) {
                 // Kept as written, quotes and all, up to the quote that closes it.
                 std::size_t end = at + 1;
                 while (end < text.size() && text[end] != '"') {
@@ -85,7 +84,7 @@ std::vector<std::string> SplitWindowsArguments(std::string_view text, WindowsArg
             quoted = !quoted;
             ++at;
         }
-        afterDefineOption = argument == "-d" || argument == "-D";
+        afterDefineOption = argument == "-d" || argument == "-D" || argument == "/d" || argument == "/D";
         arguments.push_back(std::move(argument));
     }
 }

@@ -9,10 +9,11 @@
 namespace brcc {
 
 // Where a text to split comes from. Both are split as the C runtime splits a command line (blanks outside quotes;
-// backslashes count only before a quote; "" inside quotes is a quote), with these differences:
-// - kCommandLine: only spaces and tabs separate, and a quoted part that starts the value of a -d or -D define keeps
-//   its quotes, so -DNAME="x" defines NAME as the string "x", not as the name x;
-// - kResponseFile: any white space separates, line breaks included, and every quote is taken away.
+// backslashes count only before a quote; "" inside quotes is a quote), but a quoted part that starts the value of a
+// define (-d, -D, /d or /D) keeps its quotes, so -DNAME="x" defines NAME as the string "x", not as the name x, in
+// both places and with either prefix. They differ in what separates arguments:
+// - kCommandLine: only spaces and tabs;
+// - kResponseFile: any white space, line breaks included.
 enum class WindowsArgumentSource { kCommandLine, kResponseFile };
 
 // Splits `text`, which holds arguments only (no program name).

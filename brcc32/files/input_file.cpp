@@ -107,6 +107,32 @@ std::filesystem::path ScriptFilePath(const std::filesystem::path& baseFolder, st
     return path.has_root_directory() ? path : baseFolder / path;
 }
 
+std::vector<std::filesystem::path> NamedFileFolders(const std::filesystem::path& scriptFolder,
+                                                    const std::vector<std::filesystem::path>& includeFolders) {
+    std::vector<std::filesystem::path> folders;
+    if (!scriptFolder.empty() && scriptFolder != ".") {
+        folders.emplace_back();  // the current folder, as relative names are opened
+    }
+    folders.insert(folders.end(), includeFolders.begin(), includeFolders.end());
+    return folders;
+}
+
+std::filesystem::path FoundScriptFilePath(const std::filesystem::path& scriptFolder,
+                                          const std::vector<std::filesystem::path>& searchFolders,
+                                          std::string_view name) {
+    std::filesystem::path found = ScriptFilePath(scriptFolder, name);
+    if (!IsRootedScriptName(name)) {
+        std::error_code error;
+        for (std::size_t i = 0; !std::filesystem::exists(found, error) && i < searchFolders.size(); ++i) {
+            std::filesystem::path candidate = ScriptFilePath(searchFolders[i], name);
+            if (std::filesystem::exists(candidate, error)) {
+                found = std::move(candidate);
+            }
+        }
+    }
+    return found.lexically_normal();
+}
+
 bool IsRootedScriptName(std::string_view name) {
     if (!name.empty() && (name.front() == '/' || name.front() == '\\')) {
         return true;
@@ -155,6 +181,24 @@ std::string ReadTextFile(const std::filesystem::path& path) {
     std::string text(static_cast<std::size_t>(file.Size()), '\0');
     file.Read(std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size()));
     return text;
+}
+
+std::string ReadStandardInput() {
+#ifdef _WIN32
+    _setmode(0, _O_BINARY);  // a script's CR LF stay as they are, as from a file
+#endif
+    std::string text;
+    char block[1 << 16];
+    while (true) {
+        const long long got = ReadSome(0, reinterpret_cast<std::uint8_t*>(block), sizeof block);
+        if (got < 0) {
+            throw FileAccessError(Compose(msg::kCannotReadStandardInput));
+        }
+        if (got == 0) {
+            return text;
+        }
+        text.append(block, static_cast<std::size_t>(got));
+    }
 }
 
 std::filesystem::path PathFromUtf8(std::string_view text) {

@@ -35,6 +35,18 @@ private:
 // folders as on Windows.
 std::filesystem::path ScriptFilePath(const std::filesystem::path& baseFolder, std::string_view name);
 
+// The folders a relative name the script gives is looked for in after the script's own: the current folder, as
+// Windows' compiler, windres and llvm-rc look there too, then the include folders in their order.
+std::vector<std::filesystem::path> NamedFileFolders(const std::filesystem::path& scriptFolder,
+                                                    const std::vector<std::filesystem::path>& includeFolders);
+
+// Where the compiler reads a named file from: the first of the script's folder and `searchFolders` that has it,
+// else the script's folder. Folders are written once (sub\\pic.bmp is sub/pic.bmp), for build tools that compare
+// names.
+std::filesystem::path FoundScriptFilePath(const std::filesystem::path& scriptFolder,
+                                          const std::vector<std::filesystem::path>& searchFolders,
+                                          std::string_view name);
+
 // Whether a name as a script writes it starts at a root (/x, \x, C:x, C:\x) rather than in a folder it is looked for
 // in.
 bool IsRootedScriptName(std::string_view name);
@@ -54,6 +66,8 @@ private:
 
 // The script itself, as text. Throws FileAccessError.
 std::string ReadTextFile(const std::filesystem::path& path);
+// All of the standard input, for a script given through a pipe. Throws FileAccessError.
+std::string ReadStandardInput();
 
 // A path from UTF-8 text, the encoding scripts and command lines are read in.
 std::filesystem::path PathFromUtf8(std::string_view text);

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "brcc32/text/code_page.h"
+
 namespace brcc {
 namespace {
 
@@ -25,7 +27,10 @@ std::string MakeEscape(const std::string& name) {
     return escaped;
 }
 
-std::string JsonString(const std::string& text) {
+// JSON is UTF-8: a name in other bytes (a file system takes any) is read as the Windows-1252 text that names in
+// scripts are taken for when they are not UTF-8.
+std::string JsonString(const std::string& name) {
+    const std::string text = IsValidUtf8(name) ? name : Windows1252ToUtf8(name);
     std::string quoted = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -45,10 +50,12 @@ std::string JsonString(const std::string& text) {
 
 std::string JsonList(const std::vector<std::string>& items) {
     std::string list = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        list += (i == 0 ? "\n    " : ",\n    ") + JsonString(items[i]);
+    for (const std::string& item : items) {
+        if (!item.empty()) {
+            list += (list.size() == 1 ? "\n    " : ",\n    ") + JsonString(item);
+        }
     }
-    return list + (items.empty() ? "]" : "\n  ]");
+    return list + (list.size() == 1 ? "]" : "\n  ]");
 }
 
 }  // namespace
@@ -61,6 +68,9 @@ std::string MakeDependencyText(const std::vector<std::string>& targets, const st
     text += ':';
     std::size_t lineStart = 0;
     for (const std::string& file : files) {
+        if (file.empty()) {
+            continue;
+        }
         const std::string escaped = MakeEscape(file);
         if (text.size() - lineStart + escaped.size() + 1 > kLineWidth) {
             text += " \\\n ";

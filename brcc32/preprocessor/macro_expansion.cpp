@@ -11,6 +11,13 @@ namespace brcc {
 void Preprocessor::Impl::DefineFromCommandLine(const std::string& definition) {
     const std::size_t equals = definition.find('=');
     const std::string name = definition.substr(0, equals);
+    // F(a,b)=body is #define F(a,b) body; the command line has checked its parameters.
+    if (name.find('(') != std::string::npos) {
+        SourceFile commandLine;
+        Define(commandLine, LogicalLine{},
+               name + ' ' + (equals == std::string::npos ? std::string("1") : definition.substr(equals + 1)));
+        return;
+    }
     Macro macro;
     macro.body = equals == std::string::npos ? "1" : definition.substr(equals + 1);
     m_firstChars[static_cast<unsigned char>(name.empty() ? 0 : name[0])] = true;

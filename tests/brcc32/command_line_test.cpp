@@ -280,7 +280,7 @@ TEST_F(CommandLines, RefusalsNameTheFault) {
         {"brcc32", {"-q", "a.rc"}, "unknown option '-q'"},
         {"brcc32", {"a.rc", "b.rc"}, "only one script"},
         {"rc", {"/fo"}, "/fo needs a value"},
-        {"windres", {"a.rc"}, "no output file given"},
+        {"rc", {"/fo", "", "a.rc"}, "/fo names no file"},
         {"windres", {"a.rc", "a.o", "b.o"}, "too many file names: 'b.o'"},
         {"windres", {"-O", "rc", "a.rc", "a.o"}, "'rc' is not a format"},
         {"windres", {"--in", "a.rc", "a.o"}, "unknown option '--in'"},  // --input or --input-format
@@ -305,6 +305,33 @@ TEST_F(CommandLines, RefusalsNameTheFault) {
     }
     EXPECT_EQ(ParseCommandLine("windres", {"-V"}).action, CommandLine::Action::kVersion);
     EXPECT_EQ(ParseCommandLine("windres", {"--vers"}).action, CommandLine::Action::kVersion);
+}
+
+// -D and -U in the order given whatever their prefix, macros with parameters, and -- before names like options.
+TEST_F(CommandLines, DefinesActInOrderAndOptionsEndAtDoubleDash) {
+    struct Row {
+        std::string program;
+        Args arguments;
+        std::vector<std::string> defines;
+        std::vector<std::string> undefines;
+        std::string script = "a.rc";
+    };
+    const std::vector<Row> rows = {
+        {"rc", {"-U", "X", "/DX", "a.rc"}, {"X"}, {}},
+        {"rc", {"/DX=1", "-UX", "a.rc"}, {}, {"X"}},
+        {"brcc32", {"-dX", "-uX", "-dX=2", "a.rc"}, {"X=2"}, {}},
+        {"windres", {"-D", "F(a, b)=((a)+(b))", "-DG(x)", "a.rc", "a.o"}, {"F(a, b)=((a)+(b))", "G(x)"}, {}},
+        {"brcc32", {"-dX", "--", "-x.rc"}, {"X"}, {}, "-x.rc"},
+        {"rc", {"--", "/x.rc"}, {}, {}, "/x.rc"},
+        {"windres", {"--", "-x.rc", "-x.o"}, {}, {}, "-x.rc"},
+    };
+    for (const Row& row : rows) {
+        const CommandLine line = ParseCommandLine(row.program, row.arguments);
+        ASSERT_EQ(line.action, CommandLine::Action::kCompile) << row.arguments[1] << ": " << line.error;
+        EXPECT_EQ(line.preprocess.defines, row.defines) << row.arguments[1];
+        EXPECT_EQ(line.preprocess.undefines, row.undefines) << row.arguments[1];
+        EXPECT_EQ(line.scriptArgument, row.script);
+    }
 }
 
 TEST_F(CommandLines, TheProgramNamePicksTheDialectAndMachine) {
@@ -357,6 +384,13 @@ TEST(ResponseFiles, NestAndStopWhenOneNamesItself) {
               (Args{"-x", "-r", "-dX", "a.rc", "-v", "@"}));
     EXPECT_THROW(ExpandResponseFiles({"@loop.rsp"}, ResponseFileQuoting::kWindows, reader), ResponseFileError);
     EXPECT_THROW(ExpandResponseFiles({"@absent.rsp"}, ResponseFileQuoting::kWindows, reader), ResponseFileError);
+    folder.Write("utf16.rsp", std::string("-\0r\0 \0a\0", 8));  // no byte-order mark
+    try {
+        ExpandResponseFiles({"@utf16.rsp"}, ResponseFileQuoting::kWindows, reader);
+        ADD_FAILURE() << "read as bytes";
+    } catch (const ResponseFileError& error) {
+        EXPECT_EQ(error.GetKind(), ResponseFileError::Kind::kUtf16WithoutMark);
+    }
 }
 
 }  // namespace

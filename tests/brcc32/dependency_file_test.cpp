@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "brcc32/text/code_page.h"
 #include "test_folder.h"
 #include "test_images.h"
 
@@ -80,6 +81,28 @@ TEST_F(DependencyFiles, NameEachFileOnceHoweverOftenTheScriptNamesIt) {
     EXPECT_EQ(ReadText(m_folder, "verbose.txt"),
               "reading many.rc\nreading icons/app.ico\nreading data file.bin\nreading manifest.xml\n"
               "writing many.res\nwriting the dependencies to many.d\n");
+}
+
+// Each file where the compiler found it (through -i, with a backslash), so that make finds it too: up to date after
+// a build, out of date once the icon changes. JSON stays UTF-8 whatever bytes a folder's name holds.
+TEST_F(DependencyFiles, NameEachFileWhereItWasFound) {
+    m_folder.Write("sub/pic.bin", std::string("pic"));
+    m_folder.Write("caf\xE9/h.h", std::string("#define ID 1\n"));
+    m_folder.Write("found.rc", std::string("#include \"h.h\"\nID ICON \"app.ico\"\n2 RCDATA \"sub\\\\pic.bin\"\n"));
+    const std::string make = "make --no-print-directory -f found.mk";
+    m_folder.Write("found.mk", "found.res: found.rc\n\t'" + std::string(BRCC32_PATH) +
+                                   "' -i icons -i 'caf\xE9' -MD -fo found.res found.rc\n-include found.d\n");
+    ASSERT_EQ(RunIn(m_folder.Path(), make).exitCode, 0);
+    EXPECT_EQ(ReadText(m_folder, "found.d").substr(0, ReadText(m_folder, "found.d").find('\n')),
+              "found.res: found.rc caf\xE9/h.h icons/app.ico sub/pic.bin");
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 0) << "up to date after a build";
+    const auto built = std::filesystem::last_write_time(m_folder.Path() / "found.res");
+    std::filesystem::last_write_time(m_folder.Path() / "icons/app.ico", built + std::chrono::seconds(10));
+    EXPECT_EQ(RunIn(m_folder.Path(), make + " -q").exitCode, 1) << "the icon changed";
+
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-i icons -i 'caf\xE9' -MF d.json --depfile-format=json found.rc").exitCode,
+              0);
+    EXPECT_TRUE(IsValidUtf8(ReadText(m_folder, "d.json")));
 }
 
 TEST_F(DependencyFiles, MakeRebuildsAfterAnIconIsTouchedAndNotOtherwise) {

@@ -178,8 +178,8 @@ TEST(Messages, EachStageSpeaksBothLanguages) {
          "x.rc", "x.rc(5): error BRC3610: the VALUE \"v\" is larger than 64 KB\n",
          "x.rc(5): error BRC3610: la VALUE \"v\" dépasse 64 Ko\n"},
         {"output", "1 RCDATA { 1 }\n", "-fo nofolder/x.res x.rc",
-         "x.rc: error BRC5203: cannot create a file in the folder of 'nofolder/x.res'\n",
-         "x.rc: error BRC5203: impossible de créer un fichier dans le dossier de « nofolder/x.res »\n"},
+         "x.rc: error BRC5211: cannot write 'nofolder/x.res': the folder 'nofolder' does not exist\n",
+         "x.rc: error BRC5211: impossible d'écrire « nofolder/x.res » : le dossier « nofolder » n'existe pas\n"},
         {"warning", "1 ACCELERATORS { \"a\", 1, ASCII, ALT }\n", "-fo x.res x.rc",
          "x.rc(1): warning BRC4008: ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
          "llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY\n",

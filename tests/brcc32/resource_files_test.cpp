@@ -17,7 +17,8 @@ struct Search {
     std::string include;  // the INCLUDE variable
 };
 
-// The same search as llvm-rc, which follows Windows' compiler: the script's folder, -I folders, then INCLUDE.
+// The same search as llvm-rc, which follows Windows' compiler: the script's folder, the current folder, -I folders,
+// then INCLUDE.
 TEST(ResourceFiles, AreLookedForBesideTheScriptThenInIncludeFolders) {
     TestFolder folder;
     for (const char* where : {"", "i1/", "i2/", "env/"}) {
@@ -49,6 +50,15 @@ TEST(ResourceFiles, AreLookedForBesideTheScriptThenInIncludeFolders) {
                                      search.options + " /fo theirs.res ours.rc");
         ASSERT_EQ(theirs.exitCode, 0) << theirs.stderr;
         EXPECT_EQ(folder.Read("ours.res"), folder.Read("theirs.res"));
+    }
+    // A script in another folder: the current folder is searched after the script's, in every dialect.
+    folder.Write("sub/x.rc", std::string("1 RCDATA everywhere.bin\n"));
+    ASSERT_EQ(RunIn(folder.Path(), std::string(LLVM_RC_PATH) + " /no-preprocess /fo theirs.res sub/x.rc").exitCode, 0);
+    for (const char* arguments :
+         {"-fo ours.res sub/x.rc", "--dialect=microsoft /fo ours.res sub/x.rc", "--dialect=gnu sub/x.rc ours.res"}) {
+        const RunResult ours = RunIn(folder.Path(), std::string("INCLUDE= '") + BRCC32_PATH + "' " + arguments);
+        ASSERT_EQ(ours.exitCode, 0) << arguments << ": " << ours.stderr;
+        EXPECT_EQ(folder.Read("ours.res"), folder.Read("theirs.res")) << arguments;
     }
     folder.Write("ours.rc", std::string("1 RCDATA absent.bin\n"));
     const RunResult missing = RunIn(folder.Path(), std::string("INCLUDE=env '") + BRCC32_PATH + "' -I i1 ours.rc");

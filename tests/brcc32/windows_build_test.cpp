@@ -9,6 +9,7 @@
 #include <string>
 
 #include "brcc32/resource_compiler.h"
+#include "brcc32/text/ascii_case.h"
 #include "script_folder_check.h"
 #include "test_images.h"
 
@@ -140,6 +141,25 @@ TEST_F(WindowsBuild, ADefinesQuotesAreKept) {
     Write("define.rc", std::string("STRINGTABLE { 1, NAME }\r\n"));
     ASSERT_EQ(RunExe(L"-DNAME=\"x y\" -fo \"out put.res\" define.rc"), 0) << Errors();
     EXPECT_EQ(Read("out put.res"), CompiledInProcess("STRINGTABLE { 1, \"x y\" }\n"));
+}
+
+// A define reads the same with either prefix, on the command line or in a response file, as CMake and MSBuild
+// write it; NUL is the device, as build systems use it to try a compiler, not a file to create.
+TEST_F(WindowsBuild, DefinesReadAlikeAndNulIsADevice) {
+    Write("define.rc", std::string("STRINGTABLE { 1, NAME }\r\n"));
+    Write("define.rsp", std::string("/DNAME=\"xy\"\r\n"));
+    const Bytes expected = CompiledInProcess("STRINGTABLE { 1, \"xy\" }\n");
+    for (const std::wstring defines :
+         {L"/DNAME=\\\"xy\\\"", L"-DNAME=\\\"xy\\\"", L"/DNAME=\"xy\"", L"/D \"NAME=\\\"xy\\\"\"", L"@define.rsp"}) {
+        std::filesystem::remove(m_folder / "define.res");
+        ASSERT_EQ(RunExe(L"--dialect=microsoft " + defines + L" /fo define.res define.rc"), 0) << Errors();
+        EXPECT_EQ(Read("define.res"), expected);
+    }
+    Write("tiny.rc", std::string("1 RCDATA { 1 }\r\n"));
+    ASSERT_EQ(RunExe(L"-fo NUL tiny.rc"), 0) << Errors();
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder)) {
+        EXPECT_NE(LowerAscii(entry.path().filename().string()), "nul") << "a file, not the device";
+    }
 }
 
 }  // namespace

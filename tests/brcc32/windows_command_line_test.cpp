@@ -30,8 +30,8 @@ TEST(WindowsCommandLine, SplitsAsTheRuntimeButKeepsADefinesQuotes) {
     }
 }
 
-// The same text read from the two places: only the command line keeps a define's quotes, only a response file is
-// split at line breaks.
+// The same text read from the two places: a define keeps its quotes in both, only a response file is split at line
+// breaks.
 TEST(WindowsCommandLine, CommandLineAndResponseFileDifferOnlyWhereTheirToolsDo) {
     struct Case {
         std::string text;
@@ -39,8 +39,10 @@ TEST(WindowsCommandLine, CommandLineAndResponseFileDifferOnlyWhereTheirToolsDo) 
         std::vector<std::string> inResponseFile;
     };
     const std::vector<Case> cases = {
-        {"-DNAME=\"x y\" a.rc", {"-DNAME=\"x y\"", "a.rc"}, {"-DNAME=x y", "a.rc"}},
-        {"-D NAME=\"x\"", {"-D", "NAME=\"x\""}, {"-D", "NAME=x"}},
+        {"-DNAME=\"x y\" a.rc", {"-DNAME=\"x y\"", "a.rc"}, {"-DNAME=\"x y\"", "a.rc"}},
+        {"-D NAME=\"x\"", {"-D", "NAME=\"x\""}, {"-D", "NAME=\"x\""}},
+        {"/D NAME=\"x\" /DVAL=\"abc\"", {"/D", "NAME=\"x\"", "/DVAL=\"abc\""}, {"/D", "NAME=\"x\"", "/DVAL=\"abc\""}},
+        {"/dNUM=\\\"5\\\"", {"/dNUM=\"5\""}, {"/dNUM=\"5\""}},
         {"-r\r\na.rc", {"-r\r\na.rc"}, {"-r", "a.rc"}},
         {"\"a\nb\"\f c", {"a\nb\f", "c"}, {"a\nb", "c"}},
         {"a\\\\\"b c\" \"say \"\"hi\"\"\"", {"a\\b c", "say \"hi\""}, {"a\\b c", "say \"hi\""}},
