@@ -46,8 +46,7 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
                 diagnostics->Add(std::move(warning));
             }
         }
-        compiler.Compile(preprocessed.text, std::move(preprocessed.codePages),
-                         std::move(preprocessed.codePageOrigins));
+        compiler.Compile(preprocessed.text, std::move(preprocessed.codePages), std::move(preprocessed.codePageOrigins));
     } catch (const ScriptError& error) {
         if (error.IsPlaced() || error.Line() <= 0) {
             throw;

@@ -128,8 +128,8 @@ constexpr std::array<BuiltInHeader, 21> kBuiltInHeaders = {{
 constexpr std::string_view kCLibraryHeaders[] = {
     "assert.h", "complex.h", "ctype.h", "errno.h", "fenv.h", "float.h", "inttypes.h", "iso646.h", "limits.h",
     "locale.h", "math.h", "setjmp.h", "signal.h", "stdalign.h", "stdarg.h", "stdatomic.h", "stdbit.h", "stdbool.h",
-    "stdckdint.h", "stddef.h", "stdint.h", "stdio.h", "stdlib.h", "stdnoreturn.h", "string.h", "tgmath.h",
-    "threads.h", "time.h", "uchar.h", "wchar.h", "wctype.h",
+    "stdckdint.h", "stddef.h", "stdint.h", "stdio.h", "stdlib.h", "stdnoreturn.h", "string.h", "tgmath.h", "threads.h",
+    "time.h", "uchar.h", "wchar.h", "wctype.h",
     // POSIX
     "aio.h", "arpa/inet.h", "cpio.h", "dirent.h", "dlfcn.h", "fcntl.h", "fmtmsg.h", "fnmatch.h", "ftw.h", "glob.h",
     "grp.h", "iconv.h", "langinfo.h", "libgen.h", "monetary.h", "mqueue.h", "ndbm.h", "net/if.h", "netdb.h",
@@ -139,8 +139,8 @@ constexpr std::string_view kCLibraryHeaders[] = {
     "sys/times.h", "sys/types.h", "sys/uio.h", "sys/un.h", "sys/utsname.h", "sys/wait.h", "syslog.h", "tar.h",
     "termios.h", "trace.h", "ulimit.h", "unistd.h", "utime.h", "utmpx.h", "wordexp.h",
     // The Microsoft C runtime's own
-    "conio.h", "crtdbg.h", "direct.h", "dos.h", "excpt.h", "io.h", "malloc.h", "mbctype.h", "mbstring.h",
-    "memory.h", "process.h", "share.h", "sys/locking.h", "sys/timeb.h", "sys/utime.h", "tchar.h",
+    "conio.h", "crtdbg.h", "direct.h", "dos.h", "excpt.h", "io.h", "malloc.h", "mbctype.h", "mbstring.h", "memory.h",
+    "process.h", "share.h", "sys/locking.h", "sys/timeb.h", "sys/utime.h", "tchar.h",
     // GCC's own
     "mm_malloc.h"};
 
@@ -153,9 +153,8 @@ bool NamesLibraryHeader(std::string_view name, std::string_view header) {
     if (start > 0 && name[start - 1] != '/' && name[start - 1] != '\\') {
         return false;
     }
-    return std::equal(header.begin(), header.end(), name.begin() + static_cast<long>(start), [](char h, char n) {
-        return h == '/' ? (n == '/' || n == '\\') : LowerAscii(n) == h;
-    });
+    return std::equal(header.begin(), header.end(), name.begin() + static_cast<long>(start),
+                      [](char h, char n) { return h == '/' ? (n == '/' || n == '\\') : LowerAscii(n) == h; });
 }
 
 // Headers a script includes for their statements and macros, not only constants: read as if from a file.

@@ -151,8 +151,8 @@ void Preprocessor::Impl::ReadUtf8Mark(const SourceFile& file, std::string_view t
     }
     if (std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; })) {
         const std::string& name = m_script.files[static_cast<std::size_t>(file.index)];
-        m_script.warnings.push_back({Severity::kWarning, name, 1,
-                                     Compose(msg::kBomUnderCodePage, {name, std::to_string(m_codePage)})});
+        m_script.warnings.push_back(
+            {Severity::kWarning, name, 1, Compose(msg::kBomUnderCodePage, {name, std::to_string(m_codePage)})});
     }
 }
 
