@@ -41,8 +41,7 @@ public:
     // resource's name and type so (TYPE-GHOSTSCRIPT.XML, 10_DevCpp). Blocks, commas, quotes and parentheses still
     // end it, where llvm-rc and windres read the same script otherwise.
     Token TakeLiteral(const Token& token);
-    // Where the last string ended: its closing quote's offset in the text, and whether a backslash before that quote
-    // was taken as text because the string would not have closed on its line otherwise.
+    // Where the last string ended: its closing quote's offset in the text.
     std::size_t LastStringEnd() const { return m_lastStringEnd; }
     // The last string as written, quotes included.
     std::string_view LastString() const;
