@@ -42,7 +42,12 @@ void CompileScript(const std::filesystem::path& script, std::streambuf& out, con
                                   NamedFileFolders(script.parent_path(), options.includeFolders), diagnostics);
         compiler.RecordNamedFiles(record != nullptr ? &record->namedFiles : nullptr);
         compiler.UseSettings(settings);
-        compiler.Compile(preprocessed.text, std::move(preprocessed.codePages));
+        if (diagnostics != nullptr) {
+            for (Diagnostic& warning : preprocessed.warnings) {
+                diagnostics->Add(std::move(warning));
+            }
+        }
+        compiler.Compile(preprocessed.text, std::move(preprocessed.codePages), std::move(preprocessed.codePageOrigins));
     } catch (const ScriptError& error) {
         if (error.IsPlaced() || error.Line() <= 0) {
             throw;

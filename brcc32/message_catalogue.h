@@ -452,6 +452,40 @@ inline constexpr MessageText kUtf8WithoutCodePage{
     "accentuée devient deux caractères ; si le script est enregistré en UTF-8, écrivez #pragma code_page(65001) "
     "avant lui",
     "BRC4003"};
+inline constexpr MessageText kUtf8UnderCodePage{
+    "this text is valid UTF-8, but code page {1} is in force, set by {2}: it is read as code page {1} and each "
+    "accented letter comes out as two characters; if the file is saved as UTF-8, write #pragma code_page(65001) "
+    "before it",
+    "ce texte est de l'UTF-8 valide, mais la page de codes {1} est en vigueur, fixée par {2} : il est lu dans la "
+    "page {1} et chaque lettre accentuée devient deux caractères ; si le fichier est enregistré en UTF-8, écrivez "
+    "#pragma code_page(65001) avant lui"};
+inline constexpr MessageText kSetByPragma{"#pragma code_page on line {1} of {2}",
+                                          "#pragma code_page à la ligne {1} de {2}"};
+inline constexpr MessageText kSetByCommandLine{"the command line", "la ligne de commande"};
+inline constexpr MessageText kBomUnderCodePage{
+    "{1} starts with a UTF-8 byte-order mark, but code page {2} is in force: as Windows' compiler, ours reads it "
+    "as code page {2}, and its accented letters come out as two characters each; write #pragma code_page(65001) "
+    "at its start if it is UTF-8",
+    "{1} commence par une marque d'ordre des octets UTF-8, mais la page de codes {2} est en vigueur : comme le "
+    "compilateur de Windows, le nôtre le lit dans la page {2}, et chacune de ses lettres accentuées devient deux "
+    "caractères ; écrivez #pragma code_page(65001) à son début s'il est en UTF-8"};
+inline constexpr MessageText kStringEndedThere{
+    "{1}; the quoted text before it ends at column {2}: {3}",
+    "{1} ; le texte entre guillemets qui le précède se termine à la colonne {2} : {3}"};
+inline constexpr MessageText kMenuCommaMissing{
+    "a ',' is missing before the {1}: Windows' compiler reads the item as if it were there, but llvm-rc and windres "
+    "refuse it",
+    "une « , » manque avant {1} : le compilateur de Windows lit l'élément comme si elle y était, mais llvm-rc et "
+    "windres le refusent"};
+inline constexpr MessageText kMenuExItemWithoutText{
+    "a MENUEX item starts with its quoted text, found '{1}'; for a separator write MENUITEM \"\", -1, MFT_SEPARATOR",
+    "un élément de MENUEX commence par son texte entre guillemets, et non « {1} » ; pour un séparateur, écrivez "
+    "MENUITEM \"\", -1, MFT_SEPARATOR"};
+inline constexpr MessageText kValueOutsideVersionInfo{
+    "VALUE belongs in a BLOCK of a VERSIONINFO: write it between the BEGIN and END of its BLOCK",
+    "VALUE appartient à un BLOCK d'une VERSIONINFO : écrivez-le entre le BEGIN et le END de son BLOCK"};
+inline constexpr MessageText kCannotReadFileLookedFor{"cannot read '{1}' (written {2}): {3}",
+                                                      "impossible de lire « {1} » (écrit {2}) : {3}"};
 inline constexpr MessageText kStringsJoined{
     "the quoted strings of the {1} are joined, as Windows' compiler joins "
     "them; llvm-rc refuses more than one",
@@ -620,11 +654,10 @@ inline constexpr MessageText kPrimaryLanguageRange{"the primary language {1} is 
 inline constexpr MessageText kSubLanguageRange{"the sublanguage {1} is out of range (0-{2})",
                                                "la sous-langue {1} est hors limites (0-{2})", "BRC3503"};
 inline constexpr MessageText kNameStartsWithDigits{
-    "the name '{1}' starts with digits: a resource name is a number, or "
-    "a name that starts with a letter or '_'",
-    "le nom « {1} » commence par des chiffres : un nom de ressource "
-    "est un nombre, ou un nom qui commence par une lettre ou « _ »",
-    "BRC3504"};
+    "the name '{1}' starts with digits: Windows' compiler makes it the name {2}, but llvm-rc and windres refuse it; a "
+    "name that starts with a letter or '_' reads the same everywhere",
+    "le nom « {1} » commence par des chiffres : le compilateur de Windows en fait le nom {2}, mais llvm-rc et windres "
+    "le refusent ; un nom qui commence par une lettre ou « _ » se lit partout de la même façon"};
 inline constexpr MessageText kResourceIdRange{"the resource id {1} is out of range (0-65535)",
                                               "l'identifiant de ressource {1} est hors limites (0-65535)", "BRC3505"};
 inline constexpr MessageText kResourceTypeRange{"the resource type {1} is out of range (0-65535)",
@@ -857,7 +890,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères", "BRC5315"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 248> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 252> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -985,6 +1018,15 @@ inline constexpr std::array<const MessageText*, 248> kEveryMessage = {
     &kStrayHash,
     &kUtf8WithoutCodePage,
     &kStringsJoined,
+    &kUtf8UnderCodePage,
+    &kSetByPragma,
+    &kSetByCommandLine,
+    &kBomUnderCodePage,
+    &kStringEndedThere,
+    &kMenuCommaMissing,
+    &kMenuExItemWithoutText,
+    &kValueOutsideVersionInfo,
+    &kCannotReadFileLookedFor,
     &kExpectedBlockBegin,
     &kExpectedComma,
     &kExpectedCloseParenthesis,

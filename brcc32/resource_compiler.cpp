@@ -87,8 +87,10 @@ void ResourceCompiler::Warn(int line, LocalText text) {
     }
 }
 
-void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages) {
+void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges codePages,
+                               std::vector<CodePageOrigin> codePageOrigins) {
     ScriptParser parser(scriptText, std::move(codePages));
+    parser.SetCodePageOrigins(std::move(codePageOrigins));
     parser.SetDiagnostics(m_diagnostics);
     parser.SetDefaultLanguage(m_settings.language);
     FileReadAhead files(m_baseFolder, m_readers, m_searchFolders);
@@ -145,7 +147,19 @@ void ResourceCompiler::Compile(std::string_view scriptText, CodePageChanges code
         } catch (const FileFormatError& error) {
             throw ScriptError(statement.fileLine, Compose(NotValidFile(statement), {statement.file, error.Text()}));
         } catch (const FileAccessError& error) {
-            throw ScriptError(statement.fileLine, Compose(msg::kCannotReadFile, {statement.file, error.Text()}));
+            // The name as it was looked for: a separator for each backslash, one for a doubled one.
+            std::string looked;
+            for (const char c : statement.file) {
+                const bool separator = c == '\\' || c == '/';
+                if (!separator || looked.empty() || looked.back() != '/') {
+                    looked += separator ? '/' : c;
+                }
+            }
+            if (looked == statement.file) {
+                throw ScriptError(statement.fileLine, Compose(msg::kCannotReadFile, {statement.file, error.Text()}));
+            }
+            throw ScriptError(statement.fileLine,
+                              Compose(msg::kCannotReadFileLookedFor, {looked, statement.file, error.Text()}));
         }
     }
     if (parseError) {

@@ -37,7 +37,8 @@ public:
 
     // Throws ScriptError at the first fault; what was written to `out` by then is to be thrown away.
     // On success every byte has been handed to `out`. `scriptText` is preprocessed already.
-    void Compile(std::string_view scriptText, CodePageChanges codePages = {});
+    void Compile(std::string_view scriptText, CodePageChanges codePages = {},
+                 std::vector<CodePageOrigin> codePageOrigins = {});
 
     // Each file the script names, as it names it, is added to `names` once (for dependency files and -v).
     void RecordNamedFiles(std::vector<std::string>* names) { m_namedFiles = names; }

@@ -98,7 +98,7 @@ struct BuiltInHeader {
 };
 
 // The headers resource scripts include; each brings the constants the MinGW-w64 header of that name brings.
-constexpr std::array<BuiltInHeader, 36> kBuiltInHeaders = {{
+constexpr std::array<BuiltInHeader, 21> kBuiltInHeaders = {{
     {"windows.h", kGroupWindows | kGroupSdkLanguages},
     {"winresrc.h", kGroupWindows | kGroupSdkLanguages},
     {"winuser.h", kGroupWindows},
@@ -120,21 +120,42 @@ constexpr std::array<BuiltInHeader, 36> kBuiltInHeaders = {{
     {"colordlg.h", kGroupColorDlg},
     {"sdkddkver.h", kGroupSdkVersion},
     {"winsdkver.h", kGroupSdkVersion},
-    {"stdio.h", kGroupNothing},
-    {"stdlib.h", kGroupNothing},
-    {"stddef.h", kGroupNothing},
-    {"stdint.h", kGroupNothing},
-    {"stdarg.h", kGroupNothing},
-    {"string.h", kGroupNothing},
-    {"tchar.h", kGroupNothing},
-    {"limits.h", kGroupNothing},
-    {"ctype.h", kGroupNothing},
-    {"wchar.h", kGroupNothing},
-    // What a C compiler brings with it, not the SDK: real headers read from disk include them.
-    {"mm_malloc.h", kGroupNothing},
-    {"stdbool.h", kGroupNothing},
-    {"float.h", kGroupNothing},
 }};
+
+// The C and POSIX libraries' headers, and the Microsoft C runtime's, that a project header shared with C code may
+// include: under RC_INVOKED they declare nothing a script can use, so they are built in empty and a script that
+// includes them needs no SDK. Also what a C compiler brings with it, which real headers read from disk include.
+constexpr std::string_view kCLibraryHeaders[] = {
+    "assert.h", "complex.h", "ctype.h", "errno.h", "fenv.h", "float.h", "inttypes.h", "iso646.h", "limits.h",
+    "locale.h", "math.h", "setjmp.h", "signal.h", "stdalign.h", "stdarg.h", "stdatomic.h", "stdbit.h", "stdbool.h",
+    "stdckdint.h", "stddef.h", "stdint.h", "stdio.h", "stdlib.h", "stdnoreturn.h", "string.h", "tgmath.h", "threads.h",
+    "time.h", "uchar.h", "wchar.h", "wctype.h",
+    // POSIX
+    "aio.h", "arpa/inet.h", "cpio.h", "dirent.h", "dlfcn.h", "fcntl.h", "fmtmsg.h", "fnmatch.h", "ftw.h", "glob.h",
+    "grp.h", "iconv.h", "langinfo.h", "libgen.h", "monetary.h", "mqueue.h", "ndbm.h", "net/if.h", "netdb.h",
+    "netinet/in.h", "netinet/tcp.h", "nl_types.h", "poll.h", "pthread.h", "pwd.h", "regex.h", "sched.h", "search.h",
+    "semaphore.h", "spawn.h", "strings.h", "stropts.h", "sys/ipc.h", "sys/mman.h", "sys/msg.h", "sys/resource.h",
+    "sys/select.h", "sys/sem.h", "sys/shm.h", "sys/socket.h", "sys/stat.h", "sys/statvfs.h", "sys/time.h",
+    "sys/times.h", "sys/types.h", "sys/uio.h", "sys/un.h", "sys/utsname.h", "sys/wait.h", "syslog.h", "tar.h",
+    "termios.h", "trace.h", "ulimit.h", "unistd.h", "utime.h", "utmpx.h", "wordexp.h",
+    // The Microsoft C runtime's own
+    "conio.h", "crtdbg.h", "direct.h", "dos.h", "excpt.h", "io.h", "malloc.h", "mbctype.h", "mbstring.h", "memory.h",
+    "process.h", "share.h", "sys/locking.h", "sys/timeb.h", "sys/utime.h", "tchar.h",
+    // GCC's own
+    "mm_malloc.h"};
+
+// Whether `name` as an #include writes it (any case, either separator, any folder before) is `header`.
+bool NamesLibraryHeader(std::string_view name, std::string_view header) {
+    if (name.size() < header.size()) {
+        return false;
+    }
+    const std::size_t start = name.size() - header.size();
+    if (start > 0 && name[start - 1] != '/' && name[start - 1] != '\\') {
+        return false;
+    }
+    return std::equal(header.begin(), header.end(), name.begin() + static_cast<long>(start),
+                      [](char h, char n) { return h == '/' ? (n == '/' || n == '\\') : LowerAscii(n) == h; });
+}
 
 // Headers a script includes for their statements and macros, not only constants: read as if from a file.
 constexpr BuiltInText kBuiltInTexts[] = {
@@ -169,7 +190,8 @@ unsigned BuiltInHeaderGroups(std::string_view name) {
             return header.groups;
         }
     }
-    return 0;
+    const auto library = [&](std::string_view header) { return NamesLibraryHeader(name, header); };
+    return std::any_of(std::begin(kCLibraryHeaders), std::end(kCLibraryHeaders), library) ? kGroupNothing : 0;
 }
 
 const BuiltInText* FindBuiltInText(std::string_view name) {

@@ -164,7 +164,12 @@ void Preprocessor::Impl::Pragma(SourceFile& file, const LogicalLine& line, std::
     if (!IsSupportedCodePage(codePage)) {
         Fail(file, line.firstLine, Compose(msg::kCodePageUnsupported, {inside}));
     }
-    SetCodePageFrom(m_outputLine + 1, codePage);  // it applies from the next line on
+    LocalText origin;
+    if (inside != "DEFAULT" && inside != "default") {
+        origin = Compose(msg::kSetByPragma,
+                         {std::to_string(line.firstLine), m_script.files[static_cast<std::size_t>(file.index)]});
+    }
+    SetCodePageFrom(m_outputLine + 1, codePage, std::move(origin));  // it applies from the next line on
 }
 
 // The lines after the marker are line `number` of `rest`'s file (or of the same file): messages name them so.
@@ -290,13 +295,14 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     }();
     included.onlyDirectives = extension == ".h" || extension == ".c";
     const std::uint32_t codePage = m_codePage;
+    const LocalText codePageOrigin = m_codePageOrigin;
     included.text = NewText(included, std::move(*bytes));
     bytes.reset();
     LeaveInPlace();
     m_script.segments.push_back({m_outputLine, included.index, 1});
     Process(included, depth + 1);
-    if (m_codePage != codePage) {
-        SetCodePage(codePage);
+    if (m_codePage != codePage || m_codePageOrigin != codePageOrigin) {
+        SetCodePage(codePage, codePageOrigin);
     }
     m_script.segments.push_back({m_outputLine, file.index, line.firstLine});
 }

@@ -125,7 +125,7 @@ PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesyst
 std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
     if (std::optional<std::string> converted = Utf16FileToUtf8(bytes)) {
         SetCodePage(kCodePageUtf8);
-        return std::move(*converted);
+        return LoneCrsEndingLines(std::move(*converted));
     }
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) {
@@ -136,20 +136,41 @@ std::string Preprocessor::Impl::NewText(SourceFile& file, std::string bytes) {
         Fail(file, line,
              Compose(msg::kNulBytes, {m_script.files[static_cast<std::size_t>(file.index)], std::to_string(nul)}));
     }
-    // A lone CR ends a line, as in files saved by old Macintosh editors: read as LF, the lines stay apart.
-    for (std::size_t cr = bytes.find('\r'); cr != std::string::npos; cr = bytes.find('\r', cr + 1)) {
-        if (cr + 1 == bytes.size() || bytes[cr + 1] != '\n') {
-            bytes[cr] = '\n';
-        }
-    }
+    bytes = LoneCrsEndingLines(std::move(bytes));
     if (bytes.starts_with("\xEF\xBB\xBF")) {
-        SetCodePage(kCodePageUtf8);
         bytes.erase(0, 3);
+        ReadUtf8Mark(file, bytes);
     }
     return bytes;
 }
 
-void Preprocessor::Impl::SetCodePageFrom(int outputLine, std::uint32_t codePage) {
+void Preprocessor::Impl::ReadUtf8Mark(const SourceFile& file, std::string_view text) {
+    if (m_codePageOrigin.english.empty()) {
+        SetCodePage(kCodePageUtf8);
+        return;
+    }
+    if (std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; })) {
+        const std::string& name = m_script.files[static_cast<std::size_t>(file.index)];
+        m_script.warnings.push_back(
+            {Severity::kWarning, name, 1, Compose(msg::kBomUnderCodePage, {name, std::to_string(m_codePage)})});
+    }
+}
+
+// A lone CR ends a line, as in files saved by old Macintosh editors: read as LF, the lines stay apart.
+std::string Preprocessor::Impl::LoneCrsEndingLines(std::string text) {
+    for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', cr + 1)) {
+        if (cr + 1 == text.size() || text[cr + 1] != '\n') {
+            text[cr] = '\n';
+        }
+    }
+    return text;
+}
+
+void Preprocessor::Impl::SetCodePageFrom(int outputLine, std::uint32_t codePage, LocalText origin) {
+    if (origin != m_codePageOrigin) {
+        m_script.codePageOrigins.push_back({outputLine, origin});
+        m_codePageOrigin = std::move(origin);
+    }
     m_codePage = codePage;
     m_pairs = HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
     auto& pages = m_script.codePages;

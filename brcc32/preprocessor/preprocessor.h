@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "brcc32/diagnostic.h"
 #include "brcc32/preprocessor/target_macros.h"
 #include "brcc32/text/code_page.h"
 
@@ -30,12 +31,21 @@ struct PreprocessOptions {
     Machine machine = Machine::kX86;
 };
 
+// Where the code page in force from an output line on was set, for the messages that name it: empty where it is the
+// command line's.
+struct CodePageOrigin {
+    int outputLine;
+    LocalText where;
+};
+
 // The text the resource parser reads, and for each of its lines the file and line it came from.
 struct PreprocessedScript {
     std::string text;
     std::vector<std::string> files;                    // as messages name them; the script first
     std::vector<std::filesystem::path> includedPaths;  // each header read, where it was found, once each
     CodePageChanges codePages;
+    std::vector<CodePageOrigin> codePageOrigins;
+    std::vector<Diagnostic> warnings;  // placed in their files
 
     struct Segment {
         int outputLine;

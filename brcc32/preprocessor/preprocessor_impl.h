@@ -88,8 +88,13 @@ private:
     void EndLines(int count);
     void Emit(std::string_view text);
     void LeaveInPlace();
-    void SetCodePage(std::uint32_t codePage) { SetCodePageFrom(m_outputLine, codePage); }
-    void SetCodePageFrom(int outputLine, std::uint32_t codePage);
+    void SetCodePage(std::uint32_t codePage, LocalText origin = {}) {
+        SetCodePageFrom(m_outputLine, codePage, std::move(origin));
+    }
+    static std::string LoneCrsEndingLines(std::string text);
+    // A UTF-8 byte-order mark makes the file UTF-8 unless a code page was set: Windows' compiler ignores the mark.
+    void ReadUtf8Mark(const SourceFile& file, std::string_view text);
+    void SetCodePageFrom(int outputLine, std::uint32_t codePage, LocalText origin = {});
     std::string NewText(SourceFile& file, std::string bytes);
 
     const Macro* Find(std::string_view name);
@@ -107,6 +112,7 @@ private:
     std::array<bool, 256> m_firstChars{};  // of names that may be macros: most identifiers of a script are not
     std::unordered_set<std::string> m_includedOnce;
     std::uint32_t m_codePage = kCodePageWestern;
+    LocalText m_codePageOrigin;  // empty: the command line's
     // The table of the current code page when it has lead bytes, whose trail byte may be a '\\' or a quote's
     // neighbour: text is then scanned a character at a time. Null otherwise.
     const CodePageTable* m_pairs = nullptr;

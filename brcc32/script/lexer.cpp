@@ -40,6 +40,31 @@ Token ScriptLexer::Next() {
     return Scan();
 }
 
+Token ScriptLexer::TakeLiteral(const Token& token) {
+    if (token.kind != TokenKind::kIdentifier && token.kind != TokenKind::kInteger) {
+        return token;
+    }
+    const std::size_t begin = static_cast<std::size_t>(token.text.data() - m_text.data());
+    std::size_t end = begin + token.text.size();
+    constexpr std::string_view kEnds = "{},\"()+|&~";
+    auto continues = [&](std::size_t at) {
+        const char c = m_text[at];
+        const bool comment = c == '/' && at + 1 < m_text.size() && (m_text[at + 1] == '/' || m_text[at + 1] == '*');
+        return c > ' ' && c < 0x7F && kEnds.find(c) == kEnds.npos && !comment;
+    };
+    while (end < m_text.size() && continues(end)) {
+        ++end;
+    }
+    if (end == begin + token.text.size()) {
+        return token;
+    }
+    m_pos = end;
+    m_hasPeeked = false;
+    Token literal = token;
+    literal.text = m_text.substr(begin, end - begin);
+    return literal;
+}
+
 void ScriptLexer::SkipSpaceAndComments() {
     while (m_pos < m_text.size()) {
         const char c = m_text[m_pos];
@@ -96,7 +121,17 @@ const CodePageTable* ScriptLexer::PairsAt(int line) const {
     return HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
 }
 
+std::string_view ScriptLexer::LastString() const {
+    return m_text.substr(m_lastStringStart, m_lastStringEnd + 1 - m_lastStringStart);
+}
+
+bool ScriptLexer::EndsJustBefore(int line) const {
+    return m_lastStringEnd != std::string_view::npos && m_lastStringLine == line && m_tokensSinceString <= 2 &&
+           LastString().find('\\') != std::string_view::npos;
+}
+
 Token ScriptLexer::Scan() {
+    ++m_tokensSinceString;
     SkipSpaceAndComments();
     Token token;
     token.line = m_line;
@@ -107,16 +142,20 @@ Token ScriptLexer::Scan() {
     const char c = m_text[m_pos];
     const bool wide = (c == 'L' || c == 'l') && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"';
     if (c == '"' || wide) {
-        // A doubled quote stays inside the string, and so does \" (C++Builder's way) unless the string would
-        // then not close on its line: "C:\" ends at its quote. A string never spans lines.
+        // A doubled quote stays inside the string, and a backslash takes the character after it along, as Windows'
+        // compiler reads it: "C:\\" ends at its last quote, and \" (C++Builder's way) is a quote inside. A string
+        // that would then not close on its line is read again without escapes, so "C:\" ends at its quote. A
+        // string never spans lines.
         m_pos += wide ? 2 : 1;
         const std::size_t contentStart = m_pos;
         const CodePageTable* pairs = PairsAt(m_line);
-        bool escapedQuotes = true;
+        auto endsLine = [&](std::size_t at) { return m_text[at] == '\n' || m_text[at] == '\r'; };
+        auto characterSize = [&](std::size_t at) { return pairs != nullptr ? CharacterSize(pairs, m_text, at) : 1; };
+        bool escapes = true;
         while (true) {
-            if (m_pos >= m_text.size() || m_text[m_pos] == '\n' || m_text[m_pos] == '\r') {
-                if (escapedQuotes) {
-                    escapedQuotes = false;
+            if (m_pos >= m_text.size() || endsLine(m_pos)) {
+                if (escapes) {
+                    escapes = false;
                     m_pos = contentStart;
                     continue;
                 }
@@ -130,12 +169,16 @@ Token ScriptLexer::Scan() {
                 }
                 break;
             }
-            if (d == '\\' && escapedQuotes && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == '"') {
-                m_pos += 2;
+            if (d == '\\' && escapes && m_pos + 1 < m_text.size() && !endsLine(m_pos + 1)) {
+                m_pos += 1 + characterSize(m_pos + 1);
                 continue;
             }
-            m_pos += pairs != nullptr ? CharacterSize(pairs, m_text, m_pos) : 1;
+            m_pos += characterSize(m_pos);
         }
+        m_lastStringStart = start;
+        m_lastStringEnd = m_pos;
+        m_lastStringLine = token.line;
+        m_tokensSinceString = 0;
         token.kind = wide ? TokenKind::kWideString : TokenKind::kString;
         token.text = m_text.substr(contentStart, m_pos - contentStart);
         ++m_pos;

@@ -37,6 +37,18 @@ public:
     // Throws ScriptError on an unclosed comment or string.
     Token Next();
     const Token& Peek();
+    // `token`, the last one Next() gave, with the characters that follow it up to a blank: Windows' compiler reads a
+    // resource's name and type so (TYPE-GHOSTSCRIPT.XML, 10_DevCpp). Blocks, commas, quotes and parentheses still
+    // end it, where llvm-rc and windres read the same script otherwise.
+    Token TakeLiteral(const Token& token);
+    // Where the last string ended: its closing quote's offset in the text.
+    std::size_t LastStringEnd() const { return m_lastStringEnd; }
+    // The last string as written, quotes included.
+    std::string_view LastString() const;
+    // Whether an error on `line` may come from where the last string ended: one with a backslash, on that line, with
+    // at most the token that followed it and one more read since.
+    bool EndsJustBefore(int line) const;
+    std::string_view Text() const { return m_text; }
 
 private:
     Token Scan();
@@ -48,6 +60,10 @@ private:
     std::size_t m_pos = 0;
     int m_line = 1;
     bool m_hasPeeked = false;
+    std::size_t m_lastStringStart = 0;
+    std::size_t m_lastStringEnd = std::string_view::npos;
+    int m_lastStringLine = 0;
+    int m_tokensSinceString = 0;
     const CodePageChanges* m_codePages = nullptr;
     Token m_peeked;
 };

@@ -28,7 +28,25 @@ const MenuOption* FindMenuOption(const Token& token) {
     return found == kMenuOptions.end() ? nullptr : &*found;
 }
 
+// Whether `token` can start the number of an item: not the next item, nor the block's end or beginning.
+bool StartsNumber(const Token& token) {
+    if (token.kind == TokenKind::kInteger || IsChar(token, '(') || IsChar(token, '-') || IsChar(token, '~')) {
+        return true;
+    }
+    return token.kind == TokenKind::kIdentifier && !IsWord(token, "MENUITEM") && !IsWord(token, "POPUP") &&
+           !IsWord(token, "BEGIN") && !IsWord(token, "END") && FindMenuOption(token) == nullptr;
+}
+
 }  // namespace
+
+// Windows' compiler reads an item whose comma is missing as if it were there; llvm-rc and windres refuse it.
+void ScriptParser::WarnMissingComma(const Token& after, MessageArgument what) {
+    const Token& next = m_lexer.Peek();
+    if (!StartsNumber(next)) {
+        Refuse(next.kind == TokenKind::kEnd ? after : next, Compose(msg::kExpectedComma, {what, Describe(next)}));
+    }
+    Warn(next.line, Compose(msg::kMenuCommaMissing, {what}));
+}
 
 bool ScriptParser::ParseMenu(const Token& typeToken, ResourceStatement& statement) {
     ParseMenu(typeToken, statement, false);
@@ -70,6 +88,10 @@ std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool ex
             continue;
         }
         const Token text = m_lexer.Next();
+        if (extended && !popup && !IsString(text) && text.kind != TokenKind::kEnd && !IsBlockEnd(text)) {
+            // Windows' compiler takes an item of no text here, but what it writes for it is not known.
+            Refuse(text, Compose(msg::kMenuExItemWithoutText, {text.text}));
+        }
         if (!IsString(text)) {
             Refuse(text.kind == TokenKind::kEnd ? keyword : text,
                    Compose(msg::kExpectedItemText, {ToUpperAscii(keyword.text), Describe(text)}));
@@ -86,7 +108,9 @@ std::vector<MenuItem> ScriptParser::ParseMenuItems(const Token& opening, bool ex
 // MENUITEM "text", id [, options]; POPUP "text" [, options]. Options may also follow without commas.
 void ScriptParser::ParseMenuItemOptions(MenuItem& item, const Token& text) {
     if (!item.popup) {
-        ExpectComma(text, msg::kPartMenuItemId);
+        if (!AcceptComma()) {
+            WarnMissingComma(text, msg::kPartMenuItemId);
+        }
         const Token idToken = m_lexer.Peek();
         item.id = ParseInteger(msg::kPartMenuItemIdNumber).value;
         if (!Fits16(item.id)) {
@@ -111,7 +135,13 @@ void ScriptParser::ParseMenuItemOptions(MenuItem& item, const Token& text) {
 void ScriptParser::ParseMenuExItemOptions(MenuItem& item) {
     const std::array<std::uint32_t*, 4> places = {&item.id, &item.options, &item.state, &item.helpId};
     const std::size_t count = item.popup ? 4 : 3;
-    for (std::size_t k = 0; k < count && AcceptComma(); ++k) {
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!AcceptComma()) {
+            if (!StartsNumber(m_lexer.Peek())) {
+                break;
+            }
+            WarnMissingComma(m_lexer.Peek(), msg::kPartMenuItem);
+        }
         if (m_lexer.Peek().kind == TokenKind::kComma) {
             continue;
         }

@@ -50,33 +50,14 @@ bool ScriptParser::ParseOptionalStatement(ResourceStatement& statement) {
     return true;
 }
 
-ResourceId ScriptParser::ParseName(const Token& token) {
+ResourceId ScriptParser::ParseName(const Token& first) {
+    const Token token = m_lexer.TakeLiteral(first);
     switch (token.kind) {
-        case TokenKind::kInteger: {
-            const Token& next = m_lexer.Peek();
-            const bool joined =
-                next.kind == TokenKind::kIdentifier && next.text.data() == token.text.data() + token.text.size();
-            const std::optional<std::uint32_t> value = ParseScriptInteger(token.text);
-            const bool hasLetters =
-                std::any_of(token.text.begin(), token.text.end() - 1,
-                            [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }) ||
-                !(token.text.back() == 'L' || token.text.back() == 'l' ||
-                  (token.text.back() >= '0' && token.text.back() <= '9'));
-            const bool isHex = token.text.size() > 1 && (token.text[1] == 'x' || token.text[1] == 'X');
-            if (joined || (!value && hasLetters && !isHex)) {
-                const std::string whole(token.text.data(), joined
-                                                               ? next.text.data() + next.text.size() - token.text.data()
-                                                               : token.text.size());
-                Refuse(token, Compose(msg::kNameStartsWithDigits, {whole}));
+        case TokenKind::kInteger:
+            if (IsDigitLedName(token.text)) {
+                return DigitLedName(token);
             }
-            if (!value) {
-                Refuse(token, Compose(msg::kNotAValidNumber, {token.text}));
-            }
-            if (*value > kMaxId) {
-                Refuse(token, Compose(msg::kResourceIdRange, {token.text}));
-            }
-            return ResourceId::Ordinal(static_cast<std::uint16_t>(*value));
-        }
+            return ResourceId::Ordinal(static_cast<std::uint16_t>(ParseId(token, msg::kResourceIdRange)));
         case TokenKind::kIdentifier:
             return ResourceId::Text(ToUpperAscii(token.text));
         case TokenKind::kString:
@@ -85,6 +66,30 @@ ResourceId ScriptParser::ParseName(const Token& token) {
         default:
             Refuse(token, Compose(msg::kExpectedName, {Describe(token)}));
     }
+}
+
+std::uint32_t ScriptParser::ParseId(const Token& token, const MessageText& range) {
+    const std::optional<std::uint32_t> value = ParseScriptInteger(token.text);
+    if (!value) {
+        Refuse(token, Compose(msg::kNotAValidNumber, {token.text}));
+    }
+    if (*value > kMaxId) {
+        Refuse(token, Compose(range, {token.text}));
+    }
+    return *value;
+}
+
+// Digits then anything but digits, an L or a 0x prefix: Windows' compiler reads a name there (1ABC, 10_DevCpp).
+bool ScriptParser::IsDigitLedName(std::string_view text) {
+    const bool isHex = text.size() > 1 && (text[1] == 'x' || text[1] == 'X');
+    const std::string_view digits = text.ends_with('L') || text.ends_with('l') ? text.substr(0, text.size() - 1) : text;
+    return !isHex && digits.find_first_not_of("0123456789") != std::string_view::npos;
+}
+
+ResourceId ScriptParser::DigitLedName(const Token& token) {
+    const std::string name = ToUpperAscii(token.text);
+    Warn(token.line, Compose(msg::kNameStartsWithDigits, {token.text, name}));
+    return ResourceId::Text(name);
 }
 
 // The type sets the kind of statement and its default memory flags; a number or an unknown name is a raw resource.
@@ -98,14 +103,9 @@ const ScriptParser::StatementKind& ScriptParser::ParseType(const Token& token, R
     }
     statement.memoryFlags = kOtherFlags;
     if (token.kind == TokenKind::kInteger) {
-        const std::optional<std::uint32_t> value = ParseScriptInteger(token.text);
-        if (!value) {
-            Refuse(token, Compose(msg::kNotAValidNumber, {token.text}));
-        }
-        if (*value > kMaxId) {
-            Refuse(token, Compose(msg::kResourceTypeRange, {token.text}));
-        }
-        statement.type = ResourceId::Ordinal(static_cast<std::uint16_t>(*value));
+        statement.type = IsDigitLedName(token.text)
+                             ? DigitLedName(token)
+                             : ResourceId::Ordinal(static_cast<std::uint16_t>(ParseId(token, msg::kResourceTypeRange)));
         return CustomStatementKind();
     }
     if (token.kind != TokenKind::kIdentifier || IsWord(token, "BEGIN") || IsWord(token, "END")) {

@@ -68,6 +68,24 @@ std::uint32_t ScriptParser::CodePageAt(int line) const {
 }
 
 std::optional<ResourceStatement> ScriptParser::Next() {
+    try {
+        return NextStatement();
+    } catch (const ScriptError& error) {
+        if (error.IsPlaced() || !m_lexer.EndsJustBefore(error.Line())) {
+            throw;
+        }
+        // A backslash before a quote keeps the quote in the text; where that makes the next token wrong, the
+        // message alone would point at a comma or a word the writer sees nothing wrong with.
+        const std::string_view text = m_lexer.Text();
+        const std::size_t end = m_lexer.LastStringEnd();
+        const std::size_t lineStart = text.find_last_of('\n', end) + 1;  // npos + 1 is 0
+        const std::string_view written = m_lexer.LastString();
+        throw ScriptError(error.Line(), Compose(msg::kStringEndedThere,
+                                                {error.Text(), std::to_string(end - lineStart + 1), written}));
+    }
+}
+
+std::optional<ResourceStatement> ScriptParser::NextStatement() {
     while (true) {
         const Token first = m_lexer.Next();
         if (first.kind == TokenKind::kEnd) {
@@ -88,11 +106,14 @@ std::optional<ResourceStatement> ScriptParser::Next() {
         if (IsWord(first, "CHARACTERISTICS") || IsWord(first, "VERSION")) {
             Refuse(first, Compose(msg::kBelongsToOneResource, {ToUpperAscii(first.text)}));
         }
+        if (IsWord(first, "VALUE") && IsString(m_lexer.Peek())) {
+            Refuse(first, Compose(msg::kValueOutsideVersionInfo));
+        }
         if (IsBlockBegin(first) || IsWord(first, "END") || IsChar(first, '}')) {
             Refuse(first, Compose(msg::kBlockMustFollowType, {first.text}));
         }
         statement.name = ParseName(first);
-        Token typeToken = m_lexer.Next();
+        Token typeToken = m_lexer.TakeLiteral(m_lexer.Next());
         if (typeToken.kind == TokenKind::kEnd) {
             typeToken.line = first.line;
         }
@@ -213,7 +234,13 @@ std::u16string ScriptParser::StringText(const Token& token) {
         IsValidUtf8(token.text)) {
         // Once: a script saved as UTF-8 has such text on many lines, and one fix serves them all.
         m_warnedUtf8 = true;
-        Warn(token.line, Compose(msg::kUtf8WithoutCodePage));
+        const CodePageOrigin* origin = nullptr;
+        for (const CodePageOrigin& o : m_codePageOrigins) {
+            origin = o.outputLine <= token.line ? &o : origin;
+        }
+        Warn(token.line, origin == nullptr || origin->where.english.empty()
+                             ? Compose(msg::kUtf8WithoutCodePage)
+                             : Compose(msg::kUtf8UnderCodePage, {std::to_string(codePage), origin->where}));
     }
     if (token.kind == TokenKind::kWideString) {
         return DecodeWideString(token.text, codePage);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "brcc32/diagnostic.h"
+#include "brcc32/preprocessor/preprocessor.h"
 #include "brcc32/resource_id.h"
 #include "brcc32/script/lexer.h"
 #include "brcc32/script/model.h"
@@ -31,6 +32,8 @@ public:
     void SetDiagnostics(DiagnosticSink* diagnostics) { m_diagnostics = diagnostics; }
     // The language of the resources before the first LANGUAGE line.
     void SetDefaultLanguage(std::uint16_t language) { m_language = language; }
+    // Where the code pages were set, for the message on UTF-8 text read in another page.
+    void SetCodePageOrigins(std::vector<CodePageOrigin> origins) { m_codePageOrigins = std::move(origins); }
 
     // The next resource, or nothing at the end of the script. Throws ScriptError on anything it does not accept.
     std::optional<ResourceStatement> Next();
@@ -42,13 +45,20 @@ private:
         std::uint32_t notMask = 0;
     };
 
+    std::optional<ResourceStatement> NextStatement();
+
     // A statement that follows a resource's name and type: its parse function, by the type's keyword.
     struct StatementKind;
     static const StatementKind* FindStatementKind(std::string_view keyword);  // nullptr for a type of the script's own
     static const StatementKind& CustomStatementKind();
 
     void ParseLanguage(const Token& keyword, std::uint16_t& language);
-    ResourceId ParseName(const Token& token);
+    ResourceId ParseName(const Token& first);
+    // A number that names a resource or a type, refused out of 0-65535 with `range`.
+    std::uint32_t ParseId(const Token& token, const MessageText& range);
+    static bool IsDigitLedName(std::string_view text);
+    ResourceId DigitLedName(const Token& token);
+    // `token` is the type read as a literal (TakeLiteral).
     const StatementKind& ParseType(const Token& token, ResourceStatement& statement);
     void ParseMemoryFlags(ResourceStatement& statement);
     // LANGUAGE, VERSION or CHARACTERISTICS of one resource, into the statement; false on any other token.
@@ -84,6 +94,7 @@ private:
     std::vector<MenuItem> ParseMenuItems(const Token& opening, bool extended);
     void ParseMenuItemOptions(MenuItem& item, const Token& text);
     void ParseMenuExItemOptions(MenuItem& item);
+    void WarnMissingComma(const Token& after, MessageArgument what);
 
     bool AcceptComma();
     void ExpectComma(const Token& after, MessageArgument what);
@@ -108,6 +119,7 @@ private:
     std::string_view m_text;
     ScriptLexer m_lexer;
     CodePageChanges m_codePages;
+    std::vector<CodePageOrigin> m_codePageOrigins;
     std::uint16_t m_language = kDefaultLanguage;
     DiagnosticSink* m_diagnostics = nullptr;  // not owned
     bool m_warnedUtf8 = false;

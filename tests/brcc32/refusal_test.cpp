@@ -121,7 +121,10 @@ TEST_F(Refusals, MalformedBlocks) {
         {"1 VERSIONINFO\nBEGIN\n  BLOCK \"S\"\n  BEGIN\n", 4, "not closed with END"},
         {"1 VERSIONINFO\nBEGIN\n VALUE \"A\" 1\nEND\n", 3, "expected ','"},
         {"LANGUAGE (9, 1\n", 1, "expected ')'"},
-        {"1_DOWN BITMAP good.bmp\n", 1, "the name '1_DOWN' starts with digits"},
+        {"1 MENUEX\nBEGIN\n  MENUITEM MFT_SEPARATOR\nEND\n", 3, "write MENUITEM \"\", -1, MFT_SEPARATOR"},
+        {"VALUE \"a\", \"b\"\n", 1, "VALUE belongs in a BLOCK of a VERSIONINFO"},
+        {"STRINGTABLE { 1, \"a\\\\\" , \"b\" }\n", 1, "found ','; the quoted text before it ends at column 22"},
+        {"1 ICON \"res\\\\none.ico\"\n", 1, "cannot read 'res/none.ico' (written res\\\\none.ico)"},
     });
 }
 
@@ -133,7 +136,6 @@ TEST_F(Refusals, MalformedStatements) {
         {"1 RCDATA data.bin\n\n2 RCDATA\n", 3, "expected a file name after RCDATA"},
         {"1\n", 1, "expected a resource type"},
         {"1 RCDATA , data.bin\n", 1, "expected a file name"},
-        {"1abc RCDATA data.bin\n", 1, "'1abc' starts with digits"},
         {"09 RCDATA data.bin\n", 1, "'09' is not a valid number"},
         {"1+2 RCDATA data.bin\n", 1, "expected a resource type"},
         {"-1 RCDATA data.bin\n", 1, "expected a resource name"},

@@ -153,6 +153,47 @@ TEST_F(ScriptCompatibility, RealHeadersFromAnIncludeFolder) {
     ExpectSame(script, script, std::string("-I ") + kMingwInclude);
 }
 
+// Lone CRs end the lines of a UTF-16 script as of an 8-bit one (Sandboxie's, saved so).
+TEST_F(ScriptCompatibility, LoneCrLineEndsInUtf16) {
+    m_folder.Write("targetver.h", std::string("#define TARGET 5\n"));
+    const std::u16string text = u"#ifndef X\r#include \"targetver.h\"\r#endif\r1 RCDATA { TARGET, L\"\u00E9\" }\r";
+    const std::string theirs = "#ifndef X\n#include \"targetver.h\"\n#endif\n1 RCDATA { TARGET, L\"\xC3\xA9\" }\n";
+    for (const bool bigEndian : {false, true}) {
+        std::string utf16 = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : text) {
+            const char low = static_cast<char>(unit & 0xFF);
+            const char high = static_cast<char>(unit >> 8);
+            utf16 += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        SCOPED_TRACE(bigEndian);
+        ExpectSame(utf16, theirs, "", "/C 65001");
+    }
+}
+
+// The C library's headers that a project header includes contribute nothing, wherever the SDK would have them; a real
+// header found first is read instead.
+TEST_F(ScriptCompatibility, CLibraryHeadersBuiltInEmpty) {
+    std::string ours;
+    for (const char* header : {"sys/types.h", "time.h", "inttypes.h", "assert.h", "sys\\stat.h", "unistd.h", "errno.h",
+                               "io.h", "pthread.h", "netinet/in.h"}) {
+        ours += std::string("#include <") + header + ">\n";
+    }
+    ExpectSame(ours + "1 RCDATA { 1 }\n", std::string(10, '\n') + "1 RCDATA { 1 }\n");
+    m_folder.Write("inc/time.h", std::string("#define NOW 7\n"));
+    ExpectSame("#include <time.h>\n1 RCDATA { NOW }\n", "\n1 RCDATA { 7 }\n", "-I inc");
+}
+
+// An included file's UTF-8 byte-order mark does not override the #pragma code_page in force, as in Windows' compiler.
+TEST_F(ScriptCompatibility, ByteOrderMarkUnderACodePage) {
+    m_folder.Write("marked.rc", std::string("\xEF\xBB\xBFSTRINGTABLE { 1, \"\xC3\xA9\" }\n"));
+    ExpectSame("#pragma code_page(1252)\n#include \"marked.rc\"\n", "#include \"marked.rc\"\n", "", "/C 1252");
+    const RunResult ours = RunBrcc32(m_folder.Path(), "-fo ours.res ours.rc");
+    EXPECT_NE(ours.stderr.find("marked.rc(1): warning: marked.rc starts with a UTF-8 byte-order mark, but code page "
+                               "1252 is in force"),
+              std::string::npos)
+        << ours.stderr;
+}
+
 TEST(TargetMacros, SixtyFourBitsOnlyForSixtyFourBitMachines) {
     const struct {
         Machine m_machine;

@@ -3,6 +3,7 @@
 // same resources in a form they read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -127,6 +128,12 @@ TEST_F(WindowsCompatibility, Utf8TextWithoutItsCodePage) {
         // Read as Windows-1252, as llvm-rc reads it with /C 1252; one warning for the first such line only.
         {utf8, "", {"4: valid UTF-8, but no code page says so"}, Reference::kLlvmRc, "/C 1252"},
         {"#pragma code_page(65001)\n" + utf8, "", {}, Reference::kLlvmRc, "/C 65001"},
+        // The page in force, where it was set.
+        {"#pragma code_page(1252)\n" + utf8,
+         "\n" + utf8,
+         {"5: code page 1252 is in force, set by #pragma code_page on line 1 of ours.rc"},
+         Reference::kLlvmRc,
+         "/C 1252"},
         // Windows-1252 text that is not UTF-8: nothing to say.
         {"STRINGTABLE\nBEGIN\n  1, \"\xE9t\xE9\"\nEND\n", "", {}, Reference::kLlvmRc, "/C 1252"},
     });
@@ -144,6 +151,80 @@ TEST_F(WindowsCompatibility, WhereWindowsCompilerMiscompiles) {
          {"3: class atom 128"},
          Reference::kWindres},
         {"1 ICON overstated.ico\n", "1 ICON right.ico\n", {"1: image 2 is said to be"}},
+    });
+}
+
+// A backslash takes the next character along in every kind of string, before the quote that follows is looked at.
+TEST_F(WindowsCompatibility, BackslashEscapesTheNextCharacter) {
+    Expect({
+        {"1 RCDATA { \"C:\\\\\", \"b\" }\n2 RCDATA { L\"a\\\\\", L\"b\" }\n", "", {}},
+        {"STRINGTABLE { 1, \"C/C++    \\\\\"\" \" }\n", "", {}},
+        {"1 DIALOG 0, 0, 9, 9\nBEGIN\n  LTEXT \"C:\\\\\", 1, 2, 3, 4, 5\nEND\n", "", {}},
+        {"1 MENU\nBEGIN\n  MENUITEM \"a\\\\\", 1\nEND\n", "", {}},
+        {"1 VERSIONINFO\nBEGIN\n  BLOCK \"S\"\n  BEGIN\n    VALUE \"k\", \"C:\\\\\"\n  END\nEND\n", "", {}},
+        {"#define ROOT \"C:\\\\\"\n1 RCDATA { ROOT, \"b\" }\n", "\n1 RCDATA { \"C:\\\\\", \"b\" }\n", {}},
+    });
+}
+
+// A resource's name and type run to the next blank: ImageMagick loads TYPE-GHOSTSCRIPT.XML by that name.
+TEST_F(WindowsCompatibility, NamesAndTypesRunToTheNextBlank) {
+    Expect({
+        {"TYPE-GHOSTSCRIPT.XML IMAGEMAGICK { \"x\" }\n", "", {}},
+        {"1 MY-TYPE/V2 { 1 }\nA.B-C\\D RCDATA { 2 }\n", "", {}},
+    });
+}
+
+// Windows' compiler makes a name of digits followed by letters; llvm-rc refuses it, so its bytes are llvm-rc's for a
+// name of the same length, with the name put back in them.
+TEST_F(WindowsCompatibility, NamesThatStartWithDigits) {
+    const struct {
+        std::string ours;
+        std::string theirs;
+        std::string name;  // as the .res stores it, and as llvm-rc's script names it
+        std::string theirName;
+    } cases[] = {
+        {"10_DevCpp ICON right.ico\n", "X0_DevCpp ICON right.ico\n", "10_DEVCPP", "X0_DEVCPP"},
+        {"1ABC MENU { MENUITEM \"a\", 1 }\n", "XABC MENU { MENUITEM \"a\", 1 }\n", "1ABC", "XABC"},
+        {"1 7Z-DATA { 1 }\n", "1 XZ-DATA { 1 }\n", "7Z-DATA", "XZ-DATA"},
+    };
+    auto utf16 = [](const std::string& text) {
+        std::vector<std::uint8_t> units;
+        for (const char c : text) {
+            units.insert(units.end(), {static_cast<std::uint8_t>(c), 0});
+        }
+        return units;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ours);
+        m_folder.Write("ours.rc", c.ours);
+        m_folder.Write("theirs.rc", c.theirs);
+        const RunResult ours = RunBrcc32(m_folder.Path(), "ours.rc");
+        ASSERT_EQ(ours.exitCode, 0) << ours.stderr;
+        EXPECT_NE(ours.stderr.find("warning: the name"), std::string::npos) << ours.stderr;
+        EXPECT_NE(ours.stderr.find("makes it the name " + c.name), std::string::npos) << ours.stderr;
+        ASSERT_EQ(RunLlvmRc(m_folder.Path(), "theirs.rc", "theirs.res").exitCode, 0);
+        std::vector<std::uint8_t> theirs = m_folder.Read("theirs.res");
+        const std::vector<std::uint8_t> from = utf16(c.theirName);
+        const std::vector<std::uint8_t> to = utf16(c.name);
+        const auto at = std::search(theirs.begin(), theirs.end(), from.begin(), from.end());
+        ASSERT_NE(at, theirs.end());
+        std::copy(to.begin(), to.end(), at);
+        EXPECT_EQ(m_folder.Read("ours.res"), theirs);
+    }
+}
+
+// Windows' compiler reads a menu item whose comma is missing as if it were there.
+TEST_F(WindowsCompatibility, MenuItemsWithoutTheirComma) {
+    Expect({
+        {"1 MENU\nBEGIN\n  MENUITEM \"Contents\" 1055\n  POPUP \"P\"\n  BEGIN\n    MENUITEM \"x\" 2, CHECKED\n  "
+         "END\nEND\n",
+         "1 MENU\nBEGIN\n  MENUITEM \"Contents\", 1055\n  POPUP \"P\"\n  BEGIN\n    MENUITEM \"x\", 2, CHECKED\n  END\n"
+         "END\n",
+         {"3: a ',' is missing before the MENUITEM's id", "6: a ',' is missing"}},
+        {"1 MENUEX\nBEGIN\n  MENUITEM \"a\" 5\n  MENUITEM \"\", 0 0x800\nEND\n",
+         "1 MENUEX\nBEGIN\n  MENUITEM \"a\", 5\n  MENUITEM \"\", 0, 0x800\nEND\n",
+         {"3: a ',' is missing", "4: a ',' is missing"},
+         Reference::kWindres},  // llvm-rc has no MENUEX
     });
 }
 
