@@ -43,10 +43,10 @@ std::optional<ResourceFileFormat> ResourceInputFormat(const CommandLine& command
         case InputFormat::kRes:
             return ResourceFileFormat::kRes;
         case InputFormat::kObject: {
-            const std::vector<std::uint8_t> head =
-                ReadBytes(commandLine.script, commandLine.scriptArgument, kSniffedBytes);
-            return SniffResourceFile(head) == ResourceFileFormat::kPe ? ResourceFileFormat::kPe
-                                                                      : ResourceFileFormat::kCoff;
+            // "MZ" is an executable's, even one too damaged for the sniffer: its reader says what is wrong.
+            const std::vector<std::uint8_t> head = ReadBytes(commandLine.script, commandLine.scriptArgument, 2);
+            return head.size() == 2 && head[0] == 'M' && head[1] == 'Z' ? ResourceFileFormat::kPe
+                                                                        : ResourceFileFormat::kCoff;
         }
         case InputFormat::kByContent:
             // A file that cannot be read is left to the script's reader, which says so as for any script.

@@ -305,6 +305,9 @@ inline constexpr MessageText kDirectoryWrong{"the resource directory is damaged 
 inline constexpr MessageText kDirectoryPastEnd{"a table or a name goes past the end of its section",
                                                "une table ou un nom dépasse la fin de sa section"};
 inline constexpr MessageText kDirectoryLoop{"its tables loop or overlap", "ses tables bouclent ou se chevauchent"};
+inline constexpr MessageText kDirectoryNameNotText{"a name holds a character that a .res file cannot hold",
+                                                   "un nom contient un caractère qu'un fichier .res ne peut pas "
+                                                   "contenir"};
 inline constexpr MessageText kDirectoryTooLarge{"the names of its resources add up to more than 64 MB",
                                                 "les noms de ses ressources dépassent 64 Mo au total"};
 inline constexpr MessageText kDirectoryLevel{"a table or a resource stands at the wrong level",
@@ -765,7 +768,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 262> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 263> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -848,6 +851,7 @@ inline constexpr std::array<const MessageText*, 262> kEveryMessage = {
     &kDirectoryPastEnd,
     &kDirectoryLoop,
     &kDirectoryTooLarge,
+    &kDirectoryNameNotText,
     &kDirectoryLevel,
     &kDirectoryDataOutside,
     &kCoffTooLarge,

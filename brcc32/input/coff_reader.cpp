@@ -69,7 +69,9 @@ std::vector<Section> ReadSections(std::span<const std::uint8_t> bytes) {
             section.relocations += kRelocationSize;
             --section.relocationCount;
         }
-        Within(bytes, section.relocations, std::uint64_t{section.relocationCount} * kRelocationSize, section.name);
+        if (section.relocationCount != 0) {
+            Within(bytes, section.relocations, std::uint64_t{section.relocationCount} * kRelocationSize, section.name);
+        }
         sections.push_back(section);
     }
     return sections;

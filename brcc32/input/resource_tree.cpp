@@ -84,6 +84,10 @@ private:
         for (std::size_t i = 0; i < units; ++i) {
             name.text[i] = static_cast<char16_t>(ReadU16(m_section, at + 2 + 2 * i));
         }
+        // A .res ends a name at its first NUL and takes one that starts with FFFF for an ordinal.
+        if (name.text.find(u'\0') != std::u16string::npos || (units > 0 && name.text[0] == 0xFFFF)) {
+            Wrong(entry, msg::kDirectoryNameNotText);
+        }
         return name;
     }
 
