@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/resource_id.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
@@ -16,8 +17,29 @@ constexpr std::size_t kTableSize = 16;
 constexpr std::size_t kEntrySize = 8;
 constexpr std::size_t kDescriptionSize = 16;
 constexpr std::size_t kMaxNameBytes = std::size_t{64} << 20;
-// What the directory does not keep; the flags most resources are compiled with.
-constexpr std::uint16_t kDefaultMemoryFlags = 0x1030;
+
+// The directory keeps no memory flags: each type gets those a script gives it when it says none, so that a .res
+// compiled from such a script comes back byte for byte.
+std::uint16_t DefaultMemoryFlags(const ResName& type) {
+    if (!type.isOrdinal) {
+        return kMemMoveable | kMemPure;
+    }
+    switch (type.ordinal) {
+        case kTypeCursor:
+        case kTypeIcon:
+            return kMemMoveable | kMemDiscardable;
+        case kTypeMenu:
+        case kTypeDialog:
+        case kTypeStringTable:
+        case kTypeFontDirectory:
+        case kTypeFont:
+        case kTypeGroupCursor:
+        case kTypeGroupIcon:
+            return kMemMoveable | kMemPure | kMemDiscardable;
+        default:
+            return kMemMoveable | kMemPure;
+    }
+}
 
 [[noreturn]] void Wrong(std::size_t offset, const MessageText& reason) {
     throw LocalizedError(Compose(msg::kDirectoryWrong, {std::to_string(offset), reason}));
@@ -104,7 +126,7 @@ private:
         entry.type = m_type;
         entry.name = m_name;
         entry.language = m_language;
-        entry.memoryFlags = kDefaultMemoryFlags;
+        entry.memoryFlags = DefaultMemoryFlags(m_type);
         entry.data = m_resolve({description, ReadU32(m_section, description), ReadU32(m_section, description + 4)});
         m_entries.push_back(std::move(entry));
     }

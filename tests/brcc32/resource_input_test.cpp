@@ -20,6 +20,20 @@ using Bytes = std::vector<std::uint8_t>;
 
 void SetU32(Bytes& bytes, std::size_t at, std::uint32_t value) { WriteU32(bytes.data() + at, value); }
 
+// Each entry of a .res as its bytes (header, data, padding), sorted: the file's content whatever its order.
+std::vector<Bytes> SortedEntries(const Bytes& res) {
+    std::vector<Bytes> entries;
+    for (std::size_t at = 0; at + 8 <= res.size();) {
+        const std::size_t end =
+            std::min<std::size_t>(res.size(), at + ReadU32(res, 4 + at) + (ReadU32(res, at) + 3) / 4 * 4);
+        entries.emplace_back(res.begin() + static_cast<std::ptrdiff_t>(at),
+                             res.begin() + static_cast<std::ptrdiff_t>(end));
+        at = std::max(end, at + 8);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
 class ResourceInput : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -28,13 +42,16 @@ protected:
         for (const char* name : {"i686-w64-mingw32-windres", "x86_64-w64-mingw32-windres"}) {
             std::filesystem::create_symlink(std::filesystem::absolute(BRCC32_PATH), m_folder.Path() / "bin" / name);
         }
+        // Each type with its default flags, which a directory does not keep: what comes back from an object or an
+        // executable is each resource of this .res byte for byte, in the directory's order.
         m_folder.Write("app.rc",
-                       "STRINGTABLE { 1, \"one\" 17, \"dix-sept\" }\n"
-                       "1 RCDATA { \"odd\" }\n"
-                       "EMPTY RCDATA { }\n"
                        "CONFIG MYDATA { \"a\", 1, 2L }\n"
                        "LANGUAGE 12, 1\n"
                        "CONFIG MYDATA { \"fr\" }\n"
+                       "LANGUAGE 9, 1\n"
+                       "STRINGTABLE { 1, \"one\" 17, \"dix-sept\" }\n"
+                       "EMPTY RCDATA { }\n"
+                       "1 RCDATA { \"odd\" }\n"
                        "1 VERSIONINFO FILEVERSION 1,2,3,4 {}\n");
         m_folder.Write("main.c", std::string("int main(void) { return 0; }\n"));
         m_folder.Write("entry.c", std::string("int mainCRTStartup(void) { return 0; }\n"));
@@ -52,7 +69,7 @@ protected:
     ResourceLines m_lines;
 };
 
-TEST_F(ResourceInput, ObjectsAndExecutablesGiveBackTheResourcesOfTheirRes) {
+TEST_F(ResourceInput, ObjectsAndExecutablesGiveBackTheirResByteForByte) {
     Run("bin/i686-w64-mingw32-windres -i app.rc -o gnu-x86.o");
     Run("bin/x86_64-w64-mingw32-windres -i app.res -o gnu-x64.o");
     Run(std::string(BRCC32_PATH) + " -machine:arm64 -fo ms-arm64.obj app.rc");
@@ -68,9 +85,8 @@ TEST_F(ResourceInput, ObjectsAndExecutablesGiveBackTheResourcesOfTheirRes) {
                                      "mingw64.exe", "arm64.exe", "no-extension"}) {
         const std::string back = source + ".res";
         Run("bin/x86_64-w64-mingw32-windres -i " + source + " -O res -o " + back);
-        EXPECT_EQ(LinesOfRes(m_folder.Read(back)), m_lines) << source;
+        EXPECT_EQ(SortedEntries(m_folder.Read(back)), SortedEntries(m_folder.Read("app.res"))) << source;
     }
-    // A .res goes through as it came, every byte.
     Run(std::string(BRCC32_PATH) + " -fo copy.res app.res");
     EXPECT_EQ(m_folder.Read("copy.res"), m_folder.Read("app.res"));
 }
