@@ -277,9 +277,8 @@ inline constexpr MessageText kCannotCreateIn{"cannot create a file in the folder
 inline constexpr MessageText kCannotWrite{"cannot write '{1}' (is the disk full?)",
                                           "impossible d'écrire « {1} » (le disque est-il plein ?)"};
 inline constexpr MessageText kCannotReplace{"cannot replace '{1}': {2}", "impossible de remplacer « {1} » : {2}"};
-inline constexpr MessageText kCannotReadRes{"cannot read the .res file: {1}",
-                                            "impossible de lire le fichier .res : {1}"};
-inline constexpr MessageText kNotARes{"not a 32-bit .res file", "ce n'est pas un fichier .res 32 bits"};
+inline constexpr MessageText kCannotReadRes{"cannot read the resources: {1}",
+                                            "impossible de lire les ressources : {1}"};
 inline constexpr MessageText kInputNotARes{"the input is not a 32-bit .res file",
                                            "l'entrée n'est pas un fichier .res 32 bits"};
 // Reading resources back from a .res, a COFF object or an executable: what is wrong, and where.
@@ -772,7 +771,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 263> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 262> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -836,7 +835,6 @@ inline constexpr std::array<const MessageText*, 263> kEveryMessage = {
     &kCannotWrite,
     &kCannotReplace,
     &kCannotReadRes,
-    &kNotARes,
     &kInputNotARes,
     &kResHeaderWrong,
     &kResPastEnd,
