@@ -143,14 +143,16 @@ inline constexpr MessageText kUsageMicrosoft{
 
 inline constexpr MessageText kUsageGnu{
     "Usage: {1} [options] [INPUT] [OUTPUT]\n"
-    "Compiles a resource script (or converts a .res file) into a .res file or a COFF object to link.\n"
+    "Compiles a resource script (or takes the resources of a .res, an object or an executable) into a .res file\n"
+    "or a COFF object to link.\n"
     "The preprocessor is built in: no outside C preprocessor runs, and names with blanks are fine.\n"
     "\n"
     "  @FILE                        read more options from FILE\n"
     "  -i, --input=FILE             the input (also the first file name; none or - reads the standard input)\n"
     "  -o, --output=FILE            the output (also the second file name; none or - writes the standard output)\n"
-    "  -J, --input-format=FORMAT    rc or res (default: from the input's name)\n"
-    "  -O, --output-format=FORMAT   res or coff (default: coff for an output named .o or .obj, else res)\n"
+    "  -J, --input-format=FORMAT    rc, res or coff (an object or an executable; default: from the input's name,\n"
+    "                               else from its first bytes)\n"
+    "  -O, --output-format=FORMAT   res or coff (default: res for an output named .res, else coff)\n"
     "  -F, --target=TARGET          pe-i386, pe-x86-64 or pe-aarch64 (default: from the program's prefix,\n"
     "                               x86_64-w64-mingw32-windres for instance; else pe-i386)\n"
     "  -I, --include-dir=DIR        look for #include files in DIR\n"
@@ -165,14 +167,16 @@ inline constexpr MessageText kUsageGnu{
     "  -V, --version                show the version\n"
     "  -h, --help                   show this help\n",
     "Usage : {1} [options] [ENTRÉE] [SORTIE]\n"
-    "Compile un script de ressources (ou convertit un fichier .res) en fichier .res ou en objet COFF à lier.\n"
+    "Compile un script de ressources (ou prend les ressources d'un .res, d'un objet ou d'un exécutable) en\n"
+    "fichier .res ou en objet COFF à lier.\n"
     "Le préprocesseur est intégré : aucun préprocesseur C extérieur ne tourne, et les noms avec des blancs passent.\n"
     "\n"
     "  @FICHIER                     lire d'autres options dans FICHIER\n"
     "  -i, --input=FICHIER          l'entrée (aussi le premier nom de fichier ; sans nom ou -, l'entrée standard)\n"
     "  -o, --output=FICHIER         la sortie (aussi le second nom de fichier ; sans nom ou -, la sortie standard)\n"
-    "  -J, --input-format=FORMAT    rc ou res (par défaut : d'après le nom de l'entrée)\n"
-    "  -O, --output-format=FORMAT   res ou coff (par défaut : coff pour une sortie nommée .o ou .obj, sinon res)\n"
+    "  -J, --input-format=FORMAT    rc, res ou coff (un objet ou un exécutable ; par défaut : d'après le nom de\n"
+    "                               l'entrée, sinon d'après ses premiers octets)\n"
+    "  -O, --output-format=FORMAT   res ou coff (par défaut : res pour une sortie nommée .res, sinon coff)\n"
     "  -F, --target=CIBLE           pe-i386, pe-x86-64 ou pe-aarch64 (par défaut : d'après le préfixe du\n"
     "                               programme, x86_64-w64-mingw32-windres par exemple ; sinon pe-i386)\n"
     "  -I, --include-dir=DOSSIER    chercher les fichiers #include dans DOSSIER\n"
@@ -325,11 +329,46 @@ inline constexpr MessageText kResponseUtf16WithoutMark{
     "the response file '{1}' looks like UTF-16 without a byte-order mark: save it with one, or as UTF-8",
     "le fichier de réponses « {1} » semble être en UTF-16 sans indicateur d'ordre des octets : enregistrez-le avec "
     "cet indicateur, ou en UTF-8"};
-inline constexpr MessageText kCannotReadRes{"cannot read the .res file: {1}",
-                                            "impossible de lire le fichier .res : {1}", "BRC5206"};
-inline constexpr MessageText kNotARes{"not a 32-bit .res file", "ce n'est pas un fichier .res 32 bits", "BRC5207"};
+inline constexpr MessageText kCannotReadRes{"cannot read the resources: {1}",
+                                            "impossible de lire les ressources : {1}", "BRC5206"};
 inline constexpr MessageText kInputNotARes{"the input is not a 32-bit .res file",
                                            "l'entrée n'est pas un fichier .res 32 bits", "BRC5208"};
+// Reading resources back from a .res, a COFF object or an executable: what is wrong, and where.
+inline constexpr MessageText kResHeaderWrong{"not a 32-bit .res file: the header at offset {1} {2}",
+                                             "ce n'est pas un fichier .res 32 bits : l'en-tête à la position {1} {2}"};
+inline constexpr MessageText kResPastEnd{"goes past the end of the file", "dépasse la fin du fichier"};
+inline constexpr MessageText kResTooSmall{"is too small for its fields", "est trop petit pour ses champs"};
+inline constexpr MessageText kResDataPastEnd{"announces more data than the file holds",
+                                             "annonce plus de données que le fichier n'en contient"};
+inline constexpr MessageText kResNameNotEnded{"holds a name that does not end", "contient un nom qui ne finit pas"};
+inline constexpr MessageText kResNoMarker{"is not the empty entry that starts a 32-bit .res file",
+                                          "n'est pas l'entrée vide qui commence un fichier .res 32 bits"};
+inline constexpr MessageText kNotACoffObject{"not a COFF object with resources: {1}",
+                                             "ce n'est pas un objet COFF avec des ressources : {1}"};
+inline constexpr MessageText kNotAnExecutable{"not a valid executable: {1}", "ce n'est pas un exécutable valide : {1}"};
+inline constexpr MessageText kHeadersPastEnd{"its headers go past the end of the file",
+                                             "ses en-têtes dépassent la fin du fichier"};
+inline constexpr MessageText kNoResourceSection{"it holds no resources", "il ne contient aucune ressource"};
+inline constexpr MessageText kSectionPastEnd{"section {1} goes past the end of the file",
+                                             "la section {1} dépasse la fin du fichier"};
+inline constexpr MessageText kRelocationWrong{"a relocation of section {1} points outside the object",
+                                              "une relocalisation de la section {1} pointe hors de l'objet"};
+inline constexpr MessageText kDirectoryOutside{"its resource directory lies outside every section",
+                                               "son répertoire des ressources est hors de toute section"};
+inline constexpr MessageText kDirectoryWrong{"the resource directory is damaged at offset {1}: {2}",
+                                             "le répertoire des ressources est endommagé à la position {1} : {2}"};
+inline constexpr MessageText kDirectoryPastEnd{"a table or a name goes past the end of its section",
+                                               "une table ou un nom dépasse la fin de sa section"};
+inline constexpr MessageText kDirectoryLoop{"its tables loop or overlap", "ses tables bouclent ou se chevauchent"};
+inline constexpr MessageText kDirectoryNameNotText{"a name holds a character that a .res file cannot hold",
+                                                   "un nom contient un caractère qu'un fichier .res ne peut pas "
+                                                   "contenir"};
+inline constexpr MessageText kDirectoryTooLarge{"the names of its resources add up to more than 64 MB",
+                                                "les noms de ses ressources dépassent 64 Mo au total"};
+inline constexpr MessageText kDirectoryLevel{"a table or a resource stands at the wrong level",
+                                             "une table ou une ressource se trouve au mauvais niveau"};
+inline constexpr MessageText kDirectoryDataOutside{"a resource's data lies outside the file",
+                                                   "les données d'une ressource sont hors du fichier"};
 inline constexpr MessageText kCoffTooLarge{"the resources are too large for a COFF object (4 GB)",
                                            "les ressources sont trop grandes pour un objet COFF (4 Go)", "BRC5209"};
 inline constexpr MessageText kDuplicateResourceInRes{"duplicate resource: type {1}, name {2}, language {3}",
@@ -890,7 +929,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères", "BRC5315"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 252> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 281> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -964,8 +1003,27 @@ inline constexpr std::array<const MessageText*, 252> kEveryMessage = {
     &kCannotReadStandardInput,
     &kResponseUtf16WithoutMark,
     &kCannotReadRes,
-    &kNotARes,
     &kInputNotARes,
+    &kResHeaderWrong,
+    &kResPastEnd,
+    &kResTooSmall,
+    &kResDataPastEnd,
+    &kResNameNotEnded,
+    &kResNoMarker,
+    &kNotACoffObject,
+    &kNotAnExecutable,
+    &kHeadersPastEnd,
+    &kNoResourceSection,
+    &kSectionPastEnd,
+    &kRelocationWrong,
+    &kDirectoryOutside,
+    &kDirectoryWrong,
+    &kDirectoryPastEnd,
+    &kDirectoryLoop,
+    &kDirectoryTooLarge,
+    &kDirectoryNameNotText,
+    &kDirectoryLevel,
+    &kDirectoryDataOutside,
     &kCoffTooLarge,
     &kDuplicateResourceInRes,
     &kCoffNameTooLong,
