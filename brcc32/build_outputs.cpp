@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "brcc32/decompile/decompile_command.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/output/atomic_file.h"
@@ -71,6 +72,10 @@ std::vector<std::string> DependencyNames(const CommandLine& commandLine, const C
 void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose) {
     if (!commandLine.verbose) {
         verbose = nullptr;
+    }
+    if (commandLine.outputFormat == OutputFormat::kScript) {
+        DecompileInput(commandLine, diagnostics, verbose);
+        return;
     }
     const std::string& shown = commandLine.scriptArgument;
     PreprocessOptions preprocess = commandLine.preprocess;

@@ -15,7 +15,7 @@ namespace brcc {
 
 enum class Dialect { kBorland, kMicrosoft, kGnu };
 enum class InputFormat { kScript, kRes };
-enum class OutputFormat { kRes, kCoff };
+enum class OutputFormat { kRes, kCoff, kScript };  // kScript: the resources written back as a script
 enum class DependencyFormat { kMake, kJson };
 
 // Who the program is taken for: its file name picks the dialect and, for GNU, the machine of a target prefix.

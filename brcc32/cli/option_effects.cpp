@@ -138,6 +138,11 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             m_inputFormat = ChooseFormat(value, "rc", InputFormat::kScript, "res", InputFormat::kRes);
             return;
         case OptionEffect::kOutputFormat:
+            // windres' name for a script; the two binary forms as before.
+            if (LowerAscii(value) == "rc") {
+                m_outputFormat = OutputFormat::kScript;
+                return;
+            }
             m_outputFormat = ChooseFormat(value, "res", OutputFormat::kRes, "coff", OutputFormat::kCoff);
             return;
         case OptionEffect::kDependencies:
@@ -155,6 +160,9 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             return;
         case OptionEffect::kPreprocessorArgument:
             ReadPreprocessorArgument(value);
+            return;
+        case OptionEffect::kDecompile:
+            m_outputFormat = OutputFormat::kScript;
             return;
     }
 }
@@ -224,12 +232,14 @@ void CommandLineParser::Finish() {
         Fail(Text(msg::kNoOutput));
     } else {
         m_result.output = m_result.script;
-        m_result.output.replace_extension(".res");
+        m_result.output.replace_extension(m_outputFormat == OutputFormat::kScript ? ".rc" : ".res");
         m_result.outputArgument = PathToUtf8(m_result.output);
     }
     // An object file's name asks for an object file in every dialect: a .res named x.obj serves no linker.
+    // And a script's name a script, as windres takes it.
     m_result.outputFormat = m_outputFormat.value_or(HasExtension(m_result.output, {".o", ".obj"}) ? OutputFormat::kCoff
-                                                                                                  : OutputFormat::kRes);
+                                                    : HasExtension(m_result.output, {".rc"}) ? OutputFormat::kScript
+                                                                                             : OutputFormat::kRes);
     if (m_dependenciesBesideOutput && m_result.dependencies.file.empty()) {
         m_result.dependencies.file = m_result.output;
         m_result.dependencies.file.replace_extension(".d");

@@ -1,0 +1,15 @@
+// The command line's script output: the input's resources, from a .res file or a script compiled in memory, written
+// back as a script.
+#pragma once
+
+#include <cstdio>
+
+#include "brcc32/cli/command_line.h"
+#include "brcc32/diagnostic.h"
+
+namespace brcc {
+
+// Throws ScriptError, placed in the input. With -v, says what it reads and writes on `verbose` (null: nothing).
+void DecompileInput(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose);
+
+}  // namespace brcc
