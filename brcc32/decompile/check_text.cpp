@@ -53,6 +53,9 @@ std::optional<std::vector<std::uint8_t>> BundleBytes(const ResourceStatement& st
         }
         strings[string.id % 16] = string.text;
     }
+    if (statement.strings.empty()) {
+        return std::nullopt;  // no string, no bundle
+    }
     std::vector<std::uint8_t> out;
     for (const std::optional<std::u16string>& string : strings) {
         const std::u16string_view text = string ? std::u16string_view(*string) : std::u16string_view();

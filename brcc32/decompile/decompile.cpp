@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "brcc32/byte_order.h"
 #include "brcc32/decompile/byte_reader.h"
 #include "brcc32/decompile/check_text.h"
 #include "brcc32/decompile/image_files.h"
@@ -75,9 +76,10 @@ std::string FileExtension(const ResName& type) {
 
 class Decompiler {
 public:
-    Decompiler(std::span<const ResEntry> entries, const std::string& stem, DecompileTarget& target,
-               DecompileSummary& summary, DiagnosticSink* diagnostics, const std::string& shownName)
-        : m_entries(entries),
+    Decompiler(ResourceSource& source, const std::string& stem, DecompileTarget& target, DecompileSummary& summary,
+               DiagnosticSink* diagnostics, const std::string& shownName)
+        : m_source(source),
+          m_entries(source.Entries()),
           m_stem(stem),
           m_target(target),
           m_summary(summary),
@@ -95,10 +97,28 @@ public:
     }
 
 private:
+    // A group written as an ICON or CURSOR file: its images, and the number the compiler gives the first.
     struct PlannedGroup {
-        std::vector<std::uint8_t> file;
-        std::uint16_t imageFlags;
+        std::vector<std::size_t> images;
+        std::uint32_t firstId;
     };
+
+    // The group's file, built again when it is written rather than held from the plan: a script of many icons would
+    // hold them all.
+    std::optional<std::vector<std::uint8_t>> GroupFile(std::size_t index, const PlannedGroup& plan) {
+        std::vector<std::uint8_t> groupBytes;
+        const ResEntry group = m_source.Load(index, groupBytes);
+        std::vector<std::vector<std::uint8_t>> imageBytes(plan.images.size());
+        std::vector<ResEntry> images;
+        for (std::size_t k = 0; k < plan.images.size(); ++k) {
+            images.push_back(m_source.Load(plan.images[k], imageBytes[k]));
+        }
+        std::vector<const ResEntry*> members;
+        for (const ResEntry& image : images) {
+            members.push_back(&image);
+        }
+        return IconFileOf(group, members, plan.firstId);
+    }
 
     void PlanGroups() {
         std::unordered_map<std::uint64_t, std::size_t> images;
@@ -112,62 +132,69 @@ private:
         }
         // The compiler numbers the images of each ICON and CURSOR statement on from 1, in the script's order.
         std::uint32_t nextId = 1;
+        std::vector<std::uint8_t> buffer;
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
-            const ResEntry& group = m_entries[i];
-            const bool isIcon = IsOrdinal(group.type, kTypeGroupIcon);
-            if (!isIcon && !IsOrdinal(group.type, kTypeGroupCursor)) {
+            const bool isIcon = IsOrdinal(m_entries[i].type, kTypeGroupIcon);
+            if (!isIcon && !IsOrdinal(m_entries[i].type, kTypeGroupCursor)) {
                 continue;
             }
+            const ResEntry group = m_source.Load(i, buffer);
             const std::optional<std::vector<std::uint16_t>> ids = GroupImageIds(group);
             if (!ids || ids->empty()) {
                 continue;
             }
-            std::vector<const ResEntry*> members;
-            std::vector<std::size_t> indexes;
+            PlannedGroup plan{{}, nextId};
             for (std::size_t k = 0; k < ids->size(); ++k) {
                 const auto found = images.find(ImageKey(isIcon ? kTypeIcon : kTypeCursor, (*ids)[k], group.language));
                 if ((*ids)[k] != nextId + k || found == images.end() || m_consumed.count(found->second) != 0) {
                     break;
                 }
-                members.push_back(&m_entries[found->second]);
-                indexes.push_back(found->second);
+                plan.images.push_back(found->second);
             }
-            if (members.size() != ids->size()) {
+            if (plan.images.size() != ids->size() || !GroupFile(i, plan)) {
                 continue;
             }
-            std::optional<std::vector<std::uint8_t>> file = IconFileOf(group, members, nextId);
-            ResEntry head = group;
-            head.memoryFlags = members[0]->memoryFlags;
+            ResEntry head = m_entries[i];
+            head.memoryFlags = m_entries[plan.images[0]].memoryFlags;
             const std::optional<FormHead> form = Head(head, kIconDefaults);
-            if (!file || !form || !HeadNames(form->name + (isIcon ? " ICON" : " CURSOR") + form->flags, head)) {
+            if (!form || !HeadNames(form->name + (isIcon ? " ICON" : " CURSOR") + form->flags, head)) {
                 continue;
             }
-            nextId += static_cast<std::uint32_t>(members.size());
-            m_consumed.insert(indexes.begin(), indexes.end());
-            m_groups.emplace(i, PlannedGroup{std::move(*file), members[0]->memoryFlags});
+            nextId += static_cast<std::uint32_t>(plan.images.size());
+            m_consumed.insert(plan.images.begin(), plan.images.end());
+            m_groups.emplace(i, std::move(plan));
         }
     }
 
     // Fonts are files only where the FONTDIR the compiler makes from them is the one stored; else both are data,
     // which makes no FONTDIR.
     void PlanFonts() {
-        std::vector<const ResEntry*> fonts;
         std::optional<std::size_t> directory;
+        std::vector<std::uint8_t> built(2);
+        std::uint16_t count = 0;
+        std::optional<std::uint16_t> firstLanguage;
+        std::vector<std::uint8_t> buffer;
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
             if (IsOrdinal(m_entries[i].type, kTypeFont)) {
-                fonts.push_back(&m_entries[i]);
+                if (!AddToFontDirectory(built, m_source.Load(i, buffer)) || ++count == 0) {
+                    return;
+                }
+                firstLanguage = firstLanguage.value_or(m_entries[i].language);
             } else if (IsOrdinal(m_entries[i].type, kTypeFontDirectory)) {
-                directory = directory ? m_entries.size() : i;  // two of them: no compiled script has that
+                if (directory) {
+                    return;  // two of them: no compiled script has that
+                }
+                directory = i;
             }
         }
-        if (fonts.empty() || !directory || *directory == m_entries.size()) {
+        if (count == 0 || !directory) {
             return;
         }
-        const ResEntry& stored = m_entries[*directory];
-        const std::optional<std::vector<std::uint8_t>> built = FontDirectoryOf(fonts);
-        const bool same = built && std::equal(built->begin(), built->end(), stored.data.begin(), stored.data.end()) &&
+        WriteU16(built.data(), count);
+        const ResEntry stored = m_source.Load(*directory, buffer);
+        const bool same = std::equal(built.begin(), built.end(), stored.data.begin(), stored.data.end()) &&
                           stored.name == ResName{false, 0, u"FONTDIR"} && stored.memoryFlags == kDiscardableDefaults &&
-                          stored.language == fonts[0]->language && stored.version == 0 && stored.characteristics == 0;
+                          stored.language == *firstLanguage && stored.version == 0 && stored.characteristics == 0;
         if (same) {
             m_fontFiles = true;
             m_consumed.insert(*directory);
@@ -178,13 +205,14 @@ private:
         if (m_consumed.count(index) != 0) {
             return;
         }
-        const ResEntry& entry = m_entries[index];
+        std::vector<std::uint8_t> buffer;
+        const ResEntry entry = m_source.Load(index, buffer);
         if (const auto group = m_groups.find(index); group != m_groups.end()) {
             const bool isIcon = IsOrdinal(entry.type, kTypeGroupIcon);
             ResEntry head = entry;
-            head.memoryFlags = group->second.imageFlags;
-            if (EmitFile(head, isIcon ? "ICON" : "CURSOR", kIconDefaults, isIcon ? ".ico" : ".cur",
-                         group->second.file)) {
+            head.memoryFlags = m_entries[group->second.images[0]].memoryFlags;
+            const std::optional<std::vector<std::uint8_t>> file = GroupFile(index, group->second);
+            if (file && EmitFile(head, isIcon ? "ICON" : "CURSOR", kIconDefaults, isIcon ? ".ico" : ".cur", *file)) {
                 return;
             }
         }
@@ -393,14 +421,15 @@ private:
         m_target.Text(text);
     }
 
-    std::span<const ResEntry> m_entries;
+    ResourceSource& m_source;
+    const std::vector<ResEntry>& m_entries;  // headers only
     std::string m_stem;
     DecompileTarget& m_target;
     DecompileSummary& m_summary;
     DiagnosticSink* m_diagnostics;  // not owned; may be null
     std::string m_shownName;
     std::unordered_set<std::size_t> m_consumed;  // images written with their group, a FONTDIR the fonts make
-    std::unordered_map<std::size_t, PlannedGroup> m_groups;
+    std::unordered_map<std::size_t, PlannedGroup> m_groups;  // by the group's index
     bool m_fontFiles = false;
     std::set<std::string> m_fileNames;
     std::optional<std::uint16_t> m_language;
@@ -409,9 +438,9 @@ private:
 
 }  // namespace
 
-bool DecompileEntries(std::span<const ResEntry> entries, const std::string& stem, DecompileTarget& target,
+bool DecompileEntries(ResourceSource& source, const std::string& stem, DecompileTarget& target,
                       DecompileSummary& summary, DiagnosticSink* diagnostics, const std::string& shownName) {
-    return Decompiler(entries, stem, target, summary, diagnostics, shownName).Run();
+    return Decompiler(source, stem, target, summary, diagnostics, shownName).Run();
 }
 
 }  // namespace brcc

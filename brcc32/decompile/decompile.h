@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "brcc32/decompile/resource_source.h"
 #include "brcc32/diagnostic.h"
-#include "brcc32/output/res_file.h"
 
 namespace brcc {
 
@@ -39,13 +39,13 @@ static_assert(kUtf8Line.size() == kAsciiLine.size());
 
 // Returns whether the text needs kUtf8Line in place of the kAsciiLine it starts with. `stem` starts the files' names.
 // Warnings about what cannot be written go to `diagnostics`, under `shownName`.
-bool DecompileEntries(std::span<const ResEntry> entries, const std::string& stem, DecompileTarget& target,
+bool DecompileEntries(ResourceSource& source, const std::string& stem, DecompileTarget& target,
                       DecompileSummary& summary, DiagnosticSink* diagnostics = nullptr,
                       const std::string& shownName = "");
 
 // Writes the script at `script` and its files in its folder, each whole or not at all. Throws std::runtime_error
 // with a message a user can act on.
-DecompileSummary WriteDecompiledScript(std::span<const ResEntry> entries, const std::filesystem::path& script,
+DecompileSummary WriteDecompiledScript(ResourceSource& source, const std::filesystem::path& script,
                                        DiagnosticSink* diagnostics = nullptr, const std::string& shownName = "");
 
 }  // namespace brcc

@@ -1,6 +1,7 @@
 // Reads the input's resources whole, as a resource refers to its bytes in place, then writes them as a script.
 #include "brcc32/decompile/decompile_command.h"
 
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -16,17 +17,6 @@ namespace {
 void Say(std::FILE* verbose, const MessageText& message, std::initializer_list<MessageArgument> arguments) {
     if (verbose != nullptr) {
         std::fprintf(verbose, "%s\n", Text(message, arguments).c_str());
-    }
-}
-
-std::vector<std::uint8_t> ReadWhole(const std::filesystem::path& path, const std::string& shown) {
-    try {
-        InputFile file(path);
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
-        file.Read(bytes);
-        return bytes;
-    } catch (const FileAccessError& error) {
-        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
     }
 }
 
@@ -53,20 +43,29 @@ std::vector<std::uint8_t> CompileToBytes(const CommandLine& commandLine, Diagnos
 void DecompileInput(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose) {
     const std::string& shown = commandLine.scriptArgument;
     Say(verbose, msg::kVerboseReading, {shown});
-    const std::vector<std::uint8_t> bytes = commandLine.inputFormat == InputFormat::kRes
-                                                ? ReadWhole(commandLine.script, shown)
-                                                : CompileToBytes(commandLine, diagnostics);
-    std::vector<ResEntry> entries;
+    // A .res file is read resource by resource; a script's resources are all in memory, as the compiler made them.
+    std::vector<std::uint8_t> compiled;
+    std::unique_ptr<ResourceSource> source;
     try {
-        entries = ReadResFile(bytes);
+        if (commandLine.inputFormat == InputFormat::kRes) {
+            InputFile probe(commandLine.script);  // for the reason a user reads when the file cannot be opened
+            source = std::make_unique<ResFileSource>(commandLine.script);
+        } else {
+            compiled = CompileToBytes(commandLine, diagnostics);
+            source = std::make_unique<MemorySource>(ReadResFile(compiled));
+        }
     } catch (const ScriptError&) {
         throw;
+    } catch (const FileAccessError& error) {
+        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
+    } catch (const LocalizedError& error) {
+        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
     } catch (const std::runtime_error& error) {
-        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {LocalText::Verbatim(error.what())}));
+        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {ReasonOf(error)}));
     }
     Say(verbose, msg::kVerboseWriting, {commandLine.outputArgument});
     try {
-        const DecompileSummary summary = WriteDecompiledScript(entries, commandLine.output, diagnostics, shown);
+        const DecompileSummary summary = WriteDecompiledScript(*source, commandLine.output, diagnostics, shown);
         for (const std::filesystem::path& file : summary.files) {
             Say(verbose, msg::kVerboseWriting, {PathToUtf8(file)});
         }

@@ -58,11 +58,11 @@ private:
 
 }  // namespace
 
-DecompileSummary WriteDecompiledScript(std::span<const ResEntry> entries, const std::filesystem::path& script,
+DecompileSummary WriteDecompiledScript(ResourceSource& source, const std::filesystem::path& script,
                                        DiagnosticSink* diagnostics, const std::string& shownName) {
     DecompileSummary summary;
     FolderTarget target(script);
-    const bool utf8 = DecompileEntries(entries, PathToUtf8(script.stem()), target, summary, diagnostics, shownName);
+    const bool utf8 = DecompileEntries(source, PathToUtf8(script.stem()), target, summary, diagnostics, shownName);
     target.Finish(utf8);
     return summary;
 }

@@ -123,22 +123,18 @@ std::optional<std::vector<std::uint8_t>> BitmapFileOf(const ResEntry& bitmap) {
     return file;
 }
 
-std::optional<std::vector<std::uint8_t>> FontDirectoryOf(std::span<const ResEntry* const> fonts) {
-    std::vector<std::uint8_t> directory;
-    PutU16(directory, static_cast<std::uint32_t>(fonts.size()));
-    try {
-        for (const ResEntry* font : fonts) {
-            if (!font->name.isOrdinal) {
-                return std::nullopt;
-            }
-            PutU16(directory, font->name.ordinal);
-            const std::vector<std::uint8_t> entry = ReadFontDirEntry(font->data);
-            directory.insert(directory.end(), entry.begin(), entry.end());
-        }
-    } catch (...) {
-        return std::nullopt;
+bool AddToFontDirectory(std::vector<std::uint8_t>& directory, const ResEntry& font) {
+    if (!font.name.isOrdinal) {
+        return false;
     }
-    return directory;
+    try {
+        const std::vector<std::uint8_t> entry = ReadFontDirEntry(font.data);
+        PutU16(directory, font.name.ordinal);
+        directory.insert(directory.end(), entry.begin(), entry.end());
+    } catch (...) {
+        return false;
+    }
+    return true;
 }
 
 }  // namespace brcc

@@ -21,9 +21,9 @@ std::optional<std::vector<std::uint16_t>> GroupImageIds(const ResEntry& group);
 // The .bmp file: the 14-byte file header before the stored bitmap, when the compiler accepts it back.
 std::optional<std::vector<std::uint8_t>> BitmapFileOf(const ResEntry& bitmap);
 
-// The FONTDIR resource's data that the compiler writes for these fonts, in this order; empty optional when one of
-// them is no font it reads.
-std::optional<std::vector<std::uint8_t>> FontDirectoryOf(std::span<const ResEntry* const> fonts);
+// Adds the font's entry to the FONTDIR data the compiler writes, as it does in the script's order; false when it is
+// no font the compiler reads.
+bool AddToFontDirectory(std::vector<std::uint8_t>& directory, const ResEntry& font);
 
 // The flags the compiler gives a group whose images have `imageFlags`.
 std::uint16_t GroupFlagsFor(std::uint16_t imageFlags);

@@ -121,6 +121,10 @@ std::string StringTableText(std::span<const std::uint8_t> bytes, std::uint16_t b
     if (!in.AtEnd()) {
         throw NotThisLayout();
     }
+    if (out.ends_with("{\n")) {
+        // Strings given as "" make a bundle of empty strings, which no other statement makes.
+        out += "    " + std::to_string((bundle - 1u) * 16) + ", \"\"\n";
+    }
     return out + "}\n";
 }
 
