@@ -2,6 +2,7 @@
 #include "brcc32/build_outputs.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <streambuf>
 #include <string>
@@ -10,34 +11,77 @@
 
 #include "brcc32/decompile/decompile_command.h"
 #include "brcc32/files/input_file.h"
+#include "brcc32/input/resource_input.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/output/atomic_file.h"
 #include "brcc32/output/coff_writer.h"
 #include "brcc32/output/dependency_file.h"
+#include "brcc32/output/res_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
 namespace {
 
-constexpr std::size_t kCopyChunk = 1 << 16;
+constexpr std::size_t kSniffedBytes = 4096;  // enough for an executable's headers to say what it is
 
-// A .res file given as input, handed to `out` in pieces: it may be large.
-void CopyResFile(const std::filesystem::path& path, const std::string& shown, std::streambuf& out) {
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path, const std::string& shown, std::uint64_t limit) {
     try {
         InputFile file(path);
-        std::vector<std::uint8_t> chunk(kCopyChunk);
-        for (std::uint64_t left = file.Size(); left > 0;) {
-            const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk.size()));
-            file.Read(std::span(chunk.data(), piece));
-            if (out.sputn(reinterpret_cast<const char*>(chunk.data()), static_cast<std::streamsize>(piece)) !=
-                static_cast<std::streamsize>(piece)) {
-                throw LocalizedError(Compose(msg::kOutputNotWritten));
-            }
-            left -= piece;
-        }
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min(file.Size(), limit)));
+        file.Read(bytes);
+        return bytes;
     } catch (const FileAccessError& error) {
         throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
+    }
+}
+
+// What a script argument holds when it holds resources rather than a script.
+std::optional<ResourceFileFormat> ResourceInputFormat(const CommandLine& commandLine) {
+    switch (commandLine.inputFormat) {
+        case InputFormat::kScript:
+            return std::nullopt;
+        case InputFormat::kRes:
+            return ResourceFileFormat::kRes;
+        case InputFormat::kObject: {
+            // "MZ" is an executable's, even one too damaged for the sniffer: its reader says what is wrong.
+            const std::vector<std::uint8_t> head = ReadBytes(commandLine.script, commandLine.scriptArgument, 2);
+            return head.size() == 2 && head[0] == 'M' && head[1] == 'Z' ? ResourceFileFormat::kPe
+                                                                        : ResourceFileFormat::kCoff;
+        }
+        case InputFormat::kByContent:
+            // A file that cannot be read is left to the script's reader, which says so as for any script.
+            try {
+                InputFile file(commandLine.script);
+                std::vector<std::uint8_t> head(
+                    static_cast<std::size_t>(std::min<std::uint64_t>(file.Size(), kSniffedBytes)));
+                file.Read(head);
+                return SniffResourceFile(head);
+            } catch (const FileAccessError&) {
+                return std::nullopt;
+            }
+    }
+    return std::nullopt;
+}
+
+// The resources of a .res, an object or an executable, checked whole before any byte goes out; a .res goes out as
+// it came, every byte of it. A COFF writer that refuses bytes says why itself.
+void CopyResources(const CommandLine& commandLine, ResourceFileFormat format, std::streambuf& out, CoffWriter* coff) {
+    const std::vector<std::uint8_t> bytes =
+        ReadBytes(commandLine.script, commandLine.scriptArgument, std::numeric_limits<std::uint64_t>::max());
+    const std::vector<ResEntry> entries = ReadResources(bytes, format);
+    try {
+        if (format != ResourceFileFormat::kRes) {
+            WriteResFile(entries, out);
+        } else if (out.sputn(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) !=
+                   static_cast<std::streamsize>(bytes.size())) {
+            throw LocalizedError(Compose(msg::kOutputNotWritten));
+        }
+    } catch (const LocalizedError&) {
+        if (coff != nullptr) {
+            coff->Finish();
+        }
+        throw;
     }
 }
 
@@ -74,7 +118,7 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         verbose = nullptr;
     }
     if (commandLine.outputFormat == OutputFormat::kScript) {
-        DecompileInput(commandLine, diagnostics, verbose);
+        DecompileInput(commandLine, ResourceInputFormat(commandLine), diagnostics, verbose);
         return;
     }
     const std::string& shown = commandLine.scriptArgument;
@@ -96,11 +140,12 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         // A COFF object is written as the .res streams by, which is never held whole.
         std::optional<CoffWriter> coff;
         if (commandLine.outputFormat == OutputFormat::kCoff) {
-            coff.emplace(output->Stream(), commandLine.machine);
+            coff.emplace(output->Stream(), commandLine.machine,
+                         commandLine.dialect == Dialect::kGnu ? CoffStyle::kGnu : CoffStyle::kMicrosoft);
         }
         std::streambuf& res = coff ? static_cast<std::streambuf&>(*coff) : output->Stream();
-        if (commandLine.inputFormat == InputFormat::kRes) {
-            CopyResFile(commandLine.script, shown, res);
+        if (const std::optional<ResourceFileFormat> format = ResourceInputFormat(commandLine)) {
+            CopyResources(commandLine, *format, res, coff ? &*coff : nullptr);
         } else {
             CompileScript(commandLine.script, res, preprocess, shown, DefaultReaderCount(), diagnostics,
                           recorded ? &record : nullptr, settings);

@@ -298,6 +298,42 @@ inline constexpr MessageText kCannotReadRes{"cannot read the .res file: {1}",
 inline constexpr MessageText kNotARes{"not a 32-bit .res file", "ce n'est pas un fichier .res 32 bits"};
 inline constexpr MessageText kInputNotARes{"the input is not a 32-bit .res file",
                                            "l'entrée n'est pas un fichier .res 32 bits"};
+// Reading resources back from a .res, a COFF object or an executable: what is wrong, and where.
+inline constexpr MessageText kResHeaderWrong{"not a 32-bit .res file: the header at offset {1} {2}",
+                                             "ce n'est pas un fichier .res 32 bits : l'en-tête à la position {1} {2}"};
+inline constexpr MessageText kResPastEnd{"goes past the end of the file", "dépasse la fin du fichier"};
+inline constexpr MessageText kResTooSmall{"is too small for its fields", "est trop petit pour ses champs"};
+inline constexpr MessageText kResDataPastEnd{"announces more data than the file holds",
+                                             "annonce plus de données que le fichier n'en contient"};
+inline constexpr MessageText kResNameNotEnded{"holds a name that does not end", "contient un nom qui ne finit pas"};
+inline constexpr MessageText kResNoMarker{"is not the empty entry that starts a 32-bit .res file",
+                                          "n'est pas l'entrée vide qui commence un fichier .res 32 bits"};
+inline constexpr MessageText kNotACoffObject{"not a COFF object with resources: {1}",
+                                             "ce n'est pas un objet COFF avec des ressources : {1}"};
+inline constexpr MessageText kNotAnExecutable{"not a valid executable: {1}", "ce n'est pas un exécutable valide : {1}"};
+inline constexpr MessageText kHeadersPastEnd{"its headers go past the end of the file",
+                                             "ses en-têtes dépassent la fin du fichier"};
+inline constexpr MessageText kNoResourceSection{"it holds no resources", "il ne contient aucune ressource"};
+inline constexpr MessageText kSectionPastEnd{"section {1} goes past the end of the file",
+                                             "la section {1} dépasse la fin du fichier"};
+inline constexpr MessageText kRelocationWrong{"a relocation of section {1} points outside the object",
+                                              "une relocalisation de la section {1} pointe hors de l'objet"};
+inline constexpr MessageText kDirectoryOutside{"its resource directory lies outside every section",
+                                               "son répertoire des ressources est hors de toute section"};
+inline constexpr MessageText kDirectoryWrong{"the resource directory is damaged at offset {1}: {2}",
+                                             "le répertoire des ressources est endommagé à la position {1} : {2}"};
+inline constexpr MessageText kDirectoryPastEnd{"a table or a name goes past the end of its section",
+                                               "une table ou un nom dépasse la fin de sa section"};
+inline constexpr MessageText kDirectoryLoop{"its tables loop or overlap", "ses tables bouclent ou se chevauchent"};
+inline constexpr MessageText kDirectoryNameNotText{"a name holds a character that a .res file cannot hold",
+                                                   "un nom contient un caractère qu'un fichier .res ne peut pas "
+                                                   "contenir"};
+inline constexpr MessageText kDirectoryTooLarge{"the names of its resources add up to more than 64 MB",
+                                                "les noms de ses ressources dépassent 64 Mo au total"};
+inline constexpr MessageText kDirectoryLevel{"a table or a resource stands at the wrong level",
+                                             "une table ou une ressource se trouve au mauvais niveau"};
+inline constexpr MessageText kDirectoryDataOutside{"a resource's data lies outside the file",
+                                                   "les données d'une ressource sont hors du fichier"};
 inline constexpr MessageText kCoffTooLarge{"the resources are too large for a COFF object (4 GB)",
                                            "les ressources sont trop grandes pour un objet COFF (4 Go)"};
 inline constexpr MessageText kDuplicateResourceInRes{"duplicate resource: type {1}, name {2}, language {3}",
@@ -752,7 +788,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 245> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 265> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -820,6 +856,26 @@ inline constexpr std::array<const MessageText*, 245> kEveryMessage = {
     &kCannotReadRes,
     &kNotARes,
     &kInputNotARes,
+    &kResHeaderWrong,
+    &kResPastEnd,
+    &kResTooSmall,
+    &kResDataPastEnd,
+    &kResNameNotEnded,
+    &kResNoMarker,
+    &kNotACoffObject,
+    &kNotAnExecutable,
+    &kHeadersPastEnd,
+    &kNoResourceSection,
+    &kSectionPastEnd,
+    &kRelocationWrong,
+    &kDirectoryOutside,
+    &kDirectoryWrong,
+    &kDirectoryPastEnd,
+    &kDirectoryLoop,
+    &kDirectoryTooLarge,
+    &kDirectoryNameNotText,
+    &kDirectoryLevel,
+    &kDirectoryDataOutside,
     &kCoffTooLarge,
     &kDuplicateResourceInRes,
     &kCoffNameTooLong,

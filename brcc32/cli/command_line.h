@@ -14,7 +14,9 @@
 namespace brcc {
 
 enum class Dialect { kBorland, kMicrosoft, kGnu };
-enum class InputFormat { kScript, kRes };
+// kObject: a COFF object or an executable, told apart by their first bytes; kByContent: a script unless the first
+// bytes say it is a .res, an object or an executable.
+enum class InputFormat { kScript, kRes, kObject, kByContent };
 enum class OutputFormat { kRes, kCoff, kScript };  // kScript: the resources written back as a script
 enum class DependencyFormat { kMake, kJson };
 

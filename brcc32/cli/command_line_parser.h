@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,15 +30,19 @@ private:
     };
     [[noreturn]] static void Fail(std::string text) { throw UsageError{std::move(text)}; }
 
-    // The format of the two that `value` names, in any case.
+    // The format that `value` names among `formats`, in any case.
     template <typename Format>
-    static Format ChooseFormat(const std::string& value, std::string_view firstName, Format first,
-                               std::string_view secondName, Format second) {
+    static Format ChooseFormat(const std::string& value,
+                               std::initializer_list<std::pair<std::string_view, Format>> formats) {
         const std::string format = LowerAscii(value);
-        if (format != firstName && format != secondName) {
-            Fail(Text(msg::kBadFormat, {value, std::string(firstName) + ", " + std::string(secondName)}));
+        std::string names;
+        for (const auto& [name, result] : formats) {
+            if (format == name) {
+                return result;
+            }
+            names += (names.empty() ? "" : ", ") + std::string(name);
         }
-        return format == firstName ? first : second;
+        Fail(Text(msg::kBadFormat, {value, names}));
     }
 
     // Matching an argument to a row of the dialect's table.

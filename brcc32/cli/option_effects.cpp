@@ -135,15 +135,12 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             return;
         }
         case OptionEffect::kInputFormat:
-            m_inputFormat = ChooseFormat(value, "rc", InputFormat::kScript, "res", InputFormat::kRes);
+            m_inputFormat = ChooseFormat<InputFormat>(
+                value, {{"rc", InputFormat::kScript}, {"res", InputFormat::kRes}, {"coff", InputFormat::kObject}});
             return;
         case OptionEffect::kOutputFormat:
-            // windres' name for a script; the two binary forms as before.
-            if (LowerAscii(value) == "rc") {
-                m_outputFormat = OutputFormat::kScript;
-                return;
-            }
-            m_outputFormat = ChooseFormat(value, "res", OutputFormat::kRes, "coff", OutputFormat::kCoff);
+            m_outputFormat = ChooseFormat<OutputFormat>(
+                value, {{"res", OutputFormat::kRes}, {"coff", OutputFormat::kCoff}, {"rc", OutputFormat::kScript}});
             return;
         case OptionEffect::kDependencies:
             m_dependenciesBesideOutput = true;
@@ -155,8 +152,8 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             m_result.dependencies.targets.push_back(value);
             return;
         case OptionEffect::kDependencyFormat:
-            m_result.dependencies.format =
-                ChooseFormat(value, "make", DependencyFormat::kMake, "json", DependencyFormat::kJson);
+            m_result.dependencies.format = ChooseFormat<DependencyFormat>(
+                value, {{"make", DependencyFormat::kMake}, {"json", DependencyFormat::kJson}});
             return;
         case OptionEffect::kPreprocessorArgument:
             ReadPreprocessorArgument(value);
@@ -225,7 +222,10 @@ void CommandLineParser::Finish() {
     }
     m_result.script = PathFromUtf8(m_result.scriptArgument);
     m_result.inputFormat =
-        m_inputFormat.value_or(HasExtension(m_result.script, {".res"}) ? InputFormat::kRes : InputFormat::kScript);
+        m_inputFormat.value_or(HasExtension(m_result.script, {".res"})                         ? InputFormat::kRes
+                               : HasExtension(m_result.script, {".o", ".obj", ".exe", ".dll"}) ? InputFormat::kObject
+                               : HasExtension(m_result.script, {".rc"})                        ? InputFormat::kScript
+                                                                        : InputFormat::kByContent);
     if (m_hasOutput) {
         m_result.output = PathFromUtf8(m_result.outputArgument);
     } else if (m_result.dialect == Dialect::kGnu) {
@@ -235,11 +235,14 @@ void CommandLineParser::Finish() {
         m_result.output.replace_extension(m_outputFormat == OutputFormat::kScript ? ".rc" : ".res");
         m_result.outputArgument = PathToUtf8(m_result.output);
     }
-    // An object file's name asks for an object file in every dialect: a .res named x.obj serves no linker.
-    // And a script's name a script, as windres takes it.
-    m_result.outputFormat = m_outputFormat.value_or(HasExtension(m_result.output, {".o", ".obj"}) ? OutputFormat::kCoff
-                                                    : HasExtension(m_result.output, {".rc"}) ? OutputFormat::kScript
-                                                                                             : OutputFormat::kRes);
+    // An object file's name asks for an object file in every dialect: a .res named x.obj serves no linker. GNU
+    // windres writes an object unless the name ends in .res: rsrc.syso, x.coff and names without an extension are
+    // objects. A .rc name asks for a script in every dialect, as windres takes it.
+    const bool objectByName = m_result.dialect == Dialect::kGnu ? !HasExtension(m_result.output, {".res"})
+                                                                : HasExtension(m_result.output, {".o", ".obj"});
+    m_result.outputFormat = m_outputFormat.value_or(HasExtension(m_result.output, {".rc"}) ? OutputFormat::kScript
+                                                    : objectByName                         ? OutputFormat::kCoff
+                                                                                           : OutputFormat::kRes);
     if (m_dependenciesBesideOutput && m_result.dependencies.file.empty()) {
         m_result.dependencies.file = m_result.output;
         m_result.dependencies.file.replace_extension(".d");

@@ -130,28 +130,39 @@ private:
                 }
             }
         }
-        // The compiler numbers the images of each ICON and CURSOR statement on from 1, in the script's order.
-        std::uint32_t nextId = 1;
+        // The compiler numbers the images of each ICON and CURSOR statement on from 1, in the script's order: the
+        // groups are taken in the order of their first image, which an executable's directory does not keep.
+        struct Candidate {
+            std::size_t index;
+            std::vector<std::uint16_t> ids;
+        };
+        std::vector<Candidate> candidates;
         std::vector<std::uint8_t> buffer;
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
+            if (IsOrdinal(m_entries[i].type, kTypeGroupIcon) || IsOrdinal(m_entries[i].type, kTypeGroupCursor)) {
+                std::optional<std::vector<std::uint16_t>> ids = GroupImageIds(m_source.Load(i, buffer));
+                if (ids && !ids->empty()) {
+                    candidates.push_back({i, std::move(*ids)});
+                }
+            }
+        }
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.ids[0] < b.ids[0]; });
+        std::uint32_t nextId = 1;
+        std::vector<std::size_t> planned;  // in the order of their images
+        for (const Candidate& candidate : candidates) {
+            const std::size_t i = candidate.index;
             const bool isIcon = IsOrdinal(m_entries[i].type, kTypeGroupIcon);
-            if (!isIcon && !IsOrdinal(m_entries[i].type, kTypeGroupCursor)) {
-                continue;
-            }
-            const ResEntry group = m_source.Load(i, buffer);
-            const std::optional<std::vector<std::uint16_t>> ids = GroupImageIds(group);
-            if (!ids || ids->empty()) {
-                continue;
-            }
             PlannedGroup plan{{}, nextId};
-            for (std::size_t k = 0; k < ids->size(); ++k) {
-                const auto found = images.find(ImageKey(isIcon ? kTypeIcon : kTypeCursor, (*ids)[k], group.language));
-                if ((*ids)[k] != nextId + k || found == images.end() || m_consumed.count(found->second) != 0) {
+            for (std::size_t k = 0; k < candidate.ids.size(); ++k) {
+                const auto found =
+                    images.find(ImageKey(isIcon ? kTypeIcon : kTypeCursor, candidate.ids[k], m_entries[i].language));
+                if (candidate.ids[k] != nextId + k || found == images.end() || m_consumed.count(found->second) != 0) {
                     break;
                 }
                 plan.images.push_back(found->second);
             }
-            if (plan.images.size() != ids->size() || !GroupFile(i, plan)) {
+            if (plan.images.size() != candidate.ids.size() || !GroupFile(i, plan)) {
                 continue;
             }
             ResEntry head = m_entries[i];
@@ -163,6 +174,13 @@ private:
             nextId += static_cast<std::uint32_t>(plan.images.size());
             m_consumed.insert(plan.images.begin(), plan.images.end());
             m_groups.emplace(i, std::move(plan));
+            planned.push_back(i);
+        }
+        // The groups' places in the script are theirs, filled in the order of their images.
+        std::vector<std::size_t> places = planned;
+        std::sort(places.begin(), places.end());
+        for (std::size_t k = 0; k < places.size(); ++k) {
+            m_groupAt.emplace(places[k], planned[k]);
         }
     }
 
@@ -205,17 +223,20 @@ private:
         if (m_consumed.count(index) != 0) {
             return;
         }
-        std::vector<std::uint8_t> buffer;
-        const ResEntry entry = m_source.Load(index, buffer);
-        if (const auto group = m_groups.find(index); group != m_groups.end()) {
-            const bool isIcon = IsOrdinal(entry.type, kTypeGroupIcon);
-            ResEntry head = entry;
-            head.memoryFlags = m_entries[group->second.images[0]].memoryFlags;
-            const std::optional<std::vector<std::uint8_t>> file = GroupFile(index, group->second);
+        if (const auto place = m_groupAt.find(index); place != m_groupAt.end()) {
+            const std::size_t groupIndex = place->second;
+            const PlannedGroup& plan = m_groups.at(groupIndex);
+            const bool isIcon = IsOrdinal(m_entries[groupIndex].type, kTypeGroupIcon);
+            ResEntry head = m_entries[groupIndex];
+            head.memoryFlags = m_entries[plan.images[0]].memoryFlags;
+            const std::optional<std::vector<std::uint8_t>> file = GroupFile(groupIndex, plan);
             if (file && EmitFile(head, isIcon ? "ICON" : "CURSOR", kIconDefaults, isIcon ? ".ico" : ".cur", *file)) {
                 return;
             }
+            // Checked when planned: no file system or reader fault reaches here without a throw.
         }
+        std::vector<std::uint8_t> buffer;
+        const ResEntry entry = m_source.Load(index, buffer);
         if (EmitText(entry) || EmitFileKind(entry)) {
             return;
         }
@@ -430,6 +451,7 @@ private:
     std::string m_shownName;
     std::unordered_set<std::size_t> m_consumed;  // images written with their group, a FONTDIR the fonts make
     std::unordered_map<std::size_t, PlannedGroup> m_groups;  // by the group's index
+    std::unordered_map<std::size_t, std::size_t> m_groupAt;  // the group written at an index
     bool m_fontFiles = false;
     std::set<std::string> m_fileNames;
     std::optional<std::uint16_t> m_language;
@@ -437,6 +459,27 @@ private:
 };
 
 }  // namespace
+
+std::uint16_t DefaultMemoryFlags(const ResName& type) {
+    if (!type.isOrdinal) {
+        return kOtherDefaults;
+    }
+    switch (type.ordinal) {
+        case kTypeIcon:
+        case kTypeCursor:
+            return kIconDefaults;
+        case kTypeMenu:
+        case kTypeDialog:
+        case kTypeStringTable:
+        case kTypeFont:
+        case kTypeFontDirectory:
+        case kTypeGroupIcon:
+        case kTypeGroupCursor:
+            return kDiscardableDefaults;
+        default:
+            return kOtherDefaults;
+    }
+}
 
 bool DecompileEntries(ResourceSource& source, const std::string& stem, DecompileTarget& target,
                       DecompileSummary& summary, DiagnosticSink* diagnostics, const std::string& shownName) {

@@ -40,19 +40,30 @@ std::vector<std::uint8_t> CompileToBytes(const CommandLine& commandLine, Diagnos
 
 }  // namespace
 
-void DecompileInput(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose) {
+void DecompileInput(const CommandLine& commandLine, std::optional<ResourceFileFormat> format,
+                    DiagnosticSink* diagnostics, std::FILE* verbose) {
     const std::string& shown = commandLine.scriptArgument;
     Say(verbose, msg::kVerboseReading, {shown});
-    // A .res file is read resource by resource; a script's resources are all in memory, as the compiler made them.
-    std::vector<std::uint8_t> compiled;
+    // A .res file is read resource by resource; an object or an executable whole, as its directory is spread
+    // through it; a script's resources are all in memory, as the compiler made them.
+    std::vector<std::uint8_t> bytes;
     std::unique_ptr<ResourceSource> source;
     try {
-        if (commandLine.inputFormat == InputFormat::kRes) {
+        if (format == ResourceFileFormat::kRes) {
             InputFile probe(commandLine.script);  // for the reason a user reads when the file cannot be opened
             source = std::make_unique<ResFileSource>(commandLine.script);
+        } else if (format) {
+            InputFile file(commandLine.script);
+            bytes.resize(static_cast<std::size_t>(file.Size()));
+            file.Read(bytes);
+            std::vector<ResEntry> entries = ReadResources(bytes, *format);
+            for (ResEntry& entry : entries) {
+                entry.memoryFlags = DefaultMemoryFlags(entry.type);
+            }
+            source = std::make_unique<MemorySource>(std::move(entries));
         } else {
-            compiled = CompileToBytes(commandLine, diagnostics);
-            source = std::make_unique<MemorySource>(ReadResFile(compiled));
+            bytes = CompileToBytes(commandLine, diagnostics);
+            source = std::make_unique<MemorySource>(ReadResFile(bytes));
         }
     } catch (const ScriptError&) {
         throw;

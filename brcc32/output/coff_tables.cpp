@@ -95,7 +95,8 @@ std::uint64_t RelocationsSize(std::size_t resources) {
     return (resources + (RelocationsOverflow(resources) ? 1 : 0)) * std::uint64_t{kRelocationSize};
 }
 
-void WriteRelocations(BufferedOutput& out, Machine machine, std::span<const std::uint32_t> descriptions) {
+void WriteRelocations(BufferedOutput& out, Machine machine, std::span<const std::uint32_t> descriptions,
+                      bool toSectionSymbol) {
     if (RelocationsOverflow(descriptions.size())) {
         out.PutU32(static_cast<std::uint32_t>(descriptions.size() + 1));
         out.PutU32(0);
@@ -104,7 +105,7 @@ void WriteRelocations(BufferedOutput& out, Machine machine, std::span<const std:
     const std::uint16_t type = RelocationType(machine);
     for (std::size_t i = 0; i < descriptions.size(); ++i) {
         out.PutU32(descriptions[i]);
-        out.PutU32(static_cast<std::uint32_t>(kFixedSymbols + i));
+        out.PutU32(toSectionSymbol ? 0 : static_cast<std::uint32_t>(kFixedSymbols + i));
         out.PutU16(type);
     }
 }
@@ -139,6 +140,29 @@ std::vector<std::uint8_t> CoffHeaders(const CoffLayout& layout) {
                        layout.relocationsStart, layout.resources, kSectionCharacteristics | overflow);
     WriteSectionHeader(file + kCoffFileHeaderSize + kCoffSectionHeaderSize, ".rsrc$02", layout.dataSize,
                        kCoffHeadersSize, 0, 0, kSectionCharacteristics);
+    return headers;
+}
+
+std::uint64_t GnuSymbolsSize() { return kSymbolSize + 4; }
+
+void WriteGnuSymbols(BufferedOutput& out) {
+    out.Put(MakeSymbol(".rsrc", 0, 1, 0));
+    out.PutU32(4);  // an empty string table
+}
+
+std::vector<std::uint8_t> GnuCoffHeaders(const GnuCoffLayout& layout) {
+    // Writable as well as readable, on 4 bytes: GNU ld gives the merged .rsrc the flags of its first part.
+    constexpr std::uint32_t kGnuSectionCharacteristics = 0xC0300040u;
+    std::vector<std::uint8_t> headers(kGnuCoffHeadersSize);
+    std::uint8_t* file = headers.data();
+    WriteU16(file, CoffMachineValue(layout.machine));
+    WriteU16(file + 2, 1);
+    WriteU32(file + 8, static_cast<std::uint32_t>(layout.symbolsStart));
+    WriteU32(file + 12, 1);
+    WriteU16(file + 18, layout.machine == Machine::kX86 ? kFile32BitMachine : 0);
+    const std::uint32_t overflow = RelocationsOverflow(layout.resources) ? kRelocationOverflow : 0;
+    WriteSectionHeader(file + kCoffFileHeaderSize, ".rsrc", layout.sectionSize, kGnuCoffHeadersSize,
+                       layout.relocationsStart, layout.resources, kGnuSectionCharacteristics | overflow);
     return headers;
 }
 

@@ -3,6 +3,7 @@
 #include "brcc32/output/coff_writer.h"
 
 #include <algorithm>
+#include <sstream>
 #include <stdexcept>
 
 #include "brcc32/byte_order.h"
@@ -42,8 +43,26 @@ std::size_t IdSize(std::span<const std::uint8_t> header, std::size_t at) {
 
 }  // namespace
 
-CoffWriter::CoffWriter(std::streambuf& out, Machine machine) : m_out(out), m_machine(machine) {
-    m_out.PutZeros(kCoffHeadersSize);  // written again at the end, once known
+CoffWriter::CoffWriter(std::streambuf& out, Machine machine, CoffStyle style)
+    : m_out(out), m_machine(machine), m_style(style) {
+    // Written again at the end, once known.
+    m_out.PutZeros(style == CoffStyle::kGnu ? kGnuCoffHeadersSize : kCoffHeadersSize);
+}
+
+void CoffWriter::PutData(std::span<const std::uint8_t> bytes) {
+    if (m_style == CoffStyle::kGnu) {
+        m_heldData.insert(m_heldData.end(), bytes.begin(), bytes.end());
+    } else {
+        m_out.Put(bytes);
+    }
+}
+
+void CoffWriter::PutDataZeros(std::size_t count) {
+    if (m_style == CoffStyle::kGnu) {
+        m_heldData.resize(m_heldData.size() + count);
+    } else {
+        m_out.PutZeros(count);
+    }
 }
 
 std::streamsize CoffWriter::xsputn(const char* data, std::streamsize count) {
@@ -72,11 +91,11 @@ void CoffWriter::Take(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
         if (m_dataLeft > 0) {
             const std::size_t piece = std::min<std::size_t>(m_dataLeft, bytes.size());
-            m_out.Put(bytes.first(piece));
+            PutData(bytes.first(piece));
             m_dataLeft -= static_cast<std::uint32_t>(piece);
             bytes = bytes.subspan(piece);
             if (m_dataLeft == 0) {
-                m_out.PutZeros(static_cast<std::size_t>(Align(m_dataSize, kCoffAlignment) - m_dataSize));
+                PutDataZeros(static_cast<std::size_t>(Align(m_dataSize, kCoffAlignment) - m_dataSize));
             }
             continue;
         }
@@ -150,6 +169,14 @@ void CoffWriter::Finish() {
     if (m_first || m_dataLeft != 0 || m_padLeft != 0 || !m_header.empty()) {
         NotARes();
     }
+    if (m_style == CoffStyle::kGnu) {
+        FinishGnu();
+    } else {
+        FinishMicrosoft();
+    }
+}
+
+void CoffWriter::FinishMicrosoft() {
     CoffLayout layout;
     layout.machine = m_machine;
     layout.resources = m_directory.Count();
@@ -168,6 +195,40 @@ void CoffWriter::Finish() {
     WriteSymbols(m_out, layout, m_directory);
     m_out.Flush();
     m_out.OverwriteStart(CoffHeaders(layout));
+}
+
+void CoffWriter::FinishGnu() {
+    // The directory is made in memory first: each data description holds its data's offset in the section, which
+    // is known only once the directory's size is.
+    std::stringbuf directoryBytes;
+    BufferedOutput directoryOut(directoryBytes);
+    const std::vector<std::uint32_t> descriptions = m_directory.Write(directoryOut);
+    directoryOut.Flush();
+    std::string directory = directoryBytes.str();
+    const std::uint64_t dataStart = Align(directory.size(), kCoffAlignment);
+    GnuCoffLayout layout;
+    layout.machine = m_machine;
+    layout.resources = m_directory.Count();
+    layout.sectionSize = dataStart + m_heldData.size();
+    layout.relocationsStart = kGnuCoffHeadersSize + layout.sectionSize;
+    layout.symbolsStart = Align(layout.relocationsStart + RelocationsSize(layout.resources), kCoffAlignment);
+    if (layout.symbolsStart + GnuSymbolsSize() > kMaxCoffObjectSize) {
+        TooLarge();
+    }
+    std::uint64_t offset = dataStart;
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
+        WriteU32(reinterpret_cast<std::uint8_t*>(directory.data()) + descriptions[i],
+                 static_cast<std::uint32_t>(offset));
+        offset += Align(m_directory.DataSize(i), kCoffAlignment);
+    }
+    m_out.Put(std::span(reinterpret_cast<const std::uint8_t*>(directory.data()), directory.size()));
+    m_out.PutZeros(static_cast<std::size_t>(dataStart - directory.size()));
+    m_out.Put(m_heldData);
+    WriteRelocations(m_out, m_machine, descriptions, true);
+    m_out.PadTo(kCoffAlignment);
+    WriteGnuSymbols(m_out);
+    m_out.Flush();
+    m_out.OverwriteStart(GnuCoffHeaders(layout));
 }
 
 }  // namespace brcc

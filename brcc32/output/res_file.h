@@ -1,40 +1,19 @@
-// Reads a 32-bit .res file back into its entries: for the COFF writer, and for tests that compare resources.
+// A 32-bit .res file as entries: read back for tests that compare resources, written from resources read elsewhere.
 #pragma once
 
 #include <cstdint>
 #include <span>
-#include <string>
+#include <streambuf>
 #include <vector>
+
+#include "brcc32/input/res_entry.h"
 
 namespace brcc {
 
-// A resource type or name as a .res file holds it: an ordinal, or UTF-16 text.
-struct ResName {
-    bool isOrdinal = true;
-    std::uint16_t ordinal = 0;
-    std::u16string text;
-
-    bool operator==(const ResName&) const = default;
-    // Text names before ordinals, each in ascending order: the order of a resource directory.
-    bool operator<(const ResName& other) const {
-        if (isOrdinal != other.isOrdinal) {
-            return !isOrdinal;
-        }
-        return isOrdinal ? ordinal < other.ordinal : text < other.text;
-    }
-};
-
-struct ResEntry {
-    ResName type;
-    ResName name;
-    std::uint16_t memoryFlags = 0;
-    std::uint16_t language = 0;
-    std::uint32_t version = 0;
-    std::uint32_t characteristics = 0;
-    std::span<const std::uint8_t> data;  // into the bytes read
-};
-
 // The entries of a .res file without its leading null entry. Throws std::runtime_error when the bytes are not one.
 std::vector<ResEntry> ReadResFile(std::span<const std::uint8_t> bytes);
+
+// The entries as a .res file, with its leading null entry. Throws std::runtime_error when `out` refuses bytes.
+void WriteResFile(std::span<const ResEntry> entries, std::streambuf& out);
 
 }  // namespace brcc

@@ -220,6 +220,10 @@ TEST_F(CommandLines, Gnu) {
          "a.o",
          OutputFormat::kCoff,
          Machine::kArm64},
+        // An object unless the name ends in .res, as Go's rsrc.syso and names without an extension want.
+        {"windres", {"a.rc", "rsrc.syso"}, "a.rc", "rsrc.syso", OutputFormat::kCoff},
+        {"windres", {"a.rc", "out/a"}, "a.rc", "out/a", OutputFormat::kCoff},
+        {"windres", {"a.rc", "A.RES"}, "a.rc", "A.RES", OutputFormat::kRes},
         {"windres",
          {"--input=a.rc", "--output=a.o", "--target=pe-x86-64", "--output-format=res"},
          "a.rc",

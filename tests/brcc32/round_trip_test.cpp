@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <tuple>
 
+#include "brcc32/input/resource_input.h"
+#include "brcc32/output/res_file.h"
 #include "test_images.h"
 
 namespace brcc::test {
@@ -86,6 +91,42 @@ TEST(RoundTrip, TalvorineResources) {
     ASSERT_EQ(compiled.exitCode, 0) << compiled.stderr;
     const std::string back = ExpectRoundTrip(folder, "talvorine.res", "talvorine.rc");
     EXPECT_NE(back.find("DIALOGEX"), std::string::npos) << back;
+}
+
+// The program as shipped: its resources, written back from the executable and compiled again, are the same (an
+// executable keeps no memory flags). The executable comes from the Windows build, which builds before the tests.
+TEST(RoundTrip, TalvorineExecutable) {
+    const std::filesystem::path exe = std::filesystem::path(TALVORINE_DIST) / "Talvorine.exe";
+    if (!std::filesystem::exists(exe)) {
+        GTEST_SKIP() << exe << " is built by the Windows tree";
+    }
+    TestFolder folder;
+    const RunResult decompiled = RunBrcc32(folder.Path(), "-decompile -fo back.rc " + exe.string());
+    ASSERT_EQ(decompiled.exitCode, 0) << decompiled.stderr;
+    const RunResult compiled = RunBrcc32(folder.Path(), "-fo back.res back.rc");
+    ASSERT_EQ(compiled.exitCode, 0) << compiled.stderr;
+    const std::vector<std::uint8_t> program = folder.Read("back.res");
+    std::vector<std::uint8_t> exeBytes(std::filesystem::file_size(exe));
+    std::ifstream(exe, std::ios::binary).read(reinterpret_cast<char*>(exeBytes.data()), exeBytes.size());
+    // A directory keeps its resources by type, name and language; the script, in the order it writes them.
+    auto sorted = [](std::vector<ResEntry> entries) {
+        std::sort(entries.begin(), entries.end(), [](const ResEntry& a, const ResEntry& b) {
+            return std::tie(a.type, a.name, a.language) < std::tie(b.type, b.name, b.language);
+        });
+        return entries;
+    };
+    const std::vector<ResEntry> expected = sorted(ReadPeResources(exeBytes));
+    const std::vector<ResEntry> got = sorted(ReadResFile(program));
+    ASSERT_EQ(expected.size(), got.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const ResEntry& a = expected[i];
+        const ResEntry& b = got[i];
+        EXPECT_TRUE(a.type == b.type && a.name == b.name && a.language == b.language &&
+                    std::ranges::equal(a.data, b.data))
+            << "resource " << i << " of the executable, in directory order";
+    }
+    EXPECT_NE(folder.Read("back.rc").size(), 0u);
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "back_icon_MAINICON.ico"));
 }
 
 }  // namespace

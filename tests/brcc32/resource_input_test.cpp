@@ -1,0 +1,180 @@
+// Resources read back from .res files, COFF objects of both layouts and executables of three machines; hostile files
+// refused with what is wrong and where; GNU ld given several of our objects and one of GNU windres.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "brcc32/byte_order.h"
+#include "resource_lines.h"
+#include "test_folder.h"
+
+namespace brcc::test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void SetU32(Bytes& bytes, std::size_t at, std::uint32_t value) { WriteU32(bytes.data() + at, value); }
+
+class ResourceInput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // GNU windres' names for our compiler: the GNU dialect and its machine.
+        std::filesystem::create_directory(m_folder.Path() / "bin");
+        for (const char* name : {"i686-w64-mingw32-windres", "x86_64-w64-mingw32-windres"}) {
+            std::filesystem::create_symlink(std::filesystem::absolute(BRCC32_PATH), m_folder.Path() / "bin" / name);
+        }
+        m_folder.Write("app.rc",
+                       "STRINGTABLE { 1, \"one\" 17, \"dix-sept\" }\n"
+                       "1 RCDATA { \"odd\" }\n"
+                       "EMPTY RCDATA { }\n"
+                       "CONFIG MYDATA { \"a\", 1, 2L }\n"
+                       "LANGUAGE 12, 1\n"
+                       "CONFIG MYDATA { \"fr\" }\n"
+                       "1 VERSIONINFO FILEVERSION 1,2,3,4 {}\n");
+        m_folder.Write("main.c", std::string("int main(void) { return 0; }\n"));
+        m_folder.Write("entry.c", std::string("int mainCRTStartup(void) { return 0; }\n"));
+        ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fo app.res app.rc").exitCode, 0);
+        m_lines = LinesOfRes(m_folder.Read("app.res"));
+        ASSERT_EQ(m_lines.size(), 7u);
+    }
+
+    void Run(const std::string& command) {
+        const RunResult result = RunIn(m_folder.Path(), command);
+        ASSERT_EQ(result.exitCode, 0) << command << "\n" << result.stderr;
+    }
+
+    TestFolder m_folder;
+    ResourceLines m_lines;
+};
+
+TEST_F(ResourceInput, ObjectsAndExecutablesGiveBackTheResourcesOfTheirRes) {
+    Run("bin/i686-w64-mingw32-windres -i app.rc -o gnu-x86.o");
+    Run("bin/x86_64-w64-mingw32-windres -i app.res -o gnu-x64.o");
+    Run(std::string(BRCC32_PATH) + " -machine:arm64 -fo ms-arm64.obj app.rc");
+    Run("llvm-cvtres /machine:x64 /out:cvtres.obj app.res");
+    Run("x86_64-w64-mingw32-windres -J res -i app.res -o windres.o");
+    Run("i686-w64-mingw32-gcc main.c gnu-x86.o -o mingw32.exe");
+    Run("x86_64-w64-mingw32-gcc main.c gnu-x64.o -o mingw64.exe");
+    Run("clang --target=aarch64-pc-windows-msvc -c entry.c -o entry.o");
+    Run("lld-link /nologo /machine:arm64 /entry:mainCRTStartup /subsystem:console /nodefaultlib /out:arm64.exe "
+        "entry.o ms-arm64.obj");
+    std::filesystem::copy_file(m_folder.Path() / "mingw64.exe", m_folder.Path() / "no-extension");
+    for (const std::string source : {"gnu-x86.o", "gnu-x64.o", "ms-arm64.obj", "cvtres.obj", "windres.o", "mingw32.exe",
+                                     "mingw64.exe", "arm64.exe", "no-extension"}) {
+        const std::string back = source + ".res";
+        Run("bin/x86_64-w64-mingw32-windres -i " + source + " -O res -o " + back);
+        EXPECT_EQ(LinesOfRes(m_folder.Read(back)), m_lines) << source;
+    }
+    // A .res goes through as it came, every byte.
+    Run(std::string(BRCC32_PATH) + " -fo copy.res app.res");
+    EXPECT_EQ(m_folder.Read("copy.res"), m_folder.Read("app.res"));
+}
+
+struct Hostile {
+    std::string name;
+    std::string from;  // the valid file it is spoilt from
+    std::function<void(Bytes&)> spoil;
+    std::string message;
+};
+
+// Where an executable's resource directory is recorded: the third data directory of its optional header.
+std::size_t ResourceDirectoryField(const Bytes& exe) {
+    const std::size_t optional = ReadU32(exe, 0x3C) + 24;
+    return optional + (ReadU16(exe, optional) == 0x20B ? 112 : 96) + 16;
+}
+
+TEST_F(ResourceInput, HostileFilesAreRefusedWithWhatAndWhereAndLeaveNoOutput) {
+    Run("bin/i686-w64-mingw32-windres -i app.rc -o gnu.o");
+    Run("i686-w64-mingw32-gcc main.c gnu.o -o app.exe");
+    ASSERT_FALSE(HasFatalFailure());
+    constexpr std::size_t kSection = 60;  // GNU's layout: the directory right after the headers
+    const std::vector<Hostile> cases = {
+        {"cut.res", "app.res", [](Bytes& b) { b.resize(40); },
+         "not a 32-bit .res file: the header at offset 32 goes past the end of the file"},
+        {"lying.res", "app.res", [](Bytes& b) { SetU32(b, 32, 0x7FFFFFFF); },
+         "the header at offset 32 announces more data than the file holds"},
+        {"small.res", "app.res", [](Bytes& b) { SetU32(b, 36, 8); }, "the header at offset 32 is too small"},
+        {"unmarked.res", "app.res", [](Bytes& b) { b.erase(b.begin(), b.begin() + 32); },
+         "the header at offset 0 is not the empty entry"},
+        {"loop.o", "gnu.o", [](Bytes& b) { SetU32(b, kSection + 20, 0x80000000u); }, "its tables loop or overlap"},
+        {"huge.o", "gnu.o", [](Bytes& b) { SetU32(b, kSection + 12, 0xFFFFFFFFu); },
+         "damaged at offset 0: a table or a name goes past the end of its section"},
+        {"far.o", "gnu.o", [](Bytes& b) { SetU32(b, kSection + 20, 0x8FFFFFF0u); }, "goes past the end of its section"},
+        {"outside.o", "gnu.o", [](Bytes& b) { SetU32(b, kSection + ReadU32(b, ReadU32(b, 20 + 24)), 0x7FFFFFF0u); },
+         "a resource's data lies outside the file"},
+        {"sections.o", "gnu.o", [](Bytes& b) { b[2] = b[3] = 0xFF; }, "its headers go past the end of the file"},
+        {"cut.exe", "app.exe", [](Bytes& b) { b.resize(200); }, "not a valid executable"},
+        {"nowhere.exe", "app.exe", [](Bytes& b) { SetU32(b, ResourceDirectoryField(b), 0x7FFFFFF0u); },
+         "its resource directory lies outside every section"},
+    };
+    for (const Hostile& hostile : cases) {
+        Bytes bytes = m_folder.Read(hostile.from);
+        hostile.spoil(bytes);
+        m_folder.Write(hostile.name, bytes);
+        // An object as output too: its writer must not take the refusal for a full disk.
+        for (const std::string output : {"out.res", "out.obj"}) {
+            const RunResult result = RunBrcc32(m_folder.Path(), "-fo " + output + " " + hostile.name);
+            EXPECT_EQ(result.exitCode, 1) << hostile.name;
+            EXPECT_NE(result.stderr.find(hostile.name + ": error: "), std::string::npos) << result.stderr;
+            EXPECT_NE(result.stderr.find(hostile.message), std::string::npos) << result.stderr;
+            EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / output)) << hostile.name;
+        }
+    }
+}
+
+// GNU ld merges the .rsrc sections of its objects: ours in two objects and GNU windres' manifest after them all end up
+// in the executable, and Windows' loader (Wine's here) finds each.
+TEST_F(ResourceInput, GnuLdKeepsTheResourcesOfEveryObject) {
+    m_folder.Write("b.rc", std::string("STRINGTABLE { 40, \"forty\" }\n2 RCDATA { \"b\" }\nNAMED MYTYPE { \"x\" }\n"));
+    m_folder.Write("app.manifest", std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                                               "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" "
+                                               "manifestVersion=\"1.0\"></assembly>\n"));
+    m_folder.Write("m.rc", std::string("1 24 app.manifest\n"));
+    m_folder.Write("check.c", std::string(R"(#include <windows.h>
+#include <wchar.h>
+static int Has(const wchar_t* type, const wchar_t* name) { return FindResourceW(NULL, name, type) != NULL; }
+int main(void) {
+    wchar_t text[32];
+    int missing = 0;
+    missing |= (LoadStringW(NULL, 1, text, 32) == 0 || wcscmp(text, L"one") != 0) << 0;
+    missing |= (LoadStringW(NULL, 40, text, 32) == 0 || wcscmp(text, L"forty") != 0) << 1;
+    missing |= !Has(MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(1)) << 2;
+    missing |= !Has(MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(2)) << 3;
+    missing |= !Has(L"MYDATA", L"CONFIG") << 4;
+    missing |= !Has(L"MYTYPE", L"NAMED") << 5;
+    missing |= !Has(MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1)) << 6;
+    return missing;
+}
+)"));
+    for (const std::string target : {"i686", "x86_64"}) {
+        const std::string ours = "bin/" + target + "-w64-mingw32-windres";
+        const std::string exe = "check-" + target + ".exe";
+        Run(ours + " -i app.rc -o a-" + target + ".o");
+        Run(ours + " -i b.rc -o b-" + target + ".o");
+        Run(target + "-w64-mingw32-windres -i m.rc -o m-" + target + ".o");
+        Run(target + "-w64-mingw32-gcc check.c a-" + target + ".o b-" + target + ".o m-" + target + ".o -o " + exe);
+        Run(ours + " -i b.rc -o b.res");
+        Run(ours + " -i m.rc -o m.res");
+        ResourceLines expected = m_lines;
+        for (const char* res : {"b.res", "m.res"}) {
+            const ResourceLines more = LinesOfRes(m_folder.Read(res));
+            expected.insert(expected.end(), more.begin(), more.end());
+        }
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(ReadBackResources(m_folder.Path(), exe), expected) << exe;
+    }
+    // Wine's prefix for the tests is 32-bit, and only the test run sets it up with a display.
+    if (std::getenv("WINEPREFIX") == nullptr || std::getenv("DISPLAY") == nullptr) {
+        GTEST_SKIP() << "no Wine prefix with a display: the loader's check is left to the test run";
+    }
+    const RunResult run = RunIn(m_folder.Path(), "wine check-i686.exe");
+    EXPECT_EQ(run.exitCode, 0) << "bits of what the loader missed: " << run.exitCode << "\n" << run.stderr;
+}
+
+}  // namespace
+}  // namespace brcc::test
