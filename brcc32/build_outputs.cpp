@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "brcc32/decompile/decompile_command.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/input/resource_input.h"
 #include "brcc32/message_catalogue.h"
@@ -120,6 +121,10 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         verbose = nullptr;
     } else if (commandLine.outputToStandardOutput && verbose == stdout) {
         verbose = stderr;  // the standard output carries the compiled bytes
+    }
+    if (commandLine.outputFormat == OutputFormat::kScript) {
+        DecompileInput(commandLine, ResourceInputFormat(commandLine), diagnostics, verbose);
+        return;
     }
     const std::string& shown = commandLine.scriptArgument;
     PreprocessOptions preprocess = commandLine.preprocess;

@@ -13,8 +13,6 @@ namespace brcc {
 namespace {
 
 constexpr std::size_t kCopyChunk = 1 << 16;
-constexpr std::size_t kGroupHeaderSize = 6;
-constexpr std::size_t kGroupEntrySize = 14;
 constexpr std::uint16_t kGroupFlags = kMemMoveable | kMemPure | kMemDiscardable;
 constexpr std::uint32_t kMaxImageId = 0xFFFF;
 constexpr std::uint64_t kMaxDataSize = 0xFFFFFFF0u;
@@ -103,28 +101,8 @@ void ResourceCompiler::CompileIconOrCursor(const ResourceStatement& statement, F
         m_writer.WriteData(image.data);
     }
 
-    std::vector<std::uint8_t> group(kGroupHeaderSize + kGroupEntrySize * images.size());
-    WriteU16(group.data() + 2, isIcon ? 1 : 2);
-    WriteU16(group.data() + 4, static_cast<std::uint16_t>(images.size()));
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        const IconImage& image = images[i];
-        std::uint8_t* entry = group.data() + kGroupHeaderSize + kGroupEntrySize * i;
-        if (isIcon) {
-            entry[0] = image.width;
-            entry[1] = image.height;
-            entry[2] = image.colorCount;
-            entry[3] = image.reserved;
-            WriteU32(entry + 8, static_cast<std::uint32_t>(image.data.size()));
-        } else {
-            // A cursor's bitmap holds the AND and XOR masks one above the other: twice the cursor's height.
-            WriteU16(entry, image.width);
-            WriteU16(entry + 2, static_cast<std::uint16_t>(image.height * 2));
-            WriteU32(entry + 8, static_cast<std::uint32_t>(image.data.size() + 4));
-        }
-        WriteU16(entry + 4, image.planes);
-        WriteU16(entry + 6, image.bitCount);
-        WriteU16(entry + 12, static_cast<std::uint16_t>(firstId + i));
-    }
+    const std::vector<std::uint8_t> group =
+        EncodeIconGroup(images, isIcon ? IconFileKind::kIcon : IconFileKind::kCursor, firstId);
     std::uint16_t groupFlags = kGroupFlags;
     if (statement.memoryFlags & kMemPreload) {
         groupFlags = static_cast<std::uint16_t>((groupFlags | kMemPreload) & ~kMemPure);

@@ -49,6 +49,14 @@ inline constexpr MessageText kTryHelp{"Try '{1}' for more information.", "Essaye
 // What -v says.
 inline constexpr MessageText kVerboseReading{"reading {1}", "lecture de {1}"};
 inline constexpr MessageText kVerboseWriting{"writing {1}", "écriture de {1}"};
+inline constexpr MessageText kVerboseDecompiled{
+    "{1}: {2} resources written as statements, {3} as files beside it, {4} as data",
+    "{1} : {2} ressources écrites en instructions, {3} en fichiers à côté, {4} en données"};
+inline constexpr MessageText kResourceLeftOut{
+    "resource {1} of type {2}, language {3}, is left out of the script: the script language cannot write its name "
+    "or its memory flags",
+    "la ressource {1} de type {2}, langue {3}, est laissée hors du script : le langage des scripts ne sait pas écrire "
+    "son nom ou ses options de mémoire"};
 inline constexpr MessageText kVerboseDependencies{"writing the dependencies to {1}",
                                                   "écriture des dépendances dans {1}"};
 
@@ -69,7 +77,9 @@ inline constexpr MessageText kUsageBorland{
     "\n"
     "  @FILE             read more options from FILE\n"
     "  -fo FILE          write the output to FILE (.res; .obj or .o: a COFF object)\n"
-    "  -fi FILE          the script to compile\n"
+    "  -fi FILE          the script to compile (or a .res file to write back as a script)\n"
+    "  -decompile        write the input's resources back as a script, with its images and fonts beside it, that\n"
+    "                    compiles to the same bytes (also for an output named .rc)\n"
     "  -i DIRS, -I DIRS  look for #include files in these folders (separated by ';'), then in INCLUDE's\n"
     "  -d NAME[=VALUE]   define macros (several separated by ';'); -D is the same\n"
     "  -u NAME           undefine a macro\n"
@@ -89,7 +99,9 @@ inline constexpr MessageText kUsageBorland{
     "\n"
     "  @FICHIER          lire d'autres options dans FICHIER\n"
     "  -fo FICHIER       écrire la sortie dans FICHIER (.res ; .obj ou .o : un objet COFF)\n"
-    "  -fi FICHIER       le script à compiler\n"
+    "  -fi FICHIER       le script à compiler (ou un fichier .res à réécrire en script)\n"
+    "  -decompile        réécrire les ressources de l'entrée en script, avec ses images et polices à côté, qui se\n"
+    "                    compile en les mêmes octets (de même pour une sortie nommée .rc)\n"
     "  -i DOSSIERS, -I DOSSIERS\n"
     "                    chercher les fichiers #include dans ces dossiers (séparés par ';'), puis dans ceux\n"
     "                    d'INCLUDE\n"
@@ -111,6 +123,8 @@ inline constexpr MessageText kUsageMicrosoft{
     "\n"
     "  @FILE             read more options from FILE\n"
     "  /fo FILE          write the output to FILE (.res; .obj or .o: a COFF object)\n"
+    "  /decompile        write the input's resources (a .res file) back as a script, with its images and fonts\n"
+    "                    beside it, that compiles to the same bytes (also for an output named .rc)\n"
     "  /i DIR            look for #include files in DIR, then in INCLUDE's folders\n"
     "  /d NAME[=VALUE]   define a macro\n"
     "  /u NAME           undefine a macro\n"
@@ -129,6 +143,8 @@ inline constexpr MessageText kUsageMicrosoft{
     "\n"
     "  @FICHIER          lire d'autres options dans FICHIER\n"
     "  /fo FICHIER       écrire la sortie dans FICHIER (.res ; .obj ou .o : un objet COFF)\n"
+    "  /decompile        réécrire les ressources de l'entrée (un fichier .res) en script, avec ses images et\n"
+    "                    polices à côté, qui se compile en les mêmes octets (de même pour une sortie nommée .rc)\n"
     "  /i DOSSIER        chercher les fichiers #include dans DOSSIER, puis dans ceux d'INCLUDE\n"
     "  /d NOM[=VALEUR]   définir une macro\n"
     "  /u NOM            annuler la définition d'une macro\n"
@@ -152,7 +168,9 @@ inline constexpr MessageText kUsageGnu{
     "  -o, --output=FILE            the output (also the second file name; none or - writes the standard output)\n"
     "  -J, --input-format=FORMAT    rc, res or coff (an object or an executable; default: from the input's name,\n"
     "                               else from its first bytes)\n"
-    "  -O, --output-format=FORMAT   res or coff (default: res for an output named .res, else coff)\n"
+    "  -O, --output-format=FORMAT   res, coff or rc (default: res for an output named .res, rc for .rc, else\n"
+    "                               coff); rc writes the resources back as a script that compiles to the\n"
+    "                               same bytes, with its images and fonts as files beside it\n"
     "  -F, --target=TARGET          pe-i386, pe-x86-64 or pe-aarch64 (default: from the program's prefix,\n"
     "                               x86_64-w64-mingw32-windres for instance; else pe-i386)\n"
     "  -I, --include-dir=DIR        look for #include files in DIR\n"
@@ -176,7 +194,9 @@ inline constexpr MessageText kUsageGnu{
     "  -o, --output=FICHIER         la sortie (aussi le second nom de fichier ; sans nom ou -, la sortie standard)\n"
     "  -J, --input-format=FORMAT    rc, res ou coff (un objet ou un exécutable ; par défaut : d'après le nom de\n"
     "                               l'entrée, sinon d'après ses premiers octets)\n"
-    "  -O, --output-format=FORMAT   res ou coff (par défaut : res pour une sortie nommée .res, sinon coff)\n"
+    "  -O, --output-format=FORMAT   res, coff ou rc (par défaut : res pour une sortie nommée .res, rc pour\n"
+    "                               .rc, sinon coff) ; rc réécrit les ressources en script qui se compile\n"
+    "                               en les mêmes octets, avec ses images et polices en fichiers à côté\n"
     "  -F, --target=CIBLE           pe-i386, pe-x86-64 ou pe-aarch64 (par défaut : d'après le préfixe du\n"
     "                               programme, x86_64-w64-mingw32-windres par exemple ; sinon pe-i386)\n"
     "  -I, --include-dir=DOSSIER    chercher les fichiers #include dans DOSSIER\n"
@@ -929,7 +949,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères", "BRC5315"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 281> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 283> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -949,6 +969,8 @@ inline constexpr std::array<const MessageText*, 281> kEveryMessage = {
     &kTryHelp,
     &kVerboseReading,
     &kVerboseWriting,
+    &kVerboseDecompiled,
+    &kResourceLeftOut,
     &kVerboseDependencies,
     &kCompatibleBorland,
     &kCompatibleMicrosoft,

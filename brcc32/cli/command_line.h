@@ -17,7 +17,7 @@ enum class Dialect { kBorland, kMicrosoft, kGnu };
 // kObject: a COFF object or an executable, told apart by their first bytes; kByContent: a script unless the first
 // bytes say it is a .res, an object or an executable.
 enum class InputFormat { kScript, kRes, kObject, kByContent };
-enum class OutputFormat { kRes, kCoff };
+enum class OutputFormat { kRes, kCoff, kScript };  // kScript: the resources written back as a script
 enum class DependencyFormat { kMake, kJson };
 
 // Who the program is taken for: its file name picks the dialect and, for GNU, the machine of a target prefix.

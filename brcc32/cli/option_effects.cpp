@@ -174,8 +174,8 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
                 value, {{"rc", InputFormat::kScript}, {"res", InputFormat::kRes}, {"coff", InputFormat::kObject}});
             return;
         case OptionEffect::kOutputFormat:
-            m_outputFormat =
-                ChooseFormat<OutputFormat>(value, {{"res", OutputFormat::kRes}, {"coff", OutputFormat::kCoff}});
+            m_outputFormat = ChooseFormat<OutputFormat>(
+                value, {{"res", OutputFormat::kRes}, {"coff", OutputFormat::kCoff}, {"rc", OutputFormat::kScript}});
             return;
         case OptionEffect::kDependencies:
             m_dependenciesBesideOutput = true;
@@ -192,6 +192,9 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             return;
         case OptionEffect::kPreprocessorArgument:
             ReadPreprocessorArgument(value);
+            return;
+        case OptionEffect::kDecompile:
+            m_outputFormat = OutputFormat::kScript;
             return;
     }
 }
@@ -284,17 +287,19 @@ void CommandLineParser::Finish() {
         m_result.output = PathFromUtf8(m_result.outputArgument);
     } else {
         m_result.output = m_result.script;
-        m_result.output.replace_extension(".res");
+        m_result.output.replace_extension(m_outputFormat == OutputFormat::kScript ? ".rc" : ".res");
         m_result.outputArgument = PathToUtf8(m_result.output);
     }
     // An object file's name asks for an object file in every dialect: a .res named x.obj serves no linker. GNU
     // windres writes an object unless the name ends in .res: rsrc.syso, x.coff and names without an extension are
-    // objects. (A .rc name, there, asks for a script: the place to choose it once scripts are written.)
-    // The standard output takes a .res unless -O says otherwise: there is no name to go by.
-    const bool objectByName = m_result.outputToStandardOutput ? false
+    // objects. A .rc name asks for a script in every dialect, as windres takes it. The standard output takes a .res
+    // unless -O says otherwise: there is no name to go by.
+    const bool objectByName = m_result.outputToStandardOutput        ? false
                               : m_result.dialect == Dialect::kGnu ? !HasExtension(m_result.output, {".res"})
                                                                   : HasExtension(m_result.output, {".o", ".obj"});
-    m_result.outputFormat = m_outputFormat.value_or(objectByName ? OutputFormat::kCoff : OutputFormat::kRes);
+    m_result.outputFormat = m_outputFormat.value_or(HasExtension(m_result.output, {".rc"}) ? OutputFormat::kScript
+                                                    : objectByName                         ? OutputFormat::kCoff
+                                                                                           : OutputFormat::kRes);
     if (m_dependenciesBesideOutput && m_result.dependencies.file.empty()) {
         m_result.dependencies.file = m_result.output;
         m_result.dependencies.file.replace_extension(".d");

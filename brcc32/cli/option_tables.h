@@ -34,6 +34,7 @@ enum class OptionEffect {
     kDependencyTarget,
     kDependencyFormat,
     kPreprocessorArgument,
+    kDecompile,  // the output is a script that gives the input's resources back
 };
 
 struct OptionRow {
@@ -45,34 +46,24 @@ struct OptionRow {
 // Borland's brcc32: '-' only, in any case.
 // Longer names first where one starts another: a value may be glued to a short name.
 inline constexpr std::array kBorlandOptions = {
-    OptionRow{"machine", true, OptionEffect::kMachine},
-    OptionRow{"fo", true, OptionEffect::kOutput},
-    OptionRow{"fi", true, OptionEffect::kInput},
-    OptionRow{"fe", true, OptionEffect::kRefused16Bit},
-    OptionRow{"w32", false, OptionEffect::kAccepted},
-    OptionRow{"32", false, OptionEffect::kAccepted},
-    OptionRow{"16", false, OptionEffect::kRefused16Bit},
-    OptionRow{"31", false, OptionEffect::kRefused16Bit},
-    OptionRow{"MD", false, OptionEffect::kDependencies},
-    OptionRow{"MF", true, OptionEffect::kDependencyFile},
-    OptionRow{"MT", true, OptionEffect::kDependencyTarget},
-    OptionRow{"MP", false, OptionEffect::kAccepted},
-    OptionRow{"r", false, OptionEffect::kAccepted},
-    OptionRow{"m", false, OptionEffect::kAccepted},
-    OptionRow{"x", false, OptionEffect::kIgnoreIncludeVariable},
-    OptionRow{"v", false, OptionEffect::kVerbose},
-    OptionRow{"h", false, OptionEffect::kHelp},
-    OptionRow{"?", false, OptionEffect::kHelp},
-    OptionRow{"i", true, OptionEffect::kIncludeList},
-    OptionRow{"d", true, OptionEffect::kDefineList},
-    OptionRow{"u", true, OptionEffect::kUndefine},
-    OptionRow{"c", true, OptionEffect::kCodePage},
-    OptionRow{"l", true, OptionEffect::kLanguage},
+    OptionRow{"machine", true, OptionEffect::kMachine},   OptionRow{"decompile", false, OptionEffect::kDecompile},
+    OptionRow{"fo", true, OptionEffect::kOutput},         OptionRow{"fi", true, OptionEffect::kInput},
+    OptionRow{"fe", true, OptionEffect::kRefused16Bit},   OptionRow{"w32", false, OptionEffect::kAccepted},
+    OptionRow{"32", false, OptionEffect::kAccepted},      OptionRow{"16", false, OptionEffect::kRefused16Bit},
+    OptionRow{"31", false, OptionEffect::kRefused16Bit},  OptionRow{"MD", false, OptionEffect::kDependencies},
+    OptionRow{"MF", true, OptionEffect::kDependencyFile}, OptionRow{"MT", true, OptionEffect::kDependencyTarget},
+    OptionRow{"MP", false, OptionEffect::kAccepted},      OptionRow{"r", false, OptionEffect::kAccepted},
+    OptionRow{"m", false, OptionEffect::kAccepted},       OptionRow{"x", false, OptionEffect::kIgnoreIncludeVariable},
+    OptionRow{"v", false, OptionEffect::kVerbose},        OptionRow{"h", false, OptionEffect::kHelp},
+    OptionRow{"?", false, OptionEffect::kHelp},           OptionRow{"i", true, OptionEffect::kIncludeList},
+    OptionRow{"d", true, OptionEffect::kDefineList},      OptionRow{"u", true, OptionEffect::kUndefine},
+    OptionRow{"c", true, OptionEffect::kCodePage},        OptionRow{"l", true, OptionEffect::kLanguage},
 };
 
 // Microsoft's rc: '-' or '/', in any case.
 inline constexpr std::array kMicrosoftOptions = {
     OptionRow{"machine", true, OptionEffect::kMachine},
+    OptionRow{"decompile", false, OptionEffect::kDecompile},
     OptionRow{"nologo", false, OptionEffect::kAccepted},
     OptionRow{"fo", true, OptionEffect::kOutput},
     OptionRow{"MD", false, OptionEffect::kDependencies},

@@ -138,4 +138,34 @@ std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFile
     return images;
 }
 
+std::vector<std::uint8_t> EncodeIconGroup(const std::vector<IconImage>& images, IconFileKind kind,
+                                          std::uint32_t firstId) {
+    constexpr std::size_t kGroupHeaderSize = 6;
+    constexpr std::size_t kGroupEntrySize = 14;
+    const bool isIcon = kind == IconFileKind::kIcon;
+    std::vector<std::uint8_t> group(kGroupHeaderSize + kGroupEntrySize * images.size());
+    WriteU16(group.data() + 2, static_cast<std::uint16_t>(kind));
+    WriteU16(group.data() + 4, static_cast<std::uint16_t>(images.size()));
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const IconImage& image = images[i];
+        std::uint8_t* entry = group.data() + kGroupHeaderSize + kGroupEntrySize * i;
+        if (isIcon) {
+            entry[0] = image.width;
+            entry[1] = image.height;
+            entry[2] = image.colorCount;
+            entry[3] = image.reserved;
+            WriteU32(entry + 8, static_cast<std::uint32_t>(image.data.size()));
+        } else {
+            // A cursor's bitmap holds the AND and XOR masks one above the other: twice the cursor's height.
+            WriteU16(entry, image.width);
+            WriteU16(entry + 2, static_cast<std::uint16_t>(image.height * 2));
+            WriteU32(entry + 8, static_cast<std::uint32_t>(image.data.size() + 4));
+        }
+        WriteU16(entry + 4, image.planes);
+        WriteU16(entry + 6, image.bitCount);
+        WriteU16(entry + 12, static_cast<std::uint16_t>(firstId + i));
+    }
+    return group;
+}
+
 }  // namespace brcc

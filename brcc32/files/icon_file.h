@@ -27,4 +27,8 @@ struct IconImage {
 // Throws FileFormatError with a reason a user can act on; the images point into `file`.
 std::vector<IconImage> ReadIconFile(std::span<const std::uint8_t> file, IconFileKind kind);
 
+// The group resource that lists `images`, numbered from `firstId`: what Windows reads to pick an image by size.
+std::vector<std::uint8_t> EncodeIconGroup(const std::vector<IconImage>& images, IconFileKind kind,
+                                          std::uint32_t firstId);
+
 }  // namespace brcc

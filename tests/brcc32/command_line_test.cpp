@@ -175,6 +175,10 @@ TEST_F(CommandLines, Microsoft) {
          1250},
         // CMake passes absolute paths, which begin as options do.
         {"rc", {"/fo", "/tmp/out.res", "/tmp/in.rc"}, "/tmp/in.rc", "/tmp/out.res"},
+        // A script out: asked by name, or by the option that takes the script's name from the input's.
+        {"rc", {"/fo", "back.rc", "x.res"}, "x.res", "back.rc", OutputFormat::kScript},
+        {"brcc32", {"-decompile", "x.res"}, "x.res", "x.rc", OutputFormat::kScript},
+        {"windres", {"-i", "x.res", "-O", "rc", "-o", "x.txt"}, "x.res", "x.txt", OutputFormat::kScript},
         {"rc",
          {"/MF", "deps.d", "x.rc"},
          "x.rc",
@@ -286,7 +290,7 @@ TEST_F(CommandLines, RefusalsNameTheFault) {
         {"rc", {"/fo"}, "/fo needs a value"},
         {"rc", {"/fo", "", "a.rc"}, "/fo names no file"},
         {"windres", {"a.rc", "a.o", "b.o"}, "too many file names: 'b.o'"},
-        {"windres", {"-O", "rc", "a.rc", "a.o"}, "'rc' is not a format"},
+        {"windres", {"-O", "exe", "a.rc", "a.o"}, "'exe' is not a format"},
         {"windres", {"--in", "a.rc", "a.o"}, "unknown option '--in'"},  // --input or --input-format
         {"windres", {"-F", "pe-mips", "a.rc", "a.o"}, "'pe-mips' is not a machine"},
         {"brcc32", {"--dialect=watcom", "a.rc"}, "'watcom' is not a dialect"},

@@ -12,6 +12,8 @@
 #include <regex>
 #include <stdexcept>
 
+#include "round_trip.h"
+
 namespace brcc::test {
 
 TestFolder::TestFolder() {
@@ -100,6 +102,8 @@ void ExpectSameRes(const TestFolder& folder, const std::string& script, const st
         const auto difference = std::mismatch(ourBytes.begin(), ourBytes.end(), theirBytes.begin()).first;
         FAIL() << "first difference at byte " << difference - ourBytes.begin() << " of\n" << script;
     }
+    // Every script of the corpus also serves the decompiler: its resources must come back through a script.
+    ExpectRoundTrip(folder, "ours.res", script);
 }
 
 void ExpectRefusedWith(const TestFolder& folder, const std::string& name, const std::vector<ScriptRefusal>& cases) {

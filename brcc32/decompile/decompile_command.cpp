@@ -1,0 +1,95 @@
+// Reads the input's resources whole, as a resource refers to its bytes in place, then writes them as a script.
+#include "brcc32/decompile/decompile_command.h"
+
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "brcc32/decompile/decompile.h"
+#include "brcc32/files/input_file.h"
+#include "brcc32/message_catalogue.h"
+#include "brcc32/resource_compiler.h"
+#include "brcc32/script_error.h"
+
+namespace brcc {
+namespace {
+
+void Say(std::FILE* verbose, const MessageText& message, std::initializer_list<MessageArgument> arguments) {
+    if (verbose != nullptr) {
+        std::fprintf(verbose, "%s\n", Text(message, arguments).c_str());
+    }
+}
+
+// A script given as input is compiled first: the script written back is then the compiler's view of it, every
+// macro and #include resolved.
+std::vector<std::uint8_t> CompileToBytes(const CommandLine& commandLine, DiagnosticSink* diagnostics) {
+    PreprocessOptions preprocess = commandLine.preprocess;
+    preprocess.machine = commandLine.machine;
+    if (commandLine.codePage) {
+        preprocess.codePage = *commandLine.codePage;
+    }
+    ScriptSettings settings;
+    settings.language = commandLine.language.value_or(kDefaultLanguage);
+    settings.nullTerminateStrings = commandLine.nullTerminateStrings;
+    std::stringbuf res;
+    CompileScript(commandLine.script, res, preprocess, commandLine.scriptArgument, DefaultReaderCount(), diagnostics,
+                  nullptr, settings);
+    const std::string bytes = std::move(res).str();
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+void DecompileInput(const CommandLine& commandLine, std::optional<ResourceFileFormat> format,
+                    DiagnosticSink* diagnostics, std::FILE* verbose) {
+    const std::string& shown = commandLine.scriptArgument;
+    Say(verbose, msg::kVerboseReading, {shown});
+    // A .res file is read resource by resource; an object or an executable whole, as its directory is spread
+    // through it; a script's resources are all in memory, as the compiler made them.
+    std::vector<std::uint8_t> bytes;
+    std::unique_ptr<ResourceSource> source;
+    try {
+        if (format == ResourceFileFormat::kRes) {
+            InputFile probe(commandLine.script);  // for the reason a user reads when the file cannot be opened
+            source = std::make_unique<ResFileSource>(commandLine.script);
+        } else if (format) {
+            InputFile file(commandLine.script);
+            bytes.resize(static_cast<std::size_t>(file.Size()));
+            file.Read(bytes);
+            std::vector<ResEntry> entries = ReadResources(bytes, *format);
+            for (ResEntry& entry : entries) {
+                entry.memoryFlags = DefaultMemoryFlags(entry.type);
+            }
+            source = std::make_unique<MemorySource>(std::move(entries));
+        } else {
+            bytes = CompileToBytes(commandLine, diagnostics);
+            source = std::make_unique<MemorySource>(ReadResFile(bytes));
+        }
+    } catch (const ScriptError&) {
+        throw;
+    } catch (const FileAccessError& error) {
+        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
+    } catch (const LocalizedError& error) {
+        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {ReasonOf(error)}));
+    }
+    Say(verbose, msg::kVerboseWriting, {commandLine.outputArgument});
+    try {
+        const DecompileSummary summary = WriteDecompiledScript(*source, commandLine.output, diagnostics, shown);
+        for (const std::filesystem::path& file : summary.files) {
+            Say(verbose, msg::kVerboseWriting, {PathToUtf8(file)});
+        }
+        Say(verbose, msg::kVerboseDecompiled,
+            {commandLine.outputArgument, std::to_string(summary.asText), std::to_string(summary.asFiles),
+             std::to_string(summary.asData)});
+    } catch (const ScriptError&) {
+        throw;
+    } catch (const LocalizedError& error) {
+        throw ScriptError(shown, 0, error.Text());
+    } catch (const std::runtime_error& error) {
+        throw ScriptError(shown, 0, ReasonOf(error));
+    }
+}
+
+}  // namespace brcc

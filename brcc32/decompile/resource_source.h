@@ -1,0 +1,50 @@
+// Where the decompiler takes resources from: their headers all at once, each one's data only when it is written, so
+// that a .res file of any size is written back in the memory of its largest resources.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <vector>
+
+#include "brcc32/output/res_file.h"
+
+namespace brcc {
+
+class ResourceSource {
+public:
+    virtual ~ResourceSource() = default;
+    // Each resource's type, name, flags, language, version and characteristics; its data may be left empty.
+    virtual const std::vector<ResEntry>& Entries() const = 0;
+    // The resource with its data, which lives in `buffer` or in the source, until the next call with `buffer`.
+    virtual ResEntry Load(std::size_t index, std::vector<std::uint8_t>& buffer) = 0;
+};
+
+// Resources whose data is in memory already.
+class MemorySource : public ResourceSource {
+public:
+    explicit MemorySource(std::vector<ResEntry> entries) : m_entries(std::move(entries)) {}
+    const std::vector<ResEntry>& Entries() const override { return m_entries; }
+    ResEntry Load(std::size_t index, std::vector<std::uint8_t>&) override { return m_entries[index]; }
+
+private:
+    std::vector<ResEntry> m_entries;
+};
+
+// A .res file read header by header; the data is read from the file when asked.
+class ResFileSource : public ResourceSource {
+public:
+    // Throws LocalizedError when the file is no .res file, std::runtime_error when it cannot be read.
+    explicit ResFileSource(const std::filesystem::path& path);
+    const std::vector<ResEntry>& Entries() const override { return m_entries; }
+    ResEntry Load(std::size_t index, std::vector<std::uint8_t>& buffer) override;
+
+private:
+    std::ifstream m_file;
+    std::vector<ResEntry> m_entries;
+    std::vector<std::uint64_t> m_offsets;  // of each resource's data
+    std::vector<std::uint32_t> m_sizes;
+};
+
+}  // namespace brcc
