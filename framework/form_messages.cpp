@@ -1,8 +1,5 @@
 // A form's messages: the switch, what each does, and the controls' place at the scroll offset.
-#include <vector>
-
 #include "framework/form.h"
-#include "framework/layout.h"
 
 namespace framework {
 
