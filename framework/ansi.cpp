@@ -52,7 +52,7 @@ struct Conversion {
 };
 
 // The system's conversion; `lossReport`, where given, is set when a character had no byte.
-std::string FromWide(std::wstring_view wide, DWORD flags, BOOL* lossReport) {
+std::string FromWide(std::wstring_view wide, DWORD flags, BOOL* lossReport, UINT codePage = CP_ACP) {
     if (wide.empty()) {
         return {};
     }
@@ -60,9 +60,9 @@ std::string FromWide(std::wstring_view wide, DWORD flags, BOOL* lossReport) {
         throw std::bad_alloc();
     }
     const int size = static_cast<int>(wide.size());
-    const int length = ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, lossReport);
+    const int length = ::WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, lossReport);
     std::string ansi(static_cast<size_t>(std::max(length, 0)), '\0');
-    ::WideCharToMultiByte(CP_ACP, flags, wide.data(), size, ansi.data(), length, nullptr, lossReport);
+    ::WideCharToMultiByte(codePage, flags, wide.data(), size, ansi.data(), length, nullptr, lossReport);
     return ansi;
 }
 
@@ -135,5 +135,7 @@ std::string WideToAnsi(std::wstring_view wide) {
 }
 
 std::string WideToAnsiLenient(std::wstring_view wide) { return FromWide(wide, 0, nullptr); }
+
+std::string WideToUtf8(std::wstring_view wide) { return FromWide(wide, 0, nullptr, CP_UTF8); }
 
 }  // namespace framework

@@ -9,6 +9,8 @@ namespace framework {
 
 std::wstring AnsiToWide(std::string_view ansi);
 std::wstring Utf8ToWide(std::string_view utf8);
+// Every character has its bytes in UTF-8; a lone surrogate becomes U+FFFD.
+std::string WideToUtf8(std::wstring_view wide);
 
 // What a console program wrote: UTF-8 when the bytes are valid UTF-8, else ANSI.
 std::wstring OutputTextToWide(std::string_view bytes);

@@ -43,6 +43,9 @@ void Paint(HWND bar, const BarState& state) {
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
     if (state.band != nullptr) {
         RECT band = BandRect(bar, state);
+        // The one band of the row reaches the container's right end, as the bars above and
+        // below do, not only the end of its tool bar.
+        band.right = std::max(band.right, client.right);
         ::DrawEdge(dc, &band, BDR_RAISEDINNER, BF_RECT);
         // Two raised ridges, the handle's usual look, inside its width.
         const int inset = std::max(2, state.margin + 1);

@@ -128,6 +128,7 @@ void Form::LayOut() {
     RECT client;
     ::GetClientRect(Handle(), &client);
     const POINT offset = m_scroll.Offset();
+    std::vector<HWND> resizedBars;
     HDWP batch = ::BeginDeferWindowPos(static_cast<int>(m_placed.size()));
     for (const Placed& placed : m_placed) {
         if (placed.entry->parentId != 0) {
@@ -144,6 +145,10 @@ void Form::LayOut() {
             width = client.right;
             y = placed.entry->dock == Dock::Top ? 0 : client.bottom - b.height;
             flags &= ~SWP_NOSIZE;
+            const RECT now = WindowRectIn(placed.hwnd, Handle());
+            if (now.left != x || now.top != y || now.right - now.left != width) {
+                resizedBars.push_back(placed.hwnd);
+            }
         }
         if (batch != nullptr) {
             batch = ::DeferWindowPos(batch, placed.hwnd, nullptr, x, y, width, b.height, flags);
@@ -151,6 +156,12 @@ void Form::LayOut() {
     }
     if (batch != nullptr) {
         ::EndDeferWindowPos(batch);
+    }
+    // A bar that moves keeps only the part of its picture the system copies along, and the
+    // window, which does not clip its children, erases its newly shown area over that copy:
+    // a stretched bar then showed its text and edges only over its new part. It paints whole.
+    for (HWND bar : resizedBars) {
+        ::RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
     }
     if (offset.x != m_laidOutOffset.x || offset.y != m_laidOutOffset.y) {
         m_laidOutOffset = offset;

@@ -1,7 +1,9 @@
 // File names and the command line that Compile hands to the resource compiler, and what it tells of the result.
 #include "main_window/compile_command.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cwctype>
 #include <iterator>
 
 namespace talvorine {
@@ -65,6 +67,24 @@ std::wstring CompilerReport(std::wstring_view output) {
         report += line;
     }
     return report;
+}
+
+bool ReportsWarning(std::wstring_view output) {
+    constexpr std::wstring_view kWord = L"warning";
+    const auto sameLetter = [](wchar_t a, wchar_t b) { return std::towlower(a) == b; };
+    const auto isLetter = [](wchar_t c) { return std::iswalpha(c) != 0; };
+    for (auto at = output.begin();;) {
+        at = std::search(at, output.end(), kWord.begin(), kWord.end(), sameLetter);
+        if (at == output.end()) {
+            return false;
+        }
+        // The word itself, not part of one ("nowarnings").
+        const auto after = at + static_cast<std::ptrdiff_t>(kWord.size());
+        if ((at == output.begin() || !isLetter(at[-1])) && (after == output.end() || !isLetter(*after))) {
+            return true;
+        }
+        ++at;
+    }
 }
 
 }  // namespace talvorine

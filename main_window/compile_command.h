@@ -25,4 +25,8 @@ std::wstring CompileFailureStatus(std::optional<std::uint32_t> exitCode);
 inline constexpr size_t kReportLines = 10;
 std::wstring CompilerReport(std::wstring_view output);
 
+// True when a line of the output is a warning: "file(12): warning: ..." as brcc32 writes it
+// and IDEs read it, "Warning file.rc 12: ..." as older compilers wrote it.
+bool ReportsWarning(std::wstring_view output);
+
 }  // namespace talvorine

@@ -21,7 +21,7 @@
 #include "help/hh.h"
 #include "main_window/compile_command.h"
 #include "main_window/form1_layout.h"
-#include "main_window/script_text.h"
+#include "main_window/script_file.h"
 
 namespace talvorine {
 namespace {
@@ -55,30 +55,6 @@ std::wstring ExecutableFolder() {
         }
         buffer.resize(buffer.size() * 2);
     }
-}
-
-// The memo's text from a file's bytes: ANSI, or Unicode where the file starts with a
-// byte-order mark. The bytes go as soon as the text is decoded: one large copy at a time.
-std::wstring MemoTextFromFile(std::string bytes) {
-    const ByteOrderMark mark = DetectByteOrderMark(bytes);
-    std::wstring decoded;
-    switch (mark.encoding) {
-        case ScriptEncoding::kAnsi: {
-            std::string script = ScriptTextFromFileBytes(bytes);
-            std::string().swap(bytes);
-            return framework::AnsiToWide(script);
-        }
-        case ScriptEncoding::kUtf8:
-            decoded = framework::Utf8ToWide(std::string_view(bytes).substr(mark.length));
-            break;
-        case ScriptEncoding::kUtf16Le:
-        case ScriptEncoding::kUtf16Be:
-            decoded = Utf16UnitsFromBytes(std::string_view(bytes).substr(mark.length),
-                                          mark.encoding == ScriptEncoding::kUtf16Be);
-            break;
-    }
-    std::string().swap(bytes);
-    return ScriptTextFromWideText(decoded);
 }
 
 constexpr wchar_t kEmptyTextKeepsFile[] = L"Le texte à enregistrer est vide ; le fichier existant est conservé";
@@ -173,6 +149,7 @@ void TForm1::tlbtnNouveauClick() {
     framework::SetText(Control(kIdEdit1), L"");
     framework::SetText(Control(kIdGroupBox1), L"Création de Fichier rc : ");
     SetCommandStatus(kStartStatus, kBlack);
+    m_scriptEncoding = ScriptEncoding::kAnsi;
     ::SetFocus(Control(kIdMemo1));
 }
 
@@ -196,8 +173,11 @@ void TForm1::OpenScript(const std::wstring& path) {
     // Compile runs in the current folder on the name in Edit1: the folder moves only
     // together with that name, once the file is in the memo.
     std::optional<framework::CurrentFolderChange> folder;
+    ScriptEncoding encoding = ScriptEncoding::kAnsi;
     try {
-        const std::wstring text = MemoTextFromFile(framework::ReadWholeFile(path));
+        ScriptFileText file = MemoTextFromFile(framework::ReadWholeFile(path));
+        const std::wstring& text = file.text;
+        encoding = file.encoding;
         folder.emplace(FolderOf(path), L"Impossible d'ouvrir le fichier \"" + path + L"\". ");
         // An empty memo has nothing to compare or to put back.
         HWND memo = Control(kIdMemo1);
@@ -211,6 +191,7 @@ void TForm1::OpenScript(const std::wstring& path) {
         throw framework::Error(framework::kMemoCapacityError);
     }
     folder->Keep();
+    m_scriptEncoding = encoding;
     const std::wstring bareName = BareName(path);
     framework::SetText(Control(kIdGroupBox1), framework::LiteralCaption(L"Fichier " + bareName));
     framework::SetText(Control(kIdEdit1), bareName);
@@ -233,7 +214,7 @@ void TForm1::SaveScript(const std::wstring& path) {
         throw framework::Error(framework::CannotCreateMessage(path, kEmptyTextKeepsFile));
     }
     framework::CurrentFolderChange folder(FolderOf(path), L"Impossible de créer le fichier \"" + path + L"\". ");
-    framework::ReplaceWholeFile(path, framework::WideToAnsi(former));
+    framework::ReplaceWholeFile(path, FileBytesFromMemoText(former, m_scriptEncoding));
     folder.Keep();
     ReplaceMemoText(L"", former);
     framework::SetText(Control(kIdGroupBox1), kStartCaption);
@@ -278,15 +259,19 @@ void TForm1::OnCompileEnded(WPARAM cookie) {
         return;  // a later command has taken over the status label
     }
     m_reportedCompile = 0;
+    // Without a console the user sees nothing of what the compiler said: its first lines
+    // tell which line of which file is wrong, or why a .res built all the same may be wrong.
+    const std::wstring output = framework::OutputTextToWide(ended.output->ReadHead(kOutputHead));
     if (known && exitCode == 0) {
         SetStatus(L"Compilation executée avec succès !", kGreen);
         ::MessageBeep(MB_OK);
+        if (ReportsWarning(output)) {
+            ::MessageBoxW(Handle(), CompilerReport(output).c_str(), kApplicationTitle, MB_OK | MB_ICONWARNING);
+        }
         return;
     }
     SetStatus(CompileFailureStatus(known ? std::optional<std::uint32_t>(exitCode) : std::nullopt), kRed);
-    // Without a console the user sees nothing of what the compiler said: its first lines
-    // tell which line of which file is wrong.
-    const std::wstring report = CompilerReport(framework::OutputTextToWide(ended.output->ReadHead(kOutputHead)));
+    const std::wstring report = CompilerReport(output);
     if (!report.empty()) {
         throw framework::Error(report);
     }

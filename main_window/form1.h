@@ -14,6 +14,7 @@
 #include "framework/form.h"
 #include "framework/handles.h"
 #include "framework/process.h"
+#include "main_window/script_text.h"
 
 namespace talvorine {
 
@@ -62,6 +63,8 @@ private:
     // tlbtnCompiler and Compiler1: one flag.
     framework::Command m_compile;
     bool m_settingMemoText = false;
+    // What Save As writes: the encoding of the file last opened, ANSI after New.
+    ScriptEncoding m_scriptEncoding = ScriptEncoding::kAnsi;
 
     framework::TextFileDialog m_openTextFileDialog1;
     framework::TextFileDialog m_saveTextFileDialog1;

@@ -12,6 +12,7 @@
 #include "framework/tool_bar.h"
 #include "main_window/form1_ids.h"
 #include "resources/text_file_dialog.h"
+#include "resources/version.h"
 
 namespace talvorine {
 
@@ -27,7 +28,7 @@ inline constexpr int kForm1Height = 353;
 
 inline constexpr wchar_t kStartCaption[] = L"Création de Fichier .rc : ";
 inline constexpr wchar_t kStartStatus[] = L"Créez ou ouvrez un fichier .rc !";
-inline constexpr wchar_t kMakersNotice[] = L"Talvorine 1.0 - © 2026 les développeurs de Talvorine";
+inline constexpr wchar_t kMakersNotice[] = L"Talvorine 1.0 - " TALVORINE_COPYRIGHT;
 
 using framework::ControlKind;
 using framework::Dock;
@@ -42,7 +43,7 @@ struct AboutBoxDesign {
 inline constexpr AboutBoxDesign kAboutBox1 = {
     .productName = L"Talvorine",
     .version = L"Version 1.0 - Win9x - WinXP",
-    .copyright = L"© 2026 les développeurs de Talvorine",
+    .copyright = L"" TALVORINE_COPYRIGHT,
 };
 
 inline constexpr framework::FontDesign kTahoma8 = {.face = L"Tahoma", .points = 8};

@@ -68,4 +68,16 @@ std::wstring Utf16UnitsFromBytes(std::string_view bytes, bool bigEndian) {
     return units;
 }
 
+std::string Utf16BytesFromUnits(std::wstring_view units, bool bigEndian) {
+    std::string bytes;
+    bytes.reserve(units.size() * 2);
+    for (const wchar_t unit : units) {
+        const char high = static_cast<char>((unit >> 8) & 0xFF);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
 }  // namespace talvorine

@@ -25,5 +25,7 @@ ByteOrderMark DetectByteOrderMark(std::string_view bytes);
 
 // UTF-16 code units from their bytes; an odd last byte, half a unit, becomes U+FFFD.
 std::wstring Utf16UnitsFromBytes(std::string_view bytes, bool bigEndian);
+// And back: two bytes a unit, in the order given.
+std::string Utf16BytesFromUnits(std::wstring_view units, bool bigEndian);
 
 }  // namespace talvorine

@@ -170,6 +170,61 @@ TEST_F(RealBrcc32Test, AnInvalidScriptFailsInRedAndKeepsTheOldResFile) {
     EXPECT_EQ(FileNamesIn(m_workFolder), (std::vector<std::wstring>{L"appli.rc", L"appli.res"}));
 }
 
+// The .res is built but its accents are wrong: the compiler's warning is shown beside the green status.
+TEST_F(RealBrcc32Test, AWarningOfASuccessfulCompileIsShown) {
+    OpenNewFile(m_workFolder / L"appli.rc",
+                "STRINGTABLE\r\nBEGIN\r\n  1, \"Fran\xC3\xA7"
+                "ais\"\r\nEND\r\n");
+    Command(kCmdCompiler);
+    auto box = WaitForBox(kApplicationTitle, 20000);
+    ASSERT_TRUE(box);
+    // The compiler's line as it wrote it: no full stop added.
+    EXPECT_TRUE(box->Text().starts_with(L"appli.rc(")) << Narrow(box->Text());
+    EXPECT_NE(box->Text().find(L": warning: "), std::wstring::npos) << Narrow(box->Text());
+    EXPECT_NE(box->Text().find(L"65001"), std::wstring::npos) << Narrow(box->Text());
+    EXPECT_TRUE(box->HasWarningIcon());
+    wintest::SaveScreenshot(box->Window(), L"compile-warning");
+    EXPECT_EQ(ReadText(m_label2), kSuccessStatus);
+    Dismiss(*box);
+    EXPECT_TRUE(WaitForForegroundColour(m_label2, kGreen)) << Narrow(ColourName(ForegroundColour(m_label2)));
+    EXPECT_TRUE(fs::exists(m_workFolder / L"appli.res"));
+}
+
+// Opened and saved again, a Unicode script is the same file, and compiles to the same .res, accents and
+// letters the ANSI code page lacks included.
+TEST_F(RealBrcc32Test, AUnicodeScriptSavedAgainIsTheSameFileAndCompilesTheSame) {
+    const std::wstring text = L"STRINGTABLE\r\nBEGIN\r\n  1, \"Fran\u00e7ais \u0141\u00f3d\u017a\"\r\nEND\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+    } scripts[] = {
+        {"UTF-8", "\xEF\xBB\xBF#pragma code_page(65001)\r\n" + Narrow(text)},
+        {"UTF-16 LE", "\xFF\xFE" + Utf16Bytes(text, false)},
+        {"UTF-16 BE", "\xFE\xFF" + Utf16Bytes(text, true)},
+    };
+    const std::string stored = Utf16Bytes(L"Fran\u00e7ais \u0141\u00f3d\u017a", false);  // as a .res holds it
+    for (const auto& [name, bytes] : scripts) {
+        SCOPED_TRACE(name);
+        // The same text in another encoding would not count as a change: from an empty memo, it does.
+        Command(kCmdNouveau);
+        ASSERT_TRUE(WaitForText(m_label2, kStartStatus));
+        const fs::path original = m_workFolder / L"original.rc";
+        const fs::path copy = m_workFolder / L"copie.rc";
+        OpenNewFile(original, bytes);
+        SaveAs(copy);
+        EXPECT_EQ(ReadBytes(copy), bytes);
+        Command(kCmdCompiler);
+        ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus, 20000)) << Narrow(ReadText(m_label2));
+        OpenFile(original);
+        Command(kCmdCompiler);
+        ASSERT_TRUE(WaitForText(m_label2, kSuccessStatus, 20000)) << Narrow(ReadText(m_label2));
+        const std::string res = ReadBytes(m_workFolder / L"original.res");
+        EXPECT_EQ(ReadBytes(m_workFolder / L"copie.res"), res);
+        EXPECT_NE(res.find(stored), std::string::npos);
+        ExpectNoTopLevelBox();
+    }
+}
+
 // A French user's error box reads French after the keyword that IDEs parse. Under Wine the user's interface language
 // follows the locale the test program was started in (LANG, LC_ALL), not a child's own environment block, so this
 // suite runs on its own under fr_FR; on Windows it follows the account's display language instead.

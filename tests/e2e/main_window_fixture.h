@@ -70,6 +70,17 @@ inline std::wstring QuotedSystemReason(DWORD code) {
     return reason;
 }
 
+// `text` in UTF-16, in the byte order given.
+inline std::string Utf16Bytes(std::wstring_view text, bool bigEndian) {
+    std::string bytes;
+    for (const wchar_t c : text) {
+        const char high = static_cast<char>(c >> 8);
+        const char low = static_cast<char>(c & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 struct Brcc32Start {
     std::wstring commandLine;
     std::wstring shown;  // "hidden", "console" (a visible console window) or "default"

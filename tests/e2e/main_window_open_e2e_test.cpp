@@ -128,24 +128,28 @@ TEST_F(MainWindowTest, AFailedOpenOrSaveAsLeavesCompileOnTheShownFile) {
     SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-// Files written by other editors in Unicode, with a byte-order mark: the same text as an ANSI file.
+// Files written by other editors in Unicode, with a byte-order mark: the same text as an ANSI file,
+// saved again in their own encoding with their mark, their lines ending in CR LF.
 TEST_F(MainWindowTest, OpenDecodesUnicodeFilesByTheirByteOrderMark) {
-    const std::wstring text = L"A RCDATA \"\u00e9t\u00e9.bin\"\nB ICON b.ico";
-    std::string utf16le = "\xFF\xFE";
-    std::string utf16be = "\xFE\xFF";
-    for (const wchar_t c : text) {
-        utf16le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-        utf16be += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
-    }
-    const std::string utf8 = "\xEF\xBB\xBF" + Narrow(text);
-    for (const std::string& bytes : {utf16le, utf16be, utf8}) {
+    const auto encodings = [](std::wstring_view text) {
+        return std::vector<std::string>{"\xFF\xFE" + Utf16Bytes(text, false), "\xFE\xFF" + Utf16Bytes(text, true),
+                                        "\xEF\xBB\xBF" + Narrow(text)};
+    };
+    const auto read = encodings(L"A RCDATA \"\u00e9t\u00e9.bin\"\nB ICON b.ico");
+    const auto saved = encodings(L"A RCDATA \"\u00e9t\u00e9.bin\"\r\nB ICON b.ico");
+    for (size_t i = 0; i < read.size(); ++i) {
         const fs::path script = m_workFolder / L"unicode.rc";
-        OpenNewFile(script, bytes);
+        OpenNewFile(script, read[i]);
         EXPECT_EQ(ReadText(m_memo), L"A RCDATA \"\u00e9t\u00e9.bin\"\r\nB ICON b.ico");
-        // Saved again, it is an ANSI file.
         SaveAs(script);
-        EXPECT_EQ(ReadBytes(script), "A RCDATA \"\xE9t\xE9.bin\"\r\nB ICON b.ico");
+        EXPECT_EQ(ReadBytes(script), saved[i]) << i;
     }
+    // New starts an ANSI script again.
+    Command(kCmdNouveau);
+    ASSERT_TRUE(WaitForText(m_label2, kStartStatus));
+    Type(L"C RCDATA \"\u00e9.bin\"");
+    SaveAs(m_workFolder / L"new.rc");
+    EXPECT_EQ(ReadBytes(m_workFolder / L"new.rc"), "C RCDATA \"\xE9.bin\"");
 }
 
 // What a label or group box shows of its text: "&&" is one "&", a lone "&" only marks the next letter.

@@ -112,14 +112,17 @@ std::vector<std::wstring> MessageBoxWindow::ButtonTexts() const {
     return texts;
 }
 
-bool MessageBoxWindow::HasErrorIcon() const {
-    for (HWND child : DescendantsOfClass(m_box, L"Static")) {
+namespace {
+
+// Whether most coloured pixels of the box's icon are of the kind `matches` takes.
+bool IconMostly(HWND box, bool (*matches)(int r, int g, int b)) {
+    for (HWND child : DescendantsOfClass(box, L"Static")) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON || !IsWindowVisible(child)) {
             continue;
         }
         std::optional<ScreenPixels> capture;
         // The icon is painted a little after the box shows.
-        int red = 0;
+        int matching = 0;
         int coloured = 0;
         WaitUntil(
             [&] {
@@ -127,7 +130,7 @@ bool MessageBoxWindow::HasErrorIcon() const {
                 if (!capture) {
                     return false;
                 }
-                red = 0;
+                matching = 0;
                 coloured = 0;
                 for (COLORREF c : capture->pixels) {
                     const int r = GetRValue(c);
@@ -137,16 +140,24 @@ bool MessageBoxWindow::HasErrorIcon() const {
                         continue;  // grey, white or black: background and outlines
                     }
                     ++coloured;
-                    if (r > 2 * g && r > 2 * b) {
-                        ++red;
-                    }
+                    matching += matches(r, g, b) ? 1 : 0;
                 }
                 return coloured > 0;
             },
             3000, 50);
-        return coloured > 0 && red * 2 > coloured;
+        return coloured > 0 && matching * 2 > coloured;
     }
     return false;
+}
+
+}  // namespace
+
+bool MessageBoxWindow::HasErrorIcon() const {
+    return IconMostly(m_box, [](int r, int g, int b) { return r > 2 * g && r > 2 * b; });
+}
+
+bool MessageBoxWindow::HasWarningIcon() const {
+    return IconMostly(m_box, [](int r, int g, int b) { return r > 2 * b && g > 2 * b && g * 2 > r; });
 }
 
 void MessageBoxWindow::PressOk() const { PostCommand(m_box, IDOK); }

@@ -156,6 +156,8 @@ public:
     std::vector<std::wstring> ButtonTexts() const;
     // The icon shows mostly red: the error (stop) icon; warning and information icons are yellow or blue.
     bool HasErrorIcon() const;
+    // Mostly yellow or orange: the warning (exclamation) icon.
+    bool HasWarningIcon() const;
     void PressOk() const;
     bool WaitClosed(DWORD timeoutMs = kDefaultTimeoutMs) const;
 

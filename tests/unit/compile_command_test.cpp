@@ -53,3 +53,22 @@ TEST(CompileCommand, ReportKeepsTheFirstNonBlankLines) {
     EXPECT_EQ(CompilerReport(eleven), ten + L"\n…");
     EXPECT_EQ(CompilerReport(eleven.substr(0, eleven.find(L"l11"))), ten);
 }
+
+TEST(CompileCommand, AWarningIsTheWordInAnyLetterCase) {
+    const struct {
+        const wchar_t* output;
+        bool warns;
+    } cases[] = {
+        {L"", false},
+        {L"a.rc(3): warning: ce texte est de l'UTF-8 valide\r\n", true},
+        {L"a.rc:3: warning: x", true},
+        {L"a.rc(3): warning RC4005: x", true},
+        {L"Borland Resource Compiler\r\nWarning a.rc 3: x", true},
+        {L"a.rc(3): error: x", false},
+        {L"1 warnings", false},
+        {L"nowarning.rc built", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(talvorine::ReportsWarning(c.output), c.warns) << testing::PrintToString(std::wstring(c.output));
+    }
+}

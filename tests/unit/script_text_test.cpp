@@ -64,4 +64,6 @@ TEST(ScriptText, Utf16UnitsInEitherOrderAndAHalfUnitMarked) {
     EXPECT_EQ(talvorine::Utf16UnitsFromBytes("a\0\xE9\0"s, false), L"a\u00e9");
     EXPECT_EQ(talvorine::Utf16UnitsFromBytes("\0a\x20\xAC"s, true), L"a\u20ac");
     EXPECT_EQ(talvorine::Utf16UnitsFromBytes("a\0b"s, false), L"a\uFFFD");
+    EXPECT_EQ(talvorine::Utf16BytesFromUnits(L"a\u00e9", false), "a\0\xE9\0"s);
+    EXPECT_EQ(talvorine::Utf16BytesFromUnits(L"a\u20ac", true), "\0a\x20\xAC"s);
 }

@@ -182,6 +182,45 @@ TEST(ExecutableResources, EncodingRowTemplateHoldsItsLabelAndAChooseOnlyList) {
     EXPECT_EQ(::GetWindowLongW(list, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
 }
 
+// What the file's properties show, in French.
+TEST(ExecutableResources, VersionInformationNamesTheProductInFrench) {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(g_executable.c_str(), &ignored);
+    ASSERT_GT(size, 0u) << "no version resource";
+    std::string block(size, '\0');
+    ASSERT_TRUE(::GetFileVersionInfoW(g_executable.c_str(), 0, size, block.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    WORD* translation = nullptr;
+    ASSERT_TRUE(
+        ::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_EQ(length, 4u);
+    EXPECT_EQ(translation[0], MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH));
+    EXPECT_EQ(translation[1], 1200);  // UTF-16
+    const struct {
+        const wchar_t* name;
+        const wchar_t* value;
+    } strings[] = {
+        {L"ProductName", L"Talvorine"},
+        {L"ProductVersion", L"1.0.0.0"},
+        {L"FileVersion", L"1.0.0.0"},
+        {L"FileDescription", L"Shell pour BRCC32"},
+        {L"LegalCopyright", L"\u00a9 2026 les d\u00e9veloppeurs de Talvorine"},
+    };
+    for (const auto& s : strings) {
+        wchar_t* value = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040C04B0\\") + s.name;
+        ASSERT_TRUE(::VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+            << std::string(path.begin(), path.end());
+        EXPECT_STREQ(value, s.value);
+    }
+}
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (argc > 1) {

@@ -23,44 +23,67 @@ TEST_F(Form1Window, TheScreenShowsTheControls) {
     EXPECT_GT(purple, 0);
 }
 
-// Scrolled to the far corner of a small window, then enlarged: the screen shows what a window
-// opened at that size shows, with nothing left of where the controls were before.
-TEST_F(Form1Window, AfterScrollingAndEnlargingTheScreenShowsWhatAFreshWindowShows) {
-    // Large enough for the scaled controls at every resolution tested: no scroll bars left.
-    const SIZE large = m_dpi == 96 ? SIZE{700, 500} : SIZE{1000, 740};
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    ::SetWindowPos(m_main, nullptr, 0, 0, 320, 260, SWP_NOZORDER);
-    wintest::LetPaintReachScreen(m_main);
-    ::SendMessageW(m_main, WM_VSCROLL, SB_BOTTOM, 0);
-    ::SendMessageW(m_main, WM_HSCROLL, SB_BOTTOM, 0);
-    ::SetFocus(nullptr);  // no caret, which blinks
-    wintest::WaitForPaint(m_main);
-    ::SetWindowPos(m_main, nullptr, 0, 0, large.cx, large.cy, SWP_NOZORDER);
-    wintest::WaitForPaint(m_main);
-    const wintest::ScreenPicture enlarged = wintest::CaptureScreen(m_main);
-    wintest::SavePicture(enlarged, L"main-window-scrolled-then-enlarged-" + std::to_wstring(m_dpi));
-
-    m_form.reset();
-    m_form = std::make_unique<framework::Whole<TForm1>>();
-    m_main = m_form->Handle();
-    ::SetWindowPos(m_main, nullptr, 0, 0, large.cx, large.cy, SWP_NOZORDER);
-    m_form->Show();
-    ::SetFocus(nullptr);
-    const wintest::ScreenPicture fresh =
-        wintest::SaveScreenshot(m_main, L"main-window-fresh-" + std::to_wstring(m_dpi));
-
-    ASSERT_EQ(enlarged.Width(), fresh.Width());
-    ASSERT_EQ(enlarged.Height(), fresh.Height());
+// Where two pictures of the same window differ: their count, and the first as "x,y".
+std::pair<int, std::string> Differences(const wintest::ScreenPicture& a, const wintest::ScreenPicture& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) {
+        return {-1, "sizes differ"};
+    }
     int differing = 0;
     std::string first;
-    for (int y = 0; y < fresh.Height(); ++y) {
-        for (int x = 0; x < fresh.Width(); ++x) {
-            if (enlarged.At(x, y) != fresh.At(x, y)) {
-                first = differing++ == 0 ? std::to_string(x) + "," + std::to_string(y) : first;
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) {
+            if (a.At(x, y) != b.At(x, y) && differing++ == 0) {
+                first = std::to_string(x) + "," + std::to_string(y);
             }
         }
     }
-    EXPECT_EQ(differing, 0) << "first at " << first;
+    return {differing, first};
+}
+
+// Enlarged, with or without scrolling to the far corner of a smaller window first: the screen
+// shows what the window shows once painted whole, and what a window opened at that size shows,
+// with nothing left of where the controls or the bars' edges were before.
+TEST_F(Form1Window, AfterEnlargingTheScreenShowsWhatAFreshWindowShows) {
+    // Large enough for the scaled controls at every resolution tested: no scroll bars left.
+    const SIZE large = m_dpi == 96 ? SIZE{700, 500} : SIZE{1000, 740};
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    for (const bool scrolled : {false, true}) {
+        SCOPED_TRACE(scrolled ? "scrolled first" : "plain");
+        const std::wstring name =
+            std::wstring(scrolled ? L"scrolled-then-enlarged-" : L"enlarged-") + std::to_wstring(m_dpi);
+        m_form = std::make_unique<framework::Whole<TForm1>>();
+        m_main = m_form->Handle();
+        m_form->Show();
+        ::SetFocus(nullptr);  // no caret, which blinks
+        // In the screen's corner, so that the larger window fits on the screen.
+        ::SetWindowPos(m_main, nullptr, 0, 0, 320, 260, SWP_NOZORDER | (scrolled ? 0 : SWP_NOSIZE));
+        wintest::LetPaintReachScreen(m_main);
+        if (scrolled) {
+            ::SendMessageW(m_main, WM_VSCROLL, SB_BOTTOM, 0);
+            ::SendMessageW(m_main, WM_HSCROLL, SB_BOTTOM, 0);
+        }
+        wintest::WaitForPaint(m_main);
+        // By the bottom right corner, as a person drags it: the window's place stays.
+        ::SetWindowPos(m_main, nullptr, 0, 0, large.cx, large.cy, SWP_NOZORDER | SWP_NOMOVE);
+        wintest::WaitForPaint(m_main);
+        const wintest::ScreenPicture enlarged = wintest::CaptureScreen(m_main);
+        wintest::SavePicture(enlarged, L"main-window-" + name);
+
+        wintest::LetPaintReachScreen(m_main);
+        const auto [repaintedDiffering, repaintedFirst] = Differences(enlarged, wintest::CaptureScreen(m_main));
+        EXPECT_EQ(repaintedDiffering, 0) << "repainted whole, first at " << repaintedFirst;
+
+        m_form.reset();
+        m_form = std::make_unique<framework::Whole<TForm1>>();
+        m_main = m_form->Handle();
+        ::SetWindowPos(m_main, nullptr, enlarged.area.left, enlarged.area.top, large.cx, large.cy, SWP_NOZORDER);
+        m_form->Show();
+        ::SetFocus(nullptr);
+        wintest::WaitForPaint(m_main);
+        const wintest::ScreenPicture fresh = wintest::CaptureScreen(m_main);
+        const auto [freshDiffering, freshFirst] = Differences(enlarged, fresh);
+        EXPECT_EQ(freshDiffering, 0) << "opened at that size, first at " << freshFirst;
+    }
 }
 
 // The mouse moved through the system's input queue, to a point of the screen.
