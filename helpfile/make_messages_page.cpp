@@ -1,0 +1,172 @@
+// Writes the help page of brcc32's messages from the compiler's own catalogue, so that the page lists every
+// message the compiler can print, in the words it prints them, and never one it has dropped. Only the group
+// titles and what to do about each group are written by hand, here.
+// Usage: make_messages_page OUTPUT.html
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "brcc32/message_catalogue.h"
+
+namespace {
+
+using brcc::MessageText;
+namespace msg = brcc::msg;
+
+// A group starts at its first message in the catalogue's order and runs to the next group; a message added to
+// the catalogue lands in the group of its neighbours. A group whose advice is null is not shown: usage texts, and the
+// parts that other messages put together.
+struct Group {
+    const MessageText* first;
+    const char* title;
+    const char* advice;
+};
+
+constexpr Group kGroups[] = {
+    {&msg::kUnknownOption, "La ligne de commande",
+     "Le compilateur n'a rien lu du script : corrigez la commande (code de sortie 2). <code>brcc32 -h</code> "
+     "donne les options du dialecte ; voir aussi <a href=\"dialectes.html\">Les trois dialectes</a>."},
+    {&msg::kVerboseReading, "Ce que dit -v", "Des nouvelles, pas des erreurs : l'option <code>-v</code> les demande."},
+    {&msg::kUsageBorland, "", nullptr},
+    {&msg::kFileNotFound, "Pourquoi un fichier ne se lit pas",
+     "Ces raisons suivent le nom du fichier dans les messages qui le nomment, après un deux-points."},
+    {&msg::kSystemError, "Les mots du système", "Windows donne lui-même le texte : il dépend de la langue du système."},
+    {&msg::kInternalError, "Une panne du compilateur",
+     "Le compilateur n'attendait pas cette situation. Gardez le script et les fichiers qu'il nomme : ils "
+     "permettent de la reproduire."},
+    {&msg::kNoIconHeader, "Une icône, un curseur, un bitmap ou une police refusés",
+     "Le fichier nommé n'est pas de son type, ou il est abîmé. Enregistrez-le à nouveau depuis votre éditeur "
+     "d'images ; une icône PNG doit être rangée dans un fichier <code>.ico</code>."},
+    {&msg::kOutputNotWritten, "L'écriture des fichiers produits",
+     "Le disque, les droits ou le nom du fichier produit sont en cause. L'ancien fichier, s'il existait, "
+     "reste intact."},
+    {&msg::kUtf16WithoutMark, "Le préprocesseur",
+     "Les lignes <code>#include</code>, <code>#define</code>, <code>#if</code>... Le message nomme le fichier "
+     "où est la faute : souvent un en-tête inclus, pas le script."},
+    {&msg::kBadExpression, "Les expressions de #if", "Une expression de <code>#if</code> ou <code>#elif</code>."},
+    {&msg::kEndOfScript, "Les mots du script",
+     "Ce que le compilateur a trouvé là où il attendait autre chose : ces mots complètent les messages "
+     "ci-dessous."},
+    {&msg::kExpectedBlockBegin, "Ce que le script devait contenir",
+     "La ligne n'a pas la forme attendue : comparez-la aux exemples de <a href=\"compilateur.html\">Ce "
+     "qu'il accepte</a>. La faute est souvent à la fin de la ligne précédente (une virgule, un "
+     "<code>END</code> oublié)."},
+    {&msg::kBelongsToOneResource, "Les instructions de ressources", ""},
+    {&msg::kHexLinesExpected, "Données, tables de chaînes et raccourcis clavier", ""},
+    {&msg::kButtonWidthRange, "Barres d'outils et menus", ""},
+    {&msg::kExpectedLanguageComma, "Noms, types et langues des ressources", ""},
+    {&msg::kVersionPartTooLarge, "VERSIONINFO", ""},
+    {&msg::kExpectedCaption, "Les dialogues", ""},
+    {&msg::kPartData, "", nullptr},
+    {&msg::kCannotReadScript, "Les fichiers nommés et les ressources en double",
+     "Un fichier introuvable est cherché dans le dossier du script, puis dans les dossiers <code>-i</code>, "
+     "puis dans ceux de la variable <code>INCLUDE</code>. Deux ressources de même type, de même nom et de "
+     "même langue ne peuvent pas coexister : Windows n'en trouverait qu'une."},
+};
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// {1}, {2}... are what the message names: a file, a word of the script, a number.
+std::string WithPlaceholders(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}') {
+            out += "<var>…</var>";
+            i += 2;
+        } else {
+            out += Escaped(text.substr(i, 1));
+        }
+    }
+    return out;
+}
+
+// The stable code of a message, once the catalogue gives one: it then fills the page's first column, which
+// stays out while no message has one.
+std::string CodeOf(const MessageText&) { return {}; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_messages_page OUTPUT.html\n";
+        return 2;
+    }
+    std::ofstream page(argv[1], std::ios::binary);
+    page << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">\n"
+            "<html lang=\"fr\">\n<head>\n"
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\n"
+            "<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\">\n"
+            "<link rel=\"stylesheet\" type=\"text/css\" href=\"talvorine.css\">\n"
+            "<title>Les messages du compilateur</title>\n</head>\n<body>\n<div class=\"page\">\n"
+            "<h1>Les messages du compilateur</h1>\n"
+            "<p>Voici tous les messages que <code>brcc32</code> peut écrire, tels qu'il les écrit, par famille. "
+            "<var>…</var> tient la place de ce que le message nomme : un fichier, un mot du script, un nombre. "
+            "Les messages sont en français quand la langue de Windows est le français, sinon en anglais (la "
+            "seconde colonne). Comment lire un message et le corriger : <a href=\"erreurs.html\">Corriger une "
+            "erreur</a>.</p>\n";
+    bool withCodes = false;
+    for (const MessageText* message : msg::kEveryMessage) {
+        withCodes = withCodes || !CodeOf(*message).empty();
+    }
+    const Group* group = nullptr;
+    bool shown = false;
+    for (const MessageText* message : msg::kEveryMessage) {
+        for (const Group& g : kGroups) {
+            if (g.first == message) {
+                if (shown) {
+                    page << "</table>\n";
+                }
+                group = &g;
+                shown = g.advice != nullptr;
+                if (shown) {
+                    page << "<h2>" << g.title << "</h2>\n";
+                    if (g.advice[0] != '\0') {
+                        page << "<p>" << g.advice << "</p>\n";
+                    }
+                    page << "<table summary=\"" << g.title << "\">\n<tr>" << (withCodes ? "<th>Code</th>" : "")
+                         << "<th>Message</th><th>En anglais</th></tr>\n";
+                }
+            }
+        }
+        if (group == nullptr) {
+            std::cerr << "make_messages_page: the catalogue no longer starts with the first group's message\n";
+            return 1;
+        }
+        if (shown) {
+            page << "<tr>" << (withCodes ? "<td>" + CodeOf(*message) + "</td>" : "") << "<td>"
+                 << WithPlaceholders(message->french) << "</td><td>" << WithPlaceholders(message->english)
+                 << "</td></tr>\n";
+        }
+    }
+    if (shown) {
+        page << "</table>\n";
+    }
+    page << "</div>\n</body>\n</html>\n";
+    page.close();
+    if (!page) {
+        std::cerr << "make_messages_page: cannot write " << argv[1] << "\n";
+        std::remove(argv[1]);
+        return 1;
+    }
+    return 0;
+}
