@@ -53,12 +53,25 @@ constexpr Group kGroups[] = {
      "La ligne n'a pas la forme attendue : comparez-la aux exemples de <a href=\"compilateur.html\">Ce "
      "qu'il accepte</a>. La faute est souvent à la fin de la ligne précédente (une virgule, un "
      "<code>END</code> oublié)."},
-    {&msg::kBelongsToOneResource, "Les instructions de ressources", ""},
-    {&msg::kHexLinesExpected, "Données, tables de chaînes et raccourcis clavier", ""},
-    {&msg::kButtonWidthRange, "Barres d'outils et menus", ""},
-    {&msg::kExpectedLanguageComma, "Noms, types et langues des ressources", ""},
-    {&msg::kVersionPartTooLarge, "VERSIONINFO", ""},
-    {&msg::kExpectedCaption, "Les dialogues", ""},
+    {&msg::kBelongsToOneResource, "Les instructions de ressources",
+     "Une instruction mal placée ou incomplète : <code>LANGUAGE</code>, <code>VERSION</code> ou "
+     "<code>CHARACTERISTICS</code> au mauvais endroit, un type ou un nom qui manque."},
+    {&msg::kHexLinesExpected, "Données, tables de chaînes et raccourcis clavier",
+     "Dans un bloc de données, une <code>STRINGTABLE</code> ou des <code>ACCELERATORS</code> : un "
+     "nombre trop grand, une chaîne en double, un raccourci mal écrit (<code>\"^C\"</code>, un code de "
+     "touche avec <code>VIRTKEY</code>)."},
+    {&msg::kButtonWidthRange, "Barres d'outils et menus",
+     "Un <code>TOOLBAR</code>, un <code>MENU</code> ou un <code>MENUEX</code> : une taille hors limites, "
+     "une option de menu inconnue, un <code>POPUP</code> sans <code>BEGIN</code>."},
+    {&msg::kExpectedLanguageComma, "Noms, types et langues des ressources",
+     "Un nom ou un type doit être un nombre de 0 à 65535 ou un identificateur sans guillemets ; une "
+     "langue s'écrit <code>LANGUAGE</code> <var>langue</var><code>,</code> <var>sous-langue</var>."},
+    {&msg::kVersionPartTooLarge, "VERSIONINFO",
+     "Le bloc de version : quatre nombres de 0 à 65535 pour <code>FILEVERSION</code> et "
+     "<code>PRODUCTVERSION</code>, des blocs <code>BLOCK</code> et des lignes <code>VALUE</code>."},
+    {&msg::kExpectedCaption, "Les dialogues",
+     "Un <code>DIALOG</code> ou un <code>DIALOGEX</code> et ses contrôles : comparez la ligne à la forme "
+     "du contrôle (texte, identifiant, x, y, largeur, hauteur, séparés par des virgules)."},
     {&msg::kPartData, "", nullptr},
     {&msg::kCannotReadScript, "Les fichiers nommés et les ressources en double",
      "Un fichier introuvable est cherché dans le dossier du script, puis dans les dossiers <code>-i</code>, "
