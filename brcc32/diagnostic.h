@@ -39,9 +39,16 @@ private:
 
 Diagnostic ErrorDiagnostic(const ScriptError& error);
 
-// FILE(LINE): error: TEXT, or warning:, with its line break; `script` names the file where the diagnostic names none.
-// TEXT is in `language`, the keywords never are.
-std::string Render(const Diagnostic& diagnostic, const std::string& script, UiLanguage language);
-std::string Render(const Diagnostic& diagnostic, const std::string& script);
+// The shape of a message line: MSBuild's and Visual Studio's "FILE(LINE): error CODE: TEXT", which Borland's and
+// Microsoft's tools print, or GCC's "FILE:LINE: error: TEXT [CODE]", which GNU's tools print and their users' editors
+// read.
+enum class MessageShape { kMsBuild, kGnu };
+
+// One message line with its line break; `script` names the file where the diagnostic names none. TEXT is in
+// `language`, the keywords never are.
+std::string Render(const Diagnostic& diagnostic, const std::string& script, UiLanguage language,
+                   MessageShape shape = MessageShape::kMsBuild);
+std::string Render(const Diagnostic& diagnostic, const std::string& script,
+                   MessageShape shape = MessageShape::kMsBuild);
 
 }  // namespace brcc

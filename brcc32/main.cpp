@@ -10,6 +10,7 @@
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/script_error.h"
+#include "brcc32/text/terminal_text.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -32,17 +33,25 @@ int Run(const std::string& programPath, const std::vector<std::string>& argument
     brcc::SetUiLanguage(brcc::DetectUiLanguage());
     const brcc::CommandLine commandLine = brcc::ParseCommandLine(programPath, arguments);
     const std::string& program = commandLine.programName;
+    const brcc::MessageShape shape =
+        commandLine.dialect == brcc::Dialect::kGnu ? brcc::MessageShape::kGnu : brcc::MessageShape::kMsBuild;
     switch (commandLine.action) {
         case brcc::CommandLine::Action::kHelp:
-            std::fputs(brcc::UsageText(commandLine.dialect, program).c_str(), stdout);
+            brcc::WriteTerminalText(
+                stdout, brcc::UsageText(commandLine.dialect, program) +
+                            (commandLine.dialect == brcc::Dialect::kGnu ? brcc::SearchOrderText(commandLine.machine)
+                                                                        : std::string()));
             return 0;
         case brcc::CommandLine::Action::kVersion:
-            std::fputs(brcc::VersionText(program).c_str(), stdout);
+            brcc::WriteTerminalText(stdout, brcc::VersionText(commandLine.dialect, program));
             return 0;
-        case brcc::CommandLine::Action::kUsageError:
-            std::fprintf(stderr, "%s: error: %s\n%s\n", program.c_str(), commandLine.error.c_str(),
-                         brcc::Text(brcc::msg::kTryHelp, {program + " --help"}).c_str());
+        case brcc::CommandLine::Action::kUsageError: {
+            const brcc::Diagnostic diagnostic{
+                brcc::Severity::kError, program, 0, {commandLine.error, commandLine.error, commandLine.errorCode}};
+            brcc::WriteTerminalText(stderr, brcc::Render(diagnostic, program, shape) +
+                                                brcc::Text(brcc::msg::kTryHelp, {program + " --help"}) + "\n");
             return kExitUsage;
+        }
         case brcc::CommandLine::Action::kCompile:
             break;
     }
@@ -58,7 +67,7 @@ int Run(const std::string& programPath, const std::vector<std::string>& argument
         exitCode = kExitError;
     }
     for (const brcc::Diagnostic& diagnostic : diagnostics.Diagnostics()) {
-        std::fputs(brcc::Render(diagnostic, commandLine.scriptArgument).c_str(), stderr);
+        brcc::WriteTerminalText(stderr, brcc::Render(diagnostic, commandLine.scriptArgument, shape));
     }
     return exitCode;
 }

@@ -71,7 +71,8 @@ std::string Text(const MessageText& message, UiLanguage language, std::initializ
 }
 
 LocalText Compose(const MessageText& message, std::initializer_list<MessageArgument> arguments) {
-    return {Text(message, UiLanguage::kEnglish, arguments), Text(message, UiLanguage::kFrench, arguments)};
+    return {Text(message, UiLanguage::kEnglish, arguments), Text(message, UiLanguage::kFrench, arguments),
+            message.code};
 }
 
 LocalText SystemReason(const std::error_code& code) {

@@ -10,16 +10,22 @@ namespace brcc {
 
 enum class UiLanguage { kEnglish, kFrench };
 
-// A catalogue entry; {1}, {2}... stand for the arguments.
+// A catalogue entry; {1}, {2}... stand for the arguments. `code` names an error or a warning for good, so that build
+// logs, IDEs and the manual can refer to it whatever the language: BRC1xxx the command line, BRC2xxx the
+// preprocessor, BRC3xxx the script's statements, BRC4xxx every warning, BRC5xxx the files a script names and the
+// outputs, BRC9xxx the system's and the unexpected failures. A part of a message (a reason after a colon, a place, the
+// usage text) has none. A code once given never moves to another message.
 struct MessageText {
     const char* english;
     const char* french;
+    const char* code = "";
 };
 
 // A message made before anyone knows who reads it: both languages, each with its arguments filled.
 struct LocalText {
     std::string english;
     std::string french;
+    std::string code{};  // the entry's, empty for words that are no catalogue entry
 
     // Words that read the same in both languages: a file name, a token of the script.
     static LocalText Verbatim(std::string text) { return {text, std::move(text)}; }

@@ -67,6 +67,7 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
             CommandLine result;
             result.programName = program.name;
             result.error = Text(msg::kBadDialect, {value});
+            result.errorCode = msg::kBadDialect.code;
             return result;
         }
         dialect = *chosen;
@@ -79,9 +80,10 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
         CommandLine result;
         result.dialect = dialect;
         result.programName = program.name;
-        result.error = Text(
-            error.GetKind() == ResponseFileError::Kind::kUnreadable ? msg::kResponseUnreadable : msg::kResponseTooDeep,
-            {error.what()});
+        const MessageText& message =
+            error.GetKind() == ResponseFileError::Kind::kUnreadable ? msg::kResponseUnreadable : msg::kResponseTooDeep;
+        result.error = Text(message, {error.what()});
+        result.errorCode = message.code;
         return result;
     }
     return CommandLineParser(program, dialect).Run(expanded);

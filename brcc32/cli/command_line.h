@@ -42,6 +42,7 @@ struct CommandLine {
     std::string scriptArgument;  // as typed, for messages
     std::string outputArgument;
     std::string error;  // for kUsageError, in the user's language
+    std::string errorCode;
     PreprocessOptions preprocess;
     InputFormat inputFormat = InputFormat::kScript;
     OutputFormat outputFormat = OutputFormat::kRes;
@@ -59,6 +60,9 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
 
 // The usage text of a dialect, in the user's language.
 std::string UsageText(Dialect dialect, std::string_view programName);
-std::string VersionText(std::string_view programName);
+// GNU's: where #include files are looked for, with the system folders of the machine's target.
+std::string SearchOrderText(Machine machine);
+// The program's name and version, and the compiler the dialect is compatible with.
+std::string VersionText(Dialect dialect, std::string_view programName);
 
 }  // namespace brcc

@@ -26,8 +26,12 @@ public:
 private:
     struct UsageError {
         std::string text;
+        std::string code;
     };
-    [[noreturn]] static void Fail(std::string text) { throw UsageError{std::move(text)}; }
+    [[noreturn]] static void Fail(std::string text) { throw UsageError{std::move(text), {}}; }
+    [[noreturn]] static void Fail(const MessageText& message, std::initializer_list<MessageArgument> arguments = {}) {
+        throw UsageError{Text(message, arguments), message.code};
+    }
 
     // The format of the two that `value` names, in any case.
     template <typename Format>
@@ -35,7 +39,7 @@ private:
                                std::string_view secondName, Format second) {
         const std::string format = LowerAscii(value);
         if (format != firstName && format != secondName) {
-            Fail(Text(msg::kBadFormat, {value, std::string(firstName) + ", " + std::string(secondName)}));
+            Fail(msg::kBadFormat, {value, std::string(firstName) + ", " + std::string(secondName)});
         }
         return format == firstName ? first : second;
     }

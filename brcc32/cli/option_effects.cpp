@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "brcc32/cli/command_line_parser.h"
+#include "brcc32/cli/system_include_folders.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/text/ascii_case.h"
@@ -67,7 +68,7 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
             return;
         case OptionEffect::kOutput:
             if (m_hasOutput) {
-                Fail(Text(msg::kOptionGivenTwice, {option}));
+                Fail(msg::kOptionGivenTwice, {option});
             }
             m_result.outputArgument = value;
             m_hasOutput = true;
@@ -100,7 +101,7 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
         case OptionEffect::kCodePage: {
             const std::optional<std::uint32_t> codePage = ParseNumber(value, 10);
             if (!codePage || !IsSupportedCodePage(*codePage)) {
-                Fail(Text(msg::kBadCodePage, {value}));
+                Fail(msg::kBadCodePage, {value});
             }
             m_result.codePage = *codePage;
             return;
@@ -108,7 +109,7 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
         case OptionEffect::kLanguage: {
             const std::optional<std::uint32_t> language = ParseNumber(value, 16);
             if (!language || *language > 0xFFFF) {
-                Fail(Text(msg::kBadLanguage, {value}));
+                Fail(msg::kBadLanguage, {value});
             }
             m_result.language = static_cast<std::uint16_t>(*language);
             return;
@@ -123,13 +124,13 @@ void CommandLineParser::Apply(OptionEffect effect, const std::string& option, co
         case OptionEffect::kAcceptedWithValue:
             return;
         case OptionEffect::kRefused16Bit:
-            Fail(Text(msg::kNo16Bit, {option}));
+            Fail(msg::kNo16Bit, {option});
         case OptionEffect::kMachine:
         case OptionEffect::kTarget: {
             const std::optional<Machine> machine =
                 effect == OptionEffect::kMachine ? MachineFromName(value) : MachineFromTarget(value);
             if (!machine) {
-                Fail(Text(msg::kBadMachine, {value}));
+                Fail(msg::kBadMachine, {value});
             }
             m_result.machine = *machine;
             return;
@@ -185,14 +186,14 @@ void CommandLineParser::ReadPreprocessorArgument(const std::string& argument) {
 
 void CommandLineParser::AddMacro(std::vector<std::string>& list, const std::string& value) {
     if (!IsMacroName(std::string_view(value).substr(0, value.find('=')))) {
-        Fail(Text(msg::kNotAMacroName, {value}));
+        Fail(msg::kNotAMacroName, {value});
     }
     list.push_back(value);
 }
 
 void CommandLineParser::SetScript(const std::string& name) {
     if (m_hasScript) {
-        Fail(Text(msg::kTwoScripts, {m_result.scriptArgument, name}));
+        Fail(msg::kTwoScripts, {m_result.scriptArgument, name});
     }
     m_result.scriptArgument = name;
     m_hasScript = true;
@@ -202,7 +203,7 @@ void CommandLineParser::SetScript(const std::string& name) {
 void CommandLineParser::AddFileName(const std::string& name) {
     if (m_result.dialect == Dialect::kGnu && m_hasScript) {
         if (m_hasOutput) {
-            Fail(Text(msg::kTooManyFiles, {name}));
+            Fail(msg::kTooManyFiles, {name});
         }
         m_result.outputArgument = name;
         m_hasOutput = true;
@@ -213,7 +214,7 @@ void CommandLineParser::AddFileName(const std::string& name) {
 
 void CommandLineParser::Finish() {
     if (!m_hasScript) {
-        Fail(Text(msg::kNoScript));
+        Fail(msg::kNoScript);
     }
     m_result.script = PathFromUtf8(m_result.scriptArgument);
     m_result.inputFormat =
@@ -221,7 +222,7 @@ void CommandLineParser::Finish() {
     if (m_hasOutput) {
         m_result.output = PathFromUtf8(m_result.outputArgument);
     } else if (m_result.dialect == Dialect::kGnu) {
-        Fail(Text(msg::kNoOutput));
+        Fail(msg::kNoOutput);
     } else {
         m_result.output = m_result.script;
         m_result.output.replace_extension(".res");
@@ -238,6 +239,13 @@ void CommandLineParser::Finish() {
     if (const char* include = std::getenv("INCLUDE"); include != nullptr && !m_ignoreIncludeVariable) {
         for (const std::string_view folder : SplitList(include)) {
             m_result.preprocess.includeFolders.push_back(PathFromUtf8(folder));
+        }
+    }
+    // GNU's windres preprocesses with the target's gcc, which finds the C library's and Windows' headers where the
+    // cross toolchain keeps them; the built-in headers serve where it is not installed.
+    if (m_result.dialect == Dialect::kGnu) {
+        for (std::filesystem::path& folder : SystemIncludeFolders(m_result.machine)) {
+            m_result.preprocess.includeFolders.push_back(std::move(folder));
         }
     }
     m_result.action = CommandLine::Action::kCompile;

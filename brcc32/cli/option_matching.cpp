@@ -39,6 +39,7 @@ CommandLine CommandLineParser::Run(const std::vector<std::string>& arguments) {
     } catch (const UsageError& error) {
         m_result.action = CommandLine::Action::kUsageError;
         m_result.error = error.text;
+        m_result.errorCode = error.code;
     }
     return m_result;
 }
@@ -118,7 +119,7 @@ void CommandLineParser::ReadShortOption(const std::string& argument, std::span<c
               glued.empty() && row.effect != OptionEffect::kRefused16Bit ? TakeValue(argument) : std::string(glued));
         return;
     }
-    Fail(Text(msg::kUnknownOption, {argument}));
+    Fail(msg::kUnknownOption, {argument});
 }
 
 void CommandLineParser::ReadLongOption(const std::string& argument) {
@@ -137,11 +138,11 @@ void CommandLineParser::ReadLongOption(const std::string& argument) {
         }
     }
     if (found == nullptr) {
-        Fail(Text(msg::kUnknownOption, {argument}));
+        Fail(msg::kUnknownOption, {argument});
     }
     if (!found->takesValue) {
         if (equals != std::string_view::npos) {
-            Fail(Text(msg::kUnknownOption, {argument}));
+            Fail(msg::kUnknownOption, {argument});
         }
         Apply(found->effect, argument, "");
         return;
@@ -164,14 +165,14 @@ const OptionRow* CommandLineParser::FindGnuLong(std::string_view name, const std
         }
     }
     if (prefixMatches > 1) {
-        Fail(Text(msg::kUnknownOption, {argument}));
+        Fail(msg::kUnknownOption, {argument});
     }
     return prefixMatch;
 }
 
 std::string CommandLineParser::TakeValue(const std::string& option) {
     if (m_next == m_arguments.size()) {
-        Fail(Text(msg::kOptionNeedsValue, {option}));
+        Fail(msg::kOptionNeedsValue, {option});
     }
     return m_arguments[m_next++];
 }

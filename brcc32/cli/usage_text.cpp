@@ -3,20 +3,50 @@
 #include <string_view>
 
 #include "brcc32/cli/command_line.h"
+#include "brcc32/cli/system_include_folders.h"
+#include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 
 namespace brcc {
 
-std::string UsageText(Dialect dialect, std::string_view programName) {
-    const MessageText* body = &msg::kUsageBorland;
-    if (dialect == Dialect::kMicrosoft) {
-        body = &msg::kUsageMicrosoft;
-    } else if (dialect == Dialect::kGnu) {
-        body = &msg::kUsageGnu;
+namespace {
+
+struct DialectTexts {
+    const MessageText& usage;
+    const MessageText& compatibility;
+    bool bannerBeforeUsage;  // as the compilers this dialect stands in for print their name before their usage
+};
+
+DialectTexts TextsOf(Dialect dialect) {
+    switch (dialect) {
+        case Dialect::kMicrosoft:
+            return {msg::kUsageMicrosoft, msg::kCompatibleMicrosoft, true};
+        case Dialect::kGnu:
+            return {msg::kUsageGnu, msg::kCompatibleGnu, false};
+        case Dialect::kBorland:
+            break;
     }
-    return Text(*body, {programName}) + Text(msg::kUsageCommon, {programName});
+    return {msg::kUsageBorland, msg::kCompatibleBorland, true};
 }
 
-std::string VersionText(std::string_view programName) { return std::string(programName) + " (Talvorine) 1.0\n"; }
+}  // namespace
+
+std::string UsageText(Dialect dialect, std::string_view programName) {
+    const DialectTexts texts = TextsOf(dialect);
+    return (texts.bannerBeforeUsage ? VersionText(dialect, programName) + "\n" : std::string()) +
+           Text(texts.usage, {programName}) + Text(msg::kUsageCommon, {programName});
+}
+
+std::string SearchOrderText(Machine machine) {
+    std::string folders;
+    for (const std::filesystem::path& folder : SystemIncludeFolders(machine)) {
+        folders += "  " + PathToUtf8(folder) + "\n";
+    }
+    return "\n" + Text(msg::kUsageSearchOrder, {folders.empty() ? Text(msg::kUsageNoSystemFolders) : folders});
+}
+
+std::string VersionText(Dialect dialect, std::string_view programName) {
+    return std::string(programName) + " (Talvorine) 1.0, " + Text(TextsOf(dialect).compatibility) + "\n";
+}
 
 }  // namespace brcc

@@ -105,8 +105,9 @@ void Preprocessor::Impl::Directive(SourceFile& file, const LogicalLine& line, st
         LineMarker(file, line, name, argument);  // # 12 "file", as C preprocessors write their output
         return;
     }
-    if (name == "include") {
-        Include(file, line, argument, depth);
+    if (name == "include" || name == "include_next") {
+        // The GNU C library's and gcc's own headers wrap the next header of their name with #include_next.
+        Include(file, line, argument, depth, name == "include_next");
     } else if (name == "define") {
         Define(file, line, argument);
     } else if (name == "undef") {
@@ -202,7 +203,8 @@ void Preprocessor::Impl::LineMarker(SourceFile& file, const LogicalLine& line, s
     m_script.segments.push_back({m_outputLine + line.lineCount, file.index, value});
 }
 
-void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth) {
+void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth,
+                                 bool next) {
     std::string expanded;
     if (!argument.starts_with("\"") && !argument.starts_with("<")) {
         expanded = std::string(TrimBlanks(ExpandLine(file, line, argument)));
@@ -217,14 +219,24 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
     if (depth >= kMaxIncludeDepth) {
         Fail(file, line.firstLine, Compose(msg::kIncludesTooDeep, {std::to_string(kMaxIncludeDepth), name}));
     }
-    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> folders = {{file.folder, file.shownFolder}};
-    for (const std::filesystem::path& folder : m_options.includeFolders) {
-        folders.emplace_back(folder, folder);
+    // The including file's folder first, then each include folder by its index; #include_next starts after the
+    // folder that held the file it is in.
+    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> folders;
+    std::vector<int> indexes;
+    if (!next) {
+        folders.emplace_back(file.folder, file.shownFolder);
+        indexes.push_back(-1);
+    }
+    for (std::size_t i = next ? static_cast<std::size_t>(file.includeFolder + 1) : 0;
+         i < m_options.includeFolders.size(); ++i) {
+        folders.emplace_back(m_options.includeFolders[i], m_options.includeFolders[i]);
+        indexes.push_back(static_cast<int>(i));
     }
     std::optional<std::string> bytes;
     SourceFile included;
     std::filesystem::path foundPath;
-    for (const auto& [folder, shown] : folders) {
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const auto& [folder, shown] = folders[i];
         const std::filesystem::path path = ScriptFilePath(folder, name);
         try {
             bytes = m_reader(path);
@@ -236,6 +248,7 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
             included.folder = path.parent_path();
             included.key = FileKey(path);
             included.shownFolder = ScriptFilePath(shown, name).parent_path();
+            included.includeFolder = indexes[i];
             break;
         }
     }

@@ -49,6 +49,8 @@ struct SourceFile {
     std::filesystem::path shownFolder;  // the same, as messages show it
     std::string key;                    // for #pragma once
     bool onlyDirectives = false;        // a .h or .c file: C declarations in it are not resources
+    // The include folder it was found in, where its #include_next goes on from; -1 when found by no search.
+    int includeFolder = -1;
 };
 
 struct Conditional {
@@ -78,7 +80,7 @@ private:
     bool ReadLogicalLine(SourceFile& file, LogicalLine& line);
     void Directive(SourceFile& file, const LogicalLine& line, std::string_view name, std::string_view argument,
                    int depth);
-    void Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth);
+    void Include(SourceFile& file, const LogicalLine& line, std::string_view argument, int depth, bool next = false);
     void Define(SourceFile& file, const LogicalLine& line, std::string_view text);
     void Pragma(SourceFile& file, const LogicalLine& line, std::string_view text);
     void LineMarker(SourceFile& file, const LogicalLine& line, std::string_view number, std::string_view rest);

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 #include <new>
+#include <regex>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -118,6 +120,31 @@ TEST(Messages, EveryCatalogueEntryIsTranslated) {
     EXPECT_EQ(defined, msg::kEveryMessage.size());
 }
 
+// A code names one message for good: build logs, IDEs and the manual refer to it. Only the parts of messages (a place,
+// a word, the usage and -v texts) go without.
+TEST(Messages, EveryErrorAndWarningHasACodeOfItsOwn) {
+    std::ifstream header(MESSAGE_CATALOGUE);
+    const std::string text((std::istreambuf_iterator<char>(header)), std::istreambuf_iterator<char>());
+    const std::regex entry(R"(MessageText (k\w+)\{([\s\S]*?)\};)");
+    const std::regex code(R"re(,\s*"(BRC[1-59][0-9]{3})"$)re");
+    const std::regex part(
+        "kTryHelp|kVerbose.*|kUsage.*|kCompatible.*|kPart.*|kEndOfScript|kByte|kQuoted|kFont(Device|Face)|"
+        "k(Cursor|Icon)Image|kTypeNumber");
+    std::set<std::string> codes;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), entry); it != std::sregex_iterator(); ++it) {
+        const std::string name = (*it)[1];
+        const std::string body = (*it)[2];
+        std::smatch found;
+        if (!std::regex_search(body, found, code)) {
+            EXPECT_TRUE(std::regex_match(name, part)) << name << " has no code";
+            continue;
+        }
+        EXPECT_FALSE(std::regex_match(name, part)) << name;
+        EXPECT_TRUE(codes.insert(found[1]).second) << name << " repeats " << found[1];
+    }
+    EXPECT_GT(codes.size(), 200u);
+}
+
 // One error of each stage, as the compiler prints it under each language; the keywords before the text never change.
 TEST(Messages, EachStageSpeaksBothLanguages) {
     const std::string versionValue(70000, 'a');
@@ -128,31 +155,36 @@ TEST(Messages, EachStageSpeaksBothLanguages) {
         std::string english;
         std::string french;
     } kCases[] = {
-        {"preprocessor", "#include \"nope.h\"\n", "x.rc", "x.rc(1): error: cannot find the include file 'nope.h'\n",
-         "x.rc(1): error: fichier d'inclusion « nope.h » introuvable\n"},
+        {"preprocessor", "#include \"nope.h\"\n", "x.rc",
+         "x.rc(1): error BRC2021: cannot find the include file 'nope.h'\n",
+         "x.rc(1): error BRC2021: fichier d'inclusion « nope.h » introuvable\n"},
         {"expression", "#if 1 +\n#endif\n", "x.rc",
-         "x.rc(1): error: the expression '1 +' is not valid: a value is "
+         "x.rc(1): error BRC2101: the expression '1 +' is not valid: a value is "
          "missing at its end\n",
-         "x.rc(1): error: l'expression « 1 + » n'est pas valide : il manque une valeur à sa fin\n"},
+         "x.rc(1): error BRC2101: l'expression « 1 + » n'est pas valide : il manque une valeur à sa fin\n"},
         {"parser", "X DIALOG 0, 0, 1\n", "x.rc",
-         "x.rc(1): error: expected ',' before the next of the dialog's x, y, width and height, found the end of the "
+         "x.rc(1): error BRC3102: expected ',' before the next of the dialog's x, y, width and height, found the end "
+         "of the "
          "script\n",
-         "x.rc(1): error: « , » est attendue avant la suivante des valeurs x, y, largeur et hauteur de la boîte de "
+         "x.rc(1): error BRC3102: « , » est attendue avant la suivante des valeurs x, y, largeur et hauteur de la "
+         "boîte de "
          "dialogue, et non la fin du script\n"},
         {"file reader", "1 ICON bad.ico\n", "x.rc",
-         "x.rc(1): error: 'bad.ico' is not a valid icon file: it does not start with an icon or cursor header\n",
-         "x.rc(1): error: « bad.ico » n'est pas un fichier d'icône valide : il ne commence pas par un en-tête "
+         "x.rc(1): error BRC5303: 'bad.ico' is not a valid icon file: it does not start with an icon or cursor "
+         "header\n",
+         "x.rc(1): error BRC5303: « bad.ico » n'est pas un fichier d'icône valide : il ne commence pas par un en-tête "
          "d'icône ou de curseur\n"},
         {"encoder", "1 VERSIONINFO\nBEGIN\nBLOCK \"x\"\nBEGIN\nVALUE \"v\", \"" + versionValue + "\"\nEND\nEND\n",
-         "x.rc", "x.rc(5): error: the VALUE \"v\" is larger than 64 KB\n",
-         "x.rc(5): error: la VALUE \"v\" dépasse 64 Ko\n"},
+         "x.rc", "x.rc(5): error BRC3610: the VALUE \"v\" is larger than 64 KB\n",
+         "x.rc(5): error BRC3610: la VALUE \"v\" dépasse 64 Ko\n"},
         {"output", "1 RCDATA { 1 }\n", "-fo nofolder/x.res x.rc",
-         "x.rc: error: cannot create a file in the folder of 'nofolder/x.res'\n",
-         "x.rc: error: impossible de créer un fichier dans le dossier de « nofolder/x.res »\n"},
+         "x.rc: error BRC5203: cannot create a file in the folder of 'nofolder/x.res'\n",
+         "x.rc: error BRC5203: impossible de créer un fichier dans le dossier de « nofolder/x.res »\n"},
         {"warning", "1 ACCELERATORS { \"a\", 1, ASCII, ALT }\n", "-fo x.res x.rc",
-         "x.rc(1): warning: ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
+         "x.rc(1): warning BRC4008: ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
          "llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY\n",
-         "x.rc(1): warning: ALT sur un raccourci ASCII : le compilateur de Windows le garde, celui-ci aussi, mais "
+         "x.rc(1): warning BRC4008: ALT sur un raccourci ASCII : le compilateur de Windows le garde, celui-ci aussi, "
+         "mais "
          "llvm-rc le refuse ; pour Alt et une touche, écrivez la touche avec VIRTKEY\n"},
     };
     const std::string brcc32 = std::string(" '") + BRCC32_PATH + "' ";
@@ -171,16 +203,19 @@ TEST(Messages, OneErrorInFrenchAndInEnglish) {
     const std::string brcc32 = std::string(" '") + BRCC32_PATH + "' ";
     RunResult result = RunIn(folder.Path(), "LC_ALL= LC_MESSAGES=fr_FR.UTF-8 LANG=en_US.UTF-8" + brcc32 + "bad.rc");
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.stderr, "bad.rc(1): error: impossible de lire « absent.bin » : fichier introuvable\n");
+    EXPECT_EQ(result.stderr, "bad.rc(1): error BRC5302: impossible de lire « absent.bin » : fichier introuvable\n");
     result = RunIn(folder.Path(), "LC_ALL=C LANG=fr_FR.UTF-8" + brcc32 + "bad.rc");
-    EXPECT_EQ(result.stderr, "bad.rc(1): error: cannot read 'absent.bin': file not found\n");
+    EXPECT_EQ(result.stderr, "bad.rc(1): error BRC5302: cannot read 'absent.bin': file not found\n");
     // The command line's own messages, and its usage.
     result = RunIn(folder.Path(), "LANG=fr_FR.UTF-8 LC_ALL=" + brcc32 + "-q bad.rc");
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.stderr, "brcc32: error: option inconnue « -q »\nEssayez « brcc32 --help » pour en savoir plus.\n");
+    EXPECT_EQ(result.stderr,
+              "brcc32: error BRC1001: option inconnue « -q »\nEssayez « brcc32 --help » pour en savoir plus.\n");
     EXPECT_EQ(RunIn(folder.Path(), "{ LANG=fr_FR.UTF-8 LC_ALL=" + brcc32 + "-h > usage.txt; }").exitCode, 0);
     const std::vector<std::uint8_t> usage = folder.Read("usage.txt");
-    EXPECT_TRUE(std::string(usage.begin(), usage.end()).starts_with("Usage : brcc32 [options] SCRIPT.rc\nCompile "));
+    EXPECT_TRUE(std::string(usage.begin(), usage.end())
+                    .starts_with("brcc32 (Talvorine) 1.0, compatible avec Borland Resource Compiler (brcc32)\n\n"
+                                 "Usage : brcc32 [options] SCRIPT.rc\nCompile "));
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST(ResourceFiles, AreLookedForBesideTheScriptThenInIncludeFolders) {
     folder.Write("ours.rc", std::string("1 RCDATA absent.bin\n"));
     const RunResult missing = RunIn(folder.Path(), std::string("INCLUDE=env '") + BRCC32_PATH + "' -I i1 ours.rc");
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.stderr, "ours.rc(1): error: cannot read 'absent.bin': file not found\n");
+    EXPECT_EQ(missing.stderr, "ours.rc(1): error BRC5302: cannot read 'absent.bin': file not found\n");
 }
 
 // Neither reference takes these; Windows loads them whole from types 21 and 22, so the bytes are pinned here.

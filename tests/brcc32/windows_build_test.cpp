@@ -87,7 +87,8 @@ TEST_F(WindowsBuild, FailureKeepsTheOldFileAndSaysWhere) {
     Write("bad.rc", std::string("1 RCDATA data.bin\r\n2 RCDATA missing.bin\r\n"));
     Write("bad.res", std::string("keep me"));
     EXPECT_EQ(RunExe(L"bad.rc"), 1);
-    EXPECT_EQ(Errors(), "bad.rc(2): error: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
+    EXPECT_EQ(Errors(),
+              "bad.rc(2): error BRC5302: cannot read 'missing.bin': file not found\r\n");  // stderr is a text stream
     const Bytes kept = Read("bad.res");
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "keep me");
     std::size_t files = 0;
@@ -111,7 +112,7 @@ TEST_F(WindowsBuild, IncludesAndTheirErrors) {
 
     Write("broken.rc", std::string("#include \"inc\\bad.h\"\r\n"));
     EXPECT_EQ(RunExe(L"broken.rc"), 1);
-    EXPECT_EQ(Errors(), "inc\\bad.h(2): error: #if without #endif: the file ends inside it\r\n");
+    EXPECT_EQ(Errors(), "inc\\bad.h(2): error BRC2008: #if without #endif: the file ends inside it\r\n");
 }
 
 // Long enough for the files to be read ahead on threads: the same bytes as one thread, and the first error wins.
@@ -130,7 +131,7 @@ TEST_F(WindowsBuild, LongScriptsReadAheadOnThreads) {
 
     Write("long.rc", script + "301 RCDATA missing.bin\r\n" + script + "#define X\r\n");
     EXPECT_EQ(RunExe(L"long.rc"), 1);
-    EXPECT_EQ(Errors(), "long.rc(301): error: cannot read 'missing.bin': file not found\r\n");
+    EXPECT_EQ(Errors(), "long.rc(301): error BRC5302: cannot read 'missing.bin': file not found\r\n");
     EXPECT_EQ(Read("long.res"), written);
 }
 
