@@ -113,9 +113,14 @@ std::string WithPlaceholders(std::string_view text) {
     return out;
 }
 
-// The stable code of a message, once the catalogue gives one: it then fills the page's first column, which
-// stays out while no message has one.
-std::string CodeOf(const MessageText&) { return {}; }
+// A message's code stays the same in every language and every version: a build log's line finds its row here.
+// Parts of messages have none; the column stays out of the page if no message had one.
+std::string CodeOf(const MessageText& message) { return message.code; }
+
+// The code, with an anchor so that another page can point at it.
+std::string CodeCell(const std::string& code) {
+    return code.empty() ? code : "<a name=\"" + code + "\">" + code + "</a>";
+}
 
 }  // namespace
 
@@ -136,7 +141,15 @@ int main(int argc, char** argv) {
             "<var>…</var> tient la place de ce que le message nomme : un fichier, un mot du script, un nombre. "
             "Les messages sont en français quand la langue de Windows est le français, sinon en anglais (la "
             "seconde colonne). Comment lire un message et le corriger : <a href=\"erreurs.html\">Corriger une "
-            "erreur</a>.</p>\n";
+            "erreur</a>.</p>\n"
+            "<p>Chaque erreur et chaque avertissement porte un code, le même dans toutes les langues, qu'un "
+            "journal de construction montre après le mot <code>error</code> ou <code>warning</code> "
+            "(<code>app.rc(3): error BRC5002: ...</code>, ou <code>[BRC5002]</code> en fin de ligne dans le "
+            "dialecte GNU) : <code>BRC1</code>... la ligne de commande, <code>BRC2</code>... le préprocesseur, "
+            "<code>BRC3</code>... les instructions du script, <code>BRC4</code>... les avertissements, "
+            "<code>BRC5</code>... les fichiers nommés et les fichiers produits, <code>BRC9</code>... les pannes "
+            "du système ou du compilateur. Les parties de messages (une raison après un deux-points) n'en ont "
+            "pas.</p>\n";
     bool withCodes = false;
     for (const MessageText* message : msg::kEveryMessage) {
         withCodes = withCodes || !CodeOf(*message).empty();
@@ -166,7 +179,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (shown) {
-            page << "<tr>" << (withCodes ? "<td>" + CodeOf(*message) + "</td>" : "") << "<td>"
+            page << "<tr>" << (withCodes ? "<td>" + CodeCell(CodeOf(*message)) + "</td>" : "") << "<td>"
                  << WithPlaceholders(message->french) << "</td><td>" << WithPlaceholders(message->english)
                  << "</td></tr>\n";
         }
