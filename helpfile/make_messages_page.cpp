@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
             "erreur</a>.</p>\n"
             "<p>Chaque erreur et chaque avertissement porte un code, le même dans toutes les langues, qu'un "
             "journal de construction montre après le mot <code>error</code> ou <code>warning</code> "
-            "(<code>app.rc(3): error BRC5002: ...</code>, ou <code>[BRC5002]</code> en fin de ligne dans le "
+            "(<code>app.rc(3): error BRC5302: ...</code>, ou <code>[BRC5302]</code> en fin de ligne dans le "
             "dialecte GNU) : <code>BRC1</code>... la ligne de commande, <code>BRC2</code>... le préprocesseur, "
             "<code>BRC3</code>... les instructions du script, <code>BRC4</code>... les avertissements, "
             "<code>BRC5</code>... les fichiers nommés et les fichiers produits, <code>BRC9</code>... les pannes "
