@@ -244,9 +244,7 @@ void CommandLineParser::Finish() {
     // GNU's windres preprocesses with the target's gcc, which finds the C library's and Windows' headers where the
     // cross toolchain keeps them; the built-in headers serve where it is not installed.
     if (m_result.dialect == Dialect::kGnu) {
-        for (std::filesystem::path& folder : SystemIncludeFolders(m_result.machine)) {
-            m_result.preprocess.includeFolders.push_back(std::move(folder));
-        }
+        m_result.preprocess.systemFolders = SystemIncludeFolders(m_result.machine);
     }
     m_result.action = CommandLine::Action::kCompile;
 }

@@ -227,9 +227,12 @@ void Preprocessor::Impl::Include(SourceFile& file, const LogicalLine& line, std:
         folders.emplace_back(file.folder, file.shownFolder);
         indexes.push_back(-1);
     }
+    const std::size_t optionFolders = m_options.includeFolders.size();
     for (std::size_t i = next ? static_cast<std::size_t>(file.includeFolder + 1) : 0;
-         i < m_options.includeFolders.size(); ++i) {
-        folders.emplace_back(m_options.includeFolders[i], m_options.includeFolders[i]);
+         i < optionFolders + m_options.systemFolders.size(); ++i) {
+        const std::filesystem::path& folder =
+            i < optionFolders ? m_options.includeFolders[i] : m_options.systemFolders[i - optionFolders];
+        folders.emplace_back(folder, folder);
         indexes.push_back(static_cast<int>(i));
     }
     std::optional<std::string> bytes;

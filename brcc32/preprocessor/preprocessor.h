@@ -19,6 +19,8 @@ namespace brcc {
 struct PreprocessOptions {
     // Searched after the including file's folder, in this order, before the built-in Windows headers.
     std::vector<std::filesystem::path> includeFolders;
+    // The target's system headers, searched after includeFolders; unlike those, never for the files a script names.
+    std::vector<std::filesystem::path> systemFolders;
     // NAME or NAME=VALUE, then names to undefine, applied in that order after RC_INVOKED is defined.
     std::vector<std::string> defines;
     std::vector<std::string> undefines;

@@ -163,7 +163,7 @@ TEST_F(RealBrcc32Test, AnInvalidScriptFailsInRedAndKeepsTheOldResFile) {
     EXPECT_TRUE(WaitForForegroundColour(m_label2, kRed)) << Narrow(ColourName(ForegroundColour(m_label2)));
     auto box = WaitForBox(kApplicationTitle);
     ASSERT_TRUE(box);
-    EXPECT_TRUE(box->Text().starts_with(L"appli.rc(1): error: ")) << Narrow(box->Text());
+    EXPECT_TRUE(box->Text().starts_with(L"appli.rc(1): error BRC5302: ")) << Narrow(box->Text());
     EXPECT_EQ(std::ranges::count(box->Text(), L'\n'), 0) << Narrow(box->Text());
     Dismiss(*box);
     EXPECT_EQ(ReadBytes(m_workFolder / L"appli.res"), "old output");
@@ -183,7 +183,7 @@ TEST_F(FrenchUser, TheErrorBoxShowsTheCompilersFrenchLine) {
     auto box = WaitForBox(kApplicationTitle);
     ASSERT_TRUE(box);
     // The box ends the compiler's line with its own full stop.
-    EXPECT_EQ(box->Text(), L"appli.rc(1): error: impossible de lire « absent.bin » : fichier introuvable.")
+    EXPECT_EQ(box->Text(), L"appli.rc(1): error BRC5302: impossible de lire « absent.bin » : fichier introuvable.")
         << Narrow(box->Text());
     Dismiss(*box);
 }
