@@ -14,6 +14,8 @@ configure_file(${TALVORINE_PACKAGING_DIR}/LISEZMOI.txt ${TALVORINE_DIST_DIR}/LIS
 # sources would ship two different programs.
 target_link_options(Talvorine PRIVATE -Wl,--no-insert-timestamp)
 target_link_options(brcc32 PRIVATE -Wl,--no-insert-timestamp)
+# A user's machine has no use for the symbols: they more than half again the compiler's size.
+target_link_options(brcc32 PRIVATE -s)
 
 # Everything lies flat in one folder: Compile finds brcc32.exe beside Talvorine.exe, Help the .chm.
 install(TARGETS Talvorine brcc32 RUNTIME DESTINATION .)

@@ -150,9 +150,15 @@ TEST_F(HelpTest, HelpShowsTheFileAndItsContentsThenQuitClosesIt) {
     const std::vector<HWND> trees = DescendantsOfClass(help, L"SysTreeView32");
     ASSERT_EQ(trees.size(), 1u);
     const std::vector<std::wstring> topics = TopLevelTreeItems(trees[0], m_process.Id());
-    const std::vector<std::wstring> expected = {L"Talvorine 1.0",         L"Écrire un script",
-                                                L"Les commandes",         L"Compiler",
-                                                L"Le compilateur brcc32", L"Le journal de diagnostic"};
+    const std::vector<std::wstring> expected = {L"Talvorine 1.0",
+                                                L"Installer et désinstaller",
+                                                L"Écrire un script",
+                                                L"Les commandes",
+                                                L"Compiler",
+                                                L"Corriger une erreur",
+                                                L"Le compilateur dans une construction",
+                                                L"Le compilateur brcc32",
+                                                L"Le journal de diagnostic"};
     EXPECT_EQ(topics, expected);
     // The help window belongs to the desktop: the main window goes on answering.
     EXPECT_TRUE(IsResponsive(m_main));
