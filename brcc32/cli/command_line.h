@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "brcc32/machine.h"
+#include "brcc32/messages.h"
 #include "brcc32/preprocessor/preprocessor.h"
 
 namespace brcc {
@@ -59,6 +60,8 @@ CommandLine ParseCommandLine(std::string_view programPath, const std::vector<std
 
 // The usage text of a dialect, in the user's language.
 std::string UsageText(Dialect dialect, std::string_view programName);
+// The part of the usage text that is the dialect's own ({1}: the program's name); kUsageCommon follows it.
+const MessageText& DialectUsage(Dialect dialect);
 std::string VersionText(std::string_view programName);
 
 }  // namespace brcc

@@ -7,14 +7,15 @@
 
 namespace brcc {
 
-std::string UsageText(Dialect dialect, std::string_view programName) {
-    const MessageText* body = &msg::kUsageBorland;
+const MessageText& DialectUsage(Dialect dialect) {
     if (dialect == Dialect::kMicrosoft) {
-        body = &msg::kUsageMicrosoft;
-    } else if (dialect == Dialect::kGnu) {
-        body = &msg::kUsageGnu;
+        return msg::kUsageMicrosoft;
     }
-    return Text(*body, {programName}) + Text(msg::kUsageCommon, {programName});
+    return dialect == Dialect::kGnu ? msg::kUsageGnu : msg::kUsageBorland;
+}
+
+std::string UsageText(Dialect dialect, std::string_view programName) {
+    return Text(DialectUsage(dialect), {programName}) + Text(msg::kUsageCommon, {programName});
 }
 
 std::string VersionText(std::string_view programName) { return std::string(programName) + " (Talvorine) 1.0\n"; }
