@@ -23,13 +23,14 @@ constexpr MessageText kDialectTitle{"Under the name {1}", "Sous le nom {1}"};
 constexpr MessageText kFiles{
     "The Linux package puts brcc32 in /usr/bin and, in /usr/lib/brcc32/bin, the names that build tools look for: "
     "i686-w64-mingw32-windres, x86_64-w64-mingw32-windres and rc, links to brcc32. They stay out of the way of "
-    "the system's own windres; name one to a build, for instance "
-    "cmake -DCMAKE_RC_COMPILER=/usr/lib/brcc32/bin/x86_64-w64-mingw32-windres, or put the folder first in PATH.",
+    "the system's own windres: name one to a build, or put the folder first in PATH. For instance:",
     "Le paquet Linux met brcc32 dans /usr/bin et, dans /usr/lib/brcc32/bin, les noms que cherchent les outils de "
     "construction : i686-w64-mingw32-windres, x86_64-w64-mingw32-windres et rc, des liens vers brcc32. Ils ne "
-    "gênent pas le windres du système ; nommez-en un à une construction, par exemple "
-    "cmake -DCMAKE_RC_COMPILER=/usr/lib/brcc32/bin/x86_64-w64-mingw32-windres, ou mettez le dossier en tête du "
-    "PATH."};
+    "gênent pas le windres du système : nommez-en un à une construction, ou mettez le dossier en tête du PATH. "
+    "Par exemple :"};
+constexpr std::string_view kFilesExample =
+    "cmake -DCMAKE_RC_COMPILER=/usr/lib/brcc32/bin/x86_64-w64-mingw32-windres ...\n"
+    "PATH=/usr/lib/brcc32/bin:$PATH meson setup --cross-file mingw64.txt build\n";
 
 // A line of the help as roff text: a backslash is printed, a line that would start a request does not.
 std::string Escaped(std::string_view text) {
@@ -113,6 +114,8 @@ std::string ManPage(UiLanguage language) {
         {Dialect::kBorland, "brcc32"}, {Dialect::kMicrosoft, "rc"}, {Dialect::kGnu, "x86_64-w64-mingw32-windres"}};
     std::ostringstream page;
     page << ".TH BRCC32 1 \"\" \"Talvorine 1.0\" \"" << Text(kCommandsTitle, language, {}) << "\"\n";
+    // Option names and paths are typed as they are printed: no hyphen of the typesetter's in them.
+    page << ".nh\n.ad l\n";
     page << ".SH " << Text(kSectionName, language, {}) << '\n' << Text(kName, language, {}) << '\n';
     page << ".SH " << Text(kSectionSynopsis, language, {}) << '\n';
     for (const DialectName& name : kDialects) {
@@ -127,6 +130,7 @@ std::string ManPage(UiLanguage language) {
     }
     SetUsage(Text(msg::kUsageCommon, language, {"brcc32"}), false, page);
     page << ".SH " << Text(kSectionFiles, language, {}) << '\n' << Escaped(Text(kFiles, language, {})) << '\n';
+    page << ".PP\n.nf\n" << Escaped(kFilesExample) << ".fi\n";
     return page.str();
 }
 
