@@ -1,6 +1,7 @@
 # What a Windows user downloads: a zip to unpack anywhere and a French installer, both made by CPack from
 # the install rules below (`cpack` in the cross tree, or `make package` on Debian).
 if(NOT WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/packaging_linux.cmake)
     return()
 endif()
 

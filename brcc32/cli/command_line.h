@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "brcc32/machine.h"
+#include "brcc32/messages.h"
 #include "brcc32/preprocessor/preprocessor.h"
 
 namespace brcc {
@@ -67,5 +68,7 @@ std::string UsageText(Dialect dialect, std::string_view programName);
 std::string SearchOrderText(Machine machine);
 // The program's name and version, and the compiler the dialect is compatible with.
 std::string VersionText(Dialect dialect, std::string_view programName);
+// The part of the usage text that is the dialect's own ({1}: the program's name); kUsageCommon follows it.
+const MessageText& DialectUsage(Dialect dialect);
 
 }  // namespace brcc

@@ -31,6 +31,8 @@ DialectTexts TextsOf(Dialect dialect) {
 
 }  // namespace
 
+const MessageText& DialectUsage(Dialect dialect) { return TextsOf(dialect).usage; }
+
 std::string UsageText(Dialect dialect, std::string_view programName) {
     const DialectTexts texts = TextsOf(dialect);
     return (texts.bannerBeforeUsage ? VersionText(dialect, programName) + "\n" : std::string()) +
