@@ -56,7 +56,8 @@ inline constexpr MessageText kResourceLeftOut{
     "resource {1} of type {2}, language {3}, is left out of the script: the script language cannot write its name "
     "or its memory flags",
     "la ressource {1} de type {2}, langue {3}, est laissée hors du script : le langage des scripts ne sait pas écrire "
-    "son nom ou ses options de mémoire"};
+    "son nom ou ses options de mémoire",
+    "BRC4011"};
 inline constexpr MessageText kVerboseDependencies{"writing the dependencies to {1}",
                                                   "écriture des dépendances dans {1}"};
 
@@ -338,24 +339,28 @@ inline constexpr MessageText kCannotReplace{"cannot replace '{1}': {2}", "imposs
                                             "BRC5205"};
 // Outputs that are devices, missing folders, empty names and response files in UTF-16 without a mark.
 inline constexpr MessageText kCannotOpenDevice{"cannot open '{1}' for writing",
-                                               "impossible d'ouvrir « {1} » en écriture"};
+                                               "impossible d'ouvrir « {1} » en écriture", "BRC5214"};
 inline constexpr MessageText kNoOutputFolder{"cannot write '{1}': the folder '{2}' does not exist",
-                                             "impossible d'écrire « {1} » : le dossier « {2} » n'existe pas"};
+                                             "impossible d'écrire « {1} » : le dossier « {2} » n'existe pas",
+                                             "BRC5215"};
 inline constexpr MessageText kEmptyOutputName{"{1} names no file: the output file name is empty",
-                                              "{1} ne nomme aucun fichier : le nom du fichier de sortie est vide"};
+                                              "{1} ne nomme aucun fichier : le nom du fichier de sortie est vide",
+                                              "BRC1017"};
 inline constexpr MessageText kCannotReadStandardInput{"cannot read the standard input",
-                                                      "impossible de lire l'entrée standard"};
+                                                      "impossible de lire l'entrée standard", "BRC5216"};
 inline constexpr MessageText kResponseUtf16WithoutMark{
     "the response file '{1}' looks like UTF-16 without a byte-order mark: save it with one, or as UTF-8",
     "le fichier de réponses « {1} » semble être en UTF-16 sans indicateur d'ordre des octets : enregistrez-le avec "
-    "cet indicateur, ou en UTF-8"};
-inline constexpr MessageText kCannotReadRes{"cannot read the resources: {1}",
-                                            "impossible de lire les ressources : {1}", "BRC5206"};
+    "cet indicateur, ou en UTF-8",
+    "BRC1018"};
+inline constexpr MessageText kCannotReadRes{"cannot read the resources: {1}", "impossible de lire les ressources : {1}",
+                                            "BRC5206"};
 inline constexpr MessageText kInputNotARes{"the input is not a 32-bit .res file",
                                            "l'entrée n'est pas un fichier .res 32 bits", "BRC5208"};
 // Reading resources back from a .res, a COFF object or an executable: what is wrong, and where.
 inline constexpr MessageText kResHeaderWrong{"not a 32-bit .res file: the header at offset {1} {2}",
-                                             "ce n'est pas un fichier .res 32 bits : l'en-tête à la position {1} {2}"};
+                                             "ce n'est pas un fichier .res 32 bits : l'en-tête à la position {1} {2}",
+                                             "BRC5217"};
 inline constexpr MessageText kResPastEnd{"goes past the end of the file", "dépasse la fin du fichier"};
 inline constexpr MessageText kResTooSmall{"is too small for its fields", "est trop petit pour ses champs"};
 inline constexpr MessageText kResDataPastEnd{"announces more data than the file holds",
@@ -364,8 +369,9 @@ inline constexpr MessageText kResNameNotEnded{"holds a name that does not end", 
 inline constexpr MessageText kResNoMarker{"is not the empty entry that starts a 32-bit .res file",
                                           "n'est pas l'entrée vide qui commence un fichier .res 32 bits"};
 inline constexpr MessageText kNotACoffObject{"not a COFF object with resources: {1}",
-                                             "ce n'est pas un objet COFF avec des ressources : {1}"};
-inline constexpr MessageText kNotAnExecutable{"not a valid executable: {1}", "ce n'est pas un exécutable valide : {1}"};
+                                             "ce n'est pas un objet COFF avec des ressources : {1}", "BRC5218"};
+inline constexpr MessageText kNotAnExecutable{"not a valid executable: {1}", "ce n'est pas un exécutable valide : {1}",
+                                              "BRC5219"};
 inline constexpr MessageText kHeadersPastEnd{"its headers go past the end of the file",
                                              "ses en-têtes dépassent la fin du fichier"};
 inline constexpr MessageText kNoResourceSection{"it holds no resources", "il ne contient aucune ressource"};
@@ -376,7 +382,8 @@ inline constexpr MessageText kRelocationWrong{"a relocation of section {1} point
 inline constexpr MessageText kDirectoryOutside{"its resource directory lies outside every section",
                                                "son répertoire des ressources est hors de toute section"};
 inline constexpr MessageText kDirectoryWrong{"the resource directory is damaged at offset {1}: {2}",
-                                             "le répertoire des ressources est endommagé à la position {1} : {2}"};
+                                             "le répertoire des ressources est endommagé à la position {1} : {2}",
+                                             "BRC5220"};
 inline constexpr MessageText kDirectoryPastEnd{"a table or a name goes past the end of its section",
                                                "une table ou un nom dépasse la fin de sa section"};
 inline constexpr MessageText kDirectoryLoop{"its tables loop or overlap", "ses tables bouclent ou se chevauchent"};
@@ -384,7 +391,7 @@ inline constexpr MessageText kDirectoryNameNotText{"a name holds a character tha
                                                    "un nom contient un caractère qu'un fichier .res ne peut pas "
                                                    "contenir"};
 inline constexpr MessageText kDirectoryTooLarge{"the names of its resources add up to more than 64 MB",
-                                                "les noms de ses ressources dépassent 64 Mo au total"};
+                                                "les noms de ses ressources dépassent 64 Mo au total", "BRC5221"};
 inline constexpr MessageText kDirectoryLevel{"a table or a resource stands at the wrong level",
                                              "une table ou une ressource se trouve au mauvais niveau"};
 inline constexpr MessageText kDirectoryDataOutside{"a resource's data lies outside the file",
@@ -517,7 +524,8 @@ inline constexpr MessageText kUtf8UnderCodePage{
     "before it",
     "ce texte est de l'UTF-8 valide, mais la page de codes {1} est en vigueur, fixée par {2} : il est lu dans la "
     "page {1} et chaque lettre accentuée devient deux caractères ; si le fichier est enregistré en UTF-8, écrivez "
-    "#pragma code_page(65001) avant lui"};
+    "#pragma code_page(65001) avant lui",
+    "BRC4012"};
 inline constexpr MessageText kSetByPragma{"#pragma code_page on line {1} of {2}",
                                           "#pragma code_page à la ligne {1} de {2}"};
 inline constexpr MessageText kSetByCommandLine{"the command line", "la ligne de commande"};
@@ -527,24 +535,27 @@ inline constexpr MessageText kBomUnderCodePage{
     "at its start if it is UTF-8",
     "{1} commence par une marque d'ordre des octets UTF-8, mais la page de codes {2} est en vigueur : comme le "
     "compilateur de Windows, le nôtre le lit dans la page {2}, et chacune de ses lettres accentuées devient deux "
-    "caractères ; écrivez #pragma code_page(65001) à son début s'il est en UTF-8"};
+    "caractères ; écrivez #pragma code_page(65001) à son début s'il est en UTF-8",
+    "BRC4013"};
 inline constexpr MessageText kStringEndedThere{
-    "{1}; the quoted text before it ends at column {2}: {3}",
-    "{1} ; le texte entre guillemets qui le précède se termine à la colonne {2} : {3}"};
+    "{1}, and the quoted text before it ends at column {2}: {3}",
+    "{1}, et le texte entre guillemets qui le précède se termine à la colonne {2} : {3}", "BRC3111"};
 inline constexpr MessageText kMenuCommaMissing{
     "a ',' is missing before the {1}: Windows' compiler reads the item as if it were there, but llvm-rc and windres "
     "refuse it",
     "une « , » manque avant {1} : le compilateur de Windows lit l'élément comme si elle y était, mais llvm-rc et "
-    "windres le refusent"};
+    "windres le refusent",
+    "BRC4014"};
 inline constexpr MessageText kMenuExItemWithoutText{
     "a MENUEX item starts with its quoted text, found '{1}'; for a separator write MENUITEM \"\", -1, MFT_SEPARATOR",
     "un élément de MENUEX commence par son texte entre guillemets, et non « {1} » ; pour un séparateur, écrivez "
-    "MENUITEM \"\", -1, MFT_SEPARATOR"};
+    "MENUITEM \"\", -1, MFT_SEPARATOR",
+    "BRC3412"};
 inline constexpr MessageText kValueOutsideVersionInfo{
     "VALUE belongs in a BLOCK of a VERSIONINFO: write it between the BEGIN and END of its BLOCK",
-    "VALUE appartient à un BLOCK d'une VERSIONINFO : écrivez-le entre le BEGIN et le END de son BLOCK"};
+    "VALUE appartient à un BLOCK d'une VERSIONINFO : écrivez-le entre le BEGIN et le END de son BLOCK", "BRC3613"};
 inline constexpr MessageText kCannotReadFileLookedFor{"cannot read '{1}' (written {2}): {3}",
-                                                      "impossible de lire « {1} » (écrit {2}) : {3}"};
+                                                      "impossible de lire « {1} » (écrit {2}) : {3}", "BRC5316"};
 inline constexpr MessageText kStringsJoined{
     "the quoted strings of the {1} are joined, as Windows' compiler joins "
     "them; llvm-rc refuses more than one",
@@ -716,7 +727,8 @@ inline constexpr MessageText kNameStartsWithDigits{
     "the name '{1}' starts with digits: Windows' compiler makes it the name {2}, but llvm-rc and windres refuse it; a "
     "name that starts with a letter or '_' reads the same everywhere",
     "le nom « {1} » commence par des chiffres : le compilateur de Windows en fait le nom {2}, mais llvm-rc et windres "
-    "le refusent ; un nom qui commence par une lettre ou « _ » se lit partout de la même façon"};
+    "le refusent ; un nom qui commence par une lettre ou « _ » se lit partout de la même façon",
+    "BRC4015"};
 inline constexpr MessageText kResourceIdRange{"the resource id {1} is out of range (0-65535)",
                                               "l'identifiant de ressource {1} est hors limites (0-65535)", "BRC3505"};
 inline constexpr MessageText kResourceTypeRange{"the resource type {1} is out of range (0-65535)",

@@ -129,7 +129,9 @@ TEST(Messages, EveryErrorAndWarningHasACodeOfItsOwn) {
     const std::regex code(R"re(,\s*"(BRC[1-59][0-9]{3})"$)re");
     const std::regex part(
         "kTryHelp|kVerbose.*|kUsage.*|kCompatible.*|kPart.*|kEndOfScript|kByte|kQuoted|kFont(Device|Face)|"
-        "k(Cursor|Icon)Image|kTypeNumber");
+        "k(Cursor|Icon)Image|kTypeNumber|kSetBy.*|kRes(PastEnd|TooSmall|DataPastEnd|NameNotEnded|NoMarker)|"
+        "kHeadersPastEnd|kNoResourceSection|kSectionPastEnd|kRelocationWrong|"
+        "kDirectory(Outside|PastEnd|Loop|NameNotText|Level|DataOutside)");
     std::set<std::string> codes;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), entry); it != std::sregex_iterator(); ++it) {
         const std::string name = (*it)[1];
@@ -178,8 +180,8 @@ TEST(Messages, EachStageSpeaksBothLanguages) {
          "x.rc", "x.rc(5): error BRC3610: the VALUE \"v\" is larger than 64 KB\n",
          "x.rc(5): error BRC3610: la VALUE \"v\" dépasse 64 Ko\n"},
         {"output", "1 RCDATA { 1 }\n", "-fo nofolder/x.res x.rc",
-         "x.rc: error BRC5211: cannot write 'nofolder/x.res': the folder 'nofolder' does not exist\n",
-         "x.rc: error BRC5211: impossible d'écrire « nofolder/x.res » : le dossier « nofolder » n'existe pas\n"},
+         "x.rc: error BRC5215: cannot write 'nofolder/x.res': the folder 'nofolder' does not exist\n",
+         "x.rc: error BRC5215: impossible d'écrire « nofolder/x.res » : le dossier « nofolder » n'existe pas\n"},
         {"warning", "1 ACCELERATORS { \"a\", 1, ASCII, ALT }\n", "-fo x.res x.rc",
          "x.rc(1): warning BRC4008: ALT on an ASCII accelerator: Windows' compiler keeps it, and so does this one, but "
          "llvm-rc refuses it; for Alt and a key, write the key with VIRTKEY\n",

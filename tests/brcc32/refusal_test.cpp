@@ -123,7 +123,7 @@ TEST_F(Refusals, MalformedBlocks) {
         {"LANGUAGE (9, 1\n", 1, "expected ')'"},
         {"1 MENUEX\nBEGIN\n  MENUITEM MFT_SEPARATOR\nEND\n", 3, "write MENUITEM \"\", -1, MFT_SEPARATOR"},
         {"VALUE \"a\", \"b\"\n", 1, "VALUE belongs in a BLOCK of a VERSIONINFO"},
-        {"STRINGTABLE { 1, \"a\\\\\" , \"b\" }\n", 1, "found ','; the quoted text before it ends at column 22"},
+        {"STRINGTABLE { 1, \"a\\\\\" , \"b\" }\n", 1, "found ',', and the quoted text before it ends at column 22"},
         {"1 ICON \"res\\\\none.ico\"\n", 1, "cannot read 'res/none.ico' (written res\\\\none.ico)"},
     });
 }
