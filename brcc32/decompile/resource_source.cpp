@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::size_t kFixedHeaderTail = 16;
 
-[[noreturn]] void Malformed() { throw LocalizedError(Compose(msg::kNotARes)); }
+[[noreturn]] void Malformed() { throw LocalizedError(Compose(msg::kInputNotARes)); }
 
 ResName ReadName(std::span<const std::uint8_t> header, std::size_t& at) {
     if (at + 2 > header.size()) {
