@@ -6,6 +6,8 @@
 #include <system_error>
 
 namespace brcc {
+
+#ifndef _WIN32
 namespace {
 
 const char* Triple(Machine machine) {
@@ -42,6 +44,7 @@ std::filesystem::path NewestGccFolder(const std::filesystem::path& parent) {
 }
 
 }  // namespace
+#endif
 
 std::vector<std::filesystem::path> SystemIncludeFolders(Machine machine) {
 #ifdef _WIN32
