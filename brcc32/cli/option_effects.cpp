@@ -294,7 +294,7 @@ void CommandLineParser::Finish() {
     // windres writes an object unless the name ends in .res: rsrc.syso, x.coff and names without an extension are
     // objects. A .rc name asks for a script in every dialect, as windres takes it. The standard output takes a .res
     // unless -O says otherwise: there is no name to go by.
-    const bool objectByName = m_result.outputToStandardOutput        ? false
+    const bool objectByName = m_result.outputToStandardOutput     ? false
                               : m_result.dialect == Dialect::kGnu ? !HasExtension(m_result.output, {".res"})
                                                                   : HasExtension(m_result.output, {".o", ".obj"});
     m_result.outputFormat = m_outputFormat.value_or(HasExtension(m_result.output, {".rc"}) ? OutputFormat::kScript
