@@ -180,7 +180,7 @@ TEST_F(RealBrcc32Test, AWarningOfASuccessfulCompileIsShown) {
     ASSERT_TRUE(box);
     // The compiler's line as it wrote it: no full stop added.
     EXPECT_TRUE(box->Text().starts_with(L"appli.rc(")) << Narrow(box->Text());
-    EXPECT_NE(box->Text().find(L": warning: "), std::wstring::npos) << Narrow(box->Text());
+    EXPECT_NE(box->Text().find(L": warning BRC4003: "), std::wstring::npos) << Narrow(box->Text());
     EXPECT_NE(box->Text().find(L"65001"), std::wstring::npos) << Narrow(box->Text());
     EXPECT_TRUE(box->HasWarningIcon());
     wintest::SaveScreenshot(box->Window(), L"compile-warning");
