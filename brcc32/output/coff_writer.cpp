@@ -3,6 +3,7 @@
 #include "brcc32/output/coff_writer.h"
 
 #include <algorithm>
+#include <numeric>
 #include <sstream>
 #include <stdexcept>
 
@@ -202,7 +203,7 @@ void CoffWriter::FinishGnu() {
     // is known only once the directory's size is.
     std::stringbuf directoryBytes;
     BufferedOutput directoryOut(directoryBytes);
-    const std::vector<std::uint32_t> descriptions = m_directory.Write(directoryOut);
+    const std::vector<std::uint32_t> descriptions = m_directory.Write(directoryOut, true);
     directoryOut.Flush();
     std::string directory = directoryBytes.str();
     const std::uint64_t dataStart = Align(directory.size(), kCoffAlignment);
@@ -215,16 +216,33 @@ void CoffWriter::FinishGnu() {
     if (layout.symbolsStart + GnuSymbolsSize() > kMaxCoffObjectSize) {
         TooLarge();
     }
-    std::uint64_t offset = dataStart;
+    // The data follow in the directory's order, as GNU windres writes them, and so do the relocations.
+    std::vector<std::uint64_t> held(descriptions.size());
+    std::uint64_t heldAt = 0;
     for (std::size_t i = 0; i < descriptions.size(); ++i) {
+        held[i] = heldAt;
+        heldAt += Align(m_directory.DataSize(i), kCoffAlignment);
+    }
+    std::vector<std::uint32_t> treeOrder(descriptions.size());
+    std::iota(treeOrder.begin(), treeOrder.end(), 0u);
+    std::sort(treeOrder.begin(), treeOrder.end(),
+              [&descriptions](std::uint32_t a, std::uint32_t b) { return descriptions[a] < descriptions[b]; });
+    std::uint64_t offset = dataStart;
+    for (const std::uint32_t i : treeOrder) {
         WriteU32(reinterpret_cast<std::uint8_t*>(directory.data()) + descriptions[i],
                  static_cast<std::uint32_t>(offset));
         offset += Align(m_directory.DataSize(i), kCoffAlignment);
     }
     m_out.Put(std::span(reinterpret_cast<const std::uint8_t*>(directory.data()), directory.size()));
     m_out.PutZeros(static_cast<std::size_t>(dataStart - directory.size()));
-    m_out.Put(m_heldData);
-    WriteRelocations(m_out, m_machine, descriptions, true);
+    std::vector<std::uint32_t> relocations;
+    relocations.reserve(descriptions.size());
+    for (const std::uint32_t i : treeOrder) {
+        const std::size_t size = static_cast<std::size_t>(Align(m_directory.DataSize(i), kCoffAlignment));
+        m_out.Put(std::span(m_heldData).subspan(static_cast<std::size_t>(held[i]), size));
+        relocations.push_back(descriptions[i]);
+    }
+    WriteRelocations(m_out, m_machine, relocations, true);
     m_out.PadTo(kCoffAlignment);
     WriteGnuSymbols(m_out);
     m_out.Flush();

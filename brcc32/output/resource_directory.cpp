@@ -1,6 +1,8 @@
-// The directory is laid out breadth first: the root table, a table per type, a table per name, the data
-// descriptions, then the texts of the types and names. Each resource is kept as a few fixed fields and its texts in
-// one shared array, so that a script of many resources costs a few bytes each and no tree of nodes.
+// Microsoft's directory is laid out breadth first: the root table, a table per type, a table per name, the data
+// descriptions, then the texts of the types and names. GNU windres writes each type's table followed by its names'
+// tables, then the texts, then the descriptions on 8 bytes; GNU ld keeps that layout in an executable. Each resource is
+// kept as a few fixed fields and its texts in one shared array, so that a script of many resources costs a few bytes
+// each and no tree of nodes.
 #include "brcc32/output/resource_directory.h"
 
 #include <algorithm>
@@ -137,7 +139,7 @@ ResourceDirectory::Runs ResourceDirectory::FindRuns(const std::vector<std::uint3
     return runs;
 }
 
-std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out) const {
+std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out, bool depthFirst) const {
     const std::vector<std::uint32_t> order = SortedOrder();
     const std::size_t count = order.size();
     Runs runs = FindRuns(order);
@@ -150,11 +152,38 @@ std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out) const {
     auto typeOf = [&](std::size_t t) { return m_entries[order[nameStarts[typeFirstNames[t]]]].type; };
     auto nameOf = [&](std::size_t n) { return m_entries[order[nameStarts[n]]].name; };
 
-    const std::uint64_t typeTablesStart = kTableSize + types * kEntrySize;
-    const std::uint64_t nameTablesStart = typeTablesStart + types * kTableSize + names * kEntrySize;
-    const std::uint64_t descriptionsStart = nameTablesStart + names * kTableSize + count * kEntrySize;
-    const std::uint64_t textsStart = descriptionsStart + count * kDescriptionSize;
-    if (textsStart + 2 * m_texts.size() > kMaxDirectorySize) {
+    auto textSize = [&](Id id) { return (id & kText) == 0 ? 0 : 2 + 2 * Text(id).size(); };
+    // Where each type's and each name's table lies.
+    std::vector<std::uint64_t> typeTables(types);
+    std::vector<std::uint64_t> nameTables(names);
+    std::uint64_t at = kTableSize + types * kEntrySize;
+    for (std::size_t t = 0; t < types; ++t) {
+        typeTables[t] = at;
+        at += kTableSize + (typeFirstNames[t + 1] - typeFirstNames[t]) * kEntrySize;
+        if (depthFirst) {
+            for (std::size_t n = typeFirstNames[t]; n < typeFirstNames[t + 1]; ++n) {
+                nameTables[n] = at;
+                at += kTableSize + (nameStarts[n + 1] - nameStarts[n]) * kEntrySize;
+            }
+        }
+    }
+    if (!depthFirst) {
+        for (std::size_t n = 0; n < names; ++n) {
+            nameTables[n] = at;
+            at += kTableSize + (nameStarts[n + 1] - nameStarts[n]) * kEntrySize;
+        }
+    }
+    const std::uint64_t tablesEnd = at;
+    std::uint64_t texts = 0;
+    for (std::size_t t = 0; t < types; ++t) {
+        texts += textSize(typeOf(t));
+    }
+    for (std::size_t n = 0; n < names; ++n) {
+        texts += textSize(nameOf(n));
+    }
+    const std::uint64_t descriptionsStart = depthFirst ? (tablesEnd + texts + 7) / 8 * 8 : tablesEnd;
+    const std::uint64_t textsStart = depthFirst ? tablesEnd : descriptionsStart + count * kDescriptionSize;
+    if (std::max(textsStart + texts, descriptionsStart + count * kDescriptionSize) > kMaxDirectorySize) {
         TooLarge();
     }
 
@@ -180,38 +209,6 @@ std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out) const {
         out.PutU16(static_cast<std::uint16_t>(named));
         out.PutU16(static_cast<std::uint16_t>(last - first - named));
     };
-    const std::uint64_t start = out.Position();
-    putTable(0, types, typeOf);
-    for (std::size_t t = 0; t < types; ++t) {
-        out.PutU32(idField(typeOf(t)));
-        out.PutU32(static_cast<std::uint32_t>(typeTablesStart + t * kTableSize + typeFirstNames[t] * kEntrySize) |
-                   kSubtable);
-    }
-    for (std::size_t t = 0; t < types; ++t) {
-        putTable(typeFirstNames[t], typeFirstNames[t + 1], nameOf);
-        for (std::size_t n = typeFirstNames[t]; n < typeFirstNames[t + 1]; ++n) {
-            out.PutU32(idField(nameOf(n)));
-            out.PutU32(static_cast<std::uint32_t>(nameTablesStart + n * kTableSize + nameStarts[n] * kEntrySize) |
-                       kSubtable);
-        }
-    }
-    std::vector<std::uint32_t> descriptions(count);
-    for (std::size_t n = 0; n < names; ++n) {
-        // Languages are numbers: no entry of this table is named.
-        putTable(nameStarts[n], nameStarts[n + 1], [](std::size_t) { return Id{0}; });
-        for (std::uint32_t k = nameStarts[n]; k < nameStarts[n + 1]; ++k) {
-            const auto description = static_cast<std::uint32_t>(descriptionsStart + k * kDescriptionSize);
-            descriptions[order[k]] = description;
-            out.PutU32(m_entries[order[k]].language);
-            out.PutU32(description);
-        }
-    }
-    for (std::uint32_t k = 0; k < count; ++k) {
-        out.PutU32(0);  // the data's address, which the relocation fills in
-        out.PutU32(m_entries[order[k]].dataSize);
-        out.PutU32(0);  // code page
-        out.PutU32(0);
-    }
     auto putText = [&](Id id) {
         if ((id & kText) != 0) {
             const std::u16string_view text = Text(id);
@@ -221,11 +218,56 @@ std::vector<std::uint32_t> ResourceDirectory::Write(BufferedOutput& out) const {
             }
         }
     };
+    const std::uint64_t start = out.Position();
+    putTable(0, types, typeOf);
     for (std::size_t t = 0; t < types; ++t) {
-        putText(typeOf(t));
+        out.PutU32(idField(typeOf(t)));
+        out.PutU32(static_cast<std::uint32_t>(typeTables[t]) | kSubtable);
     }
-    for (std::size_t n = 0; n < names; ++n) {
-        putText(nameOf(n));
+    std::vector<std::uint32_t> descriptions(count);
+    auto putNameTable = [&](std::size_t n) {
+        // Languages are numbers: no entry of this table is named.
+        putTable(nameStarts[n], nameStarts[n + 1], [](std::size_t) { return Id{0}; });
+        for (std::uint32_t k = nameStarts[n]; k < nameStarts[n + 1]; ++k) {
+            const auto description = static_cast<std::uint32_t>(descriptionsStart + k * kDescriptionSize);
+            descriptions[order[k]] = description;
+            out.PutU32(m_entries[order[k]].language);
+            out.PutU32(description);
+        }
+    };
+    for (std::size_t t = 0; t < types; ++t) {
+        putTable(typeFirstNames[t], typeFirstNames[t + 1], nameOf);
+        for (std::size_t n = typeFirstNames[t]; n < typeFirstNames[t + 1]; ++n) {
+            out.PutU32(idField(nameOf(n)));
+            out.PutU32(static_cast<std::uint32_t>(nameTables[n]) | kSubtable);
+        }
+        for (std::size_t n = typeFirstNames[t]; depthFirst && n < typeFirstNames[t + 1]; ++n) {
+            putNameTable(n);
+        }
+    }
+    for (std::size_t n = 0; !depthFirst && n < names; ++n) {
+        putNameTable(n);
+    }
+    auto putTexts = [&] {
+        for (std::size_t t = 0; t < types; ++t) {
+            putText(typeOf(t));
+        }
+        for (std::size_t n = 0; n < names; ++n) {
+            putText(nameOf(n));
+        }
+    };
+    if (depthFirst) {
+        putTexts();
+        out.PutZeros(static_cast<std::size_t>(descriptionsStart - textsStart - texts));
+    }
+    for (std::uint32_t k = 0; k < count; ++k) {
+        out.PutU32(0);  // the data's address, which the relocation fills in
+        out.PutU32(m_entries[order[k]].dataSize);
+        out.PutU32(0);  // code page
+        out.PutU32(0);
+    }
+    if (!depthFirst) {
+        putTexts();
     }
     out.PadTo(4, start);
     return descriptions;

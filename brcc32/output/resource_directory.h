@@ -25,7 +25,9 @@ public:
     // Writes the directory at the output's position, ending on 4 bytes. Returns for each resource, in the order
     // added, where its data description lies in the directory: what its relocation points at. Throws
     // std::runtime_error when two resources have the same type, name and language.
-    std::vector<std::uint32_t> Write(BufferedOutput& out) const;
+    // `depthFirst`: GNU windres' layout, where each table is followed by the tables under it and the texts come
+    // before the data descriptions; else Microsoft's, level by level.
+    std::vector<std::uint32_t> Write(BufferedOutput& out, bool depthFirst = false) const;
 
 private:
     // A type or name: an ordinal, or kText and where its text lies in m_texts.
