@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <sstream>
 #include <streambuf>
 #include <string>
 #include <unordered_set>
@@ -146,8 +147,15 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         Say(verbose, msg::kVerboseReading, shown);
         // A COFF object is written as the .res streams by, which is never held whole.
         std::optional<CoffWriter> coff;
+        // An object's headers are written last, over its start, which a pipe or a terminal cannot go back to: there
+        // the object is made in memory and then sent.
+        std::optional<std::stringbuf> held;
         if (commandLine.outputFormat == OutputFormat::kCoff) {
-            coff.emplace(output->Stream(), commandLine.machine,
+            std::streambuf& target = output->Stream();
+            if (target.pubseekoff(0, std::ios_base::cur, std::ios_base::out) == std::streambuf::pos_type(-1)) {
+                held.emplace(std::ios_base::in | std::ios_base::out | std::ios_base::binary);
+            }
+            coff.emplace(held ? static_cast<std::streambuf&>(*held) : target, commandLine.machine,
                          commandLine.dialect == Dialect::kGnu ? CoffStyle::kGnu : CoffStyle::kMicrosoft);
         }
         std::streambuf& res = coff ? static_cast<std::streambuf&>(*coff) : output->Stream();
@@ -159,6 +167,13 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         }
         if (coff) {
             coff->Finish();
+        }
+        if (held) {
+            const std::string bytes = held->str();
+            if (output->Stream().sputn(bytes.data(), static_cast<std::streamsize>(bytes.size())) !=
+                static_cast<std::streamsize>(bytes.size())) {
+                throw LocalizedError(Compose(msg::kOutputNotWritten));
+            }
         }
         if (verbose != nullptr) {
             const std::vector<std::string> names = DependencyNames(commandLine, record);

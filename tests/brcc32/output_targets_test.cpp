@@ -28,12 +28,14 @@ TEST(OutputTargets, DevicesFifosAndStandardStreamsAreWrittenInPlace) {
     TestFolder folder;
     folder.Write("a.rc", std::string("1 RCDATA { 1, 2 }\n"));
     ASSERT_EQ(RunBrcc32(folder.Path(), "-fo reference.res a.rc").exitCode, 0);
+    ASSERT_EQ(RunBrcc32(folder.Path(), "--dialect=gnu -o reference.o a.rc").exitCode, 0);
     // A device of our own (the null device's numbers): the system's /dev is left alone.
     ASSERT_EQ(RunIn(folder.Path(), "mknod null c 1 3 && mkfifo fifo").exitCode, 0);
     const std::string longName = std::string(250, 'n') + ".res";  // the longest a name can be, with .res
     struct Case {
         std::string command;
         std::string result;  // a file that must hold the reference's bytes
+        std::string reference = "reference.res";
     };
     const std::vector<Case> cases = {
         {kBrcc32 + " -fo null a.rc", ""},
@@ -42,12 +44,13 @@ TEST(OutputTargets, DevicesFifosAndStandardStreamsAreWrittenInPlace) {
         {kBrcc32 + " --dialect=gnu a.rc > no-output-name", "no-output-name"},
         {kBrcc32 + " --dialect=gnu < a.rc > from-stdin", "from-stdin"},
         {kBrcc32 + " -fo " + longName + " a.rc", longName},
+        {kBrcc32 + " --dialect=gnu -O coff a.rc | cat > coff-through-a-pipe", "coff-through-a-pipe", "reference.o"},
     };
     for (const Case& c : cases) {
         const RunResult run = RunIn(folder.Path(), "(" + c.command + ")");
         EXPECT_EQ(run.exitCode, 0) << c.command << "\n" << run.stderr;
         if (!c.result.empty()) {
-            EXPECT_EQ(folder.Read(c.result), folder.Read("reference.res")) << c.command;
+            EXPECT_EQ(folder.Read(c.result), folder.Read(c.reference)) << c.command;
         }
     }
     EXPECT_TRUE(std::filesystem::is_character_file(folder.Path() / "null"));
