@@ -86,12 +86,6 @@ void CopyResources(const CommandLine& commandLine, ResourceFileFormat format, st
     }
 }
 
-void Say(std::FILE* verbose, const MessageText& message, const std::string& name) {
-    if (verbose != nullptr) {
-        std::fprintf(verbose, "%s\n", Text(message, {name}).c_str());
-    }
-}
-
 // The files of the dependency list: the script, then headers and named files, each once, in the order met.
 std::vector<std::string> DependencyNames(const CommandLine& commandLine, const CompileRecord& record) {
     // A script from the standard input is no file to depend on: an empty name holds its place.
@@ -117,6 +111,28 @@ std::vector<std::string> DependencyNames(const CommandLine& commandLine, const C
 
 }  // namespace
 
+PreprocessOptions PreprocessOptionsOf(const CommandLine& commandLine) {
+    PreprocessOptions preprocess = commandLine.preprocess;
+    preprocess.machine = commandLine.machine;
+    if (commandLine.codePage) {
+        preprocess.codePage = *commandLine.codePage;
+    }
+    return preprocess;
+}
+
+ScriptSettings ScriptSettingsOf(const CommandLine& commandLine) {
+    ScriptSettings settings;
+    settings.language = commandLine.language.value_or(kDefaultLanguage);
+    settings.nullTerminateStrings = commandLine.nullTerminateStrings;
+    return settings;
+}
+
+void Say(std::FILE* verbose, const MessageText& message, std::initializer_list<MessageArgument> arguments) {
+    if (verbose != nullptr) {
+        std::fprintf(verbose, "%s\n", Text(message, arguments).c_str());
+    }
+}
+
 void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose) {
     if (!commandLine.verbose) {
         verbose = nullptr;
@@ -128,14 +144,8 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         return;
     }
     const std::string& shown = commandLine.scriptArgument;
-    PreprocessOptions preprocess = commandLine.preprocess;
-    preprocess.machine = commandLine.machine;
-    if (commandLine.codePage) {
-        preprocess.codePage = *commandLine.codePage;
-    }
-    ScriptSettings settings;
-    settings.language = commandLine.language.value_or(kDefaultLanguage);
-    settings.nullTerminateStrings = commandLine.nullTerminateStrings;
+    const PreprocessOptions preprocess = PreprocessOptionsOf(commandLine);
+    const ScriptSettings settings = ScriptSettingsOf(commandLine);
     try {
         std::optional<AtomicFile> output(
             std::in_place, commandLine.output,
@@ -144,7 +154,7 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         // most of its memory.
         CompileRecord record;
         const bool recorded = verbose != nullptr || !commandLine.dependencies.file.empty();
-        Say(verbose, msg::kVerboseReading, shown);
+        Say(verbose, msg::kVerboseReading, {shown});
         // A COFF object is written as the .res streams by, which is never held whole.
         std::optional<CoffWriter> coff;
         // An object's headers are written last, over its start, which a pipe or a terminal cannot go back to: there
@@ -178,7 +188,7 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         if (verbose != nullptr) {
             const std::vector<std::string> names = DependencyNames(commandLine, record);
             for (std::size_t i = 1; i < names.size(); ++i) {
-                Say(verbose, msg::kVerboseReading, names[i]);
+                Say(verbose, msg::kVerboseReading, {names[i]});
             }
         }
         std::optional<AtomicFile> dependencies;
@@ -199,10 +209,10 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
         }
         // The output before its dependency file: a build tool that finds the list newer than the output would
         // rebuild for nothing, never the other way round.
-        Say(verbose, msg::kVerboseWriting, commandLine.outputArgument);
+        Say(verbose, msg::kVerboseWriting, {commandLine.outputArgument});
         output->Commit();
         if (dependencies) {
-            Say(verbose, msg::kVerboseDependencies, PathToUtf8(request.file));
+            Say(verbose, msg::kVerboseDependencies, {PathToUtf8(request.file)});
             dependencies->Commit();
         }
     } catch (const ScriptError&) {

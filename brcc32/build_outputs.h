@@ -5,11 +5,19 @@
 
 #include "brcc32/cli/command_line.h"
 #include "brcc32/diagnostic.h"
+#include "brcc32/resource_compiler.h"
 
 namespace brcc {
 
 // Writes every output or none: a failure leaves each output file as it was. Throws ScriptError; warnings go to
 // `diagnostics`. With -v, says what it reads and writes on `verbose`.
 void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, std::FILE* verbose = stdout);
+
+// What the command line asks of the preprocessor and of the script's statements.
+PreprocessOptions PreprocessOptionsOf(const CommandLine& commandLine);
+ScriptSettings ScriptSettingsOf(const CommandLine& commandLine);
+
+// One line of -v on `verbose`; nothing when it is null.
+void Say(std::FILE* verbose, const MessageText& message, std::initializer_list<MessageArgument> arguments);
 
 }  // namespace brcc

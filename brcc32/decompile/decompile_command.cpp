@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "brcc32/build_outputs.h"
 #include "brcc32/decompile/decompile.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
@@ -14,26 +15,12 @@
 namespace brcc {
 namespace {
 
-void Say(std::FILE* verbose, const MessageText& message, std::initializer_list<MessageArgument> arguments) {
-    if (verbose != nullptr) {
-        std::fprintf(verbose, "%s\n", Text(message, arguments).c_str());
-    }
-}
-
 // A script given as input is compiled first: the script written back is then the compiler's view of it, every
 // macro and #include resolved.
 std::vector<std::uint8_t> CompileToBytes(const CommandLine& commandLine, DiagnosticSink* diagnostics) {
-    PreprocessOptions preprocess = commandLine.preprocess;
-    preprocess.machine = commandLine.machine;
-    if (commandLine.codePage) {
-        preprocess.codePage = *commandLine.codePage;
-    }
-    ScriptSettings settings;
-    settings.language = commandLine.language.value_or(kDefaultLanguage);
-    settings.nullTerminateStrings = commandLine.nullTerminateStrings;
     std::stringbuf res;
-    CompileScript(commandLine.script, res, preprocess, commandLine.scriptArgument, DefaultReaderCount(), diagnostics,
-                  nullptr, settings);
+    CompileScript(commandLine.script, res, PreprocessOptionsOf(commandLine), commandLine.scriptArgument,
+                  DefaultReaderCount(), diagnostics, nullptr, ScriptSettingsOf(commandLine));
     const std::string bytes = std::move(res).str();
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
