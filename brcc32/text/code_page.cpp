@@ -18,7 +18,8 @@ void AppendUtf16(std::u16string& out, char32_t code) {
     }
 }
 
-// One code point from `text` at `i`, moving `i` past it; nothing for a malformed sequence, which is then one byte.
+}  // namespace
+
 std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     ++i;
@@ -48,8 +49,6 @@ std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i) {
     i += length - 1;
     return code;
 }
-
-}  // namespace
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {

@@ -29,6 +29,8 @@ const CodePageTable* FindCodePageTable(std::uint32_t codePage);
 bool HasDoubleByteCharacters(std::uint32_t codePage);
 // The bytes the character at text[i] takes in the page: 2 for a lead byte and its trail byte, else 1.
 std::size_t CharacterSize(const CodePageTable* table, std::string_view text, std::size_t i);
+// One code point from `text` at `i`, moving `i` past it; nothing for a malformed sequence, which is then one byte.
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& i);
 // Whether the bytes are UTF-8 that converts to UTF-16 whole: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool IsValidUtf8(std::string_view text);
 

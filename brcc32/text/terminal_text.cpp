@@ -29,25 +29,6 @@
 namespace brcc {
 namespace {
 
-// The bytes of the valid UTF-8 sequence at text[i], or 0.
-std::size_t Utf8SequenceAt(std::string_view text, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t size = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    return size != 0 && i + size <= text.size() && IsValidUtf8(text.substr(i, size)) ? size : 0;
-}
-
-char32_t DecodeValidUtf8(std::string_view sequence) {
-    const auto lead = static_cast<unsigned char>(sequence[0]);
-    if (sequence.size() == 1) {
-        return lead;
-    }
-    char32_t code = lead & (0x7F >> sequence.size());
-    for (std::size_t i = 1; i < sequence.size(); ++i) {
-        code = (code << 6) | (static_cast<unsigned char>(sequence[i]) & 0x3F);
-    }
-    return code;
-}
-
 // Every character of the page and its bytes; the first bytes win where a page gives one character twice.
 std::unordered_map<char32_t, std::string> EncodingOf(const CodePageTable& table) {
     std::unordered_map<char32_t, std::string> bytes;
@@ -120,13 +101,11 @@ std::string ReadableUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 16);
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t size = Utf8SequenceAt(text, i);
-        if (size == 0) {
-            out += Windows1252ToUtf8(text.substr(i, 1));
-            ++i;
+        const std::size_t start = i;
+        if (DecodeUtf8(text, i)) {
+            out.append(text, start, i - start);
         } else {
-            out.append(text, i, size);
-            i += size;
+            out += Windows1252ToUtf8(text.substr(start, 1));
         }
     }
     return out;
@@ -182,9 +161,9 @@ std::string Utf8ToCodePage(std::string_view utf8, std::uint32_t codePage) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t size = std::max<std::size_t>(Utf8SequenceAt(utf8, i), 1);
-        const char32_t code = DecodeValidUtf8(utf8.substr(i, size));
-        i += size;
+        // A byte that is no part of UTF-8 stands for the character of its value.
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const char32_t code = DecodeUtf8(utf8, i).value_or(byte);
         if (code < 0x80) {
             out += static_cast<char>(code);
         } else if (const auto bytes = found->second.find(code); bytes != found->second.end()) {
