@@ -1,44 +1,12 @@
-// The .res file's headers as ReadResFile checks them, read with the file's data skipped.
+// The .res file's headers, read and checked as the readers of resources do, with the file's data skipped.
 #include "brcc32/decompile/resource_source.h"
 
-#include "brcc32/byte_order.h"
-#include "brcc32/message_catalogue.h"
-#include "brcc32/script_error.h"
+#include <algorithm>
+#include <stdexcept>
+
+#include "brcc32/input/resource_input.h"
 
 namespace brcc {
-namespace {
-
-constexpr std::size_t kFixedHeaderTail = 16;
-
-[[noreturn]] void Malformed() { throw LocalizedError(Compose(msg::kInputNotARes)); }
-
-ResName ReadName(std::span<const std::uint8_t> header, std::size_t& at) {
-    if (at + 2 > header.size()) {
-        Malformed();
-    }
-    if (ReadU16(header, at) == 0xFFFF) {
-        if (at + 4 > header.size()) {
-            Malformed();
-        }
-        const ResName name{true, ReadU16(header, at + 2), {}};
-        at += 4;
-        return name;
-    }
-    ResName name{false, 0, {}};
-    for (;; at += 2) {
-        if (at + 2 > header.size()) {
-            Malformed();
-        }
-        const char16_t unit = ReadU16(header, at);
-        if (unit == 0) {
-            at += 2;
-            return name;
-        }
-        name.text += unit;
-    }
-}
-
-}  // namespace
 
 ResFileSource::ResFileSource(const std::filesystem::path& path) : m_file(path, std::ios::binary) {
     if (!m_file) {
@@ -48,46 +16,26 @@ ResFileSource::ResFileSource(const std::filesystem::path& path) : m_file(path, s
     const std::uint64_t size = static_cast<std::uint64_t>(m_file.tellg());
     std::uint64_t at = 0;
     std::vector<std::uint8_t> header;
-    for (bool first = true; at < size || first; first = false) {
-        if (size - at < 8) {
-            Malformed();
-        }
-        header.resize(8);
-        m_file.seekg(static_cast<std::streamoff>(at));
-        m_file.read(reinterpret_cast<char*>(header.data()), 8);
-        const std::uint32_t dataSize = ReadU32(header, 0);
-        const std::uint32_t headerSize = ReadU32(header, 4);
-        if (headerSize < 8 + 8 + kFixedHeaderTail || headerSize > size - at || dataSize > size - at - headerSize) {
-            Malformed();
-        }
-        header.resize(headerSize);
-        m_file.read(reinterpret_cast<char*>(header.data() + 8), headerSize - 8);
+    auto read = [this](std::uint8_t* into, std::uint64_t count) {
+        m_file.read(reinterpret_cast<char*>(into), static_cast<std::streamsize>(count));
         if (!m_file) {
             throw std::runtime_error("cannot read the file");
         }
-        std::size_t field = 8;
-        ResEntry entry;
-        entry.type = ReadName(header, field);
-        entry.name = ReadName(header, field);
-        field = (field + 3) & ~std::size_t{3};
-        if (field + kFixedHeaderTail > header.size()) {
-            Malformed();
-        }
-        entry.memoryFlags = ReadU16(header, field + 4);
-        entry.language = ReadU16(header, field + 6);
-        entry.version = ReadU32(header, field + 8);
-        entry.characteristics = ReadU32(header, field + 12);
-        // The leading null entry only says that the file is a 32-bit one.
-        if (first) {
-            if (dataSize != 0 || !(entry.type == ResName{true, 0, {}})) {
-                Malformed();
-            }
-        } else {
+    };
+    for (bool first = true; at < size || first; first = false) {
+        header.resize(static_cast<std::size_t>(std::min<std::uint64_t>(8, size - at)));
+        m_file.seekg(static_cast<std::streamoff>(at));
+        read(header.data(), header.size());
+        const ResSizes sizes = ReadResSizes(header, at, size - at);
+        header.resize(sizes.header);
+        read(header.data() + 8, sizes.header - 8);
+        ResEntry entry = ReadResHeader(header, at, first);
+        if (!first) {
             m_entries.push_back(std::move(entry));
-            m_offsets.push_back(at + headerSize);
-            m_sizes.push_back(dataSize);
+            m_offsets.push_back(at + sizes.header);
+            m_sizes.push_back(sizes.data);
         }
-        at += headerSize + ((std::uint64_t{dataSize} + 3) & ~std::uint64_t{3});
+        at += sizes.header + ((std::uint64_t{sizes.data} + 3) & ~std::uint64_t{3});
     }
 }
 

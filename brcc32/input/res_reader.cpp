@@ -13,12 +13,12 @@ constexpr std::size_t kSizes = 8;       // data size, header size
 constexpr std::size_t kFixedTail = 16;  // data version, memory flags, language, version, characteristics
 constexpr std::size_t kSmallestId = 4;  // FFFF and an ordinal, or a NUL-ended text of at least one unit
 
-[[noreturn]] void Wrong(std::size_t offset, const MessageText& reason) {
+[[noreturn]] void Wrong(std::uint64_t offset, const MessageText& reason) {
     throw LocalizedError(Compose(msg::kResHeaderWrong, {std::to_string(offset), reason}));
 }
 
 // A type or name at `at` in the header that starts at `start`: FFFF and an ordinal, or UTF-16 units ending in NUL.
-ResName ReadId(std::span<const std::uint8_t> header, std::size_t& at, std::size_t start) {
+ResName ReadId(std::span<const std::uint8_t> header, std::size_t& at, std::uint64_t start) {
     if (at + 2 > header.size()) {
         Wrong(start, msg::kResTooSmall);
     }
@@ -44,49 +44,54 @@ ResName ReadId(std::span<const std::uint8_t> header, std::size_t& at, std::size_
 
 }  // namespace
 
+ResSizes ReadResSizes(std::span<const std::uint8_t> start, std::uint64_t offset, std::uint64_t remaining) {
+    if (remaining < kSizes || start.size() < kSizes) {
+        Wrong(offset, msg::kResPastEnd);
+    }
+    const ResSizes sizes{ReadU32(start, 0), ReadU32(start, 4)};
+    if (sizes.header < kSizes + 2 * kSmallestId + kFixedTail) {
+        Wrong(offset, msg::kResTooSmall);
+    }
+    if (sizes.header > remaining) {
+        Wrong(offset, msg::kResPastEnd);
+    }
+    if (sizes.data > remaining - sizes.header) {
+        Wrong(offset, msg::kResDataPastEnd);
+    }
+    return sizes;
+}
+
+ResEntry ReadResHeader(std::span<const std::uint8_t> header, std::uint64_t offset, bool first) {
+    std::size_t field = kSizes;
+    ResEntry entry;
+    entry.type = ReadId(header, field, offset);
+    entry.name = ReadId(header, field, offset);
+    field = (field + 3) & ~std::size_t{3};
+    if (field + kFixedTail > header.size()) {
+        Wrong(offset, msg::kResTooSmall);
+    }
+    entry.memoryFlags = ReadU16(header, field + 4);
+    entry.language = ReadU16(header, field + 6);
+    entry.version = ReadU32(header, field + 8);
+    entry.characteristics = ReadU32(header, field + 12);
+    if (first && (ReadU32(header, 0) != 0 || entry.type != ResName{true, 0, {}})) {
+        Wrong(offset, msg::kResNoMarker);
+    }
+    return entry;
+}
+
 std::vector<ResEntry> ReadResEntries(std::span<const std::uint8_t> bytes) {
     std::vector<ResEntry> entries;
     std::size_t at = 0;
-    bool first = true;
-    while (first || at < bytes.size()) {
-        if (bytes.size() - at < kSizes) {
-            Wrong(at, msg::kResPastEnd);
-        }
-        const std::uint32_t dataSize = ReadU32(bytes, at);
-        const std::uint32_t headerSize = ReadU32(bytes, at + 4);
-        if (headerSize < kSizes + 2 * kSmallestId + kFixedTail) {
-            Wrong(at, msg::kResTooSmall);
-        }
-        if (headerSize > bytes.size() - at) {
-            Wrong(at, msg::kResPastEnd);
-        }
-        if (dataSize > bytes.size() - at - headerSize) {
-            Wrong(at, msg::kResDataPastEnd);
-        }
-        const std::span<const std::uint8_t> header = bytes.subspan(at, headerSize);
-        std::size_t field = kSizes;
-        ResEntry entry;
-        entry.type = ReadId(header, field, at);
-        entry.name = ReadId(header, field, at);
-        field = (field + 3) & ~std::size_t{3};
-        if (field + kFixedTail > header.size()) {
-            Wrong(at, msg::kResTooSmall);
-        }
-        entry.memoryFlags = ReadU16(header, field + 4);
-        entry.language = ReadU16(header, field + 6);
-        entry.version = ReadU32(header, field + 8);
-        entry.characteristics = ReadU32(header, field + 12);
-        entry.data = bytes.subspan(at + headerSize, dataSize);
-        if (first) {
-            if (dataSize != 0 || entry.type != ResName{true, 0, {}}) {
-                Wrong(at, msg::kResNoMarker);
-            }
-        } else {
+    for (bool first = true; first || at < bytes.size(); first = false) {
+        const ResSizes sizes = ReadResSizes(bytes.subspan(at), at, bytes.size() - at);
+        ResEntry entry = ReadResHeader(bytes.subspan(at, sizes.header), at, first);
+        if (!first) {
+            entry.data = bytes.subspan(at + sizes.header, sizes.data);
             entries.push_back(std::move(entry));
         }
-        first = false;
         // The padding after the last resource may be missing: a file cut there still holds every byte of data.
-        const std::size_t next = at + headerSize + ((static_cast<std::size_t>(dataSize) + 3) & ~std::size_t{3});
+        const std::size_t next = at + sizes.header + ((static_cast<std::size_t>(sizes.data) + 3) & ~std::size_t{3});
         at = next < bytes.size() ? next : bytes.size();
     }
     return entries;
