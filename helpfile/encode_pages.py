@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Writes the help pages, kept in UTF-8, as the help compiler wants them: ASCII, every other character as an HTML
-entity, so that the viewer shows them whatever its code page. Each page gets a bar with the way back to the
-contents and to its neighbours in reading order, the order of the pages on the command line.
+entity, so that the viewer shows them whatever its code page. A page's source is its <title> line, then what the
+page shows; each page gets the same head and stylesheet, and a bar with the way back to the contents and to its
+neighbours in reading order, the order of the pages on the command line.
 Usage: encode_pages.py OUTPUT_FOLDER PAGE..."""
 import html.entities
 import re
@@ -21,10 +22,19 @@ def encode(text):
     return "".join(out)
 
 
+HEAD = """<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01//EN" "http://www.w3.org/TR/html4/strict.dtd">
+<html lang="fr">
+<head>
+<meta http-equiv="Content-Type" content="text/html; charset=windows-1252">
+<meta http-equiv="X-UA-Compatible" content="IE=edge">
+<link rel="stylesheet" type="text/css" href="talvorine.css">
+"""
+
+
 def title(text, name):
-    found = re.search(r"<title>(.*?)</title>", text, re.S)
+    found = re.match(r"<title>(.*?)</title>\n", text)
     if not found:
-        sys.exit("%s has no title" % name)
+        sys.exit("%s does not start with its <title> line" % name)
     return found.group(1).strip()
 
 
@@ -39,10 +49,10 @@ def main():
             links.append('<a href="%s">« %s</a>' % (sources[i - 1].name, titles[i - 1]))
         if i + 1 < len(sources):
             links.append('<a href="%s">%s »</a>' % (sources[i + 1].name, titles[i + 1]))
-        bar = '<body>\n<p class="nav">%s</p>' % " | ".join(links)
-        if text.count("<body>") != 1:
-            sys.exit("%s needs one <body> line" % source.name)
-        (folder / source.name).write_bytes(encode(text.replace("<body>", bar)).encode("ascii"))
+        heading, content = text.split("\n", 1)
+        page = "%s%s\n</head>\n<body>\n<p class=\"nav\">%s</p>\n<div class=\"page\">\n%s</div>\n</body>\n</html>\n" % (
+            HEAD, heading, " | ".join(links), content)
+        (folder / source.name).write_bytes(encode(page).encode("ascii"))
 
 
 main()

@@ -130,12 +130,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ofstream page(argv[1], std::ios::binary);
-    page << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">\n"
-            "<html lang=\"fr\">\n<head>\n"
-            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\n"
-            "<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\">\n"
-            "<link rel=\"stylesheet\" type=\"text/css\" href=\"talvorine.css\">\n"
-            "<title>Les messages du compilateur</title>\n</head>\n<body>\n<div class=\"page\">\n"
+    // The page's source, as the other pages have it: its title line, then what it shows.
+    page << "<title>Les messages du compilateur</title>\n"
             "<h1>Les messages du compilateur</h1>\n"
             "<p>Voici tous les messages que <code>brcc32</code> peut écrire, tels qu'il les écrit, par famille. "
             "<var>…</var> tient la place de ce que le message nomme : un fichier, un mot du script, un nombre. "
@@ -187,7 +183,7 @@ int main(int argc, char** argv) {
     if (shown) {
         page << "</table>\n";
     }
-    page << "</div>\n</body>\n</html>\n";
+
     page.close();
     if (!page) {
         std::cerr << "make_messages_page: cannot write " << argv[1] << "\n";
