@@ -14,15 +14,8 @@
 #include "brcc32/text/terminal_text.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include "brcc32/cli/windows_command_line.h"
+#include "brcc32/windows_api.h"
 #endif
 
 namespace {

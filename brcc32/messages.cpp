@@ -9,7 +9,7 @@
 #include "brcc32/message_catalogue.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "brcc32/windows_api.h"
 #endif
 
 namespace brcc {

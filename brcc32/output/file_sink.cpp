@@ -10,10 +10,7 @@
 #include "brcc32/text/ascii_case.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "brcc32/windows_api.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>

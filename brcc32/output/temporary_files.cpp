@@ -8,10 +8,7 @@
 #include <cstring>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "brcc32/windows_api.h"
 #else
 #include <unistd.h>
 #endif

@@ -11,14 +11,9 @@
 #include "brcc32/text/code_page_tables.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <io.h>
-#include <windows.h>
+
+#include "brcc32/windows_api.h"
 #else
 #include <langinfo.h>
 
