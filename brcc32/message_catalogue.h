@@ -37,7 +37,6 @@ inline constexpr MessageText kBadFormat{"'{1}' is not a format this compiler tak
                                         "« {1} » n'est pas un format que ce compilateur prend ici ({2})", "BRC1012"};
 inline constexpr MessageText kBadDialect{"'{1}' is not a dialect (borland, microsoft, gnu)",
                                          "« {1} » n'est pas un dialecte (borland, microsoft, gnu)", "BRC1013"};
-inline constexpr MessageText kNoOutput{"no output file given", "aucun fichier de sortie n'est donné", "BRC1014"};
 inline constexpr MessageText kResponseUnreadable{"cannot read the response file '{1}'",
                                                  "impossible de lire le fichier de réponses « {1} »", "BRC1015"};
 inline constexpr MessageText kResponseTooDeep{"response files nest too deep at '{1}' (does one name itself?)",
@@ -528,7 +527,6 @@ inline constexpr MessageText kUtf8UnderCodePage{
     "BRC4012"};
 inline constexpr MessageText kSetByPragma{"#pragma code_page on line {1} of {2}",
                                           "#pragma code_page à la ligne {1} de {2}"};
-inline constexpr MessageText kSetByCommandLine{"the command line", "la ligne de commande"};
 inline constexpr MessageText kBomUnderCodePage{
     "{1} starts with a UTF-8 byte-order mark, but code page {2} is in force: as Windows' compiler, ours reads it "
     "as code page {2}, and its accented letters come out as two characters each; write #pragma code_page(65001) "
@@ -961,7 +959,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères", "BRC5315"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 283> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 281> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -975,7 +973,6 @@ inline constexpr std::array<const MessageText*, 283> kEveryMessage = {
     &kBadMachine,
     &kBadFormat,
     &kBadDialect,
-    &kNoOutput,
     &kResponseUnreadable,
     &kResponseTooDeep,
     &kTryHelp,
@@ -1112,7 +1109,6 @@ inline constexpr std::array<const MessageText*, 283> kEveryMessage = {
     &kStringsJoined,
     &kUtf8UnderCodePage,
     &kSetByPragma,
-    &kSetByCommandLine,
     &kBomUnderCodePage,
     &kStringEndedThere,
     &kMenuCommaMissing,
