@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "brcc32/script_error.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {
@@ -17,7 +18,8 @@ constexpr std::size_t kMaxBlocks = (std::size_t{UINT32_MAX} >> kOffsetBits) - 1;
 constexpr char kOrdinalMark = '#';
 constexpr char kTextMark = '$';
 
-// An ordinal takes its mark and two bytes; a name its mark, its text and a NUL, which no identifier holds.
+// An ordinal takes its mark and two bytes; a name its mark, each UTF-16 unit as UTF-8 (no zero byte, as a name holds
+// no zero unit) and a NUL.
 void AppendIdKey(std::string& key, const ResourceId& id) {
     if (id.isOrdinal) {
         key += kOrdinalMark;
@@ -25,7 +27,9 @@ void AppendIdKey(std::string& key, const ResourceId& id) {
         key += static_cast<char>(id.ordinal >> 8);
     } else {
         key += kTextMark;
-        key += id.text;
+        for (const char16_t c : id.text) {
+            AppendUtf8(key, c);
+        }
         key += '\0';
     }
 }

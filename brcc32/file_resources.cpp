@@ -148,7 +148,7 @@ void ResourceCompiler::CompileRaw(const ResourceStatement& statement, FileReadAh
 
 void ResourceCompiler::CompileFont(const ResourceStatement& statement, FileReadAhead& files) {
     if (!statement.name.isOrdinal) {
-        throw ScriptError(statement.nameLine, Compose(msg::kFontNeedsNumber, {statement.name.text}));
+        throw ScriptError(statement.nameLine, Compose(msg::kFontNeedsNumber, {DescribeId(statement.name)}));
     }
     Claim(statement.type, statement.name, statement.language, statement.nameLine);
     StagedFile file = TakeDataFile(statement, files);

@@ -731,26 +731,23 @@ inline constexpr MessageText kResourceIdRange{"the resource id {1} is out of ran
                                               "l'identifiant de ressource {1} est hors limites (0-65535)", "BRC3505"};
 inline constexpr MessageText kResourceTypeRange{"the resource type {1} is out of range (0-65535)",
                                                 "le type de ressource {1} est hors limites (0-65535)", "BRC3506"};
-inline constexpr MessageText kQuotedName{"a quoted resource name is not supported; write the name without quotes",
-                                         "un nom de ressource entre guillemets n'est pas pris en charge ; écrivez le "
-                                         "nom sans guillemets",
-                                         "BRC3507"};
-inline constexpr MessageText kQuotedType{"a quoted resource type is not supported; write the type without quotes",
-                                         "un type de ressource entre guillemets n'est pas pris en charge ; écrivez "
-                                         "le type sans guillemets",
-                                         "BRC3508"};
-inline constexpr MessageText kExpectedName{"expected a resource name (a number or an identifier), found {1}",
-                                           "un nom de ressource (un nombre ou un identificateur) est attendu, et non "
-                                           "{1}",
-                                           "BRC3509"};
+inline constexpr MessageText kEmptyQuotedName{
+    "a quoted name or type must hold at least one character, and no zero character",
+    "un nom ou un type entre guillemets doit contenir au moins un caractère, et aucun caractère nul", "BRC3512"};
+inline constexpr MessageText kExpectedName{
+    "expected a resource name (a number, an identifier or quoted text), found {1}",
+    "un nom de ressource (un nombre, un identificateur ou un texte entre "
+    "guillemets) est attendu, et non {1}",
+    "BRC3509"};
 inline constexpr MessageText kExpectedTypeAtEnd{"expected a resource type after the name, found the end of the script",
                                                 "un type de ressource est attendu après le nom, et non la fin du "
                                                 "script",
                                                 "BRC3510"};
-inline constexpr MessageText kExpectedType{"expected a resource type (a number or an identifier), found {1}",
-                                           "un type de ressource (un nombre ou un identificateur) est attendu, et non "
-                                           "{1}",
-                                           "BRC3511"};
+inline constexpr MessageText kExpectedType{
+    "expected a resource type (a number, an identifier or quoted text), found {1}",
+    "un type de ressource (un nombre, un identificateur ou un texte entre "
+    "guillemets) est attendu, et non {1}",
+    "BRC3511"};
 // VERSIONINFO.
 inline constexpr MessageText kVersionPartTooLarge{
     "the part {1} of {2} is above 65535: only its low 16 bits are kept "
@@ -959,7 +956,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères", "BRC5315"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 281> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 280> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -1165,8 +1162,7 @@ inline constexpr std::array<const MessageText*, 281> kEveryMessage = {
     &kNameStartsWithDigits,
     &kResourceIdRange,
     &kResourceTypeRange,
-    &kQuotedName,
-    &kQuotedType,
+    &kEmptyQuotedName,
     &kExpectedName,
     &kExpectedTypeAtEnd,
     &kExpectedType,

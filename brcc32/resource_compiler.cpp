@@ -9,6 +9,7 @@
 #include "brcc32/encode/encode.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/script_error.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc {
 namespace {
@@ -46,7 +47,7 @@ constexpr TypeKeyword kTypeKeywords[] = {
 
 LocalText DescribeType(const ResourceId& type) {
     if (!type.isOrdinal) {
-        return LocalText::Verbatim(type.text);
+        return LocalText::Verbatim(ToUtf8(type.text));
     }
     // A single image of an icon or cursor has no keyword of its own: it is described in words.
     if (type.ordinal == kTypeCursor) {
@@ -65,7 +66,7 @@ LocalText DescribeType(const ResourceId& type) {
 
 }  // namespace
 
-std::string DescribeId(const ResourceId& id) { return id.isOrdinal ? std::to_string(id.ordinal) : id.text; }
+std::string DescribeId(const ResourceId& id) { return id.isOrdinal ? std::to_string(id.ordinal) : ToUtf8(id.text); }
 
 std::string HexLanguage(std::uint16_t language) {
     char text[8];

@@ -1,18 +1,21 @@
-// A resource type or name: a 16-bit ordinal or an upper-cased identifier.
+// A resource type or name: a 16-bit ordinal or text, as the .res file stores it.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace brcc {
 
 struct ResourceId {
     bool isOrdinal = true;
     std::uint16_t ordinal = 0;
-    std::string text;  // ASCII, upper-cased; only when !isOrdinal
+    // Only when !isOrdinal. An identifier's is upper-cased ASCII; a quoted name's is the text as written.
+    std::u16string text;
 
     static ResourceId Ordinal(std::uint16_t value) { return ResourceId{true, value, {}}; }
-    static ResourceId Text(std::string text) { return ResourceId{false, 0, std::move(text)}; }
+    static ResourceId Text(std::u16string text) { return ResourceId{false, 0, std::move(text)}; }
+    static ResourceId Text(std::string_view ascii) { return Text(std::u16string(ascii.begin(), ascii.end())); }
 
     bool operator==(const ResourceId&) const = default;
 };

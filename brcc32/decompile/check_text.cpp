@@ -19,7 +19,7 @@ bool SameName(const ResourceId& id, const ResName& name) {
     if (id.isOrdinal || name.isOrdinal) {
         return id.isOrdinal == name.isOrdinal && id.ordinal == name.ordinal;
     }
-    return std::u16string(id.text.begin(), id.text.end()) == name.text;
+    return id.text == name.text;
 }
 
 std::optional<ResourceStatement> ParseOne(std::string_view text, std::uint16_t language) {

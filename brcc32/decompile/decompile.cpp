@@ -32,10 +32,10 @@ std::uint64_t ImageKey(std::uint16_t type, std::uint16_t id, std::uint16_t langu
 bool IsOrdinal(const ResName& name, std::uint16_t ordinal) { return name.isOrdinal && name.ordinal == ordinal; }
 
 // The keyword of a type that takes a file or a data block, and its default flags; the number for the others.
-std::string DataTypeWord(const ResName& type, std::uint16_t& defaults) {
+std::string DataTypeWord(const ResName& type, std::uint16_t& defaults, bool& nonAscii) {
     defaults = kOtherDefaults;
     if (!type.isOrdinal) {
-        return NameText(type);
+        return NameText(type, nonAscii);
     }
     switch (type.ordinal) {
         case kTypeRcData:
@@ -316,7 +316,7 @@ private:
             return false;
         }
         std::uint16_t defaults = 0;
-        const std::string word = DataTypeWord(entry.type, defaults);
+        const std::string word = DataTypeWord(entry.type, defaults, m_nonAscii);
         return EmitFile(entry, word, defaults, FileExtension(entry.type), entry.data);
     }
 
@@ -340,7 +340,7 @@ private:
 
     void EmitData(const ResEntry& entry, const std::string& why) {
         std::uint16_t defaults = 0;
-        const std::string word = DataTypeWord(entry.type, defaults);
+        const std::string word = DataTypeWord(entry.type, defaults, m_nonAscii);
         const std::optional<FormHead> head = Head(entry, defaults);
         const std::string statement = head ? head->name + " " + word + head->flags + "\n" + head->options : "";
         if (!head || !HeadNames(statement, entry)) {
@@ -401,7 +401,7 @@ private:
         }
     }
 
-    std::optional<FormHead> Head(const ResEntry& entry, std::uint16_t defaults) const {
+    std::optional<FormHead> Head(const ResEntry& entry, std::uint16_t defaults) {
         const std::optional<std::string> flags = MemoryFlagWords(defaults, entry.memoryFlags);
         if (!flags) {
             return std::nullopt;
@@ -413,21 +413,35 @@ private:
         if (entry.characteristics != 0) {
             options += "CHARACTERISTICS " + std::to_string(entry.characteristics) + "\n";
         }
-        return FormHead{NameText(entry.name), *flags, options};
+        return FormHead{NameText(entry.name, m_nonAscii), *flags, options};
     }
 
+    // The stem, the type's word in lower case and the name, with anything but ASCII letters, digits and '_' as '_';
+    // a number after it where two would be the same file on a system that ignores case.
     std::string FileName(const ResEntry& entry, std::string_view word, std::string_view extension) {
+        auto plain = [](char32_t c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ? static_cast<char>(c)
+                                                                                              : '_';
+        };
         std::string base = m_stem + "_";
         for (const char c : word) {
-            base += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            base += plain(static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c));
         }
         base += "_";
-        for (const char c : NameText(entry.name)) {
-            const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-            base += plain ? c : '_';
+        if (entry.name.isOrdinal) {
+            base += std::to_string(entry.name.ordinal);
+        } else {
+            for (const char16_t c : entry.name.text) {
+                base += plain(c);
+            }
         }
+        auto folded = [](std::string text) {
+            std::transform(text.begin(), text.end(), text.begin(),
+                           [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+            return text;
+        };
         std::string name = base + std::string(extension);
-        for (int k = 2; !m_fileNames.insert(name).second; ++k) {
+        for (int k = 2; !m_fileNames.insert(folded(name)).second; ++k) {
             name = base + "_" + std::to_string(k) + std::string(extension);
         }
         return name;
@@ -453,7 +467,7 @@ private:
     std::unordered_map<std::size_t, PlannedGroup> m_groups;  // by the group's index
     std::unordered_map<std::size_t, std::size_t> m_groupAt;  // the group written at an index
     bool m_fontFiles = false;
-    std::set<std::string> m_fileNames;
+    std::set<std::string> m_fileNames;  // lower-cased
     std::optional<std::uint16_t> m_language;
     bool m_nonAscii = false;
 };

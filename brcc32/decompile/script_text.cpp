@@ -1,6 +1,7 @@
 // The decompiler's spelling of text, names and numbers, chosen so that the parser reads each back unchanged.
 #include "brcc32/decompile/script_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <map>
@@ -8,29 +9,14 @@
 #include <optional>
 #include <vector>
 
+#include "brcc32/script/parser.h"
+#include "brcc32/text/code_page.h"
+
 namespace brcc {
 namespace {
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 bool HasLoneSurrogate(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -82,7 +68,7 @@ std::optional<std::string> SearchFlagWords(std::uint16_t defaults, std::uint16_t
 
 }  // namespace
 
-std::string QuoteText(std::u16string_view text, bool& nonAscii) {
+std::string QuoteText(std::u16string_view text, bool& nonAscii, Letters letters) {
     const bool wide = HasLoneSurrogate(text);
     std::string out = wide ? "L\"" : "\"";
     char escape[8];
@@ -93,7 +79,8 @@ std::string QuoteText(std::u16string_view text, bool& nonAscii) {
         } else if (c == u'\\') {
             out += "\\\\";
         } else if (c < 0x20 || c == 0x7F || IsLowSurrogate(c) ||
-                   (IsHighSurrogate(c) && !(i + 1 < text.size() && IsLowSurrogate(text[i + 1])))) {
+                   (IsHighSurrogate(c) && !(i + 1 < text.size() && IsLowSurrogate(text[i + 1]))) ||
+                   (letters == Letters::kUpperCased && c >= u'a' && c <= u'z')) {
             // Always the full count of digits, so that a hex digit after the escape stays text.
             std::snprintf(escape, sizeof escape, wide ? "\\x%04X" : "\\x%02X", static_cast<unsigned>(c));
             out += escape;
@@ -110,15 +97,37 @@ std::string QuoteText(std::u16string_view text, bool& nonAscii) {
     return out;
 }
 
-std::string NameText(const ResName& name) {
+namespace {
+
+// An identifier the parser reads back as this very name: upper case (it upper-cases), no leading digit (a number or
+// a warning), and no word a statement starts with or a type keyword (which would be read as that type).
+bool IsPlainName(std::u16string_view text) {
+    static constexpr std::string_view kWords[] = {"LANGUAGE", "STRINGTABLE", "CHARACTERISTICS", "VERSION", "VALUE",
+                                                  "BEGIN",    "END"};
+    if (text.empty() || (text[0] >= u'0' && text[0] <= u'9')) {
+        return false;
+    }
+    std::string ascii;
+    for (const char16_t c : text) {
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_')) {
+            return false;
+        }
+        ascii += static_cast<char>(c);
+    }
+    return std::find(std::begin(kWords), std::end(kWords), ascii) == std::end(kWords) &&
+           !ScriptParser::IsTypeKeyword(ascii);
+}
+
+}  // namespace
+
+std::string NameText(const ResName& name, bool& nonAscii) {
     if (name.isOrdinal) {
         return std::to_string(name.ordinal);
     }
-    std::string out;
-    for (const char16_t c : name.text) {
-        out += c < 0x80 ? static_cast<char>(c) : '?';
+    if (IsPlainName(name.text)) {
+        return std::string(name.text.begin(), name.text.end());
     }
-    return out;
+    return QuoteText(name.text, nonAscii, Letters::kUpperCased);
 }
 
 std::string Signed16(std::uint16_t value) { return std::to_string(static_cast<std::int16_t>(value)); }

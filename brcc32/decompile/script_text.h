@@ -8,15 +8,18 @@
 #include <string_view>
 
 #include "brcc32/output/res_file.h"
+#include "brcc32/script/strings.h"
 
 namespace brcc {
 
 // Text as the script quotes it: "..." with "" for a quote and \x escapes for control characters, or L"..." where a
 // lone surrogate needs a 16-bit escape. Sets `nonAscii` when the text holds characters the script writes in UTF-8.
-std::string QuoteText(std::u16string_view text, bool& nonAscii);
+// For text whose letters the parser upper-cases (a name), a-z are written as escapes too, so that they stay.
+std::string QuoteText(std::u16string_view text, bool& nonAscii, Letters letters = Letters::kAsTyped);
 
-// A resource name or a type of the script's own: a number, or the identifier the parser upper-cases back to it.
-std::string NameText(const ResName& name);
+// A resource name or a type of the script's own: a number, an identifier where the parser reads one back as the same
+// name, else quoted text (which sets `nonAscii` as QuoteText does).
+std::string NameText(const ResName& name, bool& nonAscii);
 
 // Signed 16-bit places (positions, sizes) as the script writes them.
 std::string Signed16(std::uint16_t value);

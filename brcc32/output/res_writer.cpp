@@ -21,10 +21,9 @@ void AppendId(std::vector<std::uint8_t>& header, const ResourceId& id) {
                       {0xFF, 0xFF, static_cast<std::uint8_t>(id.ordinal), static_cast<std::uint8_t>(id.ordinal >> 8)});
         return;
     }
-    // Identifiers are ASCII, so UTF-16 is each byte followed by a zero.
-    for (const char c : id.text) {
+    for (const char16_t c : id.text) {
         header.push_back(static_cast<std::uint8_t>(c));
-        header.push_back(0);
+        header.push_back(static_cast<std::uint8_t>(c >> 8));
     }
     header.insert(header.end(), {0, 0});
 }

@@ -62,10 +62,22 @@ ResourceId ScriptParser::ParseName(const Token& first) {
             return ResourceId::Text(ToUpperAscii(token.text));
         case TokenKind::kString:
         case TokenKind::kWideString:
-            Refuse(token, Compose(msg::kQuotedName));
+            return QuotedId(token);
         default:
             Refuse(token, Compose(msg::kExpectedName, {Describe(token)}));
     }
+}
+
+// Quoted, a name or a type may hold any character the code page gives, even a keyword's spelling or a number's. Its
+// letters a-z are upper-cased, as for an identifier: Windows looks names up in upper case, and GNU windres reads
+// them so. Only a letter written as an escape stays lower-case, which is how a name stored so is written back. A
+// name ends at its first zero character when stored, so none may be inside.
+ResourceId ScriptParser::QuotedId(const Token& token) {
+    const std::u16string text = StringText(token, Letters::kUpperCased);
+    if (text.empty() || text.find(u'\0') != std::u16string::npos) {
+        Refuse(token, Compose(msg::kEmptyQuotedName));
+    }
+    return ResourceId::Text(text);
 }
 
 std::uint32_t ScriptParser::ParseId(const Token& token, const MessageText& range) {
@@ -98,10 +110,11 @@ const ScriptParser::StatementKind& ScriptParser::ParseType(const Token& token, R
     if (token.kind == TokenKind::kEnd) {
         Refuse(token, Compose(msg::kExpectedTypeAtEnd));
     }
-    if (token.kind == TokenKind::kString || token.kind == TokenKind::kWideString) {
-        Refuse(token, Compose(msg::kQuotedType));
-    }
     statement.memoryFlags = kOtherFlags;
+    if (token.kind == TokenKind::kString || token.kind == TokenKind::kWideString) {
+        statement.type = QuotedId(token);
+        return CustomStatementKind();
+    }
     if (token.kind == TokenKind::kInteger) {
         statement.type = IsDigitLedName(token.text)
                              ? DigitLedName(token)

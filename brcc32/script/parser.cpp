@@ -227,7 +227,7 @@ bool ScriptParser::ClosesBlock(const Token& token, const Token& opening, const M
     return false;
 }
 
-std::u16string ScriptParser::StringText(const Token& token) {
+std::u16string ScriptParser::StringText(const Token& token, Letters letters) {
     const std::uint32_t codePage = CodePageAt(token.line);
     if (codePage == kCodePageWestern && !m_warnedUtf8 &&
         std::any_of(token.text.begin(), token.text.end(), [](char c) { return (c & 0x80) != 0; }) &&
@@ -243,9 +243,9 @@ std::u16string ScriptParser::StringText(const Token& token) {
                              : Compose(msg::kUtf8UnderCodePage, {std::to_string(codePage), origin->where}));
     }
     if (token.kind == TokenKind::kWideString) {
-        return DecodeWideString(token.text, codePage);
+        return DecodeWideString(token.text, codePage, letters);
     }
-    return ToUtf16(DecodeNarrowString(token.text, codePage), codePage);
+    return ToUtf16(DecodeNarrowString(token.text, codePage, letters), codePage);
 }
 
 std::u16string ScriptParser::StringRun(const Token& first, MessageArgument what) {

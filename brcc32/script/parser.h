@@ -13,6 +13,7 @@
 #include "brcc32/resource_id.h"
 #include "brcc32/script/lexer.h"
 #include "brcc32/script/model.h"
+#include "brcc32/script/strings.h"
 #include "brcc32/text/code_page.h"
 
 namespace brcc {
@@ -38,6 +39,9 @@ public:
     // The next resource, or nothing at the end of the script. Throws ScriptError on anything it does not accept.
     std::optional<ResourceStatement> Next();
 
+    // Whether a word after a name is a predefined type's keyword (DIALOG, RCDATA...), in any case.
+    static bool IsTypeKeyword(std::string_view word) { return FindStatementKind(word) != nullptr; }
+
 private:
     // An integer expression with the bits that a NOT in it clears, as styles are written: WS_CHILD | NOT WS_BORDER.
     struct MaskedInteger {
@@ -56,6 +60,7 @@ private:
     ResourceId ParseName(const Token& first);
     // A number that names a resource or a type, refused out of 0-65535 with `range`.
     std::uint32_t ParseId(const Token& token, const MessageText& range);
+    ResourceId QuotedId(const Token& token);
     static bool IsDigitLedName(std::string_view text);
     ResourceId DigitLedName(const Token& token);
     // `token` is the type read as a literal (TakeLiteral).
@@ -107,7 +112,7 @@ private:
     // refused with `unclosed`.
     bool ClosesBlock(const Token& token, const Token& opening, const MessageText& unclosed) const;
     bool TakeBlockEnd(const Token& opening, const MessageText& message, const Token& named);
-    std::u16string StringText(const Token& token);
+    std::u16string StringText(const Token& token, Letters letters = Letters::kAsTyped);
     // The text of `first` and of the quoted strings right after it, joined as Windows' compiler joins them; `what`
     // names the place in the warning given when there are more than one.
     std::u16string StringRun(const Token& first, MessageArgument what);

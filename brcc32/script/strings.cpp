@@ -67,7 +67,7 @@ long ReadEscape(std::string_view raw, std::size_t& i, std::size_t hexDigits, std
 
 }  // namespace
 
-std::string DecodeNarrowString(std::string_view raw, std::uint32_t codePage) {
+std::string DecodeNarrowString(std::string_view raw, std::uint32_t codePage, Letters letters) {
     const CodePageTable* pairs = HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
     std::string out;
     out.reserve(raw.size());
@@ -82,18 +82,28 @@ std::string DecodeNarrowString(std::string_view raw, std::uint32_t codePage) {
             const long code = ReadEscape(raw, i, 2, 3);
             out += code < 0 ? '\\' : static_cast<char>(code & 0xFF);
         } else {
-            out += raw[i++];
+            const char c = raw[i++];
+            out += letters == Letters::kUpperCased && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         }
     }
     return out;
 }
 
-std::u16string DecodeWideString(std::string_view raw, std::uint32_t codePage) {
+std::u16string DecodeWideString(std::string_view raw, std::uint32_t codePage, Letters letters) {
     const CodePageTable* pairs = HasDoubleByteCharacters(codePage) ? FindCodePageTable(codePage) : nullptr;
     std::u16string out;
     out.reserve(raw.size());
     std::size_t runStart = 0;
-    auto flush = [&](std::size_t end) { out += ToUtf16(raw.substr(runStart, end - runStart), codePage); };
+    // A run holds no escape, so each a-z it gives was typed as such: a double-byte character never reads as one.
+    auto flush = [&](std::size_t end) {
+        const std::size_t from = out.size();
+        out += ToUtf16(raw.substr(runStart, end - runStart), codePage);
+        if (letters == Letters::kUpperCased) {
+            for (std::size_t k = from; k < out.size(); ++k) {
+                out[k] = out[k] >= u'a' && out[k] <= u'z' ? static_cast<char16_t>(out[k] - u'a' + u'A') : out[k];
+            }
+        }
+    };
     for (std::size_t i = 0; i < raw.size();) {
         if (pairs != nullptr && CharacterSize(pairs, raw, i) == 2) {
             i += 2;

@@ -133,6 +133,21 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
+std::string ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        const bool high = c >= 0xD800 && c < 0xDC00;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+            AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u));
+        } else {
+            AppendUtf8(out, c >= 0xD800 && c < 0xE000 ? char32_t{0xFFFD} : c);
+        }
+    }
+    return out;
+}
+
 std::string Windows1252ToUtf8(std::string_view text) {
     static const char16_t* const high = FindCodePageTable(kCodePageWestern)->m_high;
     std::string out;

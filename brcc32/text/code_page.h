@@ -38,6 +38,8 @@ bool IsValidUtf8(std::string_view text);
 // UTF-8, becomes U+FFFD, as Windows does; a lead byte without its trail byte is read alone.
 std::u16string ToUtf16(std::string_view text, std::uint32_t codePage);
 void AppendUtf8(std::string& out, char32_t code);
+// UTF-16 as UTF-8, for showing: a surrogate without its pair becomes U+FFFD.
+std::string ToUtf8(std::u16string_view text);
 // Windows-1252 bytes as UTF-8, as Windows editors save file names that a script then writes.
 std::string Windows1252ToUtf8(std::string_view text);
 

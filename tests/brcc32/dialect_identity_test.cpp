@@ -129,5 +129,13 @@ TEST_F(Dialects, Gnu) {
     });
 }
 
+// Quoted names and types, which scripts written for windres use: letters upper-cased as windres reads them, other
+// characters kept.
+TEST_F(Dialects, QuotedNamesAsWindresReadsThem) {
+    m_folder.Write("quoted.rc", std::string("\"lower\" RCDATA { 1 }\n\"Caf\xE9\" RCDATA { 2 }\n\"123\" RCDATA { 3 }\n"
+                                            "\"a b\" MYTYPE { 4 }\nL\"wide\" RCDATA { 5 }\n\"x\"\"q\" RCDATA { 6 }\n"));
+    Check({{"bin/windres -c 1252 quoted.rc ours.o", "x86_64-w64-mingw32-windres -c 1252 quoted.rc theirs.o"}});
+}
+
 }  // namespace
 }  // namespace brcc::test

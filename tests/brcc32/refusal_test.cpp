@@ -130,8 +130,8 @@ TEST_F(Refusals, MalformedBlocks) {
 
 TEST_F(Refusals, MalformedStatements) {
     ExpectRefused({
-        {"\"quoted\" RCDATA data.bin\n", 1, "quoted resource name"},
-        {"1 \"TYPE\" data.bin\n", 1, "quoted resource type"},
+        {"\"\" RCDATA data.bin\n", 1, "at least one character"},
+        {"1 \"a\\0b\" data.bin\n", 1, "no zero character"},
         {"1 RCDATA L\"data.bin\"\n", 1, "wide file name"},
         {"1 RCDATA data.bin\n\n2 RCDATA\n", 3, "expected a file name after RCDATA"},
         {"1\n", 1, "expected a resource type"},

@@ -60,6 +60,10 @@ TEST(RoundTrip, EachKindComesBackInItsOwnForm) {
          "E ICON \"back_icon_E.ico\""},
         {"1 FONT \"a.fnt\"\n2 FONT \"b.fnt\"\n", "2 FONT \"back_font_2.fnt\""},
         {"1 ANICURSOR \"spin.ani\"\n2 ANIICON \"spin.ani\"\n", "2 ANIICON \"back_aniicon_2.ani\""},
+        // Names no identifier spells: lower-case letters (as escapes, which stay), text, a keyword, digits.
+        {"#pragma code_page(65001)\n\"\\x6Cow\" RCDATA { 1 }\n\"Caf\xC3\xA9 2\" \"DIALOG\" { 2 }\n"
+         "\"123\" L\"\\x0074\\xD800\" { 3 }\n",
+         "\"CAF\xC3\xA9 2\" \"DIALOG\""},
         // Bytes no statement gives: a menu item flag the script cannot set, a version text that does not end.
         {"1 4 { 0, 0, 0x0180, 5, 0 }\n2 16 { 0 }\n3 14 { 0, 1, 1 }\n", "written as they are stored"},
     };
