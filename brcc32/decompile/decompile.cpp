@@ -5,14 +5,13 @@
 #include <algorithm>
 #include <optional>
 #include <set>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "brcc32/byte_order.h"
 #include "brcc32/decompile/byte_reader.h"
 #include "brcc32/decompile/check_text.h"
 #include "brcc32/decompile/image_files.h"
 #include "brcc32/decompile/script_text.h"
+#include "brcc32/decompile/spanning_plan.h"
 #include "brcc32/decompile/text_forms.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/resource_id.h"
@@ -24,10 +23,6 @@ constexpr std::size_t kFileThreshold = 4096;  // data above this size goes to a 
 constexpr std::uint16_t kOtherDefaults = kMemMoveable | kMemPure;
 constexpr std::uint16_t kDiscardableDefaults = kMemMoveable | kMemPure | kMemDiscardable;
 constexpr std::uint16_t kIconDefaults = kMemMoveable | kMemDiscardable;
-
-std::uint64_t ImageKey(std::uint16_t type, std::uint16_t id, std::uint16_t language) {
-    return std::uint64_t{type} << 32 | std::uint32_t{id} << 16 | language;
-}
 
 bool IsOrdinal(const ResName& name, std::uint16_t ordinal) { return name.isOrdinal && name.ordinal == ordinal; }
 
@@ -88,8 +83,10 @@ public:
 
     bool Run() {
         m_target.Text(kAsciiLine);
-        PlanGroups();
-        PlanFonts();
+        m_plan = PlanSpanningResources(m_source, [this](const ResEntry& head, bool isIcon) {
+            const std::optional<FormHead> form = Head(head, kIconDefaults);
+            return form && HeadNames(form->name + (isIcon ? " ICON" : " CURSOR") + form->flags, head);
+        });
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
             Emit(i);
         }
@@ -97,139 +94,17 @@ public:
     }
 
 private:
-    // A group written as an ICON or CURSOR file: its images, and the number the compiler gives the first.
-    struct PlannedGroup {
-        std::vector<std::size_t> images;
-        std::uint32_t firstId;
-    };
-
-    // The group's file, built again when it is written rather than held from the plan: a script of many icons would
-    // hold them all.
-    std::optional<std::vector<std::uint8_t>> GroupFile(std::size_t index, const PlannedGroup& plan) {
-        std::vector<std::uint8_t> groupBytes;
-        const ResEntry group = m_source.Load(index, groupBytes);
-        std::vector<std::vector<std::uint8_t>> imageBytes(plan.images.size());
-        std::vector<ResEntry> images;
-        for (std::size_t k = 0; k < plan.images.size(); ++k) {
-            images.push_back(m_source.Load(plan.images[k], imageBytes[k]));
-        }
-        std::vector<const ResEntry*> members;
-        for (const ResEntry& image : images) {
-            members.push_back(&image);
-        }
-        return IconFileOf(group, members, plan.firstId);
-    }
-
-    void PlanGroups() {
-        std::unordered_map<std::uint64_t, std::size_t> images;
-        for (std::size_t i = 0; i < m_entries.size(); ++i) {
-            const ResEntry& entry = m_entries[i];
-            if (IsOrdinal(entry.type, kTypeIcon) || IsOrdinal(entry.type, kTypeCursor)) {
-                if (entry.name.isOrdinal) {
-                    images.emplace(ImageKey(entry.type.ordinal, entry.name.ordinal, entry.language), i);
-                }
-            }
-        }
-        // The compiler numbers the images of each ICON and CURSOR statement on from 1, in the script's order: the
-        // groups are taken in the order of their first image, which an executable's directory does not keep.
-        struct Candidate {
-            std::size_t index;
-            std::vector<std::uint16_t> ids;
-        };
-        std::vector<Candidate> candidates;
-        std::vector<std::uint8_t> buffer;
-        for (std::size_t i = 0; i < m_entries.size(); ++i) {
-            if (IsOrdinal(m_entries[i].type, kTypeGroupIcon) || IsOrdinal(m_entries[i].type, kTypeGroupCursor)) {
-                std::optional<std::vector<std::uint16_t>> ids = GroupImageIds(m_source.Load(i, buffer));
-                if (ids && !ids->empty()) {
-                    candidates.push_back({i, std::move(*ids)});
-                }
-            }
-        }
-        std::stable_sort(candidates.begin(), candidates.end(),
-                         [](const Candidate& a, const Candidate& b) { return a.ids[0] < b.ids[0]; });
-        std::uint32_t nextId = 1;
-        std::vector<std::size_t> planned;  // in the order of their images
-        for (const Candidate& candidate : candidates) {
-            const std::size_t i = candidate.index;
-            const bool isIcon = IsOrdinal(m_entries[i].type, kTypeGroupIcon);
-            PlannedGroup plan{{}, nextId};
-            for (std::size_t k = 0; k < candidate.ids.size(); ++k) {
-                const auto found =
-                    images.find(ImageKey(isIcon ? kTypeIcon : kTypeCursor, candidate.ids[k], m_entries[i].language));
-                if (candidate.ids[k] != nextId + k || found == images.end() || m_consumed.count(found->second) != 0) {
-                    break;
-                }
-                plan.images.push_back(found->second);
-            }
-            if (plan.images.size() != candidate.ids.size() || !GroupFile(i, plan)) {
-                continue;
-            }
-            ResEntry head = m_entries[i];
-            head.memoryFlags = m_entries[plan.images[0]].memoryFlags;
-            const std::optional<FormHead> form = Head(head, kIconDefaults);
-            if (!form || !HeadNames(form->name + (isIcon ? " ICON" : " CURSOR") + form->flags, head)) {
-                continue;
-            }
-            nextId += static_cast<std::uint32_t>(plan.images.size());
-            m_consumed.insert(plan.images.begin(), plan.images.end());
-            m_groups.emplace(i, std::move(plan));
-            planned.push_back(i);
-        }
-        // The groups' places in the script are theirs, filled in the order of their images.
-        std::vector<std::size_t> places = planned;
-        std::sort(places.begin(), places.end());
-        for (std::size_t k = 0; k < places.size(); ++k) {
-            m_groupAt.emplace(places[k], planned[k]);
-        }
-    }
-
-    // Fonts are files only where the FONTDIR the compiler makes from them is the one stored; else both are data,
-    // which makes no FONTDIR.
-    void PlanFonts() {
-        std::optional<std::size_t> directory;
-        std::vector<std::uint8_t> built(2);
-        std::uint16_t count = 0;
-        std::optional<std::uint16_t> firstLanguage;
-        std::vector<std::uint8_t> buffer;
-        for (std::size_t i = 0; i < m_entries.size(); ++i) {
-            if (IsOrdinal(m_entries[i].type, kTypeFont)) {
-                if (!AddToFontDirectory(built, m_source.Load(i, buffer)) || ++count == 0) {
-                    return;
-                }
-                firstLanguage = firstLanguage.value_or(m_entries[i].language);
-            } else if (IsOrdinal(m_entries[i].type, kTypeFontDirectory)) {
-                if (directory) {
-                    return;  // two of them: no compiled script has that
-                }
-                directory = i;
-            }
-        }
-        if (count == 0 || !directory) {
-            return;
-        }
-        WriteU16(built.data(), count);
-        const ResEntry stored = m_source.Load(*directory, buffer);
-        const bool same = std::equal(built.begin(), built.end(), stored.data.begin(), stored.data.end()) &&
-                          stored.name == ResName{false, 0, u"FONTDIR"} && stored.memoryFlags == kDiscardableDefaults &&
-                          stored.language == *firstLanguage && stored.version == 0 && stored.characteristics == 0;
-        if (same) {
-            m_fontFiles = true;
-            m_consumed.insert(*directory);
-        }
-    }
-
     void Emit(std::size_t index) {
-        if (m_consumed.count(index) != 0) {
+        if (m_plan.consumed.count(index) != 0) {
             return;
         }
-        if (const auto place = m_groupAt.find(index); place != m_groupAt.end()) {
+        if (const auto place = m_plan.groupAt.find(index); place != m_plan.groupAt.end()) {
             const std::size_t groupIndex = place->second;
-            const PlannedGroup& plan = m_groups.at(groupIndex);
+            const PlannedGroup& plan = m_plan.groups.at(groupIndex);
             const bool isIcon = IsOrdinal(m_entries[groupIndex].type, kTypeGroupIcon);
             ResEntry head = m_entries[groupIndex];
             head.memoryFlags = m_entries[plan.images[0]].memoryFlags;
-            const std::optional<std::vector<std::uint8_t>> file = GroupFile(groupIndex, plan);
+            const std::optional<std::vector<std::uint8_t>> file = GroupFile(m_source, groupIndex, plan);
             if (file && EmitFile(head, isIcon ? "ICON" : "CURSOR", kIconDefaults, isIcon ? ".ico" : ".cur", *file)) {
                 return;
             }
@@ -306,7 +181,7 @@ private:
             return file && EmitFile(entry, "BITMAP", kOtherDefaults, ".bmp", *file);
         }
         if (IsOrdinal(entry.type, kTypeFont)) {
-            return m_fontFiles && EmitFile(entry, "FONT", kDiscardableDefaults, ".fnt", entry.data);
+            return m_plan.fontFiles && EmitFile(entry, "FONT", kDiscardableDefaults, ".fnt", entry.data);
         }
         const bool animation = IsOrdinal(entry.type, kTypeAniCursor) || IsOrdinal(entry.type, kTypeAniIcon);
         const bool special = entry.type.isOrdinal && entry.type.ordinal <= kTypeToolbar &&
@@ -463,10 +338,7 @@ private:
     DecompileSummary& m_summary;
     DiagnosticSink* m_diagnostics;  // not owned; may be null
     std::string m_shownName;
-    std::unordered_set<std::size_t> m_consumed;  // images written with their group, a FONTDIR the fonts make
-    std::unordered_map<std::size_t, PlannedGroup> m_groups;  // by the group's index
-    std::unordered_map<std::size_t, std::size_t> m_groupAt;  // the group written at an index
-    bool m_fontFiles = false;
+    SpanningPlan m_plan;
     std::set<std::string> m_fileNames;  // lower-cased
     std::optional<std::uint16_t> m_language;
     bool m_nonAscii = false;
