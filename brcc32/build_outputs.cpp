@@ -116,6 +116,7 @@ PreprocessOptions PreprocessOptionsOf(const CommandLine& commandLine) {
     preprocess.machine = commandLine.machine;
     if (commandLine.codePage) {
         preprocess.codePage = *commandLine.codePage;
+        preprocess.codePageGiven = true;
     }
     return preprocess;
 }

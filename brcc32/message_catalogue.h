@@ -525,6 +525,7 @@ inline constexpr MessageText kUtf8UnderCodePage{
     "page {1} et chaque lettre accentuée devient deux caractères ; si le fichier est enregistré en UTF-8, écrivez "
     "#pragma code_page(65001) avant lui",
     "BRC4012"};
+inline constexpr MessageText kSetByCommandLine{"the command line", "la ligne de commande"};
 inline constexpr MessageText kSetByPragma{"#pragma code_page on line {1} of {2}",
                                           "#pragma code_page à la ligne {1} de {2}"};
 inline constexpr MessageText kBomUnderCodePage{
@@ -956,7 +957,7 @@ inline constexpr MessageText kStringTooLong{"string {1} is longer than 65535 cha
                                             "la chaîne {1} dépasse 65535 caractères", "BRC5315"};
 
 // Every entry above, for the checks that each has its two languages.
-inline constexpr std::array<const MessageText*, 280> kEveryMessage = {
+inline constexpr std::array<const MessageText*, 281> kEveryMessage = {
     &kUnknownOption,
     &kOptionNeedsValue,
     &kOptionGivenTwice,
@@ -1105,6 +1106,7 @@ inline constexpr std::array<const MessageText*, 280> kEveryMessage = {
     &kUtf8WithoutCodePage,
     &kStringsJoined,
     &kUtf8UnderCodePage,
+    &kSetByCommandLine,
     &kSetByPragma,
     &kBomUnderCodePage,
     &kStringEndedThere,

@@ -88,7 +88,7 @@ PreprocessedScript Preprocessor::Impl::Run(std::string text, const std::filesyst
     m_script = PreprocessedScript();
     m_script.files.push_back(name);
     m_script.codePages.push_back({1, m_options.codePage});
-    SetCodePageFrom(1, m_options.codePage);
+    SetCodePageFrom(1, m_options.codePage, m_options.codePageGiven ? Compose(msg::kSetByCommandLine) : LocalText{});
     // As Windows' resource compiler: scripts test these to leave out what only a C compiler reads.
     DefineFromCommandLine("RC_INVOKED");
     for (const std::string& definition : TargetMacros(m_options.machine)) {

@@ -27,6 +27,8 @@ struct PreprocessOptions {
     std::vector<std::string> undefines;
     // The script's code page until a #pragma code_page changes it, and what code_page(DEFAULT) returns to.
     std::uint32_t codePage = kCodePageWestern;
+    // Whether codePage was given on the command line, which the messages about the page in force then name.
+    bool codePageGiven = false;
     // Picks the predefined macros: _WIN64 and the machine's for a 64-bit one.
     Machine machine = Machine::kX86;
 };

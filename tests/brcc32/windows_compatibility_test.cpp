@@ -139,6 +139,21 @@ TEST_F(WindowsCompatibility, Utf8TextWithoutItsCodePage) {
     });
 }
 
+// A page given on the command line is named as the one in force, in each dialect's spelling of the option.
+TEST(CodePageOrigin, TheCommandLinesPageIsNamed) {
+    TestFolder folder;
+    folder.Write("utf8.rc", std::string("STRINGTABLE\nBEGIN\n  1, \"\xC3\xA9t\xC3\xA9\"\nEND\n"));
+    for (const char* name : {"brcc32", "rc", "windres"}) {
+        std::filesystem::create_symlink(std::filesystem::absolute(BRCC32_PATH), folder.Path() / name);
+    }
+    for (const char* options : {"brcc32 -c1252 -fo out.res", "rc /c 1252 /fo out.res", "windres -c 1252 -o out.res"}) {
+        const RunResult run = RunIn(folder.Path(), std::string("LC_ALL=C ./") + options + " utf8.rc");
+        EXPECT_NE(run.stderr.find("code page 1252 is in force, set by the command line"), std::string::npos)
+            << options << "\n"
+            << run.stderr;
+    }
+}
+
 // Windows' compiler writes these wrong; ours writes what Windows reads, and says so.
 TEST_F(WindowsCompatibility, WhereWindowsCompilerMiscompiles) {
     Expect({
