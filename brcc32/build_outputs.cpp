@@ -20,6 +20,7 @@
 #include "brcc32/output/res_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
+#include "brcc32/text/terminal_text.h"
 
 namespace brcc {
 namespace {
@@ -130,7 +131,7 @@ ScriptSettings ScriptSettingsOf(const CommandLine& commandLine) {
 
 void Say(std::FILE* verbose, const MessageText& message, std::initializer_list<MessageArgument> arguments) {
     if (verbose != nullptr) {
-        std::fprintf(verbose, "%s\n", Text(message, arguments).c_str());
+        WriteTerminalText(verbose, Text(message, arguments) + "\n");
     }
 }
 

@@ -220,5 +220,22 @@ TEST(Messages, OneErrorInFrenchAndInEnglish) {
                                  "Usage : brcc32 [options] SCRIPT.rc\nCompile "));
 }
 
+// A terminal in Latin-1 gets Latin-1, in the error messages and in -v's lines alike; a name the script gives in
+// UTF-8 too.
+TEST(Messages, InTheTerminalsCharacterSet) {
+    TestFolder folder;
+    if (RunIn(folder.Path(), "localedef -i fr_FR -f ISO-8859-1 ./fr_FR.ISO-8859-1").exitCode > 1) {
+        GTEST_SKIP() << "localedef cannot make a Latin-1 locale here";
+    }
+    folder.Write("caf\xC3\xA9.rc", std::string("1 RCDATA { 1 }\n2 RCDATA \"\xC3\xA9t\xC3\xA9.bin\"\n"));
+    const std::string run = "LOCPATH=. LC_ALL=fr_FR.ISO-8859-1 '" + std::string(BRCC32_PATH) + "' -v caf\xC3\xA9.rc";
+    const RunResult result = RunIn(folder.Path(), "(" + run + " >verbose.txt)");
+    const std::vector<std::uint8_t> verbose = folder.Read("verbose.txt");
+    EXPECT_EQ(std::string(verbose.begin(), verbose.end()), "lecture de caf\xE9.rc\n");
+    EXPECT_EQ(result.stderr,
+              "caf\xE9.rc(2): error BRC5302: impossible de lire \xAB \xE9t\xE9.bin \xBB : fichier "
+              "introuvable\n");
+}
+
 }  // namespace
 }  // namespace brcc::test
