@@ -77,6 +77,7 @@ Symbol ResourceSymbol(std::size_t index, std::uint32_t offset) {
 
 constexpr std::uint32_t kSectionCharacteristics = 0x40000040u;  // initialized data, readable
 constexpr std::uint16_t kFile32BitMachine = 0x0100;
+constexpr std::uint16_t kFileLineNumbersStripped = 0x0004;  // GNU windres says so of its objects
 
 void WriteSectionHeader(std::uint8_t* header, std::string_view name, std::uint64_t size, std::uint64_t offset,
                         std::uint64_t relocations, std::size_t relocationCount, std::uint32_t characteristics) {
@@ -159,7 +160,7 @@ std::vector<std::uint8_t> GnuCoffHeaders(const GnuCoffLayout& layout) {
     WriteU16(file + 2, 1);
     WriteU32(file + 8, static_cast<std::uint32_t>(layout.symbolsStart));
     WriteU32(file + 12, 1);
-    WriteU16(file + 18, layout.machine == Machine::kX86 ? kFile32BitMachine : 0);
+    WriteU16(file + 18, (layout.machine == Machine::kX86 ? kFile32BitMachine : 0) | kFileLineNumbersStripped);
     const std::uint32_t overflow = RelocationsOverflow(layout.resources) ? kRelocationOverflow : 0;
     WriteSectionHeader(file + kCoffFileHeaderSize, ".rsrc", layout.sectionSize, kGnuCoffHeadersSize,
                        layout.relocationsStart, layout.resources, kGnuSectionCharacteristics | overflow);

@@ -212,7 +212,8 @@ void CoffWriter::FinishGnu() {
     layout.resources = m_directory.Count();
     layout.sectionSize = dataStart + m_heldData.size();
     layout.relocationsStart = kGnuCoffHeadersSize + layout.sectionSize;
-    layout.symbolsStart = Align(layout.relocationsStart + RelocationsSize(layout.resources), kCoffAlignment);
+    // Straight after the relocations, unaligned, where GNU windres puts it.
+    layout.symbolsStart = layout.relocationsStart + RelocationsSize(layout.resources);
     if (layout.symbolsStart + GnuSymbolsSize() > kMaxCoffObjectSize) {
         TooLarge();
     }
@@ -243,7 +244,6 @@ void CoffWriter::FinishGnu() {
         relocations.push_back(descriptions[i]);
     }
     WriteRelocations(m_out, m_machine, relocations, true);
-    m_out.PadTo(kCoffAlignment);
     WriteGnuSymbols(m_out);
     m_out.Flush();
     m_out.OverwriteStart(GnuCoffHeaders(layout));

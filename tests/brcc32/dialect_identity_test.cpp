@@ -1,5 +1,5 @@
 // The command lines of real builds in each dialect, our compiler under each name: the .res byte for byte that of
-// llvm-rc on the same options, a COFF object with the resources of GNU windres' own.
+// llvm-rc on the same options, a COFF object byte for byte GNU windres' own.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -70,6 +70,7 @@ protected:
             const ResourceLines lines = ReadBackResources(m_folder.Path(), "ours.o");
             EXPECT_GE(lines.size(), 6u) << row.ours;
             EXPECT_EQ(lines, ReadBackResources(m_folder.Path(), "theirs.o")) << row.ours;
+            EXPECT_TRUE(m_folder.Read("ours.o") == m_folder.Read("theirs.o")) << "the objects' bytes: " << row.ours;
         }
     }
 
@@ -134,7 +135,8 @@ TEST_F(Dialects, Gnu) {
 TEST_F(Dialects, QuotedNamesAsWindresReadsThem) {
     m_folder.Write("quoted.rc", std::string("\"lower\" RCDATA { 1 }\n\"Caf\xE9\" RCDATA { 2 }\n\"123\" RCDATA { 3 }\n"
                                             "\"a b\" MYTYPE { 4 }\nL\"wide\" RCDATA { 5 }\n\"x\"\"q\" RCDATA { 6 }\n"));
-    Check({{"bin/windres -c 1252 quoted.rc ours.o", "x86_64-w64-mingw32-windres -c 1252 quoted.rc theirs.o"}});
+    Check({{"bin/x86_64-w64-mingw32-windres -c 1252 quoted.rc ours.o",
+            "x86_64-w64-mingw32-windres -c 1252 quoted.rc theirs.o"}});
 }
 
 }  // namespace
