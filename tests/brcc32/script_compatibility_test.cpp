@@ -8,6 +8,7 @@
 
 #include "brcc32/preprocessor/target_macros.h"
 #include "iconv_reference.h"
+#include "round_trip.h"
 #include "test_folder.h"
 
 namespace brcc::test {
@@ -25,6 +26,7 @@ protected:
         const RunResult theirRun = RunLlvmRcPreprocessed(m_folder.Path(), "theirs.rc", "theirs.res", llvmOptions);
         ASSERT_EQ(theirRun.exitCode, 0) << theirRun.stderr << "\n" << theirs;
         EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res")) << ours;
+        ExpectRoundTrip(m_folder, "ours.res", ours);
     }
 
     TestFolder m_folder;

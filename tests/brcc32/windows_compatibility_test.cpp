@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "round_trip.h"
 #include "test_folder.h"
 #include "test_images.h"
 
@@ -57,6 +58,7 @@ protected:
                                                                       c.options + " /fo theirs.res theirs.rc");
             ASSERT_EQ(theirs.exitCode, 0) << theirs.stderr;
             EXPECT_EQ(m_folder.Read("ours.res"), m_folder.Read("theirs.res"));
+            ExpectRoundTrip(m_folder, "ours.res", c.ours);
         }
     }
 
