@@ -71,7 +71,7 @@ std::wstring CompilerReport(std::wstring_view output) {
 
 bool ReportsWarning(std::wstring_view output) {
     constexpr std::wstring_view kWord = L"warning";
-    const auto sameLetter = [](wchar_t a, wchar_t b) { return std::towlower(a) == b; };
+    const auto sameLetter = [](wchar_t a, wchar_t b) { return static_cast<wchar_t>(std::towlower(a)) == b; };
     const auto isLetter = [](wchar_t c) { return std::iswalpha(c) != 0; };
     for (auto at = output.begin();;) {
         at = std::search(at, output.end(), kWord.begin(), kWord.end(), sameLetter);
