@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/input/byte_source.h"
 #include "resource_lines.h"
 #include "test_folder.h"
 
@@ -141,6 +143,79 @@ TEST_F(ResourceInput, HostileFilesAreRefusedWithWhatAndWhereAndLeaveNoOutput) {
             EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / output)) << hostile.name;
         }
     }
+}
+
+// The bytes under the pages, counting what is asked of them.
+class CountingSource : public ByteSource {
+public:
+    explicit CountingSource(const Bytes& bytes) : m_memory(bytes) {}
+    std::uint64_t Size() const override { return m_memory.Size(); }
+    void Read(std::uint64_t offset, std::span<std::uint8_t> into) override {
+        ++reads;
+        bytesRead += into.size();
+        m_memory.Read(offset, into);
+    }
+    int reads = 0;
+    std::uint64_t bytesRead = 0;
+
+private:
+    MemoryByteSource m_memory;
+};
+
+struct PieceRead {
+    std::uint64_t offset;
+    std::size_t size;
+};
+
+TEST(ResourceInputPages, ReadsAcrossPagesAndAtTheEndGiveTheFilesBytes) {
+    constexpr std::size_t kPage = PagedByteSource::kPageSize;
+    Bytes file(3 * kPage + 100);  // the last page short
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        file[i] = static_cast<std::uint8_t>(i * 7 + i / kPage);
+    }
+    const std::vector<PieceRead> reads = {
+        {0, 16},
+        {kPage - 6, 12},
+        {3 * kPage + 90, 10},
+        {100, 2 * kPage},
+        {kPage - 1, kPage + 1},
+        {2 * kPage, 0},
+        {3 * kPage - 1, 2},
+        {10, 8},
+        {0, file.size()},
+        {kPage + 1, kPage - 2},
+        {3 * kPage, 100},
+        {file.size() - 1, 1},
+    };
+    CountingSource counting(file);
+    PagedByteSource paged(counting);
+    for (const PieceRead& read : reads) {
+        Bytes got(read.size);
+        paged.Read(read.offset, got);
+        const auto from = file.begin() + static_cast<std::ptrdiff_t>(read.offset);
+        EXPECT_EQ(got, Bytes(from, from + static_cast<std::ptrdiff_t>(read.size))) << read.offset << " " << read.size;
+    }
+}
+
+// A walk through a directory reads a few bytes at a time all over it: each page is read from the file once.
+TEST(ResourceInputPages, SmallReadsReadEachPageOnce) {
+    constexpr std::size_t kPage = PagedByteSource::kPageSize;
+    const Bytes file(4 * kPage + 10, 0x5A);
+    CountingSource counting(file);
+    PagedByteSource paged(counting);
+    for (int pass = 0; pass < 2; ++pass) {
+        // Fields of 2, 8 and 16 bytes, from both ends toward the middle, so the pages are visited by turns.
+        for (const std::size_t size : {std::size_t{2}, std::size_t{8}, std::size_t{16}}) {
+            for (std::uint64_t at = 0; at + size <= file.size(); at += 97) {
+                std::array<std::uint8_t, 16> field{};
+                paged.Read(at, std::span(field).first(size));
+                paged.Read(file.size() - size - at, std::span(field).first(size));
+                ASSERT_EQ(field[0], 0x5A);
+            }
+        }
+    }
+    EXPECT_EQ(counting.reads, 5);
+    EXPECT_EQ(counting.bytesRead, file.size());
 }
 
 // GNU ld merges the .rsrc sections of its objects: ours in two objects and GNU windres' manifest after them all end up
