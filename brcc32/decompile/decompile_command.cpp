@@ -37,8 +37,7 @@ void DecompileInput(const CommandLine& commandLine, std::optional<ResourceFileFo
     std::unique_ptr<ResourceSource> source;
     try {
         if (format == ResourceFileFormat::kRes) {
-            InputFile probe(commandLine.script);  // for the reason a user reads when the file cannot be opened
-            source = std::make_unique<ResFileSource>(commandLine.script);
+            source = std::make_unique<FileResourceSource>(commandLine.script, *format);
         } else if (format) {
             InputFile file(commandLine.script);
             bytes.resize(static_cast<std::size_t>(file.Size()));
