@@ -1,5 +1,7 @@
 // Resources read back from .res files, COFF objects of both layouts and executables of three machines; hostile files
 // refused with what is wrong and where; GNU ld given several of our objects and one of GNU windres.
+#include "brcc32/input/resource_input.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,11 +9,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "brcc32/byte_order.h"
-#include "brcc32/input/byte_source.h"
+#include "brcc32/decompile/resource_source.h"
+#include "brcc32/script_error.h"
 #include "resource_lines.h"
 #include "test_folder.h"
 
@@ -62,6 +66,24 @@ protected:
         ASSERT_EQ(m_lines.size(), 7u);
     }
 
+    // The file read a piece at a time gives what the whole file in memory gives: each entry and its data.
+    void ExpectFileReadAsInMemory(const std::string& name) {
+        const Bytes bytes = m_folder.Read(name);
+        const std::optional<ResourceFileFormat> format = SniffResourceFile(bytes);
+        ASSERT_TRUE(format) << name;
+        const std::vector<ResEntry> expected = ReadResources(bytes, *format);
+        FileResourceSource source(m_folder.Path() / name, *format);
+        ASSERT_EQ(source.Entries().size(), expected.size()) << name;
+        Bytes buffer;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const ResEntry got = source.Load(i, buffer);
+            EXPECT_TRUE(got.type == expected[i].type && got.name == expected[i].name &&
+                        got.language == expected[i].language && got.memoryFlags == expected[i].memoryFlags &&
+                        std::ranges::equal(got.data, expected[i].data))
+                << name << ", resource " << i;
+        }
+    }
+
     void Run(const std::string& command) {
         const RunResult result = RunIn(m_folder.Path(), command);
         ASSERT_EQ(result.exitCode, 0) << command << "\n" << result.stderr;
@@ -88,6 +110,11 @@ TEST_F(ResourceInput, ObjectsAndExecutablesGiveBackTheirResByteForByte) {
         const std::string back = source + ".res";
         Run("bin/x86_64-w64-mingw32-windres -i " + source + " -O res -o " + back);
         EXPECT_EQ(SortedEntries(m_folder.Read(back)), SortedEntries(m_folder.Read("app.res"))) << source;
+        // Written back as a script from the file, not from memory: the script compiles to the same resources.
+        Run(std::string(BRCC32_PATH) + " -decompile -fo " + source + ".rc " + source);
+        Run(std::string(BRCC32_PATH) + " -fo " + source + ".rc.res " + source + ".rc");
+        EXPECT_EQ(SortedEntries(m_folder.Read(source + ".rc.res")), SortedEntries(m_folder.Read("app.res"))) << source;
+        ExpectFileReadAsInMemory(source);
     }
     Run(std::string(BRCC32_PATH) + " -fo copy.res app.res");
     EXPECT_EQ(m_folder.Read("copy.res"), m_folder.Read("app.res"));
@@ -134,15 +161,26 @@ TEST_F(ResourceInput, HostileFilesAreRefusedWithWhatAndWhereAndLeaveNoOutput) {
         Bytes bytes = m_folder.Read(hostile.from);
         hostile.spoil(bytes);
         m_folder.Write(hostile.name, bytes);
-        // An object as output too: its writer must not take the refusal for a full disk.
-        for (const std::string output : {"out.res", "out.obj"}) {
-            const RunResult result = RunBrcc32(m_folder.Path(), "-fo " + output + " " + hostile.name);
+        // An object as output too: its writer must not take the refusal for a full disk. A script is written from the
+        // file read in pieces, which must refuse it alike.
+        for (const std::string output : {"out.res", "out.obj", "out.rc"}) {
+            const std::string options = output == "out.rc" ? "-decompile -fo " : "-fo ";
+            const RunResult result = RunBrcc32(m_folder.Path(), options + output + " " + hostile.name);
             EXPECT_EQ(result.exitCode, 1) << hostile.name;
             EXPECT_NE(result.stderr.find(hostile.name + ": error: "), std::string::npos) << result.stderr;
             EXPECT_NE(result.stderr.find(hostile.message), std::string::npos) << result.stderr;
             EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / output)) << hostile.name;
         }
     }
+}
+
+// A file that changes after its directory was read: its data is no longer where the directory said.
+TEST_F(ResourceInput, AFileCutAfterItsHeadersWereReadIsRefusedWhenItsDataIsRead) {
+    FileResourceSource source(m_folder.Path() / "app.res", ResourceFileFormat::kRes);
+    ASSERT_EQ(source.Entries().size(), m_lines.size());
+    std::filesystem::resize_file(m_folder.Path() / "app.res", 64);
+    Bytes buffer;
+    EXPECT_THROW(source.Load(source.Entries().size() - 1, buffer), FileAccessError);
 }
 
 // The bytes under the pages, counting what is asked of them.
