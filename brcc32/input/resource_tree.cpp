@@ -104,6 +104,8 @@ private:
         if (units * 2 > m_section.size - at - 2) {
             Wrong(entry, msg::kDirectoryPastEnd);
         }
+        // Entries may all name one long text: each reading of it counts, or a small file costs hours.
+        CountNameBytes(units * 2);
         const std::vector<std::uint8_t> text = ReadVector(m_file, m_section.offset + at + 2, units * 2);
         ResName name{false, 0, {}};
         name.text.resize(units);
@@ -122,10 +124,7 @@ private:
             Wrong(description, msg::kDirectoryPastEnd);
         }
         // Each resource carries a copy of its type's and its name's texts.
-        m_nameBytes += 2 * (m_type.text.size() + m_name.text.size());
-        if (m_nameBytes > kMaxNameBytes) {
-            throw LocalizedError(Compose(msg::kDirectoryTooLarge));
-        }
+        CountNameBytes(2 * (m_type.text.size() + m_name.text.size()));
         const auto fields = ReadArray<8>(m_file, m_section.offset + description);
         ResEntry entry;
         entry.type = m_type;
@@ -134,6 +133,13 @@ private:
         entry.memoryFlags = DefaultMemoryFlags(m_type);
         m_found.data.push_back(m_resolve({description, ReadU32(fields, 0), ReadU32(fields, 4)}));
         m_found.entries.push_back(std::move(entry));
+    }
+
+    void CountNameBytes(std::size_t bytes) {
+        m_nameBytes += bytes;
+        if (m_nameBytes > kMaxNameBytes) {
+            throw LocalizedError(Compose(msg::kDirectoryTooLarge));
+        }
     }
 
     ByteSource& m_file;

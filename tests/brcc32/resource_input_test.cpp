@@ -127,6 +127,39 @@ struct Hostile {
     std::string message;
 };
 
+// A GNU object whose directory names a thousand resources with one text of 65,535 units, each with no language: 150
+// KB that read name by name come to 128 MB.
+Bytes OneLongNameNamedOverAndOver() {
+    constexpr std::uint32_t kNames = 1000;
+    constexpr std::uint32_t kTables = 40;  // a root table and its entry, then the table of names
+    constexpr std::uint32_t kEmpty = kTables + 16 + 8 * kNames;
+    constexpr std::uint32_t kText = kEmpty + 16 * kNames;
+    Bytes section(kText + 2 + 2 * 0xFFFF, 'a');
+    const auto table = [&section](std::uint32_t at, std::uint16_t named, std::uint16_t numbered) {
+        std::fill_n(section.begin() + at, 12, 0);
+        WriteU16(section.data() + at + 12, named);
+        WriteU16(section.data() + at + 14, numbered);
+    };
+    table(0, 0, 1);
+    SetU32(section, 16, 10);
+    SetU32(section, 20, 0x80000000u | 24);
+    table(24, kNames, 0);
+    for (std::uint32_t i = 0; i < kNames; ++i) {
+        SetU32(section, kTables + 8 * i, 0x80000000u | kText);
+        SetU32(section, kTables + 8 * i + 4, 0x80000000u | (kEmpty + 16 * i));
+        table(kEmpty + 16 * i, 0, 0);
+    }
+    WriteU16(section.data() + kText, 0xFFFF);
+    Bytes object(60);
+    WriteU16(object.data(), 0x14C);
+    WriteU16(object.data() + 2, 1);
+    std::copy_n(".rsrc", 5, object.begin() + 20);
+    SetU32(object, 20 + 16, static_cast<std::uint32_t>(section.size()));
+    SetU32(object, 20 + 20, 60);
+    object.insert(object.end(), section.begin(), section.end());
+    return object;
+}
+
 // Where an executable's resource directory is recorded: the third data directory of its optional header.
 std::size_t ResourceDirectoryField(const Bytes& exe) {
     const std::size_t optional = ReadU32(exe, 0x3C) + 24;
@@ -153,6 +186,8 @@ TEST_F(ResourceInput, HostileFilesAreRefusedWithWhatAndWhereAndLeaveNoOutput) {
         {"outside.o", "gnu.o", [](Bytes& b) { SetU32(b, kSection + ReadU32(b, ReadU32(b, 20 + 24)), 0x7FFFFFF0u); },
          "a resource's data lies outside the file"},
         {"sections.o", "gnu.o", [](Bytes& b) { b[2] = b[3] = 0xFF; }, "its headers go past the end of the file"},
+        {"names.o", "gnu.o", [](Bytes& b) { b = OneLongNameNamedOverAndOver(); },
+         "the names of its resources add up to more than 64 MB"},
         {"cut.exe", "app.exe", [](Bytes& b) { b.resize(200); }, "not a valid executable"},
         {"nowhere.exe", "app.exe", [](Bytes& b) { SetU32(b, ResourceDirectoryField(b), 0x7FFFFFF0u); },
          "its resource directory lies outside every section"},
