@@ -39,7 +39,8 @@ private:
     std::span<const std::uint8_t> m_bytes;
 };
 
-// Every read a call to the system: for the few large reads of a resource's data or a header.
+// Every read a call to the system: for a resource's data, and for a .res file's headers, which lie between the data
+// where pages of them would come to the whole file.
 class FileByteSource : public ByteSource {
 public:
     // Throws FileAccessError with the reason the file cannot be opened.
