@@ -1,4 +1,4 @@
-// Reads the input's resources whole, as a resource refers to its bytes in place, then writes them as a script.
+// Reads the input's resources, then writes them as a script.
 #include "brcc32/decompile/decompile_command.h"
 
 #include <memory>
@@ -7,7 +7,6 @@
 
 #include "brcc32/build_outputs.h"
 #include "brcc32/decompile/decompile.h"
-#include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
@@ -31,23 +30,13 @@ void DecompileInput(const CommandLine& commandLine, std::optional<ResourceFileFo
                     DiagnosticSink* diagnostics, std::FILE* verbose) {
     const std::string& shown = commandLine.scriptArgument;
     Say(verbose, msg::kVerboseReading, {shown});
-    // A .res file is read resource by resource; an object or an executable whole, as its directory is spread
-    // through it; a script's resources are all in memory, as the compiler made them.
+    // A file of resources is read through its headers or its directory, each resource's data when it is written; a
+    // script's resources are all in memory, as the compiler made them.
     std::vector<std::uint8_t> bytes;
     std::unique_ptr<ResourceSource> source;
     try {
-        if (format == ResourceFileFormat::kRes) {
-            InputFile probe(commandLine.script);  // for the reason a user reads when the file cannot be opened
-            source = std::make_unique<ResFileSource>(commandLine.script);
-        } else if (format) {
-            InputFile file(commandLine.script);
-            bytes.resize(static_cast<std::size_t>(file.Size()));
-            file.Read(bytes);
-            std::vector<ResEntry> entries = ReadResources(bytes, *format);
-            for (ResEntry& entry : entries) {
-                entry.memoryFlags = DefaultMemoryFlags(entry.type);
-            }
-            source = std::make_unique<MemorySource>(std::move(entries));
+        if (format) {
+            source = std::make_unique<FileResourceSource>(commandLine.script, *format);
         } else {
             bytes = CompileToBytes(commandLine, diagnostics);
             source = std::make_unique<MemorySource>(ReadResFile(bytes));

@@ -1,13 +1,14 @@
 // Where the decompiler takes resources from: their headers all at once, each one's data only when it is written, so
-// that a .res file of any size is written back in the memory of its largest resources.
+// that a file of any size is written back in the memory of its directory and its largest resources.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <span>
 #include <vector>
 
+#include "brcc32/input/byte_source.h"
+#include "brcc32/input/resource_input.h"
 #include "brcc32/output/res_file.h"
 
 namespace brcc {
@@ -32,19 +33,18 @@ private:
     std::vector<ResEntry> m_entries;
 };
 
-// A .res file read header by header; the data is read from the file when asked.
-class ResFileSource : public ResourceSource {
+// A .res file read header by header, or a COFF object or an executable read through its directory; the data is read
+// from the file when asked.
+class FileResourceSource : public ResourceSource {
 public:
-    // Throws LocalizedError when the file is no .res file, std::runtime_error when it cannot be read.
-    explicit ResFileSource(const std::filesystem::path& path);
-    const std::vector<ResEntry>& Entries() const override { return m_entries; }
+    // Throws LocalizedError when the file is not of `format` or is damaged, FileAccessError when it cannot be read.
+    FileResourceSource(const std::filesystem::path& path, ResourceFileFormat format);
+    const std::vector<ResEntry>& Entries() const override { return m_located.entries; }
     ResEntry Load(std::size_t index, std::vector<std::uint8_t>& buffer) override;
 
 private:
-    std::ifstream m_file;
-    std::vector<ResEntry> m_entries;
-    std::vector<std::uint64_t> m_offsets;  // of each resource's data
-    std::vector<std::uint32_t> m_sizes;
+    FileByteSource m_file;
+    LocatedResources m_located;
 };
 
 }  // namespace brcc

@@ -29,6 +29,13 @@ long long ReadSome(int descriptor, std::uint8_t* bytes, std::size_t size) {
 }
 void CloseDescriptor(int descriptor) { _close(descriptor); }
 bool IsRegularFile(const FileStatus& status) { return (status.st_mode & _S_IFMT) == _S_IFREG; }
+// The C runtime has no positioned read: a seek, then reads from there.
+long long ReadSomeAt(int descriptor, std::uint64_t offset, std::uint8_t* bytes, std::size_t size) {
+    if (_lseeki64(descriptor, static_cast<long long>(offset), SEEK_SET) < 0) {
+        return -1;
+    }
+    return ReadSome(descriptor, bytes, size);
+}
 #else
 using FileStatus = struct stat;
 // Non-blocking, so that a FIFO is refused as not a regular file rather than waited on; reads of a regular file
@@ -40,6 +47,9 @@ long long ReadSome(int descriptor, std::uint8_t* bytes, std::size_t size) {
 }
 void CloseDescriptor(int descriptor) { close(descriptor); }
 bool IsRegularFile(const FileStatus& status) { return S_ISREG(status.st_mode); }
+long long ReadSomeAt(int descriptor, std::uint64_t offset, std::uint8_t* bytes, std::size_t size) {
+    return pread(descriptor, bytes, std::min<std::size_t>(size, INT_MAX), static_cast<off_t>(offset));
+}
 #endif
 
 [[noreturn]] void ThrowOpenFailure(const std::filesystem::path& path) {
@@ -96,6 +106,17 @@ void InputFile::Read(std::span<std::uint8_t> bytes) {
         if (got <= 0) {
             throw FileAccessError(Compose(msg::kEndedWhileRead));
         }
+        bytes = bytes.subspan(static_cast<std::size_t>(got));
+    }
+}
+
+void InputFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const long long got = ReadSomeAt(m_descriptor, offset, bytes.data(), bytes.size());
+        if (got <= 0) {
+            throw FileAccessError(Compose(msg::kEndedWhileRead));
+        }
+        offset += static_cast<std::uint64_t>(got);
         bytes = bytes.subspan(static_cast<std::size_t>(got));
     }
 }

@@ -25,6 +25,8 @@ public:
     std::uint64_t Size() const { return m_size; }
     // Reads exactly bytes.size() bytes; throws FileAccessError if the file ends sooner.
     void Read(std::span<std::uint8_t> bytes);
+    // The same from `offset`, for a reader that jumps about the file; where the next Read starts is then unknown.
+    void ReadAt(std::uint64_t offset, std::span<std::uint8_t> bytes);
 
 private:
     int m_descriptor = -1;

@@ -22,14 +22,15 @@ constexpr std::uint32_t kResourceDirectory = 2;
 
 struct Section {
     std::uint32_t address;
-    std::span<const std::uint8_t> bytes;  // as much of its raw data as the file holds
+    ByteRange bytes;  // as much of its raw data as the file holds
 };
 
 // The file's bytes from an address to the end of its section's data, or nothing when no section holds it.
-std::span<const std::uint8_t> AtAddress(const std::vector<Section>& sections, std::uint32_t address) {
+ByteRange AtAddress(const std::vector<Section>& sections, std::uint32_t address) {
     for (const Section& section : sections) {
-        if (address >= section.address && address - section.address < section.bytes.size()) {
-            return section.bytes.subspan(address - section.address);
+        if (address >= section.address && address - section.address < section.bytes.size) {
+            return {section.bytes.offset + (address - section.address),
+                    section.bytes.size - (address - section.address)};
         }
     }
     return {};
@@ -37,57 +38,63 @@ std::span<const std::uint8_t> AtAddress(const std::vector<Section>& sections, st
 
 }  // namespace
 
-std::vector<ResEntry> ReadPeResources(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < kPeOffsetField + 4) {
+LocatedResources LocatePeResources(ByteSource& file) {
+    const std::uint64_t fileSize = file.Size();
+    if (fileSize < kPeOffsetField + 4) {
         Wrong(msg::kHeadersPastEnd);
     }
-    const std::uint64_t pe = ReadU32(bytes, kPeOffsetField);
+    const std::uint64_t pe = ReadU32(ReadArray<4>(file, kPeOffsetField), 0);
     const std::uint64_t optional = pe + 4 + kFileHeaderSize;
-    if (optional + 2 > bytes.size() || ReadU32(bytes, static_cast<std::size_t>(pe)) != 0x00004550u) {
+    if (optional + 2 > fileSize) {
         Wrong(msg::kHeadersPastEnd);
     }
-    const std::size_t file = static_cast<std::size_t>(pe + 4);
-    const std::size_t sectionCount = ReadU16(bytes, file + 2);
-    const std::uint64_t optionalSize = ReadU16(bytes, file + 16);
-    const std::uint16_t magic = ReadU16(bytes, static_cast<std::size_t>(optional));
-    const std::uint64_t countField = optional + (magic == kPe32Plus ? 108 : 92);
-    if ((magic != kPe32 && magic != kPe32Plus) || countField + 4 > optional + optionalSize ||
-        optional + optionalSize + sectionCount * kSectionHeaderSize > bytes.size()) {
+    // The signature, the file header and the optional header's magic.
+    const auto headers = ReadArray<4 + kFileHeaderSize + 2>(file, pe);
+    if (ReadU32(headers, 0) != 0x00004550u) {
         Wrong(msg::kHeadersPastEnd);
     }
+    const std::size_t sectionCount = ReadU16(headers, 4 + 2);
+    const std::uint64_t optionalSize = ReadU16(headers, 4 + 16);
+    const std::uint16_t magic = ReadU16(headers, 4 + kFileHeaderSize);
+    const std::uint64_t countField = (magic == kPe32Plus ? 108 : 92);
+    if ((magic != kPe32 && magic != kPe32Plus) || countField + 4 > optionalSize ||
+        optional + optionalSize + sectionCount * kSectionHeaderSize > fileSize) {
+        Wrong(msg::kHeadersPastEnd);
+    }
+    // The optional header and the section table after it; offsets below are from the optional header's start.
+    const std::vector<std::uint8_t> table =
+        ReadVector(file, optional, static_cast<std::size_t>(optionalSize + sectionCount * kSectionHeaderSize));
     const std::uint64_t directoryField = countField + 4 + 8 * kResourceDirectory;
-    if (ReadU32(bytes, static_cast<std::size_t>(countField)) <= kResourceDirectory ||
-        directoryField + 8 > optional + optionalSize || ReadU32(bytes, static_cast<std::size_t>(directoryField)) == 0) {
+    if (ReadU32(table, static_cast<std::size_t>(countField)) <= kResourceDirectory ||
+        directoryField + 8 > optionalSize || ReadU32(table, static_cast<std::size_t>(directoryField)) == 0) {
         Wrong(msg::kNoResourceSection);
     }
-    const std::uint32_t root = ReadU32(bytes, static_cast<std::size_t>(directoryField));
+    const std::uint32_t root = ReadU32(table, static_cast<std::size_t>(directoryField));
     std::vector<Section> sections;
     for (std::size_t i = 0; i < sectionCount; ++i) {
-        const std::size_t header = static_cast<std::size_t>(optional + optionalSize) + i * kSectionHeaderSize;
-        const std::uint64_t start = ReadU32(bytes, header + 20);
-        std::uint64_t size = ReadU32(bytes, header + 16);
-        if (start >= bytes.size()) {
+        const std::size_t header = static_cast<std::size_t>(optionalSize) + i * kSectionHeaderSize;
+        const std::uint64_t start = ReadU32(table, header + 20);
+        std::uint64_t size = ReadU32(table, header + 16);
+        if (start >= fileSize) {
             size = 0;
         }
         // A file cut short keeps what it holds; the rest of the section cannot hold resources.
-        size = std::min<std::uint64_t>(size, bytes.size() - std::min<std::uint64_t>(start, bytes.size()));
-        sections.push_back({ReadU32(bytes, header + 12), size == 0 ? std::span<const std::uint8_t>{}
-                                                                   : bytes.subspan(static_cast<std::size_t>(start),
-                                                                                   static_cast<std::size_t>(size))});
+        size = std::min<std::uint64_t>(size, fileSize - std::min<std::uint64_t>(start, fileSize));
+        sections.push_back({ReadU32(table, header + 12), size == 0 ? ByteRange{} : ByteRange{start, size}});
     }
-    const std::span<const std::uint8_t> directory = AtAddress(sections, root);
-    if (directory.empty()) {
+    const ByteRange directory = AtAddress(sections, root);
+    if (directory.size == 0) {
         Wrong(msg::kDirectoryOutside);
     }
     const DataResolver resolve = [&](const DataDescription& description) {
-        const std::span<const std::uint8_t> data = AtAddress(sections, description.address);
-        if (description.size > data.size() || (data.empty() && description.size != 0)) {
+        const ByteRange data = AtAddress(sections, description.address);
+        if (description.size > data.size || (data.size == 0 && description.size != 0)) {
             throw LocalizedError(
                 Compose(msg::kDirectoryWrong, {std::to_string(description.offset), msg::kDirectoryDataOutside}));
         }
-        return data.first(description.size);
+        return ByteRange{data.offset, description.size};
     };
-    return ReadResourceTree(directory, resolve);
+    return ReadResourceTree(file, directory, resolve);
 }
 
 }  // namespace brcc

@@ -1,5 +1,6 @@
 // A .res file is a run of entries, each a header (sizes, type, name, fixed fields) then its data, both padded to 4
 // bytes; the first entry is an empty one that tells a 32-bit file from a 16-bit one.
+#include <algorithm>
 #include <string>
 
 #include "brcc32/byte_order.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr std::size_t kSizes = 8;       // data size, header size
 constexpr std::size_t kFixedTail = 16;  // data version, memory flags, language, version, characteristics
 constexpr std::size_t kSmallestId = 4;  // FFFF and an ordinal, or a NUL-ended text of at least one unit
+constexpr std::size_t kReadAhead = 256;
 
 [[noreturn]] void Wrong(std::uint64_t offset, const MessageText& reason) {
     throw LocalizedError(Compose(msg::kResHeaderWrong, {std::to_string(offset), reason}));
@@ -42,8 +44,13 @@ ResName ReadId(std::span<const std::uint8_t> header, std::size_t& at, std::uint6
     Wrong(start, msg::kResNameNotEnded);
 }
 
-}  // namespace
+struct ResSizes {
+    std::uint32_t data;
+    std::uint32_t header;
+};
 
+// An entry's two sizes from its first bytes (8, or all that remain), checked against the `remaining` bytes from the
+// entry's start at `offset` to the end of the file.
 ResSizes ReadResSizes(std::span<const std::uint8_t> start, std::uint64_t offset, std::uint64_t remaining) {
     if (remaining < kSizes || start.size() < kSizes) {
         Wrong(offset, msg::kResPastEnd);
@@ -61,6 +68,8 @@ ResSizes ReadResSizes(std::span<const std::uint8_t> start, std::uint64_t offset,
     return sizes;
 }
 
+// The type, name and fixed fields from the whole header. The file's first entry must be the empty one that marks a
+// 32-bit file.
 ResEntry ReadResHeader(std::span<const std::uint8_t> header, std::uint64_t offset, bool first) {
     std::size_t field = kSizes;
     ResEntry entry;
@@ -80,21 +89,32 @@ ResEntry ReadResHeader(std::span<const std::uint8_t> header, std::uint64_t offse
     return entry;
 }
 
-std::vector<ResEntry> ReadResEntries(std::span<const std::uint8_t> bytes) {
-    std::vector<ResEntry> entries;
-    std::size_t at = 0;
-    for (bool first = true; first || at < bytes.size(); first = false) {
-        const ResSizes sizes = ReadResSizes(bytes.subspan(at), at, bytes.size() - at);
-        ResEntry entry = ReadResHeader(bytes.subspan(at, sizes.header), at, first);
+}  // namespace
+
+LocatedResources LocateResEntries(ByteSource& file) {
+    const std::uint64_t size = file.Size();
+    LocatedResources found;
+    std::vector<std::uint8_t> header;
+    std::uint64_t at = 0;
+    for (bool first = true; first || at < size; first = false) {
+        // One read takes the sizes and, for all but long names, the rest of the header with them.
+        header.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size - at, kReadAhead)));
+        file.Read(at, header);
+        const ResSizes sizes = ReadResSizes(header, at, size - at);
+        if (sizes.header > header.size()) {
+            const std::size_t held = header.size();
+            header.resize(sizes.header);
+            file.Read(at + held, std::span(header).subspan(held));
+        }
+        ResEntry entry = ReadResHeader(std::span(header).first(sizes.header), at, first);
         if (!first) {
-            entry.data = bytes.subspan(at + sizes.header, sizes.data);
-            entries.push_back(std::move(entry));
+            found.entries.push_back(std::move(entry));
+            found.data.push_back({at + sizes.header, sizes.data});
         }
         // The padding after the last resource may be missing: a file cut there still holds every byte of data.
-        const std::size_t next = at + sizes.header + ((static_cast<std::size_t>(sizes.data) + 3) & ~std::size_t{3});
-        at = next < bytes.size() ? next : bytes.size();
+        at += sizes.header + ((std::uint64_t{sizes.data} + 3) & ~std::uint64_t{3});
     }
-    return entries;
+    return found;
 }
 
 }  // namespace brcc

@@ -35,16 +35,39 @@ std::optional<ResourceFileFormat> SniffResourceFile(std::span<const std::uint8_t
     return std::nullopt;
 }
 
-std::vector<ResEntry> ReadResources(std::span<const std::uint8_t> bytes, ResourceFileFormat format) {
+LocatedResources LocateResources(ByteSource& file, ResourceFileFormat format) {
     switch (format) {
         case ResourceFileFormat::kRes:
-            return ReadResEntries(bytes);
+            return LocateResEntries(file);
         case ResourceFileFormat::kCoff:
-            return ReadCoffResources(bytes);
+            return LocateCoffResources(file);
         case ResourceFileFormat::kPe:
-            return ReadPeResources(bytes);
+            return LocatePeResources(file);
     }
     return {};
+}
+
+// Memory is only a file already read: the same walk over it, each entry then pointed at its data in place.
+std::vector<ResEntry> ReadResources(std::span<const std::uint8_t> bytes, ResourceFileFormat format) {
+    MemoryByteSource file(bytes);
+    LocatedResources located = LocateResources(file, format);
+    for (std::size_t i = 0; i < located.entries.size(); ++i) {
+        located.entries[i].data = bytes.subspan(static_cast<std::size_t>(located.data[i].offset),
+                                                static_cast<std::size_t>(located.data[i].size));
+    }
+    return std::move(located.entries);
+}
+
+std::vector<ResEntry> ReadResEntries(std::span<const std::uint8_t> bytes) {
+    return ReadResources(bytes, ResourceFileFormat::kRes);
+}
+
+std::vector<ResEntry> ReadCoffResources(std::span<const std::uint8_t> bytes) {
+    return ReadResources(bytes, ResourceFileFormat::kCoff);
+}
+
+std::vector<ResEntry> ReadPeResources(std::span<const std::uint8_t> bytes) {
+    return ReadResources(bytes, ResourceFileFormat::kPe);
 }
 
 std::vector<ResEntry> ReadResources(std::span<const std::uint8_t> bytes) {

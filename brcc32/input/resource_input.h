@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "brcc32/input/byte_source.h"
 #include "brcc32/input/res_entry.h"
 
 namespace brcc {
@@ -22,20 +23,22 @@ std::optional<ResourceFileFormat> SniffResourceFile(std::span<const std::uint8_t
 std::vector<ResEntry> ReadResources(std::span<const std::uint8_t> bytes);
 std::vector<ResEntry> ReadResources(std::span<const std::uint8_t> bytes, ResourceFileFormat format);
 
-// A .res file's entry, for a reader that does not hold the whole file: first its two sizes, checked against the
-// `remaining` bytes from the entry's start (at `offset`) to the end of the file, from its first bytes (8, or all that
-// remain); then its type, name and fixed fields, from the whole header. The file's first entry must be the empty
-// one that marks a 32-bit file. Both throw LocalizedError as ReadResEntries does.
-struct ResSizes {
-    std::uint32_t data;
-    std::uint32_t header;
+// Resources whose data is still in the file: their entries, with no data, and where each one's data lies.
+struct LocatedResources {
+    std::vector<ResEntry> entries;
+    std::vector<ByteRange> data;
 };
-ResSizes ReadResSizes(std::span<const std::uint8_t> start, std::uint64_t offset, std::uint64_t remaining);
-ResEntry ReadResHeader(std::span<const std::uint8_t> header, std::uint64_t offset, bool first);
+
+// What ReadResources reads, from a file read only where its headers or its directory lie: the same entries in the
+// same order, checked and refused alike. Throws FileAccessError too when the file cannot be read.
+LocatedResources LocateResources(ByteSource& file, ResourceFileFormat format);
 
 // One format each, for a caller that knows it.
 std::vector<ResEntry> ReadResEntries(std::span<const std::uint8_t> bytes);
 std::vector<ResEntry> ReadCoffResources(std::span<const std::uint8_t> bytes);
 std::vector<ResEntry> ReadPeResources(std::span<const std::uint8_t> bytes);
+LocatedResources LocateResEntries(ByteSource& file);
+LocatedResources LocateCoffResources(ByteSource& file);
+LocatedResources LocatePeResources(ByteSource& file);
 
 }  // namespace brcc

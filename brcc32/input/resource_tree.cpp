@@ -41,40 +41,43 @@ std::uint16_t DefaultMemoryFlags(const ResName& type) {
     }
 }
 
-[[noreturn]] void Wrong(std::size_t offset, const MessageText& reason) {
+[[noreturn]] void Wrong(std::uint64_t offset, const MessageText& reason) {
     throw LocalizedError(Compose(msg::kDirectoryWrong, {std::to_string(offset), reason}));
 }
 
 class TreeReader {
 public:
-    TreeReader(std::span<const std::uint8_t> section, const DataResolver& resolve)
-        : m_section(section), m_resolve(resolve), m_entriesLeft(section.size() / kEntrySize) {}
+    TreeReader(ByteSource& file, ByteRange section, const DataResolver& resolve)
+        : m_file(file), m_section(section), m_resolve(resolve), m_entriesLeft(section.size / kEntrySize) {}
 
-    std::vector<ResEntry> Read() {
+    LocatedResources Read() {
         Table(0, 0);
-        return std::move(m_entries);
+        return std::move(m_found);
     }
 
 private:
-    void Table(std::size_t offset, int level) {
-        if (offset > m_section.size() || m_section.size() - offset < kTableSize) {
+    void Table(std::uint64_t offset, int level) {
+        if (offset > m_section.size || m_section.size - offset < kTableSize) {
             Wrong(offset, msg::kDirectoryPastEnd);
         }
         if (!m_tables.insert(offset).second) {
             Wrong(offset, msg::kDirectoryLoop);
         }
-        const std::size_t count = std::size_t{ReadU16(m_section, offset + 12)} + ReadU16(m_section, offset + 14);
-        if (count * kEntrySize > m_section.size() - offset - kTableSize) {
+        const auto header = ReadArray<kTableSize>(m_file, m_section.offset + offset);
+        const std::uint64_t count = std::uint64_t{ReadU16(header, 12)} + ReadU16(header, 14);
+        if (count * kEntrySize > m_section.size - offset - kTableSize) {
             Wrong(offset, msg::kDirectoryPastEnd);
         }
         if (count > m_entriesLeft) {
             Wrong(offset, msg::kDirectoryLoop);
         }
         m_entriesLeft -= count;
+        const std::vector<std::uint8_t> entries =
+            ReadVector(m_file, m_section.offset + offset + kTableSize, static_cast<std::size_t>(count * kEntrySize));
         for (std::size_t i = 0; i < count; ++i) {
-            const std::size_t entry = offset + kTableSize + i * kEntrySize;
-            const std::uint32_t id = ReadU32(m_section, entry);
-            const std::uint32_t target = ReadU32(m_section, entry + 4);
+            const std::uint64_t entry = offset + kTableSize + i * kEntrySize;
+            const std::uint32_t id = ReadU32(entries, i * kEntrySize);
+            const std::uint32_t target = ReadU32(entries, i * kEntrySize + 4);
             const bool isTable = (target & kHighBit) != 0;
             if (isTable != (level < 2)) {
                 Wrong(entry, msg::kDirectoryLevel);
@@ -89,22 +92,25 @@ private:
         }
     }
 
-    ResName Id(std::uint32_t field, std::size_t entry) {
+    ResName Id(std::uint32_t field, std::uint64_t entry) {
         if ((field & kHighBit) == 0) {
             return ResName{true, static_cast<std::uint16_t>(field), {}};
         }
-        const std::size_t at = field & ~kHighBit;
-        if (at > m_section.size() || m_section.size() - at < 2) {
+        const std::uint64_t at = field & ~kHighBit;
+        if (at > m_section.size || m_section.size - at < 2) {
             Wrong(entry, msg::kDirectoryPastEnd);
         }
-        const std::size_t units = ReadU16(m_section, at);
-        if (units * 2 > m_section.size() - at - 2) {
+        const std::size_t units = ReadU16(ReadArray<2>(m_file, m_section.offset + at), 0);
+        if (units * 2 > m_section.size - at - 2) {
             Wrong(entry, msg::kDirectoryPastEnd);
         }
+        // Entries may all name one long text: each reading of it counts, or a small file costs hours.
+        CountNameBytes(units * 2);
+        const std::vector<std::uint8_t> text = ReadVector(m_file, m_section.offset + at + 2, units * 2);
         ResName name{false, 0, {}};
         name.text.resize(units);
         for (std::size_t i = 0; i < units; ++i) {
-            name.text[i] = static_cast<char16_t>(ReadU16(m_section, at + 2 + 2 * i));
+            name.text[i] = static_cast<char16_t>(ReadU16(text, 2 * i));
         }
         // A .res ends a name at its first NUL and takes one that starts with FFFF for an ordinal.
         if (name.text.find(u'\0') != std::u16string::npos || (units > 0 && name.text[0] == 0xFFFF)) {
@@ -114,38 +120,44 @@ private:
     }
 
     void Resource(std::uint32_t description) {
-        if (description > m_section.size() || m_section.size() - description < kDescriptionSize) {
+        if (description > m_section.size || m_section.size - description < kDescriptionSize) {
             Wrong(description, msg::kDirectoryPastEnd);
         }
         // Each resource carries a copy of its type's and its name's texts.
-        m_nameBytes += 2 * (m_type.text.size() + m_name.text.size());
-        if (m_nameBytes > kMaxNameBytes) {
-            throw LocalizedError(Compose(msg::kDirectoryTooLarge));
-        }
+        CountNameBytes(2 * (m_type.text.size() + m_name.text.size()));
+        const auto fields = ReadArray<8>(m_file, m_section.offset + description);
         ResEntry entry;
         entry.type = m_type;
         entry.name = m_name;
         entry.language = m_language;
         entry.memoryFlags = DefaultMemoryFlags(m_type);
-        entry.data = m_resolve({description, ReadU32(m_section, description), ReadU32(m_section, description + 4)});
-        m_entries.push_back(std::move(entry));
+        m_found.data.push_back(m_resolve({description, ReadU32(fields, 0), ReadU32(fields, 4)}));
+        m_found.entries.push_back(std::move(entry));
     }
 
-    std::span<const std::uint8_t> m_section;
+    void CountNameBytes(std::size_t bytes) {
+        m_nameBytes += bytes;
+        if (m_nameBytes > kMaxNameBytes) {
+            throw LocalizedError(Compose(msg::kDirectoryTooLarge));
+        }
+    }
+
+    ByteSource& m_file;
+    ByteRange m_section;
     const DataResolver& m_resolve;
-    std::size_t m_entriesLeft;
+    std::uint64_t m_entriesLeft;
     std::size_t m_nameBytes = 0;
-    std::unordered_set<std::size_t> m_tables;
+    std::unordered_set<std::uint64_t> m_tables;
     ResName m_type;
     ResName m_name;
     std::uint16_t m_language = 0;
-    std::vector<ResEntry> m_entries;
+    LocatedResources m_found;
 };
 
 }  // namespace
 
-std::vector<ResEntry> ReadResourceTree(std::span<const std::uint8_t> section, const DataResolver& resolve) {
-    return TreeReader(section, resolve).Read();
+LocatedResources ReadResourceTree(ByteSource& file, ByteRange section, const DataResolver& resolve) {
+    return TreeReader(file, section, resolve).Read();
 }
 
 }  // namespace brcc

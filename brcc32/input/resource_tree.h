@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <functional>
-#include <span>
 #include <vector>
 
-#include "brcc32/input/res_entry.h"
+#include "brcc32/input/byte_source.h"
+#include "brcc32/input/resource_input.h"
 
 namespace brcc {
 
@@ -19,12 +19,13 @@ struct DataDescription {
     std::uint32_t size;
 };
 
-// Finds a description's data in the file; throws LocalizedError when it lies outside.
-using DataResolver = std::function<std::span<const std::uint8_t>(const DataDescription&)>;
+// Where a description's data lies in the file; throws LocalizedError when it lies outside.
+using DataResolver = std::function<ByteRange(const DataDescription&)>;
 
-// Every resource under the root table at the start of `section`, in the directory's order. Throws LocalizedError on a
-// table or name past the section's end, on tables that loop or overlap, on a level that holds the wrong thing: the
-// work and memory stay within a small multiple of the section's size.
-std::vector<ResEntry> ReadResourceTree(std::span<const std::uint8_t> section, const DataResolver& resolve);
+// Every resource under the root table at the start of `section` (a range of `file` the caller has checked), in the
+// directory's order. Only the tables, names and descriptions are read. Throws LocalizedError on a table or name past
+// the section's end, on tables that loop or overlap, on a level that holds the wrong thing: the work and memory stay
+// within a small multiple of the section's size.
+LocatedResources ReadResourceTree(ByteSource& file, ByteRange section, const DataResolver& resolve);
 
 }  // namespace brcc

@@ -1,15 +1,21 @@
 // Resources read back from .res files, COFF objects of both layouts and executables of three machines; hostile files
 // refused with what is wrong and where; GNU ld given several of our objects and one of GNU windres.
+#include "brcc32/input/resource_input.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/decompile/resource_source.h"
+#include "brcc32/script_error.h"
 #include "resource_lines.h"
 #include "test_folder.h"
 
@@ -60,6 +66,24 @@ protected:
         ASSERT_EQ(m_lines.size(), 7u);
     }
 
+    // The file read a piece at a time gives what the whole file in memory gives: each entry and its data.
+    void ExpectFileReadAsInMemory(const std::string& name) {
+        const Bytes bytes = m_folder.Read(name);
+        const std::optional<ResourceFileFormat> format = SniffResourceFile(bytes);
+        ASSERT_TRUE(format) << name;
+        const std::vector<ResEntry> expected = ReadResources(bytes, *format);
+        FileResourceSource source(m_folder.Path() / name, *format);
+        ASSERT_EQ(source.Entries().size(), expected.size()) << name;
+        Bytes buffer;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const ResEntry got = source.Load(i, buffer);
+            EXPECT_TRUE(got.type == expected[i].type && got.name == expected[i].name &&
+                        got.language == expected[i].language && got.memoryFlags == expected[i].memoryFlags &&
+                        std::ranges::equal(got.data, expected[i].data))
+                << name << ", resource " << i;
+        }
+    }
+
     void Run(const std::string& command) {
         const RunResult result = RunIn(m_folder.Path(), command);
         ASSERT_EQ(result.exitCode, 0) << command << "\n" << result.stderr;
@@ -86,6 +110,11 @@ TEST_F(ResourceInput, ObjectsAndExecutablesGiveBackTheirResByteForByte) {
         const std::string back = source + ".res";
         Run("bin/x86_64-w64-mingw32-windres -i " + source + " -O res -o " + back);
         EXPECT_EQ(SortedEntries(m_folder.Read(back)), SortedEntries(m_folder.Read("app.res"))) << source;
+        // Written back as a script from the file, not from memory: the script compiles to the same resources.
+        Run(std::string(BRCC32_PATH) + " -decompile -fo " + source + ".rc " + source);
+        Run(std::string(BRCC32_PATH) + " -fo " + source + ".rc.res " + source + ".rc");
+        EXPECT_EQ(SortedEntries(m_folder.Read(source + ".rc.res")), SortedEntries(m_folder.Read("app.res"))) << source;
+        ExpectFileReadAsInMemory(source);
     }
     Run(std::string(BRCC32_PATH) + " -fo copy.res app.res");
     EXPECT_EQ(m_folder.Read("copy.res"), m_folder.Read("app.res"));
@@ -97,6 +126,39 @@ struct Hostile {
     std::function<void(Bytes&)> spoil;
     std::string message;
 };
+
+// A GNU object whose directory names a thousand resources with one text of 65,535 units, each with no language: 150
+// KB that read name by name come to 128 MB.
+Bytes OneLongNameNamedOverAndOver() {
+    constexpr std::uint32_t kNames = 1000;
+    constexpr std::uint32_t kTables = 40;  // a root table and its entry, then the table of names
+    constexpr std::uint32_t kEmpty = kTables + 16 + 8 * kNames;
+    constexpr std::uint32_t kText = kEmpty + 16 * kNames;
+    Bytes section(kText + 2 + 2 * 0xFFFF, 'a');
+    const auto table = [&section](std::uint32_t at, std::uint16_t named, std::uint16_t numbered) {
+        std::fill_n(section.begin() + at, 12, 0);
+        WriteU16(section.data() + at + 12, named);
+        WriteU16(section.data() + at + 14, numbered);
+    };
+    table(0, 0, 1);
+    SetU32(section, 16, 10);
+    SetU32(section, 20, 0x80000000u | 24);
+    table(24, kNames, 0);
+    for (std::uint32_t i = 0; i < kNames; ++i) {
+        SetU32(section, kTables + 8 * i, 0x80000000u | kText);
+        SetU32(section, kTables + 8 * i + 4, 0x80000000u | (kEmpty + 16 * i));
+        table(kEmpty + 16 * i, 0, 0);
+    }
+    WriteU16(section.data() + kText, 0xFFFF);
+    Bytes object(60);
+    WriteU16(object.data(), 0x14C);
+    WriteU16(object.data() + 2, 1);
+    std::copy_n(".rsrc", 5, object.begin() + 20);
+    SetU32(object, 20 + 16, static_cast<std::uint32_t>(section.size()));
+    SetU32(object, 20 + 20, 60);
+    object.insert(object.end(), section.begin(), section.end());
+    return object;
+}
 
 // Where an executable's resource directory is recorded: the third data directory of its optional header.
 std::size_t ResourceDirectoryField(const Bytes& exe) {
@@ -124,6 +186,8 @@ TEST_F(ResourceInput, HostileFilesAreRefusedWithWhatAndWhereAndLeaveNoOutput) {
         {"outside.o", "gnu.o", [](Bytes& b) { SetU32(b, kSection + ReadU32(b, ReadU32(b, 20 + 24)), 0x7FFFFFF0u); },
          "a resource's data lies outside the file"},
         {"sections.o", "gnu.o", [](Bytes& b) { b[2] = b[3] = 0xFF; }, "its headers go past the end of the file"},
+        {"names.o", "gnu.o", [](Bytes& b) { b = OneLongNameNamedOverAndOver(); },
+         "the names of its resources add up to more than 64 MB"},
         {"cut.exe", "app.exe", [](Bytes& b) { b.resize(200); }, "not a valid executable"},
         {"nowhere.exe", "app.exe", [](Bytes& b) { SetU32(b, ResourceDirectoryField(b), 0x7FFFFFF0u); },
          "its resource directory lies outside every section"},
@@ -132,15 +196,98 @@ TEST_F(ResourceInput, HostileFilesAreRefusedWithWhatAndWhereAndLeaveNoOutput) {
         Bytes bytes = m_folder.Read(hostile.from);
         hostile.spoil(bytes);
         m_folder.Write(hostile.name, bytes);
-        // An object as output too: its writer must not take the refusal for a full disk.
-        for (const std::string output : {"out.res", "out.obj"}) {
-            const RunResult result = RunBrcc32(m_folder.Path(), "-fo " + output + " " + hostile.name);
+        // An object as output too: its writer must not take the refusal for a full disk. A script is written from the
+        // file read in pieces, which must refuse it alike.
+        for (const std::string output : {"out.res", "out.obj", "out.rc"}) {
+            const std::string options = output == "out.rc" ? "-decompile -fo " : "-fo ";
+            const RunResult result = RunBrcc32(m_folder.Path(), options + output + " " + hostile.name);
             EXPECT_EQ(result.exitCode, 1) << hostile.name;
             EXPECT_NE(result.stderr.find(hostile.name + ": error: "), std::string::npos) << result.stderr;
             EXPECT_NE(result.stderr.find(hostile.message), std::string::npos) << result.stderr;
             EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / output)) << hostile.name;
         }
     }
+}
+
+// A file that changes after its directory was read: its data is no longer where the directory said.
+TEST_F(ResourceInput, AFileCutAfterItsHeadersWereReadIsRefusedWhenItsDataIsRead) {
+    FileResourceSource source(m_folder.Path() / "app.res", ResourceFileFormat::kRes);
+    ASSERT_EQ(source.Entries().size(), m_lines.size());
+    std::filesystem::resize_file(m_folder.Path() / "app.res", 64);
+    Bytes buffer;
+    EXPECT_THROW(source.Load(source.Entries().size() - 1, buffer), FileAccessError);
+}
+
+// The bytes under the pages, counting what is asked of them.
+class CountingSource : public ByteSource {
+public:
+    explicit CountingSource(const Bytes& bytes) : m_memory(bytes) {}
+    std::uint64_t Size() const override { return m_memory.Size(); }
+    void Read(std::uint64_t offset, std::span<std::uint8_t> into) override {
+        ++reads;
+        bytesRead += into.size();
+        m_memory.Read(offset, into);
+    }
+    int reads = 0;
+    std::uint64_t bytesRead = 0;
+
+private:
+    MemoryByteSource m_memory;
+};
+
+struct PieceRead {
+    std::uint64_t offset;
+    std::size_t size;
+};
+
+TEST(ResourceInputPages, ReadsAcrossPagesAndAtTheEndGiveTheFilesBytes) {
+    constexpr std::size_t kPage = PagedByteSource::kPageSize;
+    Bytes file(3 * kPage + 100);  // the last page short
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        file[i] = static_cast<std::uint8_t>(i * 7 + i / kPage);
+    }
+    // Within a page, across one or two, a short last page, and reads of a page or more, which go past the pages.
+    const std::vector<PieceRead> reads = {{0, 16},
+                                          {kPage - 6, 12},
+                                          {3 * kPage + 90, 10},
+                                          {100, 2 * kPage},
+                                          {kPage - 1, kPage + 1},
+                                          {2 * kPage, 0},
+                                          {3 * kPage - 1, 2},
+                                          {10, 8},
+                                          {0, file.size()},
+                                          {kPage + 1, kPage - 2},
+                                          {3 * kPage, 100},
+                                          {file.size() - 1, 1}};
+    MemoryByteSource memory(file);
+    PagedByteSource paged(memory);
+    for (const PieceRead& read : reads) {
+        Bytes got(read.size);
+        paged.Read(read.offset, got);
+        const auto from = file.begin() + static_cast<std::ptrdiff_t>(read.offset);
+        EXPECT_EQ(got, Bytes(from, from + static_cast<std::ptrdiff_t>(read.size))) << read.offset << " " << read.size;
+    }
+}
+
+// A walk through a directory reads a few bytes at a time all over it: each page is read from the file once.
+TEST(ResourceInputPages, SmallReadsReadEachPageOnce) {
+    constexpr std::size_t kPage = PagedByteSource::kPageSize;
+    const Bytes file(4 * kPage + 10, 0x5A);
+    CountingSource counting(file);
+    PagedByteSource paged(counting);
+    for (int pass = 0; pass < 2; ++pass) {
+        // Fields of 2, 8 and 16 bytes, from both ends toward the middle, so the pages are visited by turns.
+        for (const std::size_t size : {std::size_t{2}, std::size_t{8}, std::size_t{16}}) {
+            for (std::uint64_t at = 0; at + size <= file.size(); at += 97) {
+                std::array<std::uint8_t, 16> field{};
+                paged.Read(at, std::span(field).first(size));
+                paged.Read(file.size() - size - at, std::span(field).first(size));
+                ASSERT_EQ(field[0], 0x5A);
+            }
+        }
+    }
+    EXPECT_EQ(counting.reads, 5);
+    EXPECT_EQ(counting.bytesRead, file.size());
 }
 
 // GNU ld merges the .rsrc sections of its objects: ours in two objects and GNU windres' manifest after them all end up
