@@ -346,27 +346,6 @@ private:
 
 }  // namespace
 
-std::uint16_t DefaultMemoryFlags(const ResName& type) {
-    if (!type.isOrdinal) {
-        return kOtherDefaults;
-    }
-    switch (type.ordinal) {
-        case kTypeIcon:
-        case kTypeCursor:
-            return kIconDefaults;
-        case kTypeMenu:
-        case kTypeDialog:
-        case kTypeStringTable:
-        case kTypeFont:
-        case kTypeFontDirectory:
-        case kTypeGroupIcon:
-        case kTypeGroupCursor:
-            return kDiscardableDefaults;
-        default:
-            return kOtherDefaults;
-    }
-}
-
 bool DecompileEntries(ResourceSource& source, const std::string& stem, DecompileTarget& target,
                       DecompileSummary& summary, DiagnosticSink* diagnostics, const std::string& shownName) {
     return Decompiler(source, stem, target, summary, diagnostics, shownName).Run();

@@ -43,10 +43,6 @@ bool DecompileEntries(ResourceSource& source, const std::string& stem, Decompile
                       DecompileSummary& summary, DiagnosticSink* diagnostics = nullptr,
                       const std::string& shownName = "");
 
-// The memory flags a statement gives a resource of this type when it says none: what a resource read from an object
-// or an executable, which keep none, is given so that its script says none either.
-std::uint16_t DefaultMemoryFlags(const ResName& type);
-
 // Writes the script at `script` and its files in its folder, each whole or not at all. Throws std::runtime_error
 // with a message a user can act on.
 DecompileSummary WriteDecompiledScript(ResourceSource& source, const std::filesystem::path& script,

@@ -33,6 +33,11 @@ struct LocatedResources {
 // same order, checked and refused alike. Throws FileAccessError too when the file cannot be read.
 LocatedResources LocateResources(ByteSource& file, ResourceFileFormat format);
 
+// The memory flags a script gives a resource of this type when it says none. An object's or an executable's
+// directory keeps none: its resources are given these, so that their script says none either and a .res compiled
+// from such a script comes back byte for byte.
+std::uint16_t DefaultMemoryFlags(const ResName& type);
+
 // One format each, for a caller that knows it.
 std::vector<ResEntry> ReadResEntries(std::span<const std::uint8_t> bytes);
 std::vector<ResEntry> ReadCoffResources(std::span<const std::uint8_t> bytes);

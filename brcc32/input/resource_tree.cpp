@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "brcc32/byte_order.h"
+#include "brcc32/input/resource_input.h"
 #include "brcc32/resource_id.h"
 #include "brcc32/script_error.h"
 
@@ -17,29 +18,6 @@ constexpr std::size_t kTableSize = 16;
 constexpr std::size_t kEntrySize = 8;
 constexpr std::size_t kDescriptionSize = 16;
 constexpr std::size_t kMaxNameBytes = std::size_t{64} << 20;
-
-// The directory keeps no memory flags: each type gets those a script gives it when it says none, so that a .res
-// compiled from such a script comes back byte for byte.
-std::uint16_t DefaultMemoryFlags(const ResName& type) {
-    if (!type.isOrdinal) {
-        return kMemMoveable | kMemPure;
-    }
-    switch (type.ordinal) {
-        case kTypeCursor:
-        case kTypeIcon:
-            return kMemMoveable | kMemDiscardable;
-        case kTypeMenu:
-        case kTypeDialog:
-        case kTypeStringTable:
-        case kTypeFontDirectory:
-        case kTypeFont:
-        case kTypeGroupCursor:
-        case kTypeGroupIcon:
-            return kMemMoveable | kMemPure | kMemDiscardable;
-        default:
-            return kMemMoveable | kMemPure;
-    }
-}
 
 [[noreturn]] void Wrong(std::uint64_t offset, const MessageText& reason) {
     throw LocalizedError(Compose(msg::kDirectoryWrong, {std::to_string(offset), reason}));
@@ -155,6 +133,27 @@ private:
 };
 
 }  // namespace
+
+std::uint16_t DefaultMemoryFlags(const ResName& type) {
+    if (!type.isOrdinal) {
+        return kMemMoveable | kMemPure;
+    }
+    switch (type.ordinal) {
+        case kTypeCursor:
+        case kTypeIcon:
+            return kMemMoveable | kMemDiscardable;
+        case kTypeMenu:
+        case kTypeDialog:
+        case kTypeStringTable:
+        case kTypeFontDirectory:
+        case kTypeFont:
+        case kTypeGroupCursor:
+        case kTypeGroupIcon:
+            return kMemMoveable | kMemPure | kMemDiscardable;
+        default:
+            return kMemMoveable | kMemPure;
+    }
+}
 
 LocatedResources ReadResourceTree(ByteSource& file, ByteRange section, const DataResolver& resolve) {
     return TreeReader(file, section, resolve).Read();
