@@ -13,6 +13,7 @@
 #include "brcc32/decompile/decompile_command.h"
 #include "brcc32/files/input_file.h"
 #include "brcc32/input/resource_input.h"
+#include "brcc32/input/resource_source.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/output/atomic_file.h"
 #include "brcc32/output/coff_writer.h"
@@ -46,6 +47,9 @@ std::optional<ResourceFileFormat> ResourceInputFormat(const CommandLine& command
         case InputFormat::kRes:
             return ResourceFileFormat::kRes;
         case InputFormat::kObject: {
+            if (commandLine.script.empty()) {
+                return ResourceFileFormat::kCoff;  // or an executable, told once the standard input is read
+            }
             // "MZ" is an executable's, even one too damaged for the sniffer: its reader says what is wrong.
             const std::vector<std::uint8_t> head = ReadBytes(commandLine.script, commandLine.scriptArgument, 2);
             return head.size() == 2 && head[0] == 'M' && head[1] == 'Z' ? ResourceFileFormat::kPe
@@ -66,18 +70,20 @@ std::optional<ResourceFileFormat> ResourceInputFormat(const CommandLine& command
     return std::nullopt;
 }
 
-// The resources of a .res, an object or an executable, checked whole before any byte goes out; a .res goes out as
-// it came, every byte of it. A COFF writer that refuses bytes says why itself.
+// The resources of a .res, an object or an executable: its headers or its directory checked whole before any byte
+// goes out, then each resource's data read as it is written. A .res goes out as it came, every byte of it. A COFF
+// writer that refuses bytes says why itself.
 void CopyResources(const CommandLine& commandLine, ResourceFileFormat format, std::streambuf& out, CoffWriter* coff) {
-    const std::vector<std::uint8_t> bytes =
-        ReadBytes(commandLine.script, commandLine.scriptArgument, std::numeric_limits<std::uint64_t>::max());
-    const std::vector<ResEntry> entries = ReadResources(bytes, format);
+    const std::unique_ptr<FileResourceSource> source = OpenResources(commandLine, format);
     try {
-        if (format != ResourceFileFormat::kRes) {
-            WriteResFile(entries, out);
-        } else if (out.sputn(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) !=
-                   static_cast<std::streamsize>(bytes.size())) {
-            throw LocalizedError(Compose(msg::kOutputNotWritten));
+        if (format == ResourceFileFormat::kRes) {
+            source->CopyTo(out);
+            return;
+        }
+        WriteResStart(out);
+        std::vector<std::uint8_t> buffer;
+        for (std::size_t i = 0; i < source->Entries().size(); ++i) {
+            WriteResEntry(source->Load(i, buffer), out);
         }
     } catch (const LocalizedError&) {
         if (coff != nullptr) {
@@ -111,6 +117,20 @@ std::vector<std::string> DependencyNames(const CommandLine& commandLine, const C
 }
 
 }  // namespace
+
+std::unique_ptr<FileResourceSource> OpenResources(const CommandLine& commandLine, ResourceFileFormat format) {
+    try {
+        if (commandLine.script.empty()) {
+            const std::string piped = ReadStandardInput();
+            const bool executable = format == ResourceFileFormat::kCoff && piped.starts_with("MZ");
+            return std::make_unique<FileResourceSource>(std::vector<std::uint8_t>(piped.begin(), piped.end()),
+                                                        executable ? ResourceFileFormat::kPe : format);
+        }
+        return std::make_unique<FileResourceSource>(commandLine.script, format);
+    } catch (const FileAccessError& error) {
+        throw ScriptError(commandLine.scriptArgument, 0, Compose(msg::kCannotReadRes, {error.Text()}));
+    }
+}
 
 PreprocessOptions PreprocessOptionsOf(const CommandLine& commandLine) {
     PreprocessOptions preprocess = commandLine.preprocess;

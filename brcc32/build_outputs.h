@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 
 #include "brcc32/cli/command_line.h"
 #include "brcc32/diagnostic.h"
+#include "brcc32/input/resource_source.h"
 #include "brcc32/resource_compiler.h"
 
 namespace brcc {
@@ -16,6 +18,10 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
 // What the command line asks of the preprocessor and of the script's statements.
 PreprocessOptions PreprocessOptionsOf(const CommandLine& commandLine);
 ScriptSettings ScriptSettingsOf(const CommandLine& commandLine);
+
+// The resources of the file the command line names, or of the standard input: its headers or its directory read and
+// checked, its data left where it is. Throws ScriptError when it cannot be read, LocalizedError when it is damaged.
+std::unique_ptr<FileResourceSource> OpenResources(const CommandLine& commandLine, ResourceFileFormat format);
 
 // One line of -v on `verbose`; nothing when it is null.
 void Say(std::FILE* verbose, const MessageText& message, std::initializer_list<MessageArgument> arguments);

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "brcc32/decompile/resource_source.h"
 #include "brcc32/diagnostic.h"
+#include "brcc32/input/resource_source.h"
 
 namespace brcc {
 

@@ -8,6 +8,7 @@
 #include "brcc32/build_outputs.h"
 #include "brcc32/decompile/decompile.h"
 #include "brcc32/message_catalogue.h"
+#include "brcc32/output/res_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 
@@ -32,23 +33,13 @@ void DecompileInput(const CommandLine& commandLine, std::optional<ResourceFileFo
     Say(verbose, msg::kVerboseReading, {shown});
     // A file of resources is read through its headers or its directory, each resource's data when it is written; a
     // script's resources are all in memory, as the compiler made them.
-    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint8_t> bytes;  // the entries of a MemorySource point into them
     std::unique_ptr<ResourceSource> source;
-    try {
-        if (format) {
-            source = std::make_unique<FileResourceSource>(commandLine.script, *format);
-        } else {
-            bytes = CompileToBytes(commandLine, diagnostics);
-            source = std::make_unique<MemorySource>(ReadResFile(bytes));
-        }
-    } catch (const ScriptError&) {
-        throw;
-    } catch (const FileAccessError& error) {
-        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
-    } catch (const LocalizedError& error) {
-        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
-    } catch (const std::runtime_error& error) {
-        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {ReasonOf(error)}));
+    if (format) {
+        source = OpenResources(commandLine, *format);
+    } else {
+        bytes = CompileToBytes(commandLine, diagnostics);
+        source = std::make_unique<MemorySource>(ReadResFile(bytes));
     }
     Say(verbose, msg::kVerboseWriting, {commandLine.outputArgument});
     try {

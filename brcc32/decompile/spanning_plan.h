@@ -10,7 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "brcc32/decompile/resource_source.h"
+#include "brcc32/input/resource_source.h"
 
 namespace brcc {
 

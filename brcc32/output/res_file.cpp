@@ -45,13 +45,19 @@ void PutHeader(std::streambuf& out, const ResEntry& entry) {
 
 std::vector<ResEntry> ReadResFile(std::span<const std::uint8_t> bytes) { return ReadResEntries(bytes); }
 
-void WriteResFile(std::span<const ResEntry> entries, std::streambuf& out) {
-    PutHeader(out, ResEntry{});
+void WriteResStart(std::streambuf& out) { PutHeader(out, ResEntry{}); }
+
+void WriteResEntry(const ResEntry& entry, std::streambuf& out) {
     static constexpr std::uint8_t kZeros[3] = {};
+    PutHeader(out, entry);
+    Send(out, entry.data);
+    Send(out, std::span(kZeros, (4 - entry.data.size() % 4) % 4));
+}
+
+void WriteResFile(std::span<const ResEntry> entries, std::streambuf& out) {
+    WriteResStart(out);
     for (const ResEntry& entry : entries) {
-        PutHeader(out, entry);
-        Send(out, entry.data);
-        Send(out, std::span(kZeros, (4 - entry.data.size() % 4) % 4));
+        WriteResEntry(entry, out);
     }
 }
 

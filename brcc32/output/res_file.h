@@ -15,5 +15,8 @@ std::vector<ResEntry> ReadResFile(std::span<const std::uint8_t> bytes);
 
 // The entries as a .res file, with its leading null entry. Throws std::runtime_error when `out` refuses bytes.
 void WriteResFile(std::span<const ResEntry> entries, std::streambuf& out);
+// The same a resource at a time: the leading null entry, then each entry with its padding.
+void WriteResStart(std::streambuf& out);
+void WriteResEntry(const ResEntry& entry, std::streambuf& out);
 
 }  // namespace brcc

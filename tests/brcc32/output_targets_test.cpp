@@ -43,6 +43,10 @@ TEST(OutputTargets, DevicesFifosAndStandardStreamsAreWrittenInPlace) {
         {kBrcc32 + " --dialect=gnu -o - a.rc > to-stdout", "to-stdout"},
         {kBrcc32 + " --dialect=gnu a.rc > no-output-name", "no-output-name"},
         {kBrcc32 + " --dialect=gnu < a.rc > from-stdin", "from-stdin"},
+        // Resources from the standard input, as -J says.
+        {kBrcc32 + " --dialect=gnu -J res -O coff < reference.res > res-from-stdin", "res-from-stdin", "reference.o"},
+        {kBrcc32 + " --dialect=gnu -J coff -O res < reference.o > coff-from-stdin", "coff-from-stdin"},
+        {kBrcc32 + " --dialect=gnu -J res -O res - res-through < reference.res", "res-through"},
         {kBrcc32 + " -fo " + longName + " a.rc", longName},
         {kBrcc32 + " --dialect=gnu -O coff a.rc | cat > coff-through-a-pipe", "coff-through-a-pipe", "reference.o"},
     };

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "brcc32/byte_order.h"
-#include "brcc32/decompile/resource_source.h"
+#include "brcc32/input/resource_source.h"
 #include "brcc32/script_error.h"
 #include "resource_lines.h"
 #include "test_folder.h"

@@ -1,15 +1,17 @@
-// Where the decompiler takes resources from: their headers all at once, each one's data only when it is written, so
-// that a file of any size is written back in the memory of its directory and its largest resources.
+// Where the decompiler and the converters take resources from: their headers all at once, each one's data only when
+// it is written, so that a file of any size is written back in the memory of its directory and its largest resources.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
+#include <streambuf>
 #include <vector>
 
 #include "brcc32/input/byte_source.h"
+#include "brcc32/input/res_entry.h"
 #include "brcc32/input/resource_input.h"
-#include "brcc32/output/res_file.h"
 
 namespace brcc {
 
@@ -39,11 +41,16 @@ class FileResourceSource : public ResourceSource {
 public:
     // Throws LocalizedError when the file is not of `format` or is damaged, FileAccessError when it cannot be read.
     FileResourceSource(const std::filesystem::path& path, ResourceFileFormat format);
+    // The same from bytes read already: the standard input's, which cannot be read at offsets.
+    FileResourceSource(std::vector<std::uint8_t> bytes, ResourceFileFormat format);
     const std::vector<ResEntry>& Entries() const override { return m_located.entries; }
     ResEntry Load(std::size_t index, std::vector<std::uint8_t>& buffer) override;
+    // The file as it is, every byte of it, a piece at a time. Throws LocalizedError when `out` refuses bytes.
+    void CopyTo(std::streambuf& out);
 
 private:
-    FileByteSource m_file;
+    std::vector<std::uint8_t> m_held;
+    std::unique_ptr<ByteSource> m_file;
     LocatedResources m_located;
 };
 

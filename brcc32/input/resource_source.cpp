@@ -1,0 +1,54 @@
+// The file's headers or directory, read and checked by the readers of resources, with the data left in the file.
+#include "brcc32/input/resource_source.h"
+
+#include <algorithm>
+
+#include "brcc32/message_catalogue.h"
+#include "brcc32/script_error.h"
+
+namespace brcc {
+namespace {
+
+LocatedResources Locate(ByteSource& file, ResourceFileFormat format) {
+    if (format == ResourceFileFormat::kRes) {
+        // Its headers lie between the data: pages of them would hold the whole file.
+        return LocateResources(file, format);
+    }
+    // The directory's pages go once it is read.
+    PagedByteSource pages(file);
+    return LocateResources(pages, format);
+}
+
+}  // namespace
+
+FileResourceSource::FileResourceSource(const std::filesystem::path& path, ResourceFileFormat format)
+    : m_file(std::make_unique<FileByteSource>(path)), m_located(Locate(*m_file, format)) {}
+
+FileResourceSource::FileResourceSource(std::vector<std::uint8_t> bytes, ResourceFileFormat format)
+    : m_held(std::move(bytes)),
+      m_file(std::make_unique<MemoryByteSource>(m_held)),
+      m_located(Locate(*m_file, format)) {}
+
+ResEntry FileResourceSource::Load(std::size_t index, std::vector<std::uint8_t>& buffer) {
+    const ByteRange& data = m_located.data[index];
+    buffer.resize(static_cast<std::size_t>(data.size));
+    m_file->Read(data.offset, buffer);
+    ResEntry entry = m_located.entries[index];
+    entry.data = buffer;
+    return entry;
+}
+
+void FileResourceSource::CopyTo(std::streambuf& out) {
+    constexpr std::uint64_t kPiece = 1 << 18;
+    std::vector<std::uint8_t> piece;
+    for (std::uint64_t at = 0; at < m_file->Size(); at += kPiece) {
+        piece.resize(static_cast<std::size_t>(std::min(kPiece, m_file->Size() - at)));
+        m_file->Read(at, piece);
+        if (out.sputn(reinterpret_cast<const char*>(piece.data()), static_cast<std::streamsize>(piece.size())) !=
+            static_cast<std::streamsize>(piece.size())) {
+            throw LocalizedError(Compose(msg::kOutputNotWritten));
+        }
+    }
+}
+
+}  // namespace brcc
