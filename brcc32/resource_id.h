@@ -1,4 +1,5 @@
-// A resource type or name: a 16-bit ordinal or text, as the .res file stores it.
+// A resource type or name: a 16-bit ordinal or UTF-16 text, as a .res file stores it; the same whether a script gave
+// it or a reader read it back.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,7 @@ namespace brcc {
 struct ResourceId {
     bool isOrdinal = true;
     std::uint16_t ordinal = 0;
-    // Only when !isOrdinal. An identifier's is upper-cased ASCII; a quoted name's is the text as written.
+    // Only when !isOrdinal. A script's identifier gives upper-cased ASCII, its quoted text any character.
     std::u16string text;
 
     static ResourceId Ordinal(std::uint16_t value) { return ResourceId{true, value, {}}; }
@@ -18,6 +19,13 @@ struct ResourceId {
     static ResourceId Text(std::string_view ascii) { return Text(std::u16string(ascii.begin(), ascii.end())); }
 
     bool operator==(const ResourceId&) const = default;
+    // Text names before ordinals, each in ascending order: the order of a resource directory.
+    bool operator<(const ResourceId& other) const {
+        if (isOrdinal != other.isOrdinal) {
+            return !isOrdinal;
+        }
+        return isOrdinal ? ordinal < other.ordinal : text < other.text;
+    }
 };
 
 // Ordinals of the predefined types.

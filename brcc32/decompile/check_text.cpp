@@ -15,13 +15,6 @@ namespace {
 
 constexpr std::uint32_t kUtf8 = 65001;
 
-bool SameName(const ResourceId& id, const ResName& name) {
-    if (id.isOrdinal || name.isOrdinal) {
-        return id.isOrdinal == name.isOrdinal && id.ordinal == name.ordinal;
-    }
-    return id.text == name.text;
-}
-
 std::optional<ResourceStatement> ParseOne(std::string_view text, std::uint16_t language) {
     try {
         ScriptParser parser(text, CodePageChanges{{1, kUtf8}});
@@ -38,8 +31,8 @@ std::optional<ResourceStatement> ParseOne(std::string_view text, std::uint16_t l
 
 bool SameHead(const ResourceStatement& statement, const ResEntry& entry) {
     // A STRINGTABLE has no name of its own: its bundle is named by its strings' ids.
-    const bool named = statement.kind == ResourceKind::kStrings || SameName(statement.name, entry.name);
-    return SameName(statement.type, entry.type) && named && statement.memoryFlags == entry.memoryFlags &&
+    const bool named = statement.kind == ResourceKind::kStrings || statement.name == entry.name;
+    return statement.type == entry.type && named && statement.memoryFlags == entry.memoryFlags &&
            statement.language == entry.language && statement.version == entry.version &&
            statement.characteristics == entry.characteristics;
 }

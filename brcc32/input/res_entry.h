@@ -3,25 +3,13 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
+
+#include "brcc32/resource_id.h"
 
 namespace brcc {
 
-// A resource type or name as a .res file holds it: an ordinal, or UTF-16 text.
-struct ResName {
-    bool isOrdinal = true;
-    std::uint16_t ordinal = 0;
-    std::u16string text;
-
-    bool operator==(const ResName&) const = default;
-    // Text names before ordinals, each in ascending order: the order of a resource directory.
-    bool operator<(const ResName& other) const {
-        if (isOrdinal != other.isOrdinal) {
-            return !isOrdinal;
-        }
-        return isOrdinal ? ordinal < other.ordinal : text < other.text;
-    }
-};
+// A resource type or name as a .res file holds it: the identity a script gives, read back.
+using ResName = ResourceId;
 
 struct ResEntry {
     ResName type;
