@@ -2,7 +2,6 @@
 #include "brcc32/build_outputs.h"
 
 #include <algorithm>
-#include <limits>
 #include <optional>
 #include <sstream>
 #include <streambuf>
