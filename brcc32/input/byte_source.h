@@ -68,6 +68,23 @@ private:
     std::unordered_map<std::uint64_t, std::unique_ptr<std::uint8_t[]>> m_pages;  // by number
 };
 
+// Reads that mostly follow one another, as a .res file's headers and data do, or an executable's data in the order of
+// its directory: a read that follows the last one and misses the window reads a window from there on, so a run of
+// small reads costs a call to the system per window rather than one each. Only one window is held.
+class ReadAheadByteSource : public ByteSource {
+public:
+    static constexpr std::size_t kWindowSize = std::size_t{1} << 18;
+    explicit ReadAheadByteSource(ByteSource& bytes) : m_bytes(bytes) {}
+    std::uint64_t Size() const override { return m_bytes.Size(); }
+    void Read(std::uint64_t offset, std::span<std::uint8_t> into) override;
+
+private:
+    ByteSource& m_bytes;
+    std::vector<std::uint8_t> m_window;
+    std::uint64_t m_windowStart = 0;
+    std::uint64_t m_lastEnd = 0;  // where the last read ended
+};
+
 // A field group of a fixed size, and a run whose size the file gives, both within the file as the caller checked.
 template <std::size_t N>
 std::array<std::uint8_t, N> ReadArray(ByteSource& bytes, std::uint64_t offset) {

@@ -9,12 +9,12 @@
 namespace brcc {
 namespace {
 
-LocatedResources Locate(ByteSource& file, ResourceFileFormat format) {
+// A .res file's headers lie between the data, read in turn through the window: pages of them would hold the whole
+// file. A directory is read all over: its pages, read once each, go once it is read.
+LocatedResources Locate(ByteSource& file, ReadAheadByteSource& ahead, ResourceFileFormat format) {
     if (format == ResourceFileFormat::kRes) {
-        // Its headers lie between the data: pages of them would hold the whole file.
-        return LocateResources(file, format);
+        return LocateResources(ahead, format);
     }
-    // The directory's pages go once it is read.
     PagedByteSource pages(file);
     return LocateResources(pages, format);
 }
@@ -22,17 +22,17 @@ LocatedResources Locate(ByteSource& file, ResourceFileFormat format) {
 }  // namespace
 
 FileResourceSource::FileResourceSource(const std::filesystem::path& path, ResourceFileFormat format)
-    : m_file(std::make_unique<FileByteSource>(path)), m_located(Locate(*m_file, format)) {}
+    : m_file(std::make_unique<FileByteSource>(path)), m_located(Locate(*m_file, m_ahead, format)) {}
 
 FileResourceSource::FileResourceSource(std::vector<std::uint8_t> bytes, ResourceFileFormat format)
     : m_held(std::move(bytes)),
       m_file(std::make_unique<MemoryByteSource>(m_held)),
-      m_located(Locate(*m_file, format)) {}
+      m_located(Locate(*m_file, m_ahead, format)) {}
 
 ResEntry FileResourceSource::Load(std::size_t index, std::vector<std::uint8_t>& buffer) {
     const ByteRange& data = m_located.data[index];
     buffer.resize(static_cast<std::size_t>(data.size));
-    m_file->Read(data.offset, buffer);
+    m_ahead.Read(data.offset, buffer);
     ResEntry entry = m_located.entries[index];
     entry.data = buffer;
     return entry;

@@ -51,6 +51,7 @@ public:
 private:
     std::vector<std::uint8_t> m_held;
     std::unique_ptr<ByteSource> m_file;
+    ReadAheadByteSource m_ahead{*m_file};  // for the headers of a .res and the data
     LocatedResources m_located;
 };
 

@@ -209,11 +209,15 @@ TEST_F(ResourceInput, HostileFilesAreRefusedWithWhatAndWhereAndLeaveNoOutput) {
     }
 }
 
-// A file that changes after its directory was read: its data is no longer where the directory said.
+// A file that changes after its directory was read: its data is no longer where the directory said. (Data read with
+// the headers, in the same window, is that of the file the headers describe; this one is larger than a window.)
 TEST_F(ResourceInput, AFileCutAfterItsHeadersWereReadIsRefusedWhenItsDataIsRead) {
-    FileResourceSource source(m_folder.Path() / "app.res", ResourceFileFormat::kRes);
-    ASSERT_EQ(source.Entries().size(), m_lines.size());
-    std::filesystem::resize_file(m_folder.Path() / "app.res", 64);
+    m_folder.Write("large.bin", Bytes(ReadAheadByteSource::kWindowSize + 1000, 0x42));
+    m_folder.Write("large.rc", std::string("1 RCDATA { 1 }\n2 RCDATA large.bin\n"));
+    ASSERT_EQ(RunBrcc32(m_folder.Path(), "-fo large.res large.rc").exitCode, 0);
+    FileResourceSource source(m_folder.Path() / "large.res", ResourceFileFormat::kRes);
+    ASSERT_EQ(source.Entries().size(), 2u);
+    std::filesystem::resize_file(m_folder.Path() / "large.res", 64);
     Bytes buffer;
     EXPECT_THROW(source.Load(source.Entries().size() - 1, buffer), FileAccessError);
 }
@@ -288,6 +292,37 @@ TEST(ResourceInputPages, SmallReadsReadEachPageOnce) {
     }
     EXPECT_EQ(counting.reads, 5);
     EXPECT_EQ(counting.bytesRead, file.size());
+}
+
+// Headers and data read in turn: a run of small reads costs one read of the file a window. A jump back reads just
+// what it asks and leaves the window, a read of a window or more goes straight through, and every read gives the
+// file's bytes.
+TEST(ResourceInputPages, ReadAheadTakesARunOfReadsFromOneWindow) {
+    constexpr std::size_t kWindow = ReadAheadByteSource::kWindowSize;
+    Bytes file(2 * kWindow + 100);
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        file[i] = static_cast<std::uint8_t>(i * 13 + i / 251);
+    }
+    CountingSource counting(file);
+    ReadAheadByteSource ahead(counting);
+    auto expectRead = [&](std::uint64_t offset, std::size_t size) {
+        Bytes got(size);
+        ahead.Read(offset, got);
+        const auto from = file.begin() + static_cast<std::ptrdiff_t>(offset);
+        EXPECT_EQ(got, Bytes(from, from + static_cast<std::ptrdiff_t>(size))) << offset << " " << size;
+    };
+    for (std::uint64_t at = 0; at + 40 <= file.size(); at += 100) {
+        expectRead(at, 40);
+    }
+    EXPECT_EQ(counting.reads, 2);  // the first window, then one from the first read past its end
+    std::uint64_t before = counting.bytesRead;
+    expectRead(10, 8);
+    EXPECT_EQ(counting.bytesRead, before + 8);
+    expectRead(file.size() - 100, 40);  // the last window is still there
+    EXPECT_EQ(counting.reads, 3);
+    before = counting.bytesRead;
+    expectRead(5, kWindow);
+    EXPECT_EQ(counting.bytesRead, before + kWindow);
 }
 
 // GNU ld merges the .rsrc sections of its objects: ours in two objects and GNU windres' manifest after them all end up
