@@ -64,8 +64,9 @@ constexpr Group kGroups[] = {
      "Un <code>TOOLBAR</code>, un <code>MENU</code> ou un <code>MENUEX</code> : une taille hors limites, "
      "une option de menu inconnue, un <code>POPUP</code> sans <code>BEGIN</code>."},
     {&msg::kExpectedLanguageComma, "Noms, types et langues des ressources",
-     "Un nom ou un type doit être un nombre de 0 à 65535 ou un identificateur sans guillemets ; une "
-     "langue s'écrit <code>LANGUAGE</code> <var>langue</var><code>,</code> <var>sous-langue</var>."},
+     "Un nom ou un type est un nombre de 0 à 65535, un identificateur ou un texte entre guillemets, "
+     "jamais vide ; une langue s'écrit <code>LANGUAGE</code> <var>langue</var><code>,</code> "
+     "<var>sous-langue</var>."},
     {&msg::kVersionPartTooLarge, "VERSIONINFO",
      "Le bloc de version : quatre nombres de 0 à 65535 pour <code>FILEVERSION</code> et "
      "<code>PRODUCTVERSION</code>, des blocs <code>BLOCK</code> et des lignes <code>VALUE</code>."},
