@@ -27,17 +27,6 @@ namespace {
 
 constexpr std::size_t kSniffedBytes = 4096;  // enough for an executable's headers to say what it is
 
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path, const std::string& shown, std::uint64_t limit) {
-    try {
-        InputFile file(path);
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min(file.Size(), limit)));
-        file.Read(bytes);
-        return bytes;
-    } catch (const FileAccessError& error) {
-        throw ScriptError(shown, 0, Compose(msg::kCannotReadRes, {error.Text()}));
-    }
-}
-
 // What a script argument holds when it holds resources rather than a script.
 std::optional<ResourceFileFormat> ResourceInputFormat(const CommandLine& commandLine) {
     switch (commandLine.inputFormat) {
@@ -45,15 +34,8 @@ std::optional<ResourceFileFormat> ResourceInputFormat(const CommandLine& command
             return std::nullopt;
         case InputFormat::kRes:
             return ResourceFileFormat::kRes;
-        case InputFormat::kObject: {
-            if (commandLine.script.empty()) {
-                return ResourceFileFormat::kCoff;  // or an executable, told once the standard input is read
-            }
-            // "MZ" is an executable's, even one too damaged for the sniffer: its reader says what is wrong.
-            const std::vector<std::uint8_t> head = ReadBytes(commandLine.script, commandLine.scriptArgument, 2);
-            return head.size() == 2 && head[0] == 'M' && head[1] == 'Z' ? ResourceFileFormat::kPe
-                                                                        : ResourceFileFormat::kCoff;
-        }
+        case InputFormat::kObject:
+            return ResourceFileFormat::kCoff;  // or an executable, which its first bytes tell
         case InputFormat::kByContent:
             // A file that cannot be read is left to the script's reader, which says so as for any script.
             try {
@@ -121,9 +103,7 @@ std::unique_ptr<FileResourceSource> OpenResources(const CommandLine& commandLine
     try {
         if (commandLine.script.empty()) {
             const std::string piped = ReadStandardInput();
-            const bool executable = format == ResourceFileFormat::kCoff && piped.starts_with("MZ");
-            return std::make_unique<FileResourceSource>(std::vector<std::uint8_t>(piped.begin(), piped.end()),
-                                                        executable ? ResourceFileFormat::kPe : format);
+            return std::make_unique<FileResourceSource>(std::vector<std::uint8_t>(piped.begin(), piped.end()), format);
         }
         return std::make_unique<FileResourceSource>(commandLine.script, format);
     } catch (const FileAccessError& error) {

@@ -2,6 +2,7 @@
 #include "brcc32/input/resource_source.h"
 
 #include <algorithm>
+#include <array>
 
 #include "brcc32/message_catalogue.h"
 #include "brcc32/script_error.h"
@@ -12,6 +13,11 @@ namespace {
 // A .res file's headers lie between the data, read in turn through the window: pages of them would hold the whole
 // file. A directory is read all over: its pages, read once each, go once it is read.
 LocatedResources Locate(ByteSource& file, ReadAheadByteSource& ahead, ResourceFileFormat format) {
+    // "MZ" starts an executable, even one too damaged for the sniffer: its reader then says what is wrong.
+    if (format == ResourceFileFormat::kCoff && file.Size() >= 2 &&
+        ReadArray<2>(file, 0) == std::array<std::uint8_t, 2>{'M', 'Z'}) {
+        format = ResourceFileFormat::kPe;
+    }
     if (format == ResourceFileFormat::kRes) {
         return LocateResources(ahead, format);
     }

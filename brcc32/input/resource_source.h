@@ -39,7 +39,8 @@ private:
 // from the file when asked.
 class FileResourceSource : public ResourceSource {
 public:
-    // Throws LocalizedError when the file is not of `format` or is damaged, FileAccessError when it cannot be read.
+    // kCoff takes an object or an executable, which "MZ" starts. Throws LocalizedError when the file is not of
+    // `format` or is damaged, FileAccessError when it cannot be read.
     FileResourceSource(const std::filesystem::path& path, ResourceFileFormat format);
     // The same from bytes read already: the standard input's, which cannot be read at offsets.
     FileResourceSource(std::vector<std::uint8_t> bytes, ResourceFileFormat format);
