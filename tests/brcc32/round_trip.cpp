@@ -6,14 +6,13 @@
 #include <algorithm>
 
 #include "brcc32/output/res_file.h"
+#include "brcc32/text/code_page.h"
 
 namespace brcc::test {
 namespace {
 
 std::string Describe(const ResEntry& entry) {
-    auto name = [](const ResName& n) {
-        return n.isOrdinal ? std::to_string(n.ordinal) : std::string(n.text.begin(), n.text.end());
-    };
+    auto name = [](const ResName& n) { return n.isOrdinal ? std::to_string(n.ordinal) : ToUtf8(n.text); };
     return "resource " + name(entry.name) + " of type " + name(entry.type) + ", language " +
            std::to_string(entry.language);
 }
