@@ -18,6 +18,7 @@
 #include "brcc32/output/coff_writer.h"
 #include "brcc32/output/dependency_file.h"
 #include "brcc32/output/res_file.h"
+#include "brcc32/put_all.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 #include "brcc32/text/terminal_text.h"
@@ -180,9 +181,7 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
             coff->Finish();
         }
         if (held) {
-            const std::string bytes = held->str();
-            if (output->Stream().sputn(bytes.data(), static_cast<std::streamsize>(bytes.size())) !=
-                static_cast<std::streamsize>(bytes.size())) {
+            if (!PutAll(output->Stream(), held->str())) {
                 throw LocalizedError(Compose(msg::kOutputNotWritten));
             }
         }
@@ -203,8 +202,7 @@ void BuildOutputs(const CommandLine& commandLine, DiagnosticSink* diagnostics, s
             const std::string text = request.format == DependencyFormat::kJson ? JsonDependencyText(targets, names)
                                                                                : MakeDependencyText(targets, names);
             dependencies.emplace(request.file);
-            if (dependencies->Stream().sputn(text.data(), static_cast<std::streamsize>(text.size())) !=
-                static_cast<std::streamsize>(text.size())) {
+            if (!PutAll(dependencies->Stream(), text)) {
                 throw LocalizedError(Compose(msg::kDependenciesNotWritten));
             }
         }

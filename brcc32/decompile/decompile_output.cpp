@@ -5,14 +5,14 @@
 #include "brcc32/files/input_file.h"
 #include "brcc32/message_catalogue.h"
 #include "brcc32/output/atomic_file.h"
+#include "brcc32/put_all.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
 namespace {
 
 void Put(std::streambuf& out, std::string_view bytes, const std::filesystem::path& path) {
-    if (out.sputn(bytes.data(), static_cast<std::streamsize>(bytes.size())) !=
-        static_cast<std::streamsize>(bytes.size())) {
+    if (!PutAll(out, bytes)) {
         throw LocalizedError(Compose(msg::kCannotWrite, {PathToUtf8(path)}));
     }
 }

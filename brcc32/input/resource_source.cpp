@@ -5,6 +5,7 @@
 #include <array>
 
 #include "brcc32/message_catalogue.h"
+#include "brcc32/put_all.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
@@ -50,8 +51,7 @@ void FileResourceSource::CopyTo(std::streambuf& out) {
     for (std::uint64_t at = 0; at < m_file->Size(); at += kPiece) {
         piece.resize(static_cast<std::size_t>(std::min(kPiece, m_file->Size() - at)));
         m_file->Read(at, piece);
-        if (out.sputn(reinterpret_cast<const char*>(piece.data()), static_cast<std::streamsize>(piece.size())) !=
-            static_cast<std::streamsize>(piece.size())) {
+        if (!PutAll(out, piece)) {
             throw LocalizedError(Compose(msg::kOutputNotWritten));
         }
     }

@@ -5,6 +5,7 @@
 #include "brcc32/byte_order.h"
 #include "brcc32/input/resource_input.h"
 #include "brcc32/message_catalogue.h"
+#include "brcc32/put_all.h"
 #include "brcc32/script_error.h"
 
 namespace brcc {
@@ -20,8 +21,7 @@ void PutId(std::vector<std::uint8_t>& out, const ResName& id) {
 }
 
 void Send(std::streambuf& out, std::span<const std::uint8_t> bytes) {
-    if (out.sputn(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) !=
-        static_cast<std::streamsize>(bytes.size())) {
+    if (!PutAll(out, bytes)) {
         throw LocalizedError(Compose(msg::kOutputNotWritten));
     }
 }
