@@ -8,7 +8,6 @@
 #include "brcc32/build_outputs.h"
 #include "brcc32/decompile/decompile.h"
 #include "brcc32/message_catalogue.h"
-#include "brcc32/output/res_file.h"
 #include "brcc32/resource_compiler.h"
 #include "brcc32/script_error.h"
 
@@ -32,15 +31,11 @@ void DecompileInput(const CommandLine& commandLine, std::optional<ResourceFileFo
     const std::string& shown = commandLine.scriptArgument;
     Say(verbose, msg::kVerboseReading, {shown});
     // A file of resources is read through its headers or its directory, each resource's data when it is written; a
-    // script's resources are all in memory, as the compiler made them.
-    std::vector<std::uint8_t> bytes;  // the entries of a MemorySource point into them
-    std::unique_ptr<ResourceSource> source;
-    if (format) {
-        source = OpenResources(commandLine, *format);
-    } else {
-        bytes = CompileToBytes(commandLine, diagnostics);
-        source = std::make_unique<MemorySource>(ReadResFile(bytes));
-    }
+    // script's resources are the .res the compiler made of it, in memory.
+    const std::unique_ptr<ResourceSource> source =
+        format
+            ? OpenResources(commandLine, *format)
+            : std::make_unique<FileResourceSource>(CompileToBytes(commandLine, diagnostics), ResourceFileFormat::kRes);
     Say(verbose, msg::kVerboseWriting, {commandLine.outputArgument});
     try {
         const DecompileSummary summary = WriteDecompiledScript(*source, commandLine.output, diagnostics, shown);

@@ -24,17 +24,6 @@ public:
     virtual ResEntry Load(std::size_t index, std::vector<std::uint8_t>& buffer) = 0;
 };
 
-// Resources whose data is in memory already.
-class MemorySource : public ResourceSource {
-public:
-    explicit MemorySource(std::vector<ResEntry> entries) : m_entries(std::move(entries)) {}
-    const std::vector<ResEntry>& Entries() const override { return m_entries; }
-    ResEntry Load(std::size_t index, std::vector<std::uint8_t>&) override { return m_entries[index]; }
-
-private:
-    std::vector<ResEntry> m_entries;
-};
-
 // A .res file read header by header, or a COFF object or an executable read through its directory; the data is read
 // from the file when asked.
 class FileResourceSource : public ResourceSource {
@@ -42,7 +31,8 @@ public:
     // kCoff takes an object or an executable, which "MZ" starts. Throws LocalizedError when the file is not of
     // `format` or is damaged, FileAccessError when it cannot be read.
     FileResourceSource(const std::filesystem::path& path, ResourceFileFormat format);
-    // The same from bytes read already: the standard input's, which cannot be read at offsets.
+    // The same from bytes in memory already: the standard input's, which cannot be read at offsets, or a .res the
+    // compiler has just made.
     FileResourceSource(std::vector<std::uint8_t> bytes, ResourceFileFormat format);
     const std::vector<ResEntry>& Entries() const override { return m_located.entries; }
     ResEntry Load(std::size_t index, std::vector<std::uint8_t>& buffer) override;
